@@ -1,0 +1,48 @@
+#pragma once
+// Writing files so that the previous content survives any failure: the new
+// content goes into a temporary file in the same folder, is flushed to disk,
+// and only then replaces the target by a rename. Until commit() succeeds the
+// old file is untouched; a writer destroyed without commit removes its
+// temporary file.
+#include "common/ByteFields.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace ruvek {
+
+class SafeFileWriter {
+public:
+    explicit SafeFileWriter(std::filesystem::path target);
+    ~SafeFileWriter();
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    // Creates the temporary file; false when the folder is not writable.
+    bool open();
+    bool write(ConstBytes data);
+    // Flushes, syncs and renames over the target. False leaves the target as it was.
+    bool commit();
+    // The system's reason for the last failure (for messages).
+    const std::string& errorText() const { return m_error; }
+
+private:
+    bool flushBuffer();
+    void discard();
+
+    std::filesystem::path m_target;
+    std::filesystem::path m_temp;
+    int m_fd = -1;
+    bool m_failed = false;
+    std::vector<std::uint8_t> m_buffer;
+    std::string m_error;
+};
+
+// Writes data as the whole new content of path, safely. False on any failure.
+bool writeFileSafely(const std::filesystem::path& path, ConstBytes data, std::string* error = nullptr);
+
+// Reads a whole file; false when it cannot be opened or read.
+bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out);
+
+} // namespace ruvek
