@@ -1,0 +1,59 @@
+#pragma once
+// Reading and writing class files (.RVK): a 92-byte header, then one student
+// record per student, the last record of the list first. Version-1 files
+// (4144-byte records) are converted while they are read; files are always
+// written as version 2.
+#include "classfile/ZgnRec.h"
+#include "common/SafeFile.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace ruvek {
+
+// The record list of a class.
+using TDB2 = std::vector<TZgnRec>;
+
+inline constexpr std::size_t kV1RecordSize = 4144;
+inline constexpr std::size_t kMaxRecords = 65535;
+
+// A class file as read: header and records in list order.
+struct ClassFileContent {
+    TDateiKopf header;
+    TDB2 records;
+};
+
+enum class ReadError {
+    None,
+    CannotOpen,     // the file cannot be opened for reading
+    WrongFormat,    // too short for a header, or the magic is not there
+    UnknownVersion, // Version is neither 1 nor 2
+    NoRecords,      // Anzahl is 0
+    Truncated,      // fewer bytes than the header announces
+};
+
+// The German message for a read failure (as shown to the user).
+std::string readErrorText(ReadError error);
+
+// Reads a whole class file, converting version-1 records. On failure `out`
+// is left as it was. The header comes back as stored (Version 1 or 2).
+ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out);
+
+// Writes header and records (last list entry first) through the writer,
+// which must be open. Does not commit.
+bool writeClassRecords(SafeFileWriter& writer, const TDateiKopf& header, const TDB2& records);
+
+// Writes a complete class file safely: the previous file survives any failure.
+bool writeClassFile(const std::filesystem::path& path, const TDateiKopf& header, const TDB2& records,
+                    std::string* error = nullptr);
+
+// The header a new class file gets: zero bytes, the magic, Version and
+// LeseVersion 2, Anzahl = count.
+TDateiKopf newFileHeader(std::uint16_t count);
+
+// True when the header carries exactly the 13 bytes of the magic.
+bool hasClassFileMagic(const TDateiKopf& header);
+
+} // namespace ruvek

@@ -1,0 +1,113 @@
+#pragma once
+// The open class: the one class the program works on, and the four file
+// commands New, Open, Save and Save As.
+//
+// The file commands are plain code: every question, message and file dialog
+// goes through the Prompter, and everything that concerns the editor window
+// (storing the form into the current record, showing a record, the status
+// bar, the Save menu command, the changed-data indicator, the elective-subject
+// list) goes through a ClassFileView. Without a view the commands work on
+// their own (command-line tool, tests).
+#include "classfile/ClassFile.h"
+#include "classfile/ZgnRec.h"
+#include "common/Prompter.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace ruvek {
+
+// The name of a class that has never been saved. No file of this name is
+// ever read or written; saving such a class always goes through Save As.
+inline constexpr std::string_view kUnsavedClassName = "Vorgabe.RVK";
+
+// The window side of the file commands. Every method has a harmless default,
+// so a view implements only what it has.
+class ClassFileView {
+public:
+    virtual ~ClassFileView() = default;
+
+    // Copies the editor's controls into the current record (and sets the
+    // changed flag when anything differs).
+    virtual void storeForm() {}
+    // Empties the grade table view (File New).
+    virtual void clearTableView() {}
+    // Shows the current record in the editor, selects it in the student list
+    // and the table view, and updates the record counters.
+    virtual void showCurrentRecord() {}
+    // Refreshes the changed-data indicator (and enables "&Speichern" when the
+    // changed flag is set).
+    virtual void refreshIndicators() {}
+    // Shows the class file name in the second panel of the status bar.
+    virtual void showClassFileName(const std::string& /*name*/) {}
+    // Enables or disables the menu command "&Speichern".
+    virtual void setSaveEnabled(bool /*enabled*/) {}
+
+    // Program setting ZeigeGeloeschte: deleted records are listed.
+    virtual bool showsDeletedRecords() const { return true; }
+    // Program setting ZentralListen: the elective-subject list is kept in the
+    // program folder, so the file commands do not offer to load or copy it.
+    virtual bool centralElectiveList() const { return true; }
+    // Loads the elective-subject list from `folder` and puts it into the
+    // editor's elective-subject selectors (after the user agreed).
+    virtual void loadElectiveList(const std::filesystem::path& /*folder*/) {}
+    // Copies the elective-subject list file into `folder` (after the user agreed).
+    virtual void copyElectiveList(const std::filesystem::path& /*folder*/) {}
+};
+
+// The file of the elective-subject list looked for when a class is opened
+// from another folder.
+inline constexpr std::string_view kElectiveListFile = "WPflFach.DAT";
+
+class OpenClass {
+public:
+    // A never-saved class "Vorgabe.RVK" with one new record; the new-record
+    // template and the record clipboard get the new-record defaults.
+    // `schoolType` is Schultyp of the school settings.
+    OpenClass(std::int16_t schoolType = 0, std::filesystem::path dataFolder = {});
+
+    // --- state (read and changed directly by the editor and list operations)
+    TDB2 records;                     // TDB2, never empty
+    int current = 0;                  // current record index, 0-based
+    bool changed = false;             // unsaved changes
+    TDateiKopf header;                // as last read or built
+    std::string fileName{kUnsavedClassName}; // class file name without folder
+    std::filesystem::path dataFolder; // folder of the class files
+    TZgnRec newRecordTemplate;        // copied by File New
+    TDB2 scratch;                     // scratch list of the insert/remove operations
+    TZgnRec clipboard;                // the record clipboard
+    std::int16_t schoolType = 0;      // current school type (for new records)
+    ClassFileView* view = nullptr;    // window side; may be null
+
+    std::uint16_t count() const { return static_cast<std::uint16_t>(records.size()); }
+    TZgnRec& currentRecord() { return records[static_cast<std::size_t>(current)]; }
+    const TZgnRec& currentRecord() const { return records[static_cast<std::size_t>(current)]; }
+    bool isUnsaved() const { return fileName == kUnsavedClassName; }
+    std::filesystem::path filePath() const { return dataFolder / fileName; }
+
+    // --- the four file commands. Each returns true when it did its job
+    // (a new class was made, a file read, the class written).
+    bool fileNew(Prompter& prompter);
+    bool fileOpen(Prompter& prompter);
+    bool fileSave(Prompter& prompter);
+    bool fileSaveAs(Prompter& prompter);
+
+    // Reads the class file at `path` as File Open does after its dialog
+    // (steps from the .ZDB check on): used by the file dialog and by tools
+    // that name the file themselves.
+    bool openFile(const std::filesystem::path& path, Prompter& prompter);
+
+private:
+    bool save(Prompter& prompter, bool* wentToSaveAs);
+    bool writeCurrent(Prompter& prompter);
+    void refreshAll();
+};
+
+// File-dialog filters and texts of the file commands.
+inline constexpr std::string_view kOpenFilter =
+    "Zeugnis-KL-Datenbanken (*.RVK; *.ZDB)|*.RVK;*.ZDB|alle Dateien (*.*)|*.*";
+inline constexpr std::string_view kSaveFilter = "Zeugnis-KL-Datenbanken (*.RVK)| *.RVK";
+inline constexpr std::string_view kProposedNewName = "unbekannte Klasse.RVK";
+
+} // namespace ruvek

@@ -1,0 +1,48 @@
+#pragma once
+// Operations on single student records: the new-record defaults, key
+// numbers and the conversion of version-1 records.
+#include "classfile/ClassFile.h"
+#include "common/ByteFields.h"
+
+#include <cstdint>
+#include <optional>
+#include <random>
+
+namespace ruvek {
+
+// The run's random generator, seeded once from the clock on first use.
+std::mt19937& runRandom();
+
+// A random number 1..57000 for Zufall.
+std::int16_t drawZufall();
+
+// Lowest generated key number; generated numbers count upwards from here.
+inline constexpr std::int32_t kFirstGeneratedKey = -9999999;
+
+// First value from -9999999 upwards that no record of `list` carries in
+// SchlNr, ignoring the record at position `self` (the one being given the
+// number).
+std::int32_t newKeyNumber(const TDB2& list, std::optional<std::size_t> self = std::nullopt);
+
+// Fills `rec` with the new-record defaults. Fields without a default keep
+// what they hold. `list` and `self` are used for the key number (see
+// newKeyNumber); `schoolType` goes into SchulartNeu.
+void initialiseRecord(TZgnRec& rec, const TDB2& list, std::int16_t schoolType,
+                      std::optional<std::size_t> self = std::nullopt);
+
+// After reading a file: for each record from the first on, every later
+// record with the same key number gets a new one (its negation when that is
+// positive-to-negative and free, otherwise a generated number).
+// Returns the number of records changed.
+std::size_t makeKeyNumbersUnique(TDB2& list);
+
+// Converts a version-1 record (4144 bytes) into a version-2 record.
+TZgnRec convertRecordV1(ConstBytes v1);
+
+// The empty subject slot: "???", "-", "", "-", "".
+TFachEintrag emptySlot();
+
+// The mark of a struck-out text, default of every free text.
+inline constexpr std::string_view kStruckOutText = "  - - - - -";
+
+} // namespace ruvek
