@@ -1,0 +1,52 @@
+#pragma once
+// The desktop program's answer to every question, message and file choice:
+// QMessageBox with German buttons and QFileDialog. Domain code only sees the
+// Prompter interface, so tests can answer from a script instead.
+#include "common/Prompter.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace ruvek::ui {
+
+// One entry of a Windows-style filter "Beschreibung|*.A;*.B|...".
+struct FileFilterEntry {
+    QString description;   // the visible text, without its own pattern list
+    QStringList patterns;  // "*.RVK", "*.rvk", ... (upper and lower case)
+};
+
+// Splits "Text (*.RVK)|*.RVK|alle Dateien (*.*)|*.*" into its entries.
+// Patterns are trimmed, "*.*" becomes "*" (on Linux "*.*" would hide files
+// without a dot) and every pattern gets its lower- and upper-case twin,
+// because the file system here tells "KLASSE.RVK" from "klasse.rvk".
+QList<FileFilterEntry> parseFileFilter(const std::string& filter);
+// The same filter in Qt's syntax: "Text (*.RVK *.rvk);;alle Dateien (*)".
+QString toQtFilter(const std::string& filter);
+
+QString toQString(const std::string& utf8);
+std::string toUtf8(const QString& text);
+QString toQString(const std::filesystem::path& path);
+std::filesystem::path toPath(const QString& text);
+
+class QtPrompter : public Prompter {
+public:
+    // parent: the window the boxes are centred on (may be null).
+    explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    bool askYesNo(const std::string& text, MessageKind kind = MessageKind::Confirmation) override;
+    bool askOkCancel(const std::string& text, MessageKind kind = MessageKind::Confirmation) override;
+    void tell(MessageKind kind, const std::string& text) override;
+
+    std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
+    std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;
+    std::optional<std::filesystem::path> chooseFolder(const std::string& title,
+                                                      const std::filesystem::path& start) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace ruvek::ui
