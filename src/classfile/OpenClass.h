@@ -99,8 +99,7 @@ public:
     bool openFile(const std::filesystem::path& path, Prompter& prompter);
 
 private:
-    bool save(Prompter& prompter, bool* wentToSaveAs);
-    bool writeCurrent(Prompter& prompter);
+    ClassFileView& ui();
     void refreshAll();
 };
 

@@ -1,0 +1,137 @@
+#include "classfile/ClassFile.h"
+
+#include "classfile/StudentRecord.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <sys/stat.h>
+
+namespace ruvek {
+
+std::string readErrorText(ReadError error)
+{
+    switch (error) {
+    case ReadError::None:
+        return {};
+    case ReadError::CannotOpen:
+        return "Die Datei konnte nicht geöffnet werden!";
+    case ReadError::WrongFormat:
+        return "Die Datei hat nicht das erwartete Format!\nDie Daten können NICHT gelesen werden!!!";
+    case ReadError::UnknownVersion:
+        return "Die Datei hat eine nicht bekannte Versionsnummer!\nDie Daten können NICHT gelesen werden!!!";
+    case ReadError::NoRecords:
+        return "Die Datei enthält keine Schüler-Datensätze!\nDie Daten können NICHT gelesen werden!!!";
+    case ReadError::Truncated:
+        return "Die Datei ist unvollständig (kürzer als im Dateikopf angegeben)!\n"
+               "Die Daten können NICHT gelesen werden!!!";
+    }
+    return {};
+}
+
+bool hasClassFileMagic(const TDateiKopf& header)
+{
+    return header.Kennung.bytes[0] == kKennung.size() && header.Kennung.view() == kKennung;
+}
+
+TDateiKopf newFileHeader(std::uint16_t count)
+{
+    TDateiKopf h{};
+    h.Anzahl = count;
+    h.Kennung = kKennung;
+    h.Version = 2;
+    h.LeseVersion = 2;
+    return h;
+}
+
+namespace {
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Records are read in blocks of this many to keep system calls few and the
+// extra memory small.
+constexpr std::size_t kRecordsPerBlock = 128;
+} // namespace
+
+ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out)
+{
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return ReadError::CannotOpen;
+    struct stat st {};
+    if (::fstat(fileno(file.get()), &st) != 0 || S_ISDIR(st.st_mode))
+        return ReadError::CannotOpen;
+
+    std::array<std::uint8_t, TDateiKopf::Size> headerBytes{};
+    const std::size_t got = std::fread(headerBytes.data(), 1, headerBytes.size(), file.get());
+    const auto header = fromBytes<TDateiKopf>(headerBytes);
+    if (!hasClassFileMagic(header))
+        return ReadError::WrongFormat;
+    if (got != headerBytes.size())
+        return ReadError::Truncated; // the magic is there, the rest of the header is not
+
+    std::size_t recordSize = 0;
+    if (header.Version == 1)
+        recordSize = kV1RecordSize;
+    else if (header.Version == 2)
+        recordSize = TZgnRec::Size;
+    else
+        return ReadError::UnknownVersion;
+    if (header.Anzahl == 0)
+        return ReadError::NoRecords;
+
+    // Check the announced size before allocating for it, so a damaged header
+    // cannot make us reserve hundreds of megabytes for nothing.
+    const std::size_t count = header.Anzahl;
+    if (S_ISREG(st.st_mode) &&
+        static_cast<std::uintmax_t>(st.st_size) < TDateiKopf::Size + count * recordSize)
+        return ReadError::Truncated;
+
+    TDB2 records(count);
+    std::vector<std::uint8_t> block(kRecordsPerBlock * recordSize);
+    // The file holds the last list entry first.
+    std::size_t position = count;
+    while (position > 0) {
+        const std::size_t n = std::min(position, kRecordsPerBlock);
+        if (std::fread(block.data(), recordSize, n, file.get()) != n)
+            return ReadError::Truncated;
+        for (std::size_t k = 0; k < n; ++k) {
+            const ConstBytes image(block.data() + k * recordSize, recordSize);
+            --position;
+            if (recordSize == kV1RecordSize)
+                records[position] = convertRecordV1(image);
+            else
+                decodeRecord(records[position], image);
+        }
+    }
+    out.header = header;
+    out.records = std::move(records);
+    return ReadError::None;
+}
+
+bool writeClassRecords(SafeFileWriter& writer, const TDateiKopf& header, const TDB2& records)
+{
+    if (!writer.write(toBytes(header)))
+        return false;
+    std::array<std::uint8_t, TZgnRec::Size> image{};
+    for (auto it = records.rbegin(); it != records.rend(); ++it) {
+        encodeRecord(*it, image);
+        if (!writer.write(image))
+            return false;
+    }
+    return true;
+}
+
+bool writeClassFile(const std::filesystem::path& path, const TDateiKopf& header, const TDB2& records,
+                    std::string* error)
+{
+    SafeFileWriter writer(path);
+    const bool ok = writer.open() && writeClassRecords(writer, header, records) && writer.commit();
+    if (!ok && error)
+        *error = writer.errorText();
+    return ok;
+}
+
+} // namespace ruvek

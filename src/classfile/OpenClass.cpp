@@ -1,0 +1,267 @@
+#include "classfile/OpenClass.h"
+
+#include "classfile/StudentRecord.h"
+
+#include <system_error>
+
+namespace ruvek {
+namespace {
+constexpr std::string_view kExtension = ".RVK";
+
+// A folder as shown in messages: with its trailing separator.
+std::string folderText(const std::filesystem::path& folder)
+{
+    std::string text = folder.string();
+    if (text.empty() || text.back() != '/')
+        text += '/';
+    return text;
+}
+
+// The name with its last four characters (the extension) replaced.
+std::string withExtension(const std::string& name, std::string_view extension)
+{
+    return name.substr(0, name.size() >= 4 ? name.size() - 4 : 0) + std::string(extension);
+}
+
+std::filesystem::path absoluteFolderOf(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    const auto abs = std::filesystem::absolute(file, ec);
+    return (ec ? file : abs).parent_path();
+}
+
+bool fileExists(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+ClassFileView g_noView;
+} // namespace
+
+OpenClass::OpenClass(std::int16_t schoolType_, std::filesystem::path dataFolder_)
+    : dataFolder(std::move(dataFolder_)), schoolType(schoolType_)
+{
+    records.resize(1);
+    initialiseRecord(records[0], records, schoolType, 0);
+    // Made with no other record around, the template and the clipboard get
+    // the first generated key number.
+    initialiseRecord(newRecordTemplate, {}, schoolType);
+    initialiseRecord(clipboard, {}, schoolType);
+}
+
+ClassFileView& OpenClass::ui() { return view ? *view : g_noView; }
+
+void OpenClass::refreshAll()
+{
+    ui().showClassFileName(fileName);
+    ui().showCurrentRecord();
+    ui().refreshIndicators();
+}
+
+bool OpenClass::fileNew(Prompter& prompter)
+{
+    if (!prompter.askYesNo("Wollen Sie jetzt eine neue Datei\n(Zeugnis-Datenbank) erstellen?"))
+        return false;
+    if (changed &&
+        prompter.askYesNo("Die aktuellen Daten enthalten\nnoch ungespeicherte Änderungen!\n\n"
+                          "Wollen Sie diese vor dem Anlegen\nder neuen Daten (Datei) noch speichern?")) {
+        // The user wants the changes kept: when they were not saved (the save
+        // failed or its dialog was cancelled), keep the class open instead of
+        // throwing them away.
+        if (!fileSave(prompter))
+            return false;
+    }
+    ui().clearTableView();
+    current = 0;
+    records.resize(1);
+    records[0] = newRecordTemplate;
+    ui().showCurrentRecord();
+    changed = false;
+    fileName = kUnsavedClassName;
+    ui().setSaveEnabled(false);
+    ui().showClassFileName(fileName);
+    ui().refreshIndicators();
+    return true;
+}
+
+bool OpenClass::fileOpen(Prompter& prompter)
+{
+    if (changed && !isUnsaved() &&
+        !prompter.askYesNo("Wollen Sie jetzt wirklich eine neue Datei öffnen \n"
+                           "ohne die geänderten (aktuellen) Daten zu Speichern?"))
+        return false;
+    FileDialogRequest request;
+    request.title = "Öffnen";
+    request.folder = dataFolder;
+    request.filter = kOpenFilter;
+    request.confirmOverwrite = false;
+    const auto chosen = prompter.chooseOpenFile(request);
+    if (!chosen) {
+        refreshAll();
+        return false;
+    }
+    return openFile(*chosen, prompter);
+}
+
+bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
+{
+    const std::filesystem::path folder = absoluteFolderOf(path);
+    const std::string name = path.filename().string();
+
+    // Files of the old program generation have another layout entirely.
+    if (name.ends_with(".ZDB")) {
+        prompter.error("Diese Dateien können nicht mehr geöffnet werden!");
+        return false;
+    }
+
+    ClassFileContent content;
+    const ReadError error = readClassFile(path, content);
+    if (error != ReadError::None) {
+        prompter.error(readErrorText(error));
+        return false;
+    }
+
+    // Take the file over.
+    const std::filesystem::path previousFolder = dataFolder;
+    header = content.header;
+    header.LeseVersion = header.Version;
+    header.Version = 2;
+    records = std::move(content.records);
+    dataFolder = folder;
+    fileName = name;
+
+    // The backup copy holds the data just read as a version-2 class file.
+    const auto backup = folder / withExtension(name, ".$KL");
+    if (!writeClassFile(backup, header, records))
+        prompter.error("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!");
+
+    current = 0;
+    if (!ui().showsDeletedRecords()) {
+        current = static_cast<int>(records.size()) - 1;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            if (records[i].Status == 1) {
+                current = static_cast<int>(i);
+                break;
+            }
+        }
+    }
+    ui().showCurrentRecord();
+    changed = false;
+
+    makeKeyNumbersUnique(records);
+
+    if (dataFolder != previousFolder && !ui().centralElectiveList() &&
+        fileExists(dataFolder / kElectiveListFile) &&
+        prompter.askYesNo("Soll die Datei mit den\nWahlpflichtfächern aus/von:\n" + folderText(dataFolder) + "\n" +
+                          "mit eingelesen werden?"))
+        ui().loadElectiveList(dataFolder);
+
+    refreshAll();
+    return true;
+}
+
+bool OpenClass::fileSave(Prompter& prompter)
+{
+    ui().storeForm();
+    header.Anzahl = count();
+
+    const std::string previousName = fileName;
+    const bool nameChanged = !fileName.ends_with(kExtension);
+    if (nameChanged)
+        fileName = withExtension(fileName, kExtension);
+
+    if (isUnsaved())
+        return fileSaveAs(prompter);
+
+    if (header.LeseVersion != header.Version &&
+        !prompter.askOkCancel("Das Speichern älterer Dateien kann immer nur\nin der neuesten Datei-Version erfolgen!\n\n"
+                              "(Zum \"Nicht Speichern\" jetzt Vorgang \"Abbrechen\")")) {
+        fileName = previousName;
+        return false;
+    }
+
+    if (nameChanged && fileExists(filePath())) {
+        fileName = previousName;
+        return fileSaveAs(prompter);
+    }
+
+    // The new content goes to a temporary file that replaces the old one
+    // only when it is complete: a failed save leaves the file as it was.
+    if (!writeClassFile(filePath(), header, records)) {
+        prompter.error(" Fehler beim Speichern von: \n" + folderText(dataFolder) + fileName);
+        fileName = previousName;
+        return false;
+    }
+
+    changed = false;
+    ui().showClassFileName(fileName);
+    ui().refreshIndicators();
+    return true;
+}
+
+bool OpenClass::fileSaveAs(Prompter& prompter)
+{
+    ui().storeForm();
+
+    const std::string nameBefore = fileName;
+    if (!fileName.ends_with(kExtension))
+        fileName = withExtension(fileName, kExtension);
+
+    FileDialogRequest request;
+    request.title = "Speichern unter";
+    request.folder = dataFolder;
+    request.filter = kSaveFilter;
+    request.proposedName = isUnsaved() ? std::string(kProposedNewName) : fileName;
+    request.confirmOverwrite = true;
+    const auto chosen = prompter.chooseSaveFile(request);
+    if (!chosen) {
+        fileName = nameBefore;
+        refreshAll();
+        return false;
+    }
+
+    // Everything Save As changes, to be put back when it cannot write.
+    const std::filesystem::path folderBefore = dataFolder;
+    const TDateiKopf headerBefore = header;
+    const auto restore = [&] {
+        dataFolder = folderBefore;
+        fileName = nameBefore;
+        header = headerBefore;
+    };
+
+    dataFolder = absoluteFolderOf(*chosen);
+    fileName = chosen->filename().string();
+    if (!fileName.ends_with(kExtension))
+        fileName += kExtension;
+
+    // Check that the file can be made in the chosen folder. An existing file
+    // of that name stays untouched until the new content is complete.
+    {
+        SafeFileWriter probe(filePath());
+        if (!probe.open()) {
+            prompter.error("Fehler beim Erzeugen der neuen Datei!");
+            restore();
+            refreshAll();
+            return false;
+        }
+    }
+
+    header = newFileHeader(count());
+    if (!fileSave(prompter)) {
+        restore();
+        refreshAll();
+        return false;
+    }
+    ui().setSaveEnabled(true);
+
+    if (dataFolder != folderBefore && !ui().centralElectiveList() &&
+        prompter.askYesNo("Soll die aktuelle Datei mit den\nWahlpflichtfächern auch in/unter:\n" +
+                          folderText(dataFolder) + "\n" + "gespeichert werden?"))
+        ui().copyElectiveList(dataFolder);
+
+    refreshAll();
+    return true;
+}
+
+} // namespace ruvek
