@@ -1,0 +1,122 @@
+#include "ui/settings/WpflEinstForm.h"
+
+#include "support/ScriptedPrompter.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace ruvek::ui {
+namespace {
+namespace fs = std::filesystem;
+
+class WpflEinstFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = fs::temp_directory_path() / ("ruvek-wpflform-" + std::to_string(std::random_device{}()));
+        fs::create_directories(root / "Daten");
+        WpflDefaults(list);
+        AddWPflFach(list, "Informatik");
+        ASSERT_TRUE(SaveWPflFach(list, folders(), prompter));
+        form = std::make_unique<TWpflEinstForm>(list, liste, prompter, [this] { return folders(); });
+        form->loadAtStart();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        fs::remove_all(root);
+    }
+    WpflFolders folders() const { return {root, root / "Daten", 1}; }
+
+    QStringList shown() const
+    {
+        QStringList out;
+        auto* box = form->findChild<QListWidget*>("ListBox1");
+        for (int i = 0; i < box->count(); ++i)
+            out << box->item(i)->text();
+        return out;
+    }
+    int currentRow() const { return form->findChild<QListWidget*>("ListBox1")->currentRow(); }
+
+    fs::path root;
+    TWPflFach list;
+    std::vector<std::string> liste;
+    test::ScriptedPrompter prompter;
+    std::unique_ptr<TWpflEinstForm> form;
+};
+
+TEST_F(WpflEinstFormTest, NamedWidgetsAndCaptions)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Einstellungen zu den Wahlpflichtfächern"));
+    EXPECT_NE(form->findChild<QLineEdit*>("Edit1"), nullptr);
+    const std::pair<const char*, QString> buttons[] = {
+        {"Button1", "OK"},
+        {"Button2", "Abbrechen"},
+        {"Button3", QStringLiteral("Fach zur Liste hinzufügen")},
+        {"Button4", QStringLiteral("ausgewähltes Fach aus der Liste löschen")}};
+    for (const auto& [name, text] : buttons) {
+        auto* b = form->findChild<QPushButton*>(name);
+        ASSERT_NE(b, nullptr) << name;
+        EXPECT_EQ(b->text(), text);
+    }
+}
+
+TEST_F(WpflEinstFormTest, ShowListsTheFileWithFirstItemSelected)
+{
+    EXPECT_EQ(liste, (std::vector<std::string>{"  - - -", "???", "Informatik"}));
+    form->FormShow();
+    EXPECT_EQ(shown(), (QStringList{"  - - -", "???", "Informatik"}));
+    EXPECT_EQ(currentRow(), 0);
+}
+
+TEST_F(WpflEinstFormTest, AddDeleteAndOkSaveTheList)
+{
+    form->FormShow();
+    form->findChild<QLineEdit*>("Edit1")->setText(QStringLiteral("Französisch"));
+    form->findChild<QPushButton*>("Button3")->click();
+    EXPECT_EQ(shown(), (QStringList{"  - - -", "???", "Informatik", QStringLiteral("Französisch")}));
+    EXPECT_EQ(currentRow(), 3);
+
+    form->findChild<QListWidget*>("ListBox1")->setCurrentRow(2);
+    prompter.answers = {true};
+    form->findChild<QPushButton*>("Button4")->click();
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions[0], "Wollen Sie das Fach: \"Informatik\" wirklich löschen?");
+    EXPECT_EQ(shown(), (QStringList{"  - - -", "???", QStringLiteral("Französisch")}));
+    EXPECT_EQ(currentRow(), 1);
+
+    // Entry 1 cannot be deleted.
+    form->findChild<QPushButton*>("Button4")->click();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, "Die letzten Datensätze können nicht gelöscht werden!");
+
+    form->findChild<QPushButton*>("Button1")->click();
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(liste, (std::vector<std::string>{"  - - -", "???", "Franz\xF6sisch"}));
+    TWPflFach back;
+    WpflDefaults(back);
+    ASSERT_EQ(LoadWPflFach(back, folders(), prompter), WpflLoadResult::Loaded);
+    EXPECT_EQ(BuildWahlpflichtListe(back), liste);
+}
+
+TEST_F(WpflEinstFormTest, CancelKeepsTheOfferedListAndTheNextShowRereadsTheFile)
+{
+    form->FormShow();
+    form->findChild<QLineEdit*>("Edit1")->setText("Schach");
+    form->Button3Click();
+    form->findChild<QPushButton*>("Button2")->click();
+    EXPECT_EQ(form->result(), QDialog::Rejected);
+    EXPECT_EQ(liste, (std::vector<std::string>{"  - - -", "???", "Informatik"}));
+    EXPECT_EQ(list.count(), 4u);  // the change stays in memory until the next show
+
+    form->FormShow();
+    EXPECT_EQ(shown(), (QStringList{"  - - -", "???", "Informatik"}));
+    EXPECT_EQ(list.count(), 3u);
+}
+
+} // namespace
+} // namespace ruvek::ui
