@@ -45,6 +45,14 @@ inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& p)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The file image of a record.
+template <class Rec>
+std::vector<std::uint8_t> imageOf(const Rec& rec)
+{
+    const auto a = toBytes(rec);
+    return {a.begin(), a.end()};
+}
+
 // Names of the files in a folder (to see that no temporary file is left).
 inline std::vector<std::string> fileNames(const std::filesystem::path& folder)
 {

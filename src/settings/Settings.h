@@ -1,0 +1,33 @@
+#pragma once
+// The settings in force for the whole run: school settings, program settings
+// and print options, with the two folders they are read from. The program
+// creates one instance at start-up, loads it, and hands it by reference to
+// whoever reads or edits settings.
+#include "settings/DrkEinst.h"
+#include "settings/ProgEinst.h"
+#include "settings/SchulEinst.h"
+
+#include <filesystem>
+
+namespace ruvek {
+
+struct Settings {
+    std::filesystem::path programFolder; // folder of the program file: master copies of the settings
+    std::filesystem::path dataFolder;    // folder of the class files ("Daten" below the program folder at start)
+
+    TSchulEinstRec schule; // SCHEINST.DAT
+    TProgEinstRec prog;    // RVKEINST.DAT (also holds Schulname)
+    TDrkEinstRec druck;    // DRKEINST.DAT
+
+    // Puts the defaults into all three records, then reads every file over
+    // them in the order of program start: program settings, school
+    // settings, print options. Messages go to the prompter.
+    void loadAll(Prompter& prompter);
+
+    // Convenience wrappers around the Save functions with this instance's folders.
+    bool saveSchule(Prompter& prompter) const;
+    bool saveProg(Prompter& prompter) const;
+    bool saveDruck(Prompter& prompter) const;
+};
+
+} // namespace ruvek
