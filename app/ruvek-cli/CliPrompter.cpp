@@ -25,16 +25,27 @@ std::string oneLine(std::string text)
 }
 } // namespace
 
+bool CliPrompter::answerFor(const std::string& text) const
+{
+    // The elective-subject list is part of an installation's settings; a
+    // command that converts class files leaves it alone.
+    if (text.find("Wahlpflichtfächern") != std::string::npos)
+        return false;
+    return defaultAnswer;
+}
+
 bool CliPrompter::askYesNo(const std::string& text, ruvek::MessageKind kind)
 {
-    std::cerr << kindLabel(kind) << ": " << oneLine(text) << " -> " << (defaultAnswer ? "Ja" : "Nein") << '\n';
-    return defaultAnswer;
+    const bool answer = answerFor(text);
+    std::cerr << kindLabel(kind) << ": " << oneLine(text) << " -> " << (answer ? "Ja" : "Nein") << '\n';
+    return answer;
 }
 
 bool CliPrompter::askOkCancel(const std::string& text, ruvek::MessageKind kind)
 {
-    std::cerr << kindLabel(kind) << ": " << oneLine(text) << " -> " << (defaultAnswer ? "OK" : "Abbrechen") << '\n';
-    return defaultAnswer;
+    const bool answer = answerFor(text);
+    std::cerr << kindLabel(kind) << ": " << oneLine(text) << " -> " << (answer ? "OK" : "Abbrechen") << '\n';
+    return answer;
 }
 
 void CliPrompter::tell(ruvek::MessageKind kind, const std::string& text)

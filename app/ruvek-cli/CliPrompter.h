@@ -1,7 +1,9 @@
 #pragma once
 // The Prompter of the command-line tool: nobody sits in front of it, so it
 // prints every message and question to stderr in the program's German
-// wording and answers as a careful administrator would.
+// wording and answers as a careful administrator would: it agrees to convert
+// and save, and declines to load or copy elective-subject lists, which
+// belong to an installation rather than to one file.
 #include "common/Prompter.h"
 
 #include <deque>
@@ -24,5 +26,6 @@ public:
                                                       const std::filesystem::path& start) override;
 
 private:
+    bool answerFor(const std::string& text) const;
     std::optional<std::filesystem::path> nextFile();
 };

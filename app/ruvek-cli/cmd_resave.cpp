@@ -1,9 +1,32 @@
+// resave ALT.RVK NEU.RVK: opens a class file exactly as the program does
+// (version-1 conversion, backup copy ALT.$KL next to it, key-number repair)
+// and saves it with Save As under the new name as a version-2 file.
+#include "CliPrompter.h"
 #include "Commands.h"
+
+#include "classfile/OpenClass.h"
 
 #include <iostream>
 
-int cmdResave(const CliArgs&)
+int cmdResave(const CliArgs& args)
 {
-    std::cerr << "Dieser Befehl ist noch nicht eingebaut.\n";
-    return 2;
+    if (args.size() != 2) {
+        std::cerr << "Aufruf: ruvek-cli resave ALT.RVK NEU.RVK\n";
+        return 2;
+    }
+    CliPrompter prompter;
+    std::error_code ec;
+    ruvek::OpenClass openClass(0, std::filesystem::current_path(ec));
+
+    prompter.files = {args[0]};
+    if (!openClass.fileOpen(prompter))
+        return 1;
+
+    prompter.files = {args[1]};
+    if (!openClass.fileSaveAs(prompter))
+        return 1;
+
+    std::cerr << "Gespeichert: " << openClass.filePath().string() << " (" << openClass.count()
+              << " Datensätze, Version 2)\n";
+    return 0;
 }
