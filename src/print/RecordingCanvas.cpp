@@ -1,5 +1,6 @@
 #include "print/RecordingCanvas.h"
 
+#include <cstdlib>
 #include <ostream>
 #include <system_error>
 
@@ -142,7 +143,7 @@ void RecordingCanvas::textOut(int x, int y, std::string_view utf8)
 int RecordingCanvas::approximateWidth(const FontSpec& font, int characterExtra, std::string_view utf8)
 {
     const long long n = codePoints(utf8);
-    const long long scaled = n * font.cellHeight * advanceShare(font.face);
+    const long long scaled = n * std::abs(font.cellHeight) * advanceShare(font.face);
     return static_cast<int>((scaled + 500) / 1000 + n * characterExtra);
 }
 

@@ -13,7 +13,7 @@
 // character (UTF-8 code point) is taken as wide as a fixed share of the
 // cell height of the current face, plus the extra character spacing:
 //
-//     width = round(n * cellHeight * share / 1000) + n * characterExtra
+//     width = round(n * |cellHeight| * share / 1000) + n * characterExtra
 //
 // with share = 530 for "Courier New" (0.6 em of a cell of 1.133 em),
 // 400 for "Times New Roman" and 450 for every other face ("Arial").

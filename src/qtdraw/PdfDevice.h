@@ -1,0 +1,67 @@
+#pragma once
+// A document written as a PDF file (QPdfWriter), by default A4 portrait
+// without margins, so that the canvas origin is the paper's top-left corner
+// and the physical offsets are 0.
+//
+// The PDF is built in memory and written to the file only when the document
+// is closed, through the safe file writer: a failed write leaves an older
+// file of that name as it was.
+#include "print/Canvas.h"
+
+#include <QPageLayout>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+class QBuffer;
+class QPainter;
+class QPdfWriter;
+
+namespace ruvek {
+
+class QtCanvas;
+
+class PdfDevice : public PrintDevice {
+public:
+    // dpi: device pixels per inch of the canvas (what deviceCaps() reports).
+    explicit PdfDevice(std::filesystem::path file, int dpi = 1200);
+    // Any page layout; margins become the physical offsets. colors is the
+    // colour count deviceCaps() reports (a PDF itself is always in colour).
+    PdfDevice(std::filesystem::path file, int dpi, const QPageLayout& layout, int colors = 1 << 24);
+    ~PdfDevice() override; // an open document is discarded
+
+    void setTitle(const std::string& utf8) override { title_ = utf8; }
+    bool beginDocument() override;
+    void newPage() override;
+    // Finishes the PDF and writes the file; see written() and errorText().
+    void endDocument() override;
+    bool isOpen() const override { return painter_ != nullptr; }
+    Canvas& canvas() override;
+    DeviceCaps deviceCaps() const override { return caps_; }
+
+    const std::filesystem::path& file() const { return file_; }
+    // Whether the last closed document reached its file, and why not (German).
+    bool written() const { return written_; }
+    const std::string& errorText() const { return error_; }
+
+private:
+    void discard();
+
+    std::filesystem::path file_;
+    int dpi_;
+    QPageLayout layout_;
+    DeviceCaps caps_;
+    std::string title_;
+    std::unique_ptr<QBuffer> buffer_;
+    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<QtCanvas> canvas_;
+    bool written_ = false;
+    std::string error_;
+};
+
+// A4 portrait, margins 0.
+QPageLayout a4Layout();
+
+} // namespace ruvek
