@@ -1,0 +1,133 @@
+#include "grades/GradeNotation.h"
+
+#include <gtest/gtest.h>
+
+using namespace ruvek;
+
+namespace {
+
+struct TextCase {
+    std::string grade; // stored code, Windows-1252
+    const char* words;
+    const char* digits;
+};
+
+const TextCase kTextCases[] = {
+    {"1", "sehr gut", "1"},
+    {"2", "gut", "2"},
+    {"3", "befriedigend", "3"},
+    {"4", "ausreichend", "4"},
+    {"5", "mangelhaft", "5"},
+    {"6", "ungenügend", "6"},
+    {"7", "---", "7"},
+    {"8", "---", "8"},
+    {"9", "---", "9"},
+    {"-", "---", "---"},
+    {"_", "---", "---"},
+    {"e", "nicht erteilt", "nicht erteilt"},
+    {"E", "nicht erteilt", "nicht erteilt"},
+    {"n", "nicht teilgenommen", "nicht teilgenommen"},
+    {"N", "nicht teilgenommen", "nicht teilgenommen"},
+    {"t", "teilgenommen", "teilgenommen"},
+    {"T", "teilgenommen", "teilgenommen"},
+    {"b", "befreit", "befreit"},
+    {"B", "befreit", "befreit"},
+    {"a", "befreit", "befreit"},
+    {"A", "befreit", "befreit"},
+    {"0", "nicht beurteilbar", "nicht beurteilbar"},
+    {"o", "nicht beurteilbar", "nicht beurteilbar"},
+    {"O", "nicht beurteilbar", "nicht beurteilbar"},
+    {"k", "nicht beurteilbar", "nicht beurteilbar"},
+    {"K", "nicht beurteilbar", "nicht beurteilbar"},
+    {"u", "---", "u"},
+    {"U", "---", "U"},
+    {"?", "---", "?"},
+    {"x", "---", "x"},
+    {"", "---", ""},
+    {"\xFC", "---", "ü"}, // a stored Windows-1252 character comes out as UTF-8
+};
+
+class GradeTextTest : public testing::TestWithParam<TextCase> {};
+
+TEST_P(GradeTextTest, WordAndDigitMode)
+{
+    const TextCase& c = GetParam();
+    const GradeCode code(c.grade);
+    EXPECT_EQ(GradeText(code, true), c.words);
+    EXPECT_EQ(GradeText(code, false), c.digits);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllCodes, GradeTextTest, testing::ValuesIn(kTextCases));
+
+} // namespace
+
+TEST(GradeNotation, GradeNumberAndBack)
+{
+    const std::pair<const char*, int> numbers[] = {{"1", 1}, {"6", 6}, {"7", 7}, {"8", 8}, {"9", 0},
+                                                   {"0", 0}, {"-", 0}, {"", 0},  {"u", 0}};
+    for (const auto& [code, n] : numbers)
+        EXPECT_EQ(GradeNumber(GradeCode(code)), n) << code;
+
+    for (int n = 1; n <= 8; ++n)
+        EXPECT_EQ(GradeFromNumber(n), std::to_string(n));
+    for (int n : {0, 9, -1, 100})
+        EXPECT_EQ(GradeFromNumber(n), "-") << n;
+}
+
+TEST(GradeNotation, GradeFromEntry)
+{
+    const std::pair<const char*, const char*> table[] = {
+        {"", "-"},   {"x", "x"},  {"9", "9"},    {"ü", "\xFC"}, {" ", " "},  {"xy", "?"},  {"9-", "-"},
+        {"2-", "2"}, {" 3", "3"}, {"gut", "u"},  {"1+", "1"},   {"99", "?"}, {"ÜE", "E"},  {"__", "_"},
+        {"zk", "k"}, {"Gy", "?"}, {"  ", "?"},   {"sehr gut", "e"},
+    };
+    for (const auto& [text, code] : table)
+        EXPECT_EQ(GradeFromEntry(text), code) << '"' << text << '"';
+}
+
+TEST(GradeNotation, FirstCellChar)
+{
+    const std::pair<const char*, const char*> table[] = {
+        {"", ""}, {"  4", "4"}, {"4", "4"}, {" ", " "}, {"   ", " "}, {"23", "2"}, {" Ü", "\xDC"}, {"G ", "G"},
+    };
+    for (const auto& [text, code] : table)
+        EXPECT_EQ(FirstCellChar(text), code) << '"' << text << '"';
+}
+
+TEST(GradeNotation, LevelFromSelector)
+{
+    const LevelCode stored("Z");
+    EXPECT_EQ(LevelFromSelector(stored, true, "G"), "G");
+    EXPECT_EQ(LevelFromSelector(stored, true, "-"), "-");
+    // Hidden selector, or a stored letter the list cannot show: kept.
+    EXPECT_EQ(LevelFromSelector(stored, false, "G"), "Z");
+    EXPECT_EQ(LevelFromSelector(stored, true, std::nullopt), "Z");
+}
+
+TEST(GradeNotation, PrintedLevelLetters)
+{
+    struct Case {
+        const char* level;
+        const char* regional;
+        const char* comprehensive;
+    };
+    const Case table[] = {
+        {"H", "B", "B"}, {"h", "B", "B"}, {"B", "B", "B"}, {"b", "B", "B"}, {"E", "M", "E"}, {"e", "M", "E"},
+        {"M", "M", "E"}, {"m", "M", "E"}, {"R", "M", "E"}, {"r", "M", "E"}, {"G", "-", "G"}, {"g", "-", "G"},
+        {"Z", "-", "-"}, {"\xDC", "-", "-"}, {"-", "-", "-"}, {"", "-", "-"}, {"x", "-", "-"},
+    };
+    for (const auto& c : table) {
+        EXPECT_EQ(PrintLevelRegional(LevelCode(c.level)), c.regional) << c.level;
+        EXPECT_EQ(PrintLevelComprehensive(LevelCode(c.level)), c.comprehensive) << c.level;
+    }
+}
+
+TEST(GradeNotation, LevelChoiceLists)
+{
+    const std::vector<std::string> general = {"-", "B", "E", "G", "H", "R", "M"};
+    const std::vector<std::string> regional = {"-", "B", "E", "H", "R", "M"};
+    EXPECT_EQ(levelChoiceListGeneral(), general);
+    EXPECT_EQ(levelChoiceListRegional(), regional);
+    for (int schultyp = 0; schultyp <= 9; ++schultyp)
+        EXPECT_EQ(levelChoiceList(schultyp), schultyp == 2 ? regional : general) << schultyp;
+}
