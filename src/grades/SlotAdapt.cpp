@@ -1,0 +1,326 @@
+#include "grades/SlotAdapt.h"
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+
+namespace ruvek {
+namespace {
+
+constexpr int kFirstSlot = 1;
+constexpr int kLastSlot = static_cast<int>(kFaecherCount);
+
+bool validSlot(int k) { return k >= kFirstSlot && k <= kLastSlot; }
+
+// ---- Building the table ----
+
+SlotOp C(int k) { return {SlotOp::Clear, k}; }
+SlotOp C18() { return {SlotOp::Clear1To18}; }
+SlotOp S(int k) { return {SlotOp::Set, k}; }
+SlotOp N(int k) { return {SlotOp::Name, k}; }
+SlotOp M(int from, int to, int count) { return {SlotOp::Move, from, to, count}; }
+
+// A set of annex codes (or school types): listed values and ranges.
+class CodeSet {
+public:
+    CodeSet(std::initializer_list<int> codes) : codes_(codes) {}
+    static CodeSet range(int first, int last)
+    {
+        CodeSet s{};
+        for (int c = first; c <= last; ++c)
+            s.codes_.push_back(c);
+        return s;
+    }
+    CodeSet operator+(const CodeSet& other) const
+    {
+        CodeSet s = *this;
+        s.codes_.insert(s.codes_.end(), other.codes_.begin(), other.codes_.end());
+        return s;
+    }
+    bool contains(int c) const { return std::find(codes_.begin(), codes_.end(), c) != codes_.end(); }
+
+private:
+    std::vector<int> codes_;
+};
+
+struct Row {
+    CodeSet newCodes;
+    CodeSet oldCodes;
+    std::vector<SlotOp> ops;
+    bool warning = false;
+    // Only the rows of the orientation stage from code 0 name school types;
+    // empty = every school type. The row for "any other school type" follows
+    // the rows that name theirs, and the first matching row counts.
+    std::vector<int> schoolTypes{};
+
+    bool matches(int newCode, int oldCode, int schoolType) const
+    {
+        return newCodes.contains(newCode) && oldCodes.contains(oldCode) &&
+               (schoolTypes.empty() ||
+                std::find(schoolTypes.begin(), schoolTypes.end(), schoolType) != schoolTypes.end());
+    }
+};
+
+std::vector<Row> buildTransitionTable()
+{
+    const CodeSet hs = CodeSet::range(5, 9);            // Hauptschule forms
+    const CodeSet rs = CodeSet{10, 11, 12};             // Realschule forms
+    const CodeSet reg = CodeSet{15, 16, 17, 19};        // Regionale Schule forms
+    const CodeSet gym = CodeSet{21, 22, 24, 25};        // Gymnasium forms
+    const CodeSet igsEnd = CodeSet{28, 29};             // IGS leaving and transfer
+
+    std::vector<SlotOp> setAll;
+    setAll.push_back(C18());
+    for (int k = 1; k <= 25; ++k)
+        setAll.push_back(S(k));
+
+    return {
+        {{1, 2}, {0, 1, 2}, {}},
+        {{1, 2}, {3, 4}, {C18()}},
+        {{3, 4}, {0, 3, 4}, {S(2)}},
+        {{3, 4}, {1, 2}, {C18()}},
+
+        {hs, CodeSet{0} + hs + CodeSet{18}, {}},
+        {hs, {19, 28, 29}, {M(4, 3, 6), C(9)}},
+        {hs, {20}, {M(4, 3, 6), C(9), M(13, 14, 3), S(13)}},
+        {hs, {27}, {M(4, 3, 6), C(9), M(11, 10, 8), C(18)}},
+        {hs, {104},
+         {M(4, 3, 3), S(6), M(8, 7, 2), C(9), M(11, 12, 1), S(11), M(13, 14, 3), S(13), C(17), C(18)}, true},
+
+        {rs, CodeSet{0} + rs + reg + igsEnd, {}},
+        {rs, {13, 14}, {M(13, 14, 3), S(13)}},
+        {rs, {104}, {S(7), M(11, 12, 1), S(11), M(13, 14, 3), S(13), C(17), C(18)}, true},
+
+        {{13, 14}, {0, 13, 14}, {}},
+        {{13, 14}, hs + CodeSet{18}, {M(3, 4, 6), C(2), M(14, 13, 4), C(17), C(18)}},
+        {{13, 14}, rs, {M(14, 13, 3), S(16)}},
+        {{13, 14}, {27}, {M(11, 10, 3), S(16), M(15, 13, 4), C(17), C(18)}},
+        {{13, 14}, igsEnd, {M(14, 13, 5), C(18)}},
+        {{13, 14}, {104}, {S(7), M(11, 12, 1), S(11)}, true},
+
+        {reg, CodeSet{0} + rs + reg + igsEnd, {}},
+        {reg, hs + CodeSet{18}, {M(3, 4, 6), C(3)}},
+        {reg, {20}, {M(13, 14, 3), S(13)}},
+        {reg, {27}, {M(11, 10, 8), C(18)}},
+        {reg, {104}, {S(7), M(11, 12, 1), S(11), M(13, 14, 5), S(13)}, true},
+
+        {{18}, CodeSet{0} + hs, {}},
+        {{18}, reg, {M(3, 4, 6), C(3)}},
+        {{18}, {20}, {M(13, 14, 3), S(13)}},
+        {{18}, {27}, {M(11, 10, 8), C(18)}},
+        {{18}, igsEnd, {M(4, 3, 6), C(9)}},
+        {{18}, {104}, {M(4, 3, 3), S(6), M(8, 7, 2), C(9), M(11, 12, 1), S(11), M(13, 14, 5), S(13)}, true},
+
+        {{20}, {0}, {}},
+        {{20}, hs + CodeSet{18}, {M(3, 4, 6), C(3), M(14, 13, 3), C(16)}},
+        {{20}, reg, {M(14, 13, 3), S(16)}},
+        {{20}, {27}, {M(11, 10, 3), M(15, 13, 4), C(17), C(18)}},
+        {{20}, igsEnd, {M(14, 13, 5), C(18)}},
+        {{20}, {104}, {S(7), M(11, 12, 1), S(11)}, true},
+
+        {gym, CodeSet{0} + gym, {}},
+        {gym, hs + CodeSet{18}, {M(3, 4, 6), C(3), N(8), M(14, 15, 4), S(14)}},
+        {gym, rs + reg, {N(8), M(14, 15, 4), S(14)}},
+        {gym, {20}, {N(8), M(13, 15, 4), S(13), S(14)}},
+        {gym, {23}, {M(10, 9, 5), S(14)}},
+        {gym, {27}, {S(8), M(11, 10, 4), S(14)}},
+        {gym, igsEnd, {S(8), M(14, 15, 4), C(18)}},
+        {gym, {104}, {S(7), M(11, 12, 1), S(11), M(11, 12, 1), S(11), M(13, 15, 4), S(13), S(14)}, true},
+
+        {{23}, {0}, {M(9, 10, 5), M(6, 9, 1), M(7, 6, 1), M(9, 7, 1)}},
+        {{23}, gym, {M(9, 10, 5), C(9)}},
+        {{23}, {104},
+         {M(13, 15, 4), M(12, 11, 1), M(6, 7, 1), M(11, 13, 1), M(9, 10, 2), S(6), S(12), S(14)}, true},
+
+        {{26}, {0}, {}},
+        {{26}, {104}, {M(4, 3, 1), M(7, 4, 3), M(12, 10, 6)}, true},
+
+        {{27}, {0}, {}},
+        {{27}, hs + CodeSet{18}, {M(3, 4, 6), C(3), M(10, 11, 7), S(10)}},
+        {{27}, {13, 14}, {M(13, 15, 3), M(10, 11, 3), S(10), S(14)}},
+        {{27}, gym, {M(10, 11, 4), S(14), S(8)}},
+        {{27}, igsEnd, {M(11, 10, 7), C(17)}},
+        {{27}, {104},
+         {S(7), M(13, 15, 4), M(12, 14, 1), M(11, 10, 1), M(11, 13, 1), M(14, 10, 1), S(12), S(14)}, true},
+
+        {igsEnd, CodeSet{0} + reg + igsEnd, {}},
+        {igsEnd, gym, {S(8), M(14, 15, 4), S(14)}},
+        {igsEnd, {27}, {M(10, 11, 7), S(10)}},
+        {igsEnd, {104}, {S(7), M(13, 14, 5), M(11, 12, 1), S(11), S(13)}, true},
+
+        {{104}, {0}, {S(7), M(12, 11, 1), S(12), M(14, 13, 5), C(18)}, false, {2, 6}},
+        {{104}, {0}, {S(7), M(10, 12, 1), M(11, 10, 1), M(13, 11, 1), M(15, 13, 4), C(17), C(18)}, false, {3}},
+        {{104}, {0}, {S(7), S(8), M(12, 11, 1), S(12), M(15, 13, 4), C(17), C(18)}, false, {4}},
+        {{104}, {0}, {S(7), M(9, 8, 1), C(9), M(12, 11, 1), S(12), M(14, 13, 5), C(18)}, false, {5}},
+        {{104}, {0}, setAll, true},
+        {{104}, hs + CodeSet{18},
+         {M(3, 4, 3), C(3), M(7, 8, 2), S(7), M(12, 11, 1), S(12), M(14, 13, 3), C(16), C(17), C(18)}},
+        {{104}, reg, {S(7), M(12, 11, 1), S(12), M(14, 13, 3), C(16), C(17), C(18)}},
+        {{104}, gym, {S(7), S(8), M(12, 11, 1), S(12), M(15, 13, 3), C(16), C(17), C(18)}},
+        {{104}, {23}, {M(7, 6, 1), S(7), S(8), M(13, 11, 1), S(12), M(15, 13, 3), C(16), C(17), C(18)}},
+        {{104}, {27},
+         {S(7), M(13, 12, 1), M(10, 12, 1), M(11, 10, 1), M(13, 11, 1), M(15, 13, 3), C(16), C(17), C(18)}},
+        {{104}, igsEnd, {S(7), M(12, 11, 1), S(12), M(15, 13, 3), C(16), C(17), C(18)}},
+    };
+}
+
+const std::vector<Row>& transitionTable()
+{
+    static const std::vector<Row> rows = buildTransitionTable();
+    return rows;
+}
+
+// The first catalogue entry 2..50 that stands in row k of the form, or -1.
+int entryAtRow(const TFachKatalog& kat, int annex, int k)
+{
+    if (annex < 0 || annex >= kFachPositionCount)
+        return -1;
+    for (int i = 2; i < kFachKatalogCount; ++i) {
+        if (kat[i].Position[static_cast<std::size_t>(annex)] == k)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+void ClearSlot(TZgnRec& rec, int k)
+{
+    if (!validSlot(k))
+        return;
+    auto& s = rec.slot(k);
+    s.Fach = "???";
+    s.Note = "-";
+    s.Zusatz = "";
+    s.Niveau = "-";
+    s.Hinweis = "";
+}
+
+void ClearSlots1To18(TZgnRec& rec)
+{
+    for (int k = 1; k <= 18; ++k)
+        ClearSlot(rec, k);
+}
+
+void SetSlot(TZgnRec& rec, int k, int annex, const TFachKatalog& kat)
+{
+    if (!validSlot(k))
+        return;
+    const int e = entryAtRow(kat, annex, k);
+    if (e < 0)
+        return;
+    auto& s = rec.slot(k);
+    s.Fach = kat[e].FachName.view();  // the slot holds the first 30 characters
+    s.Note = "-";
+    s.Zusatz = "";
+    s.Niveau = "-";
+    s.Hinweis = "";
+}
+
+void NameSlot(TZgnRec& rec, int k, int annex, const TFachKatalog& kat)
+{
+    if (!validSlot(k))
+        return;
+    auto& s = rec.slot(k);
+    s.Fach = FachAnPosition(kat, annex, k);
+    if (entryAtRow(kat, annex, k) >= 0)
+        s.Hinweis = "";
+}
+
+void MoveSlots(TZgnRec& rec, int from, int to, int count)
+{
+    if (count <= 0 || !validSlot(from) || !validSlot(to) || !validSlot(from + count - 1) ||
+        !validSlot(to + count - 1))
+        return;
+    std::vector<TFachEintrag> buffer;
+    for (int i = 0; i < count; ++i)
+        buffer.push_back(rec.slot(from + i));
+    for (int i = 0; i < count; ++i)
+        rec.slot(to + i) = buffer[static_cast<std::size_t>(i)];
+    if (to > from) {
+        for (int k = from; k < std::min(from + count, to); ++k)
+            ClearSlot(rec, k);
+    }
+}
+
+SlotTransition FindSlotTransition(int newCode, int oldCode, int schoolType)
+{
+    for (const auto& row : transitionTable()) {
+        if (row.matches(newCode, oldCode, schoolType))
+            return {true, row.warning, row.ops};
+    }
+    return {false, true, {}};
+}
+
+void RunSlotOps(TZgnRec& rec, const std::vector<SlotOp>& ops, int annex, const TFachKatalog& kat)
+{
+    for (const auto& op : ops) {
+        switch (op.kind) {
+        case SlotOp::Clear: ClearSlot(rec, op.a); break;
+        case SlotOp::Clear1To18: ClearSlots1To18(rec); break;
+        case SlotOp::Set: SetSlot(rec, op.a, annex, kat); break;
+        case SlotOp::Name: NameSlot(rec, op.a, annex, kat); break;
+        case SlotOp::Move: MoveSlots(rec, op.a, op.b, op.count); break;
+        }
+    }
+}
+
+int DefaultAnnexForSchoolType(int schoolType)
+{
+    switch (schoolType) {
+    case 1: return 3;
+    case 2: return 15;
+    case 3: return 27;
+    case 4: return 21;
+    case 5: return 5;
+    case 6: return 10;
+    default: return 15;
+    }
+}
+
+SlotAdaptResult AdaptSlotsOnShow(TZgnRec& rec, int schoolType, const TFachKatalog& kat, Prompter& prompter)
+{
+    rec.AnlageFaecher = rec.Anlage;
+    if (rec.Anlage < 0 || rec.AnlageAlt < 0) {
+        rec.Anlage = DefaultAnnexForSchoolType(schoolType);
+        ClearSlots1To18(rec);
+        rec.AnlageFaecher = rec.Anlage;
+        for (int k = 1; k <= 18; ++k)
+            SetSlot(rec, k, rec.Anlage, kat);
+        return SlotAdaptResult::FirstLayout;
+    }
+    if (rec.Anlage == rec.AnlageAlt)
+        return SlotAdaptResult::Unchanged;
+
+    const int newCode = rec.Anlage;
+    const int oldCode = rec.AnlageAlt;
+    rec.AnlageFaecher = ((schoolType == 3 || schoolType == 4) && (newCode == 24 || newCode == 25)) ? 21 : newCode;
+    if (rec.AnlageFaecher == 0 && oldCode > 0)
+        rec.AnlageFaecher = oldCode;
+
+    const SlotTransition t = FindSlotTransition(newCode, oldCode, schoolType);
+    RunSlotOps(rec, t.ops, newCode, kat);
+    rec.AnlageAlt = rec.Anlage;
+    if (t.warning)
+        prompter.warning(kMsgSlotsNotAdapted);
+    if (!t.handled)
+        return SlotAdaptResult::NotHandled;
+    return t.warning ? SlotAdaptResult::AdaptedWithWarning : SlotAdaptResult::Adapted;
+}
+
+bool AskRebuildCanon(Prompter& prompter) { return prompter.askYesNo(kMsgRebuildCanon, MessageKind::Warning); }
+
+void RebuildCanon(TZgnRec& rec, int schoolType, const TFachKatalog& kat)
+{
+    if (rec.Anlage < 0 || rec.AnlageAlt < 0 || rec.AnlageAlt == 0)
+        rec.Anlage = DefaultAnnexForSchoolType(schoolType);
+    else
+        rec.Anlage = rec.AnlageAlt;
+    ClearSlots1To18(rec);
+    const int canon = (rec.Anlage == 24 || rec.Anlage == 25) ? 21 : rec.Anlage;
+    rec.AnlageFaecher = canon;
+    for (int k = 1; k <= 18; ++k)
+        NameSlot(rec, k, canon, kat);
+}
+
+} // namespace ruvek
