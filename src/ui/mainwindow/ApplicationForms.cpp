@@ -1,0 +1,45 @@
+#include "ui/mainwindow/ApplicationForms.h"
+
+#include "settings/FachKatalog.h"
+#include "ui/mainwindow/AboutForm.h"
+#include "ui/mainwindow/MainForm.h"
+#include "ui/settings/WpflEinstForm.h"
+
+namespace ruvek::ui {
+
+void createApplicationForms(TMainForm& main)
+{
+    ApplicationForms& f = main.forms();
+    ProgramState& s = main.state();
+    Prompter& p = main.prompter();
+    Settings& settings = s.settings;
+
+    // 1. TMainForm: created by the caller, first of all.
+    // 2. TBewHilfForm: not built into this version yet.
+    // 3. TFachEinstForm: its dialog is not built yet; the subject catalogue
+    //    it loads is read here in its place.
+    FachKatalogDefaults(fachKatalog());
+    LoadFachKatalog(fachKatalog(), settings.dataFolder, settings.programFolder, p);
+    // 4. TNeuDSForm: not built into this version yet.
+    // 5. TProgEinstForm: dialog not built yet; its settings file is read here.
+    ProgEinstDefaults(settings.prog);
+    LoadProgEinst(settings.prog, settings.programFolder, settings.dataFolder, p);
+    // 6. TSchulEinstForm: dialog not built yet; its settings file is read here.
+    SchulEinstDefaults(settings.schule);
+    LoadSchulEinst(settings.schule, settings.programFolder, settings.dataFolder, p);
+    // 7. TWpflEinstForm
+    f.wpflEinst = new TWpflEinstForm(s.electives, s.wahlpflichtListe, p, [&s] { return s.electiveFolders(); },
+                                     &main);
+    f.wpflEinst->loadAtStart();
+    // 8. TDrkEinstForm: dialog not built yet; its settings file is read here.
+    DrkEinstDefaults(settings.druck);
+    LoadDrkEinst(settings.druck, settings.programFolder, settings.dataFolder, p);
+    // 9.-13. TPreViewForm, TBewUebersForm, TFaNoExpForm, TEinstExpForm,
+    //        TEinstImpForm: not built into this version yet.
+    // 14. TAboutForm
+    f.about = new TAboutForm(&main);
+    // 15.-18. TInfoDlg, TFachEingForm, TNotenStatForm, TDatSichForm: not
+    //         built into this version yet.
+}
+
+} // namespace ruvek::ui

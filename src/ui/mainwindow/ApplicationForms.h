@@ -1,0 +1,23 @@
+#pragma once
+// The dialogs and tool windows of the program. All are created once at
+// program start, right after the main window and in a fixed order, and are
+// shown on demand. Creating a settings dialog loads its settings file, so
+// the main window finds every setting loaded when it is first shown.
+#include <QPointer>
+
+namespace ruvek::ui {
+
+class TMainForm;
+class TAboutForm;
+class TWpflEinstForm;
+
+struct ApplicationForms {
+    QPointer<TWpflEinstForm> wpflEinst;
+    QPointer<TAboutForm> about;
+};
+
+// Creates the forms after `main` in the program's creation order (the one
+// place that order is kept) and loads the settings that come with them.
+void createApplicationForms(TMainForm& main);
+
+} // namespace ruvek::ui

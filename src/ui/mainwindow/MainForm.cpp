@@ -1,0 +1,388 @@
+#include "ui/mainwindow/MainForm.h"
+
+#include "classfile/StudentRecord.h"
+#include "common/Cp1252.h"
+#include "ui/QtPrompter.h"
+#include "ui/mainwindow/WindowTitle.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace ruvek::ui {
+
+namespace {
+
+// The two panels of the status bar, in pixels.
+constexpr int kPanel0Width = 400;
+constexpr int kPanel1Width = 200;
+
+// The editor pages of the data sheet, in their order.
+const char* const kEditorPages[] = {"Zeugnis-Kopf", "Text-Bereich", "Vermerke", "Fächer u. Bewertungen",
+                                    "(Wahlpfl. u.) Zeugnis-Fuß"};
+
+// One entry of the student list: "Name, Vorname", the surname part cut to
+// 32 characters and the whole to 62 (counted in stored characters).
+QString studentListEntry(const TZgnRec& r)
+{
+    std::string text = r.Name.str() + ", ";
+    text = text.substr(0, 32) + r.Vorname.str();
+    text = text.substr(0, 62);
+    return QString::fromStdString(cp1252ToUtf8(text));
+}
+
+} // namespace
+
+TMainForm::TMainForm(MainFormSetup setup, QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    if (setup.prompter) {
+        prompter_ = setup.prompter;
+    } else {
+        ownPrompter_ = std::make_unique<QtPrompter>(this);
+        prompter_ = ownPrompter_.get();
+    }
+    folders_.programFolder = setup.programFolder.empty()
+                                 ? toPath(QCoreApplication::applicationDirPath())
+                                 : setup.programFolder;
+    buildMenu();
+    buildSpeedBar();
+    buildPages();
+    buildStatusBar();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+// Creation: place, folders, pictures, first class name, Save disabled.
+void TMainForm::FormCreate()
+{
+    move(5, 5);
+    resize(1000, 700);
+    setMinimumSize(795, 580);   // the window is never smaller in its normal state
+    runRandom();                // seeds the run's random generator from the clock
+
+    folders_ = setUpProgramFolders(folders_.programFolder, *prompter_);
+    state_.settings.programFolder = folders_.programFolder;
+    state_.settings.dataFolder = folders_.dataFolder;
+    state_.klasse.dataFolder = folders_.dataFolder;
+    state_.klasse.fileName = std::string(kUnsavedClassName);
+    state_.klasse.view = this;
+
+    pageControl2_->setCurrentIndex(0);   // "Zeugnis-Kopf"
+    setSaveEnabled(false);
+    setWindowTitle(QString::fromStdString(windowTitleFor(state_.schoolType())));
+}
+
+void TMainForm::buildPages()
+{
+    pageControl1_ = new QTabWidget(this);
+    pageControl1_->setObjectName(QStringLiteral("PageControl1"));
+
+    auto* tabSheet1 = new QWidget;
+    tabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    auto* sheetLayout = new QHBoxLayout(tabSheet1);
+    sheetLayout->setContentsMargins(6, 6, 6, 6);
+
+    // Left: the student list with the record counters below it.
+    auto* left = new QVBoxLayout;
+    auto* listCaption = new QLabel(QStringLiteral("Schüler:"), tabSheet1);
+    listBox1_ = new QListWidget(tabSheet1);
+    listBox1_->setObjectName(QStringLiteral("ListBox1"));
+    listBox1_->setFixedWidth(230);
+    connect(listBox1_, &QListWidget::currentRowChanged, this, [this](int row) { ListBox1Click(row); });
+
+    auto* counters = new QHBoxLayout;
+    edit12_ = new QLineEdit(tabSheet1);
+    edit12_->setObjectName(QStringLiteral("Edit12"));
+    edit13_ = new QLineEdit(tabSheet1);
+    edit13_->setObjectName(QStringLiteral("Edit13"));
+    for (QLineEdit* e : {edit12_, edit13_}) {
+        e->setReadOnly(true);
+        e->setFixedWidth(50);
+        e->setAlignment(Qt::AlignRight);
+        e->setFocusPolicy(Qt::NoFocus);
+    }
+    edit12_->setToolTip(QStringLiteral("Nummer des aktuellen Datensatzes"));
+    edit13_->setToolTip(QStringLiteral("Anzahl der Datensätze"));
+    counters->addWidget(new QLabel(QStringLiteral("Datensatz"), tabSheet1));
+    counters->addWidget(edit12_);
+    counters->addWidget(new QLabel(QStringLiteral("von"), tabSheet1));
+    counters->addWidget(edit13_);
+    counters->addStretch(1);
+
+    left->addWidget(listCaption);
+    left->addWidget(listBox1_, 1);
+    left->addLayout(counters);
+    sheetLayout->addLayout(left);
+
+    // Right: the five editor pages.
+    pageControl2_ = new QTabWidget(tabSheet1);
+    pageControl2_->setObjectName(QStringLiteral("PageControl2"));
+    int n = 3;
+    for (const char* caption : kEditorPages) {
+        auto* page = new QWidget;
+        page->setObjectName(QStringLiteral("TabSheet%1").arg(n++));
+        pageControl2_->addTab(page, QString::fromUtf8(caption));
+    }
+    sheetLayout->addWidget(pageControl2_, 1);
+
+    auto* tabSheet2 = new QWidget;
+    tabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    auto* tableLayout = new QVBoxLayout(tabSheet2);
+    tableLayout->setContentsMargins(6, 6, 6, 6);
+    auto* grid = new QTableWidget(tabSheet2);
+    grid->setObjectName(QStringLiteral("StringGrid1"));
+    tableLayout->addWidget(grid);
+
+    pageControl1_->addTab(tabSheet1, QStringLiteral("Schüler-Datenblätter"));
+    pageControl1_->addTab(tabSheet2, QStringLiteral("Schüler-Tabelle"));
+    setCentralWidget(pageControl1_);
+}
+
+void TMainForm::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(true);
+    statusPanel0_ = new QLabel(bar);
+    statusPanel0_->setObjectName(QStringLiteral("StatusPanel0"));
+    statusPanel0_->setFixedWidth(kPanel0Width);
+    statusPanel1_ = new QLabel(bar);
+    statusPanel1_->setObjectName(QStringLiteral("StatusPanel1"));
+    statusPanel1_->setFixedWidth(kPanel1Width);
+    for (QLabel* panel : {statusPanel0_, statusPanel1_}) {
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setContentsMargins(3, 0, 3, 0);
+        bar->addWidget(panel);
+    }
+}
+
+// Hints of menus, speed buttons and controls go to panel 0 instead of
+// replacing the whole status bar.
+bool TMainForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        showHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::showHint(const QString& hint)
+{
+    statusPanel0_->setText(hint);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event)
+{
+    // The minimum size (795 x 580) is kept by the window system through
+    // setMinimumSize; maximised and minimised windows are not touched.
+    QMainWindow::resizeEvent(event);
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!started_)
+        FormShow();
+}
+
+// First show, after every form exists and every setting is loaded.
+void TMainForm::FormShow()
+{
+    started_ = true;
+    setTitleAndLevelLists();
+
+    // The first class: never saved, one record with the new-record defaults.
+    OpenClass first(static_cast<std::int16_t>(state_.schoolType()), state_.klasse.dataFolder);
+    state_.klasse = std::move(first);
+    state_.klasse.view = this;
+    state_.klasse.changed = false;
+
+    showCurrentRecord();
+    refreshIndicators();
+    pageControl1_->setCurrentIndex(0);   // "Schüler-Datenblätter"
+    showClassFileName(state_.klasse.fileName);
+    listBox1_->setFocus();
+}
+
+void TMainForm::setTitleAndLevelLists()
+{
+    // The level lists of the editor follow with the editor itself.
+    setWindowTitle(QString::fromStdString(windowTitleFor(state_.schoolType())));
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// Shutdown: confirm, offer to save, release the class.
+bool TMainForm::FormClose()
+{
+    storeForm();
+    if (!prompter_->askYesNo("Wollen Sie das Programm jetzt wirklich beenden?"))
+        return false;
+    OpenClass& k = state_.klasse;
+    if (k.changed &&
+        prompter_->askYesNo("Die Daten wurden seit dem letzten Speichern geändert!\n"
+                            "Wollen Sie die Änderungen jetzt Speichern?",
+                            MessageKind::Warning)) {
+        const bool saved = saveEnabled() ? k.fileSave(*prompter_) : k.fileSaveAs(*prompter_);
+        // The user asked to save: when that did not happen (Save As cancelled,
+        // writing failed) the program stays open so no change is lost.
+        if (!saved)
+            return false;
+    }
+    closing_ = true;
+    k.records.clear();
+    k.scratch.clear();
+    k.current = 0;
+    return true;
+}
+
+void TMainForm::FileExit() { close(); }
+
+void TMainForm::FileNew() { state_.klasse.fileNew(*prompter_); }
+void TMainForm::FileOpen() { state_.klasse.fileOpen(*prompter_); }
+void TMainForm::FileSave() { state_.klasse.fileSave(*prompter_); }
+void TMainForm::FileSaveAs() { state_.klasse.fileSaveAs(*prompter_); }
+
+// --- the window side of the class-file commands
+
+void TMainForm::storeForm()
+{
+    // The record editor stores its controls here; until it exists the form
+    // holds nothing that could differ from the record.
+}
+
+void TMainForm::showCurrentRecord()
+{
+    rebuildStudentList();
+    refreshIndicators();
+}
+
+void TMainForm::rebuildStudentList()
+{
+    const OpenClass& k = state_.klasse;
+    const bool all = showsDeletedRecords();
+    const QSignalBlocker block(listBox1_);
+    listBox1_->clear();
+    listRecords_.clear();
+    int selected = -1;
+    const QString currentText =
+        k.records.empty() ? QString() : studentListEntry(k.currentRecord());
+    for (std::size_t i = 0; i < k.records.size(); ++i) {
+        const TZgnRec& r = k.records[i];
+        if (!all && r.Status != 1)
+            continue;
+        const QString text = studentListEntry(r);
+        listBox1_->addItem(text);
+        listRecords_.push_back(static_cast<int>(i));
+        if (all ? static_cast<int>(i) == k.current : (selected < 0 && text == currentText))
+            selected = listBox1_->count() - 1;
+    }
+    if (listBox1_->count() == 1 && k.records.size() == 1)
+        selected = 0;
+    listBox1_->setCurrentRow(selected);
+}
+
+void TMainForm::ListBox1Click(int row)
+{
+    if (row < 0 || row >= static_cast<int>(listRecords_.size()))
+        return;
+    storeForm();
+    state_.klasse.current = listRecords_[static_cast<std::size_t>(row)];
+    showCurrentRecord();
+}
+
+void TMainForm::goToFirstRecord()
+{
+    storeForm();
+    OpenClass& k = state_.klasse;
+    if (k.records.empty())
+        return;
+    k.current = 0;
+    if (!showsDeletedRecords()) {
+        k.current = static_cast<int>(k.records.size()) - 1;   // none active: the last
+        for (std::size_t i = 0; i < k.records.size(); ++i)
+            if (k.records[i].Status == 1) {
+                k.current = static_cast<int>(i);
+                break;
+            }
+    }
+    showCurrentRecord();
+}
+
+void TMainForm::refreshIndicators()
+{
+    const OpenClass& k = state_.klasse;
+    edit12_->setText(QString::number(k.records.empty() ? 0 : k.current + 1));
+    edit13_->setText(QString::number(k.records.size()));
+    if (edit73Action_)
+        edit73Action_->setVisible(k.changed);
+    if (k.changed)
+        setSaveEnabled(true);
+}
+
+void TMainForm::showClassFileName(const std::string& name)
+{
+    statusPanel1_->setText(QString::fromStdString(name));
+}
+
+void TMainForm::setSaveEnabled(bool enabled)
+{
+    if (saveItem_)
+        saveItem_->setEnabled(enabled);
+}
+
+bool TMainForm::showsDeletedRecords() const { return state_.showsDeleted(); }
+bool TMainForm::centralElectiveList() const { return state_.settings.prog.ZentralListen == 1; }
+
+void TMainForm::loadElectiveList(const std::filesystem::path& folder)
+{
+    LoadWPflFachFrom(state_.electives, folder / kWPflFachFile, *prompter_);
+    state_.wahlpflichtListe = BuildWahlpflichtListe(state_.electives);
+}
+
+void TMainForm::copyElectiveList(const std::filesystem::path& folder)
+{
+    CopyWPflFach(state_.electiveFolders(), folder, *prompter_);
+}
+
+// --- inspection
+
+QString TMainForm::statusPanelText(int panel) const
+{
+    return panel == 0 ? statusPanel0_->text() : statusPanel1_->text();
+}
+
+bool TMainForm::changedIndicatorVisible() const
+{
+    return edit73Action_ && edit73Action_->isVisible();
+}
+
+bool TMainForm::saveEnabled() const { return saveItem_ && saveItem_->isEnabled(); }
+
+QAction* TMainForm::menuAction(const QString& objectName) const
+{
+    return findChild<QAction*>(objectName);
+}
+
+} // namespace ruvek::ui

@@ -1,0 +1,133 @@
+#pragma once
+// TMainForm: the program's main window. It fixes the program and data
+// folders at creation, builds the menu, the speed bar, the status bar and the
+// page controls, starts the first (never-saved) class when first shown, and
+// asks its questions when it is closed. It is also the window side of the
+// class-file commands (ClassFileView).
+#include "classfile/OpenClass.h"
+#include "common/Prompter.h"
+#include "ui/mainwindow/ApplicationForms.h"
+#include "ui/mainwindow/ProgramFolders.h"
+#include "ui/mainwindow/ProgramState.h"
+
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPrinter;
+class QTabWidget;
+class QToolBar;
+
+namespace ruvek::ui {
+
+class QtPrompter;
+
+struct MainFormSetup {
+    std::filesystem::path programFolder;  // empty: the folder of the program file
+    Prompter* prompter = nullptr;          // null: German message boxes and dialogs
+};
+
+class TMainForm : public QMainWindow, public ClassFileView {
+    Q_OBJECT
+public:
+    explicit TMainForm(MainFormSetup setup = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    ProgramState& state() { return state_; }
+    OpenClass& klasse() { return state_.klasse; }
+    Prompter& prompter() { return *prompter_; }
+    const ProgramFolders& folders() const { return folders_; }
+    ApplicationForms& forms() { return forms_; }
+
+    // Start-up and shutdown (run by the show and close events).
+    void FormShow();
+    bool FormClose();   // true: the program may end
+
+    // Commands of the menu and the speed bar.
+    void FileNew();
+    void FileOpen();
+    void FileSave();
+    void FileSaveAs();
+    void FileExit();
+    void FilePrintSetup();
+    void HelpAbout();
+    void HelpContents();
+    void SchulEinstellungen1Click();
+    void ProgrammEinstellungen1Click();
+    void WahlpflichtFcher1Click();
+    void DruckOptionen1Click();
+    void estblattausdrucken1Click();
+    void notYetBuilt();  // the two data-sheet commands
+
+    // What follows a settings dialog closed with OK.
+    void afterSchoolSettingsOk();
+    void afterProgramSettingsOk();
+    void afterElectivesDialog(bool ok);
+
+    // Caption for the school type (and, later, the level lists).
+    void setTitleAndLevelLists();
+
+    // ClassFileView: the window side of the class-file commands.
+    void storeForm() override;
+    void showCurrentRecord() override;
+    void refreshIndicators() override;
+    void showClassFileName(const std::string& name) override;
+    void setSaveEnabled(bool enabled) override;
+    bool showsDeletedRecords() const override;
+    bool centralElectiveList() const override;
+    void loadElectiveList(const std::filesystem::path& folder) override;
+    void copyElectiveList(const std::filesystem::path& folder) override;
+
+    // For tests and the settings follow-ups.
+    QString statusPanelText(int panel) const;
+    bool changedIndicatorVisible() const;
+    bool saveEnabled() const;
+    QAction* menuAction(const QString& objectName) const;
+    bool started() const { return started_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FormCreate();
+    void buildPages();
+    void buildStatusBar();
+    void buildMenu();
+    void buildSpeedBar();
+    void rebuildStudentList();
+    void ListBox1Click(int row);
+    void showHint(const QString& hint);
+    void goToFirstRecord();
+
+    ProgramState state_;
+    std::unique_ptr<QtPrompter> ownPrompter_;
+    Prompter* prompter_ = nullptr;
+    ProgramFolders folders_;
+    ApplicationForms forms_;
+    std::unique_ptr<QPrinter> printer_;
+    bool started_ = false;
+    bool closing_ = false;
+
+    QTabWidget* pageControl1_ = nullptr;
+    QTabWidget* pageControl2_ = nullptr;
+    QListWidget* listBox1_ = nullptr;
+    std::vector<int> listRecords_;       // record index of each list entry
+    QLineEdit* edit12_ = nullptr;        // record number
+    QLineEdit* edit13_ = nullptr;        // record count
+    QLabel* statusPanel0_ = nullptr;     // hints
+    QLabel* statusPanel1_ = nullptr;     // class file name
+    QToolBar* speedBar_ = nullptr;
+    QLineEdit* edit73_ = nullptr;        // "Daten wurden verändert"
+    QAction* edit73Action_ = nullptr;    // its place on the speed bar
+    QAction* saveItem_ = nullptr;        // "&Speichern"
+};
+
+} // namespace ruvek::ui

@@ -1,0 +1,359 @@
+// The main window frame: folders at start-up, caption per school type,
+// menu and speed bar, status bar, the class-file commands end to end, and
+// the questions at shutdown. Every test works in its own program folder.
+#include "classfile/StudentRecord.h"
+#include "common/Cp1252.h"
+#include "settings/SchulEinst.h"
+#include "support/ScriptedPrompter.h"
+#include "ui/mainwindow/ApplicationForms.h"
+#include "ui/mainwindow/MainForm.h"
+#include "ui/mainwindow/WindowTitle.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace fs = std::filesystem;
+using ruvek::MessageKind;
+using ruvek::test::ScriptedPrompter;
+using ruvek::ui::TMainForm;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        savedCwd_ = fs::current_path();
+        programFolder_ = fs::temp_directory_path() /
+                         ("ruvek-main-" + std::to_string(std::random_device{}()));
+        fs::create_directories(programFolder_);
+    }
+    void TearDown() override
+    {
+        form_.reset();
+        fs::current_path(savedCwd_);
+        std::error_code ec;
+        fs::remove_all(programFolder_, ec);
+    }
+
+    // The window as the program makes it: main window, then the other forms.
+    TMainForm& start(bool withForms = true)
+    {
+        form_ = std::make_unique<TMainForm>(ruvek::ui::MainFormSetup{programFolder_, &prompter_});
+        if (withForms)
+            ruvek::ui::createApplicationForms(*form_);
+        form_->show();
+        return *form_;
+    }
+
+    fs::path dataFolder() const { return programFolder_ / "Daten"; }
+
+    ScriptedPrompter prompter_;
+    fs::path programFolder_;
+    fs::path savedCwd_;
+    std::unique_ptr<TMainForm> form_;
+};
+
+QString utf(const char* s) { return QString::fromUtf8(s); }
+
+} // namespace
+
+TEST(MainWindowTitle, NamesTheSchoolType)
+{
+    const std::pair<int, const char*> cases[] = {
+        {1, "Grundschule"},
+        {2, "Regionale Schule"},
+        {3, "Integrierte Gesamtschule"},
+        {4, "Gymnasium"},
+        {5, "Hauptschule"},
+        {6, "Realschule"},
+        {7, "Förderschule"},
+        {8, "?? Schultyp ??"},
+        {9, "Schule zur individuellen Lebensbewältigung"},
+        {0, "?? Schultyp ??"},
+        {10, "?? Schultyp ??"},
+        {-1, "?? Schultyp ??"},
+    };
+    for (const auto& [type, name] : cases)
+        EXPECT_EQ(ruvek::ui::windowTitleFor(type),
+                  std::string("Zeugnisse für Kestland  V.3.1.       -- ") + name + " --")
+            << type;
+}
+
+TEST_F(MainWindowTest, FirstStartCreatesTheDataFolderAndEntersIt)
+{
+    TMainForm& form = start();
+    EXPECT_TRUE(fs::is_directory(dataFolder()));
+    EXPECT_TRUE(fs::equivalent(fs::current_path(), dataFolder()));
+    EXPECT_EQ(form.folders().dataFolder, dataFolder());
+    EXPECT_EQ(form.klasse().dataFolder, dataFolder());
+    EXPECT_EQ(form.folders().colourArms, programFolder_ / "13F.BMP");
+    EXPECT_EQ(form.folders().monoArms, programFolder_ / "13S.BMP");
+    EXPECT_TRUE(prompter_.messages.empty());
+}
+
+TEST_F(MainWindowTest, DataFolderThatCannotBeMadeFallsBackToTheProgramFolder)
+{
+    std::ofstream(programFolder_ / "Daten") << "kein Ordner";   // a file blocks the folder
+    TMainForm& form = start(false);
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_EQ(prompter_.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(prompter_.messages[0].text,
+              "Problem beim Erstellen des Datenverzeichnis:\n" + (dataFolder() / "").string() + "\n");
+    EXPECT_EQ(form.folders().dataFolder, programFolder_);
+    EXPECT_EQ(form.klasse().dataFolder, programFolder_);
+}
+
+TEST_F(MainWindowTest, CaptionFollowsTheSchoolSettingsFile)
+{
+    for (int type : {9, 8, 2}) {
+        ruvek::TSchulEinstRec rec;
+        ruvek::SchulEinstDefaults(rec);
+        rec.Schultyp = static_cast<std::uint16_t>(type);
+        ASSERT_TRUE(ruvek::SaveSchulEinst(rec, programFolder_, prompter_));
+        TMainForm& form = start();
+        EXPECT_EQ(form.windowTitle().toStdString(), ruvek::ui::windowTitleFor(type)) << type;
+    }
+}
+
+TEST_F(MainWindowTest, WindowFrame)
+{
+    TMainForm& form = start();
+    EXPECT_EQ(form.minimumSize(), QSize(795, 580));
+    form.resize(300, 200);
+    EXPECT_GE(form.width(), 795);
+    EXPECT_GE(form.height(), 580);
+
+    auto* pages = form.findChild<QTabWidget*>("PageControl1");
+    ASSERT_TRUE(pages);
+    EXPECT_EQ(pages->tabText(0), utf("Schüler-Datenblätter"));
+    EXPECT_EQ(pages->tabText(1), utf("Schüler-Tabelle"));
+    EXPECT_EQ(pages->currentIndex(), 0);
+    auto* editorPages = form.findChild<QTabWidget*>("PageControl2");
+    ASSERT_TRUE(editorPages);
+    const char* editorTabs[] = {"Zeugnis-Kopf", "Text-Bereich", "Vermerke", "Fächer u. Bewertungen",
+                                "(Wahlpfl. u.) Zeugnis-Fuß"};
+    ASSERT_EQ(editorPages->count(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(editorPages->tabText(i), utf(editorTabs[i]));
+    EXPECT_EQ(editorPages->currentIndex(), 0);
+
+    EXPECT_EQ(form.findChild<QWidget*>("StatusPanel0")->width(), 400);
+    EXPECT_EQ(form.findChild<QWidget*>("StatusPanel1")->width(), 200);
+    EXPECT_EQ(form.statusPanelText(1), utf("Vorgabe.RVK"));
+    EXPECT_FALSE(form.saveEnabled());
+    EXPECT_FALSE(form.changedIndicatorVisible());
+}
+
+TEST_F(MainWindowTest, SpeedBarButtonsCarryTheirHintsIntoStatusPanelZero)
+{
+    TMainForm& form = start();
+    const std::pair<int, const char*> buttons[] = {
+        {1, "Neue Datei erstellen"},
+        {2, "vorhandene Datei öffnen"},
+        {3, "aktuelle Datei speichern"},
+        {4, "aktuelle Datei neu speichern"},
+        {5, "Drucker-Systemeinstellungen"},
+        {6, "Schüler-Datensatz ausschneiden"},
+        {7, "Schüler-Datensatz in die Zwischenablage kopieren"},
+        {8, "Schüler-Datensatz aus der Zwischenablage einfügen"},
+        {9, "Hilfe zum Programm"},
+        {10, "Programm-Informationen"},
+        {11, "Programm beenden"},
+        {17, "ausgewählten Zeugnis-Typ drucken"},
+        {18, "Empfangsbekenntnis drucken"},
+        {19, "Seitenansicht des aktuellen Zeugnisses auf dem Bildschirm anzeigen"},
+        {21, "nach Namen aufsteigend (A..Z) sortieren"},
+        {22, "nach Namen absteigend (Z..A) sortieren"},
+        {23, "nach Schlüsselnummer aufsteigend sortieren"},
+        {24, "nach Schlüsselnummer absteigend sortieren"},
+        {27, "wie im Klassenbuch (Mädchen zuerst) sortieren"},
+        {28, "wie im Klassenbuch (Jungen zuerst) sortieren"},
+        {12, "Seitenansicht des Empfangsbekenntnisses auf dem Bildschirm anzeigen"},
+        {13, "Fächerweise Eingabe der Bewertungen (, Anspruchsebenen, Zusätze)"},
+        {14, "Fächern-Noten-Statistik erstellen"},
+    };
+    int previousX = -1;
+    for (const auto& [n, hint] : buttons) {
+        const QString name = QStringLiteral("SpeedButton%1").arg(n);
+        auto* button = form.findChild<QToolButton*>(name);
+        ASSERT_TRUE(button) << n;
+        EXPECT_EQ(button->toolTip(), utf(hint)) << n;
+        EXPECT_FALSE(button->icon().isNull()) << n;
+        EXPECT_GT(button->x(), previousX) << n;   // left to right as listed
+        previousX = button->x();
+        QStatusTipEvent tip(button->statusTip());
+        QCoreApplication::sendEvent(button, &tip);
+        EXPECT_EQ(form.statusPanelText(0), utf(hint)) << n;
+    }
+    auto* edit73 = form.findChild<QWidget*>("Edit73");
+    ASSERT_TRUE(edit73);
+    EXPECT_EQ(edit73->toolTip(), utf("Daten wurden verändert"));
+}
+
+TEST_F(MainWindowTest, MenuCaptions)
+{
+    TMainForm& form = start();
+    QStringList titles;
+    for (QAction* a : form.menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"&Datei", "&Eingeben", "&Bearbeiten", "Berechnen", "&Testen", "D&rucken",
+                                   "&Sortieren", "Hilfs&mittel", "&Kommunikation", "&Einstellungen", "&Hilfe"}));
+
+    const std::pair<const char*, const char*> items[] = {
+        {"FileOpenItem", "&Öffnen ..."},
+        {"FileSaveAsItem", "Speichern &unter ..."},
+        {"Seitenansichtzeigen1", "Seitenansicht zeigen"},
+        {"Seitenansichtzeigen2", "Seitenansicht zeigen"},
+        {"SchlerDatenblatt1", "Schüler-&Datenblatt"},
+        {"SchlerDatenbltter1", "die Schüler-&Datenblätter"},
+        {"Seitenansicht1", "erst Seitenansicht zeigen"},
+        {"ausgewhlterZeugnistyp1", "&Zeugnis"},
+        {"ausgewhlteZeugnistypen1", "die &Zeugnisse"},
+        {"dieEmpfangsbekenntnisse1", "die &Empfangsbekenntnisse"},
+        {"estblattausdrucken1", "Testblatt ausdrucken "},
+        {"SchulEinstellungen1", "&Schul-Einstellungen"},
+        {"ProgrammEinstellungen1", "&Programm-Einstellungen"},
+        {"WahlpflichtFcher1", "&Wahlpflicht-Fächer"},
+        {"DruckOptionen1", "&Druck-Optionen"},
+        {"gelschteDatenstzeentgltigentfernen1", "gelöschte Datensätze entgültig &entfernen"},
+        {"importierenvonSchlerdatenimTXTFormat1", "importieren von Schülerdaten im TXT-Format ..."},
+        {"Fachzensurenlistevorbereiten1", "Fachzensuren-Liste(n) exportieren ..."},
+        {"HelpAboutItem", "Programm-&Informationen"},
+    };
+    for (const auto& [name, caption] : items) {
+        QAction* a = form.menuAction(QString::fromLatin1(name));
+        ASSERT_TRUE(a) << name;
+        EXPECT_EQ(a->text(), utf(caption)) << name;
+    }
+    // Defined as hidden, and nothing shows them.
+    EXPECT_FALSE(form.menuAction("Wahlpflichtfcherextrahieren1")->isVisible());
+    EXPECT_FALSE(form.menuAction("mitFachlehrern1")->isVisible());
+}
+
+TEST_F(MainWindowTest, DataSheetCommandsAreNotBuiltYet)
+{
+    TMainForm& form = start();
+    form.menuAction("SchlerDatenblatt1")->trigger();
+    form.menuAction("SchlerDatenbltter1")->trigger();
+    const ruvek::test::ShownMessage expected{MessageKind::Information,
+                                             "Diese Funktion ist in dieser Programmversion noch nicht eingebaut!"};
+    EXPECT_EQ(prompter_.messages, (std::vector{expected, expected}));
+}
+
+// New -> changes -> Save As into the data folder -> New -> Open again.
+TEST_F(MainWindowTest, NewSaveAsOpenWalk)
+{
+    TMainForm& form = start();
+    auto* list = form.findChild<QListWidget*>("ListBox1");
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->count(), 1);
+
+    prompter_.answers = {true};   // "Wollen Sie jetzt eine neue Datei ... erstellen?"
+    form.menuAction("FileNewItem")->trigger();
+    EXPECT_EQ(form.statusPanelText(1), utf("Vorgabe.RVK"));
+    EXPECT_FALSE(form.saveEnabled());
+
+    // Two students typed in: the class now has unsaved changes.
+    ruvek::OpenClass& k = form.klasse();
+    k.records[0].Name = ruvek::utf8ToCp1252("Müller");
+    k.records[0].Vorname = "Anna";
+    k.records.push_back(k.records[0]);
+    k.records[1].Name = "Schmidt";
+    k.records[1].Vorname = "Jonas";
+    k.records[1].SchlNr = 4711;
+    k.changed = true;
+    form.showCurrentRecord();
+    EXPECT_TRUE(form.changedIndicatorVisible());
+    EXPECT_TRUE(form.saveEnabled());
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), utf("Müller, Anna"));
+
+    const fs::path file = dataFolder() / "Klasse 5a.RVK";
+    prompter_.files = {file};
+    form.findChild<QAction*>("SpeedButton3")->trigger();   // Save of a never-saved class goes to Save As
+    ASSERT_EQ(prompter_.dialogs.size(), 1u);
+    EXPECT_EQ(prompter_.dialogs[0].proposedName, "unbekannte Klasse.RVK");
+    EXPECT_EQ(prompter_.dialogs[0].folder, dataFolder());
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(form.statusPanelText(1), utf("Klasse 5a.RVK"));
+    EXPECT_FALSE(form.changedIndicatorVisible());
+    EXPECT_TRUE(form.saveEnabled());
+
+    prompter_.answers = {true};
+    form.findChild<QAction*>("SpeedButton1")->trigger();
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(form.statusPanelText(1), utf("Vorgabe.RVK"));
+    EXPECT_FALSE(form.saveEnabled());
+
+    prompter_.files = {file};
+    form.findChild<QAction*>("SpeedButton2")->trigger();
+    EXPECT_EQ(form.statusPanelText(1), utf("Klasse 5a.RVK"));
+    EXPECT_EQ(form.windowTitle().toStdString(), ruvek::ui::windowTitleFor(0));
+    EXPECT_FALSE(form.changedIndicatorVisible());
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), utf("Müller, Anna"));
+    EXPECT_EQ(list->item(1)->text(), utf("Schmidt, Jonas"));
+    EXPECT_EQ(list->currentRow(), 0);
+
+    list->setCurrentRow(1);   // a click on the second student
+    EXPECT_EQ(k.current, 1);
+    EXPECT_EQ(form.findChild<QWidget*>("Edit12")->property("text").toString(), "2");
+    EXPECT_EQ(form.findChild<QWidget*>("Edit13")->property("text").toString(), "2");
+    EXPECT_TRUE(prompter_.messages.empty());
+}
+
+struct ShutdownCase {
+    const char* what;
+    bool changed;
+    std::deque<bool> answers;
+    bool chooseFile;    // Save As picks a file (else it is cancelled)
+    bool closes;
+};
+
+class MainWindowShutdown : public MainWindowTest, public ::testing::WithParamInterface<ShutdownCase> {};
+
+TEST_P(MainWindowShutdown, AsksBeforeEnding)
+{
+    const ShutdownCase& c = GetParam();
+    TMainForm& form = start();
+    form.klasse().changed = c.changed;
+    form.refreshIndicators();
+    prompter_.answers = c.answers;
+    const fs::path file = dataFolder() / "Ende.RVK";
+    if (c.chooseFile)
+        prompter_.files = {file};
+    else if (c.changed && c.answers.size() == 2 && c.answers[1])
+        prompter_.files = {std::nullopt};
+
+    EXPECT_EQ(form.close(), c.closes);
+    EXPECT_EQ(form.isVisible(), !c.closes);
+    EXPECT_EQ(prompter_.questions.front(), "Wollen Sie das Programm jetzt wirklich beenden?");
+    EXPECT_TRUE(prompter_.answers.empty());
+    EXPECT_TRUE(prompter_.files.empty());
+    EXPECT_EQ(fs::exists(file), c.chooseFile);
+    if (!c.closes) {
+        EXPECT_EQ(form.klasse().count(), 1);   // all data still there
+        EXPECT_EQ(form.klasse().changed, c.changed);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MainWindowShutdown,
+    ::testing::Values(ShutdownCase{"NoKeepsTheWindow", true, {false}, false, false},
+                      ShutdownCase{"UnchangedEnds", false, {true}, false, true},
+                      ShutdownCase{"ChangesDroppedEnds", true, {true, false}, false, true},
+                      ShutdownCase{"SaveAsCancelledKeepsItOpen", true, {true, true}, false, false},
+                      ShutdownCase{"SaveAsWritesAndEnds", true, {true, true}, true, true}),
+    [](const auto& info) { return std::string(info.param.what); });
