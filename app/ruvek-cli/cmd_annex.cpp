@@ -1,9 +1,105 @@
+// annex KLASSE.RVK [--schultyp N]: which certificate form (annex code) each
+// student of a class gets, decided from the stored head data. One line per
+// record in list order: "<number>\t<Name>, <Vorname>\t<code>". The school type
+// comes from SCHEINST.DAT in the program folder (the folder of this
+// executable) unless --schultyp gives it. The class file is only read.
+#include "CliPrompter.h"
 #include "Commands.h"
 
-#include <iostream>
+#include "classfile/ClassFile.h"
+#include "common/Cp1252.h"
+#include "grades/Annex.h"
+#include "settings/SchulEinst.h"
 
-int cmdAnnex(const CliArgs&)
+#include <charconv>
+#include <iostream>
+#include <optional>
+#include <system_error>
+
+namespace {
+
+constexpr const char* kUsage = "Aufruf: ruvek-cli annex KLASSE.RVK [--schultyp N]\n";
+
+std::optional<int> parseSchultyp(const std::string& text)
 {
-    std::cerr << "Dieser Befehl ist noch nicht eingebaut.\n";
-    return 2;
+    int value = -1;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value < 0 || value > 9)
+        return std::nullopt;
+    return value;
+}
+
+std::filesystem::path programFolder()
+{
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path(ec) : exe.parent_path();
+}
+
+} // namespace
+
+int cmdAnnex(const CliArgs& args)
+{
+    std::optional<std::string> file;
+    std::optional<int> schultyp;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        std::optional<std::string> value;
+        if (a == "--schultyp") {
+            if (i + 1 >= args.size()) {
+                std::cerr << kUsage;
+                return 2;
+            }
+            value = args[++i];
+        } else if (a.starts_with("--schultyp=")) {
+            value = a.substr(11);
+        } else if (!file && !a.starts_with("--")) {
+            file = a;
+            continue;
+        } else {
+            std::cerr << kUsage;
+            return 2;
+        }
+        schultyp = parseSchultyp(*value);
+        if (!schultyp) {
+            std::cerr << "Der Schultyp muss eine Zahl von 0 bis 9 sein: " << *value << '\n';
+            return 2;
+        }
+    }
+    if (!file) {
+        std::cerr << kUsage;
+        return 2;
+    }
+
+    CliPrompter prompter;
+    const std::filesystem::path path = *file;
+    if (path.filename().string().ends_with(".ZDB")) {
+        prompter.error("Diese Dateien können nicht mehr geöffnet werden!");
+        return 1;
+    }
+
+    if (!schultyp) {
+        ruvek::TSchulEinstRec schule;
+        ruvek::SchulEinstDefaults(schule);
+        const auto folder = programFolder();
+        ruvek::LoadSchulEinst(schule, folder, folder, prompter);
+        if (prompter.errorCount > 0)
+            return 1;
+        schultyp = schule.Schultyp;
+    }
+
+    ruvek::ClassFileContent content;
+    const auto error = ruvek::readClassFile(path, content);
+    if (error != ruvek::ReadError::None) {
+        prompter.error(ruvek::readErrorText(error));
+        return 1;
+    }
+
+    for (std::size_t i = 0; i < content.records.size(); ++i) {
+        const ruvek::TZgnRec& r = content.records[i];
+        std::cout << (i + 1) << '\t' << ruvek::cp1252ToUtf8(r.Name.view()) << ", "
+                  << ruvek::cp1252ToUtf8(r.Vorname.view()) << '\t' << ruvek::DetermineAnnex(r, *schultyp) << '\n';
+    }
+    std::cout.flush();
+    return std::cout ? 0 : 1;
 }
