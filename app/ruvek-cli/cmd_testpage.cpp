@@ -1,9 +1,75 @@
+// ruvek-cli testpage -o FILE.pdf [--kyocera]: the printer test page as a PDF
+// file, drawn by the same routine that prints it on a printer.
 #include "Commands.h"
 
-#include <iostream>
+#include "print/TestPage.h"
+#include "qtdraw/PdfDevice.h"
+#include "settings/DrkEinst.h"
 
-int cmdTestpage(const CliArgs&)
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+// Fonts and PDF output need a GUI application object; without a display the
+// offscreen platform serves.
+std::unique_ptr<QGuiApplication> makeGuiApplication()
 {
-    std::cerr << "Dieser Befehl ist noch nicht eingebaut.\n";
+    if (QGuiApplication::instance())
+        return nullptr;
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((!platform || !*platform) && (!display || !*display) && (!wayland || !*wayland))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "ruvek-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int usage()
+{
+    std::cerr << "Aufruf: ruvek-cli testpage -o DATEI.pdf [--kyocera]\n"
+                 "  --kyocera   Schrifthöhen mit \"Kyocera-Fehler ausgleichen\"\n";
     return 2;
+}
+
+} // namespace
+
+int cmdTestpage(const CliArgs& args)
+{
+    std::string output;
+    bool kyocera = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "-o" && i + 1 < args.size())
+            output = args[++i];
+        else if (args[i] == "--kyocera")
+            kyocera = true;
+        else
+            return usage();
+    }
+    if (output.empty())
+        return usage();
+
+    const auto app = makeGuiApplication();
+
+    ruvek::TDrkEinstRec options;
+    ruvek::DrkEinstDefaults(options);
+    options.KyoceraKorrektur = kyocera ? 1 : 0;
+
+    ruvek::PdfDevice device(output);
+    if (!ruvek::PrintTestPage(device, options)) {
+        std::cerr << "Fehler: " << device.errorText() << '\n';
+        return 1;
+    }
+    if (!device.written()) {
+        std::cerr << "Fehler: " << device.errorText() << '\n';
+        return 1;
+    }
+    std::cout << "Testblatt geschrieben: " << output << '\n';
+    return 0;
 }
