@@ -94,12 +94,21 @@ void QtCanvas::setMetricMapping()
     painter_.setWorldTransform(QTransform(sx_, 0, 0, sy_, origin_.x(), origin_.y()));
 }
 
+const CellFont& QtCanvas::cellFont() const
+{
+    if (!cacheValid_ || !(cachedSpec_ == font_)) {
+        cached_ = makeCellFont(font_);
+        cachedSpec_ = font_;
+        cacheValid_ = true;
+    }
+    return cached_;
+}
+
 double QtCanvas::textWidthF(const QString& text) const
 {
     if (text.isEmpty())
         return 0;
-    const CellFont cf = makeCellFont(font_);
-    const QFontMetricsF metrics(cf.font);
+    const QFontMetricsF metrics(cellFont().font);
     return metrics.horizontalAdvance(text) / kTextSubunits + characterCount(text) * double(extra_);
 }
 
@@ -113,7 +122,7 @@ void QtCanvas::textOut(int x, int y, std::string_view utf8)
     const QString text = fromUtf8(utf8);
     if (text.isEmpty())
         return;
-    const CellFont cf = makeCellFont(font_);
+    const CellFont& cf = cellFont();
     const double width = textWidthF(text);
     double startX = 0;
     if (align_ == TextAlign::Center)

@@ -16,6 +16,7 @@
 // placing every character itself, because Qt 6.4's letter spacing is scaled
 // by the device resolution and wrong on high-resolution devices.
 #include "print/Canvas.h"
+#include "qtdraw/CellFont.h"
 
 #include <QPointF>
 
@@ -52,6 +53,7 @@ public:
     double textWidthF(const QString& text) const;
 
 private:
+    const CellFont& cellFont() const;
     void applyPen();
     void applyBrush();
 
@@ -67,6 +69,10 @@ private:
     BrushStyle brush_ = BrushStyle::White;
     int curX_ = 0;
     int curY_ = 0;
+    // The Qt font of the last font asked for (text is measured often).
+    mutable FontSpec cachedSpec_;
+    mutable CellFont cached_;
+    mutable bool cacheValid_ = false;
 };
 
 } // namespace ruvek
