@@ -73,5 +73,46 @@ TEST(TestPage, DrawsAllFontsAtOwnOriginsWhateverTheMargins)
     EXPECT_EQ(std::tie(texts[52].x1, texts[52].y1), std::make_tuple(1208, -2758));
 }
 
+// A printer that keeps its one page on a recording canvas.
+class RecordingDevice : public PrintDevice {
+public:
+    bool opens = true;
+    std::string title;
+    int begun = 0, ended = 0;
+    RecordingCanvas page;
+
+    void setTitle(const std::string& utf8) override { title = utf8; }
+    bool beginDocument() override
+    {
+        begun += opens ? 1 : 0;
+        return opens;
+    }
+    void newPage() override {}
+    void endDocument() override { ++ended; }
+    bool isOpen() const override { return begun > ended; }
+    Canvas& canvas() override { return page; }
+    DeviceCaps deviceCaps() const override { return page.deviceCaps(); }
+};
+
+TEST(TestPage, PrintedAsOneTitledDocumentInTenthMillimetres)
+{
+    TDrkEinstRec options;
+    DrkEinstDefaults(options);
+    RecordingDevice printer;
+    ASSERT_TRUE(PrintTestPage(printer, options));
+    EXPECT_EQ(printer.title, "Testblatt Druckerausgabe Ruvek V.2.x");
+    EXPECT_EQ(printer.begun, 1);
+    EXPECT_EQ(printer.ended, 1);
+    ASSERT_FALSE(printer.page.ops().empty());
+    EXPECT_EQ(printer.page.ops().front().kind, CanvasOpKind::SetMetricMapping);
+    EXPECT_EQ(printer.page.count(CanvasOpKind::TextOut), 53u);
+
+    RecordingDevice offline;
+    offline.opens = false;
+    EXPECT_FALSE(PrintTestPage(offline, options));
+    EXPECT_TRUE(offline.page.ops().empty());
+    EXPECT_EQ(offline.ended, 0);
+}
+
 } // namespace
 } // namespace ruvek
