@@ -71,6 +71,14 @@ void WpflDefaults(TWPflFach& list)
 
 WpflLoadResult LoadWPflFachFrom(TWPflFach& list, const fs::path& file, Prompter& prompter)
 {
+    // Files copied from Windows often change the letter case of their name.
+    std::error_code ec;
+    if (!fs::exists(file, ec)) {
+        const auto other = findSettingsFile(file.parent_path(), file.filename().string());
+        if (!other)
+            return WpflLoadResult::NotFound;
+        return readFile(list, *other, prompter);
+    }
     return readFile(list, file, prompter);
 }
 

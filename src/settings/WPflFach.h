@@ -73,8 +73,9 @@ enum class WpflLoadResult {
 // reported and leaves the list as it was.
 WpflLoadResult LoadWPflFach(TWPflFach& list, const WpflFolders& folders, Prompter& prompter);
 
-// Reads one given file (used by LoadWPflFach and by the class file opening,
-// which offers the list of another data folder).
+// Reads one given file (the class file opening offers the list of another
+// data folder). A file whose name differs only in letter case is accepted; a
+// missing file or a count of 0 gives NotFound without a message.
 WpflLoadResult LoadWPflFachFrom(TWPflFach& list, const std::filesystem::path& file, Prompter& prompter);
 
 // Writes the list into the folder of ZentralListen, replacing the old file

@@ -154,6 +154,18 @@ TEST_F(WPflFachFiles, MissingFileAndCountZeroKeepTheList)
     EXPECT_EQ(l.count(), 2u);
 }
 
+TEST_F(WPflFachFiles, GivenFileIsFoundInAnyLetterCase)
+{
+    write(other / "wpflfach.dat", fileImage(3, {{"Chor", "---"}, {"???", "???"}, {"  - - -", "---"}}));
+    auto l = listOf({});
+    ScriptedPrompter p;
+    EXPECT_EQ(LoadWPflFachFrom(l, other / "WPflFach.DAT", p), WpflLoadResult::Loaded);
+    EXPECT_EQ(names(l).back(), "Chor");
+    EXPECT_EQ(LoadWPflFachFrom(l, data / "WPflFach.DAT", p), WpflLoadResult::NotFound);
+    EXPECT_EQ(l.count(), 3u);
+    EXPECT_TRUE(p.messages.empty());
+}
+
 TEST_F(WPflFachFiles, EveryTruncationIsReportedAndChangesNothing)
 {
     const auto full = fileImage(3, {{"Informatik", "Inf"}, {"???", "???"}, {"  - - -", "---"}});
