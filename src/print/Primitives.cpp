@@ -35,7 +35,12 @@ DeviceOffsetXY PageOffset(const Canvas& canvas, const TPageOrigins& origins, int
 
 void SetPrintFont(Canvas& canvas, const TFstSlot& slot, const TDrkEinstRec& options)
 {
-    canvas.setFont(PrintFontSpec(slot.Font, options.KyoceraKorrektur == 1));
+    SetPrintFont(canvas, static_cast<int>(slot.Font), options);
+}
+
+void SetPrintFont(Canvas& canvas, int fontNo, const TDrkEinstRec& options)
+{
+    canvas.setFont(PrintFontSpec(fontNo, options.KyoceraKorrektur == 1));
 }
 
 void SetSlotAlign(Canvas& canvas, int align)

@@ -5,7 +5,8 @@
 // the canvas's printer reports (DeviceOffset).
 //
 // `page` is the page being drawn (1 or 2); an element is drawn only when its
-// slot is visible (Visible 1) and belongs to that page.
+// slot is visible (Visible 1) and belongs to that page. Texts are UTF-8
+// (record texts are converted from Windows-1252 by the caller).
 #include "print/Canvas.h"
 #include "print/FstTable.h"
 #include "print/PageModel.h"
@@ -27,6 +28,8 @@ DeviceOffsetXY PageOffset(const Canvas& canvas, const TPageOrigins& origins, int
 // Face, cell height (the corrected one with KyoceraKorrektur 1) and style of
 // the slot's print font.
 void SetPrintFont(Canvas& canvas, const TFstSlot& slot, const TDrkEinstRec& options);
+// The same for a font number (for fonts stepped down with SmallerFont).
+void SetPrintFont(Canvas& canvas, int fontNo, const TDrkEinstRec& options);
 
 // Align 1 centred, 2 right-aligned, anything else left-aligned; always with
 // the bottom of the character cell on the point.
