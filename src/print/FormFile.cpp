@@ -4,6 +4,7 @@
 #include "common/SafeFile.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace ruvek {
 namespace {
