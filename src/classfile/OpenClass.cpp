@@ -164,6 +164,12 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
 bool OpenClass::fileSave(Prompter& prompter)
 {
     ui().storeForm();
+    // The header counts records in 16 bits; a longer list would be written
+    // with a count that silently drops the rest.
+    if (records.size() > kMaxRecords) {
+        prompter.error("Die Klasse hat mehr als 65535 Schüler-Datensätze\nund kann nicht gespeichert werden!");
+        return false;
+    }
     header.Anzahl = count();
 
     const std::string previousName = fileName;
