@@ -3,6 +3,7 @@
 // the questions at shutdown. Every test works in its own program folder.
 #include "classfile/StudentRecord.h"
 #include "common/Cp1252.h"
+#include "qtdraw/PrinterDevice.h"
 #include "settings/SchulEinst.h"
 #include "support/ScriptedPrompter.h"
 #include "ui/mainwindow/ApplicationForms.h"
@@ -357,3 +358,61 @@ INSTANTIATE_TEST_SUITE_P(
                       ShutdownCase{"SaveAsCancelledKeepsItOpen", true, {true, true}, false, false},
                       ShutdownCase{"SaveAsWritesAndEnds", true, {true, true}, true, true}),
     [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(MainWindowTest, SchoolSettingsOkWarnsAndRetitles)
+{
+    TMainForm& form = start();
+    form.state().settings.schule.Schultyp = 3;
+    form.afterSchoolSettingsOk();
+    const ruvek::test::ShownMessage expected{MessageKind::Warning,
+                                             "Nach Änderungen der Schulart\nwird ein Neustart des Programms Ruvek3\n"
+                                             "bzw. das Öffnen einer passenden Datendatei\ndringend empfohlen!"};
+    EXPECT_EQ(prompter_.messages, std::vector{expected});
+    EXPECT_EQ(form.windowTitle().toStdString(), ruvek::ui::windowTitleFor(3));
+}
+
+TEST_F(MainWindowTest, ProgramSettingsOkRebuildsTheListAndGoesToTheFirstStudent)
+{
+    TMainForm& form = start();
+    ruvek::OpenClass& k = form.klasse();
+    k.records.resize(3, k.records[0]);
+    const char* names[] = {"Alt", "Berg", "Czech"};
+    for (int i = 0; i < 3; ++i)
+        k.records[static_cast<std::size_t>(i)].Name = names[i];
+    k.records[0].Status = 0;   // deleted
+    k.current = 2;
+
+    form.state().settings.prog.ZeigeGeloeschte = 0;
+    form.afterProgramSettingsOk();
+    auto* list = form.findChild<QListWidget*>("ListBox1");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->item(0)->text().startsWith("Berg, "));
+    EXPECT_EQ(k.current, 1);   // the first active record
+    EXPECT_EQ(list->currentRow(), 0);
+
+    form.state().settings.prog.ZeigeGeloeschte = 1;
+    form.afterProgramSettingsOk();
+    EXPECT_EQ(list->count(), 3);
+    EXPECT_EQ(k.current, 0);
+    EXPECT_EQ(list->currentRow(), 0);
+}
+
+TEST_F(MainWindowTest, TestPageWithoutPrinterGoesToAChosenPdfFile)
+{
+    if (ruvek::PrinterDevice::printerInstalled())
+        GTEST_SKIP() << "a printer is installed: the test page would go to it";
+    TMainForm& form = start();
+    const fs::path pdf = programFolder_ / "Testblatt.pdf";
+    prompter_.files = {pdf};
+    form.menuAction("estblattausdrucken1")->trigger();
+    ASSERT_TRUE(fs::exists(pdf));
+    std::ifstream in(pdf, std::ios::binary);
+    std::string magic(4, '\0');
+    in.read(magic.data(), 4);
+    EXPECT_EQ(magic, "%PDF");
+    EXPECT_TRUE(prompter_.messages.empty());
+
+    prompter_.files = {std::nullopt};   // cancelled: nothing printed, nothing said
+    form.menuAction("estblattausdrucken1")->trigger();
+    EXPECT_TRUE(prompter_.messages.empty());
+}

@@ -3,6 +3,9 @@
 #include "settings/FachKatalog.h"
 #include "ui/mainwindow/AboutForm.h"
 #include "ui/mainwindow/MainForm.h"
+#include "ui/settings/DrkEinstForm.h"
+#include "ui/settings/ProgEinstForm.h"
+#include "ui/settings/SchulEinstForm.h"
 #include "ui/settings/WpflEinstForm.h"
 
 namespace ruvek::ui {
@@ -21,19 +24,20 @@ void createApplicationForms(TMainForm& main)
     FachKatalogDefaults(fachKatalog());
     LoadFachKatalog(fachKatalog(), settings.dataFolder, settings.programFolder, p);
     // 4. TNeuDSForm: not built into this version yet.
-    // 5. TProgEinstForm: dialog not built yet; its settings file is read here.
-    ProgEinstDefaults(settings.prog);
-    LoadProgEinst(settings.prog, settings.programFolder, settings.dataFolder, p);
-    // 6. TSchulEinstForm: dialog not built yet; its settings file is read here.
-    SchulEinstDefaults(settings.schule);
-    LoadSchulEinst(settings.schule, settings.programFolder, settings.dataFolder, p);
+    // 5. TProgEinstForm (RVKEINST.DAT)
+    f.progEinst = new TProgEinstForm(settings, p, &main);
+    f.progEinst->loadAtStart();
+    // 6. TSchulEinstForm (SCHEINST.DAT)
+    f.schulEinst = new TSchulEinstForm(settings, p, &main);
+    f.schulEinst->loadAtStart();
     // 7. TWpflEinstForm
     f.wpflEinst = new TWpflEinstForm(s.electives, s.wahlpflichtListe, p, [&s] { return s.electiveFolders(); },
                                      &main);
     f.wpflEinst->loadAtStart();
-    // 8. TDrkEinstForm: dialog not built yet; its settings file is read here.
-    DrkEinstDefaults(settings.druck);
-    LoadDrkEinst(settings.druck, settings.programFolder, settings.dataFolder, p);
+    // 8. TDrkEinstForm (DRKEINST.DAT); it saves into the data folder of the
+    //    class last opened or saved when the options are not kept centrally.
+    f.drkEinst = new TDrkEinstForm(settings, p, [&s] { return s.klasse.dataFolder; }, &main);
+    f.drkEinst->loadAtStart();
     // 9.-13. TPreViewForm, TBewUebersForm, TFaNoExpForm, TEinstExpForm,
     //        TEinstImpForm: not built into this version yet.
     // 14. TAboutForm

@@ -10,9 +10,15 @@ namespace ruvek::ui {
 class TMainForm;
 class TAboutForm;
 class TWpflEinstForm;
+class TProgEinstForm;
+class TSchulEinstForm;
+class TDrkEinstForm;
 
 struct ApplicationForms {
+    QPointer<TProgEinstForm> progEinst;
+    QPointer<TSchulEinstForm> schulEinst;
     QPointer<TWpflEinstForm> wpflEinst;
+    QPointer<TDrkEinstForm> drkEinst;
     QPointer<TAboutForm> about;
 };
 

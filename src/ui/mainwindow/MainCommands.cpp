@@ -3,6 +3,11 @@
 #include "ui/mainwindow/MainForm.h"
 
 #include "ui/mainwindow/AboutForm.h"
+#include "print/TestPage.h"
+#include "qtdraw/PrinterDevice.h"
+#include "ui/settings/DrkEinstForm.h"
+#include "ui/settings/ProgEinstForm.h"
+#include "ui/settings/SchulEinstForm.h"
 #include "ui/settings/WpflEinstForm.h"
 
 #include <QPageSetupDialog>
@@ -17,7 +22,8 @@ void TMainForm::notYetBuilt()
 
 void TMainForm::SchulEinstellungen1Click()
 {
-    // The school settings dialog has not been built into this version yet.
+    if (forms_.schulEinst && forms_.schulEinst->exec() == QDialog::Accepted)
+        afterSchoolSettingsOk();
 }
 
 void TMainForm::afterSchoolSettingsOk()
@@ -32,7 +38,8 @@ void TMainForm::afterSchoolSettingsOk()
 
 void TMainForm::ProgrammEinstellungen1Click()
 {
-    // The program settings dialog has not been built into this version yet.
+    if (forms_.progEinst && forms_.progEinst->exec() == QDialog::Accepted)
+        afterProgramSettingsOk();
 }
 
 void TMainForm::afterProgramSettingsOk()
@@ -61,14 +68,13 @@ void TMainForm::afterElectivesDialog(bool /*ok*/)
 
 void TMainForm::DruckOptionen1Click()
 {
-    // The print options dialog has not been built into this version yet.
+    if (forms_.drkEinst)
+        forms_.drkEinst->exec();
 }
 
 void TMainForm::FilePrintSetup()
 {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPageSetupDialog dialog(printer_.get(), this);
+    QPageSetupDialog dialog(&printerDevice().printer(), this);
     dialog.setWindowTitle(QStringLiteral("Drucker einrichten"));
     dialog.exec();
 }
@@ -92,9 +98,17 @@ void TMainForm::HelpAbout()
     forms_.about->exec();
 }
 
+// Printed at once, without preview. Without an installed printer the page
+// goes into a PDF file the user names.
 void TMainForm::estblattausdrucken1Click()
 {
-    // The printer test page has not been built into this version yet.
+    PrinterDevice& device = printerDevice();
+    device.setTitle(kTestPageDocumentTitle);
+    if (!device.chooseOutputFile(*prompter_))
+        return;
+    if (!PrintTestPage(device, state_.settings.druck))
+        prompter_->error(device.errorText().empty() ? std::string("Das Testblatt konnte nicht gedruckt werden!")
+                                                    : device.errorText());
 }
 
 } // namespace ruvek::ui

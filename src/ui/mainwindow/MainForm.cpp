@@ -2,6 +2,7 @@
 
 #include "classfile/StudentRecord.h"
 #include "common/Cp1252.h"
+#include "qtdraw/PrinterDevice.h"
 #include "ui/QtPrompter.h"
 #include "ui/mainwindow/WindowTitle.h"
 
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPrinter>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -343,6 +343,9 @@ void TMainForm::refreshIndicators()
 
 void TMainForm::showClassFileName(const std::string& name)
 {
+    // Every file command ends here: the settings follow the data folder of
+    // the class last opened or saved.
+    state_.settings.dataFolder = state_.klasse.dataFolder;
     statusPanel1_->setText(QString::fromStdString(name));
 }
 
@@ -367,6 +370,13 @@ void TMainForm::copyElectiveList(const std::filesystem::path& folder)
 }
 
 // --- inspection
+
+PrinterDevice& TMainForm::printerDevice()
+{
+    if (!printerDevice_)
+        printerDevice_ = std::make_unique<PrinterDevice>();
+    return *printerDevice_;
+}
 
 QString TMainForm::statusPanelText(int panel) const
 {

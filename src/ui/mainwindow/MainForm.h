@@ -19,9 +19,12 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPrinter;
 class QTabWidget;
 class QToolBar;
+
+namespace ruvek {
+class PrinterDevice;
+}
 
 namespace ruvek::ui {
 
@@ -43,6 +46,9 @@ public:
     Prompter& prompter() { return *prompter_; }
     const ProgramFolders& folders() const { return folders_; }
     ApplicationForms& forms() { return forms_; }
+    // The printer of the program (made on first use); its set-up dialog and
+    // every print command share it.
+    PrinterDevice& printerDevice();
 
     // Start-up and shutdown (run by the show and close events).
     void FormShow();
@@ -112,7 +118,7 @@ private:
     Prompter* prompter_ = nullptr;
     ProgramFolders folders_;
     ApplicationForms forms_;
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PrinterDevice> printerDevice_;
     bool started_ = false;
     bool closing_ = false;
 
