@@ -140,16 +140,41 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ClassFile, EveryTruncatedPrefixIsRefusedCleanly)
 {
     TempDir dir;
-    const auto full = concat({headerBytes(2, 2), recordV2Bytes("A", 1), recordV2Bytes("B", 2)});
-    writeBytes(dir / "p.RVK", full);
-    // Cut the file shorter and shorter, down to nothing.
-    for (std::size_t n = full.size(); n-- > 0;) {
-        std::filesystem::resize_file(dir / "p.RVK", n);
+    const ByteVec files[] = {
+        concat({headerBytes(2, 2), recordV2Bytes("A", 1), recordV2Bytes("B", 2)}),
+        concat({headerBytes(2, 1), ByteVec(4144, 0x20), ByteVec(4144, 0x20)}),
+    };
+    for (const auto& full : files) {
+        writeBytes(dir / "p.RVK", full);
         ClassFileContent content;
-        const ReadError e = readClassFile(dir / "p.RVK", content);
-        ASSERT_TRUE(e == ReadError::WrongFormat || e == ReadError::Truncated) << "prefix " << n;
-        ASSERT_TRUE(content.records.empty());
+        ASSERT_EQ(readClassFile(dir / "p.RVK", content), ReadError::None);
+        // Cut the file shorter and shorter, down to nothing.
+        for (std::size_t n = full.size(); n-- > 0;) {
+            std::filesystem::resize_file(dir / "p.RVK", n);
+            ClassFileContent cut;
+            const ReadError e = readClassFile(dir / "p.RVK", cut);
+            ASSERT_TRUE(e == ReadError::WrongFormat || e == ReadError::Truncated) << "prefix " << n;
+            ASSERT_TRUE(cut.records.empty());
+        }
     }
+}
+
+TEST(ClassFile, ShippedExampleClassIsAValidClassFile)
+{
+    ClassFileContent content;
+    // tests/data -> the source tree's data/examples
+    const auto source = std::filesystem::path(RUVEK_TEST_DATA_DIR).parent_path().parent_path();
+    ASSERT_EQ(readClassFile(source / "data/examples/Beispielklasse.RVK", content), ReadError::None);
+    EXPECT_EQ(content.header.Version, 2);
+    EXPECT_EQ(content.records.size(), 25u);
+    int deleted = 0;
+    for (const auto& r : content.records) {
+        deleted += r.Status == 0;
+        EXPECT_EQ(r.Klasse, "7a");
+        EXPECT_EQ(r.SjBeginn, "2026");
+    }
+    EXPECT_EQ(deleted, 3);
+    EXPECT_EQ(content.records[1].Name, "B\xE4""cker");
 }
 
 TEST(ClassFile, MissingFileAndFolderCannotBeOpened)
