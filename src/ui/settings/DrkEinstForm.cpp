@@ -153,10 +153,10 @@ TDrkEinstForm::TDrkEinstForm(Settings& settings, Prompter& prompter, std::functi
         auto* wl = new QGridLayout(wappen);
         wl->addWidget(addRadioGroup("RadioGroup5", QStringLiteral("Wappenposition"), items(kWappenpositionen),
                                     &TDrkEinstRec::Wappenposition),
-                      0, 0);
+                      0, 0, Qt::AlignTop);
         wl->addWidget(addRadioGroup("RadioGroup7", QStringLiteral("Wappengröße (lt. Verlagsangabe)"),
                                     items(kWappengroessen), &TDrkEinstRec::Wappengroesse),
-                      0, 1);
+                      0, 1, Qt::AlignTop);
         wl->addWidget(addSwitch("CheckBox14", QStringLiteral("\"farbiges\" Wappen auch bei SW-Druckern"),
                                 &TDrkEinstRec::FarbWappen),
                       1, 0, 1, 2);
