@@ -2,6 +2,7 @@
 
 #include "classfile/StudentRecord.h"
 
+#include <cctype>
 #include <system_error>
 
 namespace ruvek {
@@ -34,6 +35,25 @@ bool fileExists(const std::filesystem::path& path)
 {
     std::error_code ec;
     return std::filesystem::exists(path, ec);
+}
+
+// Whether the folder holds the elective-subject list file. Files copied
+// from Windows installations may carry the name in another letter case.
+bool hasElectiveListFile(const std::filesystem::path& folder)
+{
+    std::error_code ec;
+    if (std::filesystem::exists(folder / kElectiveListFile, ec))
+        return true;
+    const auto lower = [](std::string s) {
+        for (char& c : s)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
+    const std::string wanted = lower(std::string(kElectiveListFile));
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (lower(it->path().filename().string()) == wanted && it->is_regular_file(ec))
+            return true;
+    return false;
 }
 
 ClassFileView g_noView;
@@ -152,7 +172,7 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     makeKeyNumbersUnique(records);
 
     if (dataFolder != previousFolder && !ui().centralElectiveList() &&
-        fileExists(dataFolder / kElectiveListFile) &&
+        hasElectiveListFile(dataFolder) &&
         prompter.askYesNo("Soll die Datei mit den\nWahlpflichtfächern aus/von:\n" + folderText(dataFolder) + "\n" +
                           "mit eingelesen werden?"))
         ui().loadElectiveList(dataFolder);

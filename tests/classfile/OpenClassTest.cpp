@@ -486,7 +486,7 @@ TEST_F(OpenClassTest, ElectiveListIsOfferedFromAndToAnotherFolder)
     view.central = false;
     TempDir other;
     writeBytes(other / "k.RVK", classBytes({"A"}));
-    writeBytes(other / "WPflFach.DAT", ByteVec(10, 0));
+    writeBytes(other / "WPFLFACH.DAT", ByteVec(10, 0)); // as copied from an old installation
     prompter.answers = {true};
     openOk(other / "k.RVK");
     ASSERT_EQ(prompter.questions.size(), 1u);
