@@ -1,10 +1,9 @@
 #include "settings/FachKatalog.h"
 
 #include "common/Cp1252.h"
+#include "settings/SettingsIo.h"
 
-#include <fstream>
 #include <initializer_list>
-#include <system_error>
 
 namespace ruvek {
 
@@ -189,7 +188,7 @@ bool isUnused(const TFachEintragKat& e) { return e.FachName.view() == kFachUnben
 std::string shortFileMessage(const std::filesystem::path& path, std::uintmax_t size)
 {
     return "Die Fächer-Einstellungs-Datei\n" + path.string() + "\nist unvollständig (" + std::to_string(size) +
-           " statt " + std::to_string(kFaecherDatSize) + " Bytes) und wird nicht verwendet.\n"
+           " statt " + std::to_string(kFaecherDatSize) + " Bytes) und wurde nicht gelesen.\n\n"
            "Es gelten die vorgegebenen Fächer.";
 }
 
@@ -240,32 +239,27 @@ TFachKatalog defaultFachKatalog()
 bool LoadFachKatalog(TFachKatalog& kat, const std::filesystem::path& dataFolder,
                      const std::filesystem::path& programFolder, Prompter& prompter)
 {
-    std::error_code ec;
-    std::filesystem::path path = dataFolder / kFaecherDatName;
-    if (dataFolder.empty() || !std::filesystem::exists(path, ec)) {
-        path = programFolder / kFaecherDatName;
-        if (programFolder.empty() || !std::filesystem::exists(path, ec))
-            return false; // no file: the defaults stay, nothing to report
-    }
+    const auto path = findSettingsFileIn({dataFolder, programFolder}, kFaecherDatName);
+    if (!path)
+        return false; // no file: the defaults stay, nothing to report
 
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path, ec)) {
+    const auto file = readSettingsFile(*path, kFaecherDatSize);
+    if (!file) {
         prompter.error(kMsgFaecherNichtGeoeffnet);
         return false;
     }
-    std::vector<std::uint8_t> image(kFaecherDatSize);
-    in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
-    const auto got = static_cast<std::uintmax_t>(in.gcount());
-    if (got < kFaecherDatSize) {
-        prompter.error(shortFileMessage(path, got));
+    // A longer file is read as far as the 51 entries go.
+    if (file->size < kFaecherDatSize) {
+        prompter.error(shortFileMessage(*path, file->size));
         return false;
     }
 
     // Entry 50 stands first in the file, entry 0 last.
+    const ConstBytes image(file->prefix);
     for (int block = 0; block < kFachKatalogCount; ++block) {
         const int entry = kFachKatalogCount - 1 - block;
-        decodeRecord(kat[entry], ConstBytes(image).subspan(static_cast<std::size_t>(block) * TFachEintragKat::Size,
-                                                            TFachEintragKat::Size));
+        decodeRecord(kat[entry], image.subspan(static_cast<std::size_t>(block) * TFachEintragKat::Size,
+                                               TFachEintragKat::Size));
     }
     return true;
 }

@@ -107,10 +107,11 @@ void FachKatalogDefaults(TFachKatalog& kat);
 TFachKatalog defaultFachKatalog();
 
 // Reads Faecher.DAT over kat: from dataFolder when the file is there, else
-// from programFolder, else kat stays as it is (no message). The file's 51
-// blocks of 588 bytes go to entries 50, 49, ... 0. A file that cannot be
-// opened, or is shorter than 29988 bytes, is reported through the prompter
-// and leaves kat unchanged. Returns true when the file was read.
+// from programFolder, else kat stays as it is (no message). The file name
+// may differ in letter case ("FAECHER.DAT"). The file's 51 blocks of 588
+// bytes go to entries 50, 49, ... 0. A file that cannot be opened, or is
+// shorter than 29988 bytes, is reported through the prompter and leaves kat
+// unchanged. Returns true when the file was read.
 bool LoadFachKatalog(TFachKatalog& kat, const std::filesystem::path& dataFolder,
                      const std::filesystem::path& programFolder, Prompter& prompter);
 

@@ -357,6 +357,12 @@ TEST(FachKatalogLoad, DataFolderComesBeforeProgramFolder)
     fs::remove(dir.data() / "Faecher.DAT");
     ASSERT_TRUE(LoadFachKatalog(kat, dir.data(), dir.program(), prompter));
     EXPECT_EQ(kat[45].FachName.view(), "aus Programm");
+
+    // A copy from a Windows installation may carry another letter case.
+    test::FaecherDatBuilder().name(45, "gross").write(dir.data() / "FAECHER.DAT");
+    ASSERT_TRUE(LoadFachKatalog(kat, dir.data(), dir.program(), prompter));
+    EXPECT_EQ(kat[45].FachName.view(), "gross");
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST(FachKatalogLoad, ShortFileIsReportedAndChangesNothing)
