@@ -141,9 +141,29 @@ QIcon speedIcon(SpeedIcon which, const QStyle* style)
             for (int y = 17; y <= 26; y += 3)
                 p.drawLine(QPointF(16, y), QPointF(26, y));
         });
-    case SpeedIcon::Help: return style->standardIcon(QStyle::SP_DialogHelpButton);
+    case SpeedIcon::Help:
+        return drawn([](QPainter& p) {
+            p.setPen(QPen(kBlue.darker(130), 1.5));
+            p.setBrush(kBlue);
+            p.drawEllipse(QPointF(16, 16), 13, 13);
+            letter(p, QRectF(3, 3, 26, 26), QStringLiteral("?"), Qt::white, 20);
+        });
     case SpeedIcon::About: return style->standardIcon(QStyle::SP_MessageBoxInformation);
-    case SpeedIcon::Exit: return style->standardIcon(QStyle::SP_DialogCloseButton);
+    case SpeedIcon::Exit:
+        return drawn([](QPainter& p) {
+            // An open door with an arrow leading out.
+            p.setPen(QPen(kInk, 1.5));
+            p.setBrush(QColor(230, 230, 225));
+            p.drawRect(QRectF(4, 3, 16, 26));
+            QPolygonF door;
+            door << QPointF(4, 3) << QPointF(13, 7) << QPointF(13, 31) << QPointF(4, 29);
+            p.setBrush(QColor(160, 110, 60));
+            p.drawPolygon(door);
+            p.setPen(QPen(kRed, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawLine(QPointF(16, 16), QPointF(29, 16));
+            p.drawLine(QPointF(24, 11), QPointF(29, 16));
+            p.drawLine(QPointF(24, 21), QPointF(29, 16));
+        });
     case SpeedIcon::PrintCertificate: return drawn([](QPainter& p) { printerWith(p, QStringLiteral("Z")); });
     case SpeedIcon::PrintReceipt: return drawn([](QPainter& p) { printerWith(p, QStringLiteral("E")); });
     case SpeedIcon::PreviewCertificate: return drawn([](QPainter& p) { magnifier(p, QStringLiteral("Z")); });
