@@ -197,6 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
         TransitionCase{"ToNoForm", 0, 10, 6, {}, R::NotHandled, 10},
         TransitionCase{"ToFoerderschule", 32, 5, 7, {}, R::NotHandled, 32},
         TransitionCase{"FromIntermediate", 10, 110, 6, {}, R::NotHandled, 10},
+        TransitionCase{"FromFoerderschule", 5, 32, 7, {}, R::NotHandled, 5},
         TransitionCase{"SameCodeRowNotUsedForOtherOld", 1, 5, 1, {}, R::NotHandled, 1}),
     [](const auto& info) { return std::string(info.param.what); });
 

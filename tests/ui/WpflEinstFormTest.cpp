@@ -73,6 +73,18 @@ TEST_F(WpflEinstFormTest, ShowListsTheFileWithFirstItemSelected)
     EXPECT_EQ(currentRow(), 0);
 }
 
+TEST_F(WpflEinstFormTest, ShowingTheDialogReadsTheFileAgain)
+{
+    TWPflFach onDisk;
+    WpflDefaults(onDisk);
+    AddWPflFach(onDisk, "Chor");
+    ASSERT_TRUE(SaveWPflFach(onDisk, folders(), prompter));
+    form->show();
+    EXPECT_EQ(shown(), (QStringList{"  - - -", "???", "Chor"}));
+    EXPECT_EQ(liste, (std::vector<std::string>{"  - - -", "???", "Chor"}));
+    form->hide();
+}
+
 TEST_F(WpflEinstFormTest, AddDeleteAndOkSaveTheList)
 {
     form->FormShow();
