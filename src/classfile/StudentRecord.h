@@ -31,9 +31,9 @@ void initialiseRecord(TZgnRec& rec, const TDB2& list, std::int16_t schoolType,
                       std::optional<std::size_t> self = std::nullopt);
 
 // After reading a file: for each record from the first on, every later
-// record with the same key number gets a new one (its negation when that is
-// positive-to-negative and free, otherwise a generated number).
-// Returns the number of records changed.
+// record with the same key number gets another one: a positive number its
+// negation when no record carries that, otherwise (and for 0 and negative
+// numbers) a new key number. Returns the number of records changed.
 std::size_t makeKeyNumbersUnique(TDB2& list);
 
 // Converts a version-1 record (4144 bytes) into a version-2 record.
