@@ -1,7 +1,6 @@
 #include "grades/SlotAdapt.h"
 
 #include <algorithm>
-#include <array>
 #include <initializer_list>
 
 namespace ruvek {
@@ -63,9 +62,9 @@ struct Row {
 
 std::vector<Row> buildTransitionTable()
 {
-    const CodeSet hs = CodeSet::range(5, 9);            // Hauptschule forms
+    const CodeSet hs = CodeSet::range(5, 9);            // Hauptschule forms and its finals
     const CodeSet rs = CodeSet{10, 11, 12};             // Realschule forms
-    const CodeSet reg = CodeSet{15, 16, 17, 19};        // Regionale Schule forms
+    const CodeSet reg = CodeSet{15, 16, 17, 19};        // Regionale Schule forms with the Berufsreife 19
     const CodeSet gym = CodeSet{21, 22, 24, 25};        // Gymnasium forms
     const CodeSet igsEnd = CodeSet{28, 29};             // IGS leaving and transfer
 
