@@ -19,7 +19,7 @@ measure() { # label command...
   /usr/bin/time -f "$label: %e s elapsed, %U s user, %S s system, %M KB peak" "$@"
 }
 
-for run in 1 2 3; do
+for run in 1 2 3 4 5; do
   rm -f "$WORK/out.RVK" "$WORK/big.\$KL"
   sync
   measure "ruvek-cli resave (run $run)" "$BIN/ruvek-cli" resave "$WORK/big.RVK" "$WORK/out.RVK" 2>&1 | grep -v '^Gespeichert'
