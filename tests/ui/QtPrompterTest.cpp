@@ -25,3 +25,142 @@ TEST(QtPrompterFilter, PathsRoundTripUtf8)
     EXPECT_EQ(ruvek::ui::toPath(ruvek::ui::toQString(p)), p);
     EXPECT_EQ(ruvek::ui::toQString(p), QStringLiteral("/tmp/Schüler Klasse 5ä.RVK"));
 }
+
+// --- the real boxes and dialogs, answered by a helper that acts on each
+// modal window as it appears.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <random>
+
+namespace {
+
+// Each step handles one modal window and returns true when it did.
+using Step = std::function<bool(QWidget*)>;
+
+class ModalScript {
+public:
+    explicit ModalScript(std::deque<Step> steps) : steps_(std::move(steps))
+    {
+        clock_.start();
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (w && clock_.elapsed() > 5000) {   // a step that never matches must not block the run
+                if (auto* d = qobject_cast<QDialog*>(w))
+                    d->reject();
+                return;
+            }
+            if (w && w != last_ && !steps_.empty() && steps_.front()(w)) {
+                // The same object may come back (a dialog shown again, a
+                // box made at the same address): forget it once it closes.
+                last_ = w;
+                if (auto* d = qobject_cast<QDialog*>(w))
+                    QObject::connect(d, &QDialog::finished, &timer_, [this] { last_ = nullptr; },
+                                     Qt::SingleShotConnection);
+                steps_.pop_front();
+            }
+        });
+        timer_.start(10);
+    }
+    bool done() const { return steps_.empty(); }
+
+private:
+    std::deque<Step> steps_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    QWidget* last_ = nullptr;
+};
+
+struct BoxSeen {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+};
+
+Step clickInBox(const QString& button, BoxSeen* seen)
+{
+    return [=](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box)
+            return false;
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->icon = box->icon();
+        for (QAbstractButton* b : box->buttons())
+            seen->buttons << b->text();
+        seen->buttons.sort();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == button) {
+                QTimer::singleShot(0, b, &QAbstractButton::click);
+                return true;
+            }
+        return false;
+    };
+}
+
+Step inFileDialog(bool accept)
+{
+    return [=](QWidget* w) {
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        if (!dlg)
+            return false;
+        QTimer::singleShot(0, dlg, accept ? &QDialog::accept : &QDialog::reject);
+        return true;
+    };
+}
+
+} // namespace
+
+TEST(QtPrompterBoxes, GermanButtonsAndIconPerKind)
+{
+    ruvek::ui::QtPrompter prompter;
+    BoxSeen a, b, c;
+    ModalScript script({clickInBox("Nein", &a), clickInBox("OK", &b), clickInBox("OK", &c)});
+    EXPECT_FALSE(prompter.askYesNo("Wirklich?\nJa oder nein.", ruvek::MessageKind::Warning));
+    EXPECT_TRUE(prompter.askOkCancel("Weiter?"));
+    prompter.tell(ruvek::MessageKind::Error, "Fehler beim Lesen!");
+    EXPECT_TRUE(script.done());
+
+    EXPECT_EQ(a.text, QString::fromUtf8("Wirklich?\nJa oder nein."));
+    EXPECT_EQ(a.icon, QMessageBox::Warning);
+    EXPECT_EQ(a.buttons, (QStringList{"Ja", "Nein"}));
+    EXPECT_EQ(b.icon, QMessageBox::Question);
+    EXPECT_EQ(b.title, QString::fromUtf8("Bestätigen"));
+    EXPECT_EQ(b.buttons, (QStringList{"Abbrechen", "OK"}));
+    EXPECT_EQ(c.icon, QMessageBox::Critical);
+    EXPECT_EQ(c.title, "Fehler");
+    EXPECT_EQ(c.buttons, QStringList{"OK"});
+}
+
+TEST(QtPrompterDialogs, SaveAsksBeforeReplacingAFile)
+{
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("ruvek-prompter-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "Klasse.RVK") << "alt";
+    ruvek::FileDialogRequest request{"Speichern unter", folder, "Zeugnis-KL-Datenbanken (*.RVK)| *.RVK",
+                                     "Klasse.RVK", true};
+    ruvek::ui::QtPrompter prompter;
+
+    BoxSeen no, yes;
+    {
+        // "Nein" brings the dialog back; cancelling it chooses nothing.
+        ModalScript script({inFileDialog(true), clickInBox("Nein", &no), inFileDialog(false)});
+        EXPECT_EQ(prompter.chooseSaveFile(request), std::nullopt);
+        EXPECT_TRUE(script.done());
+    }
+    EXPECT_EQ(no.text, QString::fromUtf8("Klasse.RVK ist bereits vorhanden.\nMöchten Sie sie ersetzen?"));
+    {
+        ModalScript script({inFileDialog(true), clickInBox("Ja", &yes)});
+        EXPECT_EQ(prompter.chooseSaveFile(request), folder / "Klasse.RVK");
+        EXPECT_TRUE(script.done());
+    }
+    std::filesystem::remove_all(folder);
+}

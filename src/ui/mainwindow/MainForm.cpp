@@ -250,7 +250,6 @@ bool TMainForm::FormClose()
         if (!saved)
             return false;
     }
-    closing_ = true;
     k.records.clear();
     k.scratch.clear();
     k.current = 0;

@@ -120,7 +120,6 @@ private:
     ApplicationForms forms_;
     std::unique_ptr<PrinterDevice> printerDevice_;
     bool started_ = false;
-    bool closing_ = false;
 
     QTabWidget* pageControl1_ = nullptr;
     QTabWidget* pageControl2_ = nullptr;
