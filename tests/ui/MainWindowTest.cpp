@@ -6,7 +6,13 @@
 #include "qtdraw/PrinterDevice.h"
 #include "settings/SchulEinst.h"
 #include "support/ScriptedPrompter.h"
+#include "ui/grades/BewHilfForm.h"
+#include "ui/mainwindow/AboutForm.h"
 #include "ui/mainwindow/ApplicationForms.h"
+#include "ui/settings/DrkEinstForm.h"
+#include "ui/settings/ProgEinstForm.h"
+#include "ui/settings/SchulEinstForm.h"
+#include "ui/settings/WpflEinstForm.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/WindowTitle.h"
 
@@ -102,6 +108,15 @@ TEST_F(MainWindowTest, FirstStartCreatesTheDataFolderAndEntersIt)
     EXPECT_EQ(form.folders().colourArms, programFolder_ / "13F.BMP");
     EXPECT_EQ(form.folders().monoArms, programFolder_ / "13S.BMP");
     EXPECT_TRUE(prompter_.messages.empty());
+}
+
+TEST_F(MainWindowTest, StartUpCreatesTheDialogsAndToolWindows)
+{
+    TMainForm& form = start();
+    const ruvek::ui::ApplicationForms& f = form.forms();
+    EXPECT_TRUE(f.bewHilf && f.progEinst && f.schulEinst && f.wpflEinst && f.drkEinst && f.about);
+    EXPECT_FALSE(f.bewHilf->isVisible());
+    EXPECT_EQ(form.state().wahlpflichtListe.size(), form.state().electives.count());
 }
 
 TEST_F(MainWindowTest, DataFolderThatCannotBeMadeFallsBackToTheProgramFolder)

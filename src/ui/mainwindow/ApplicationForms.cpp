@@ -1,6 +1,7 @@
 #include "ui/mainwindow/ApplicationForms.h"
 
 #include "settings/FachKatalog.h"
+#include "ui/grades/BewHilfForm.h"
 #include "ui/mainwindow/AboutForm.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/settings/DrkEinstForm.h"
@@ -18,7 +19,9 @@ void createApplicationForms(TMainForm& main)
     Settings& settings = s.settings;
 
     // 1. TMainForm: created by the caller, first of all.
-    // 2. TBewHilfForm: not built into this version yet.
+    // 2. TBewHilfForm: the help window of permitted grade entries, opened
+    //    from the editor's buttons.
+    f.bewHilf = new TBewHilfForm(settings, &main);
     // 3. TFachEinstForm: its dialog is not built yet; the subject catalogue
     //    it loads is read here in its place.
     FachKatalogDefaults(fachKatalog());

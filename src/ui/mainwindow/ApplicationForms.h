@@ -9,12 +9,14 @@ namespace ruvek::ui {
 
 class TMainForm;
 class TAboutForm;
+class TBewHilfForm;
 class TWpflEinstForm;
 class TProgEinstForm;
 class TSchulEinstForm;
 class TDrkEinstForm;
 
 struct ApplicationForms {
+    QPointer<TBewHilfForm> bewHilf;   // beside the main window, not modal
     QPointer<TProgEinstForm> progEinst;
     QPointer<TSchulEinstForm> schulEinst;
     QPointer<TWpflEinstForm> wpflEinst;
