@@ -134,6 +134,15 @@ void TMainForm::buildPages()
     for (const char* caption : kEditorPages) {
         auto* page = new QWidget;
         page->setObjectName(QStringLiteral("TabSheet%1").arg(n++));
+        // Until the record editor fills the page, say so instead of leaving it blank.
+        auto* note = new QLabel(QStringLiteral("Die Eingabefelder dieser Seite folgen in einer späteren "
+                                               "Programmversion."),
+                                page);
+        note->setObjectName(QStringLiteral("PlaceholderNote"));
+        note->setAlignment(Qt::AlignCenter);
+        note->setEnabled(false);
+        auto* pageLayout = new QVBoxLayout(page);
+        pageLayout->addWidget(note);
         pageControl2_->addTab(page, QString::fromUtf8(caption));
     }
     sheetLayout->addWidget(pageControl2_, 1);
