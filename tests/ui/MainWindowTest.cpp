@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -323,7 +324,7 @@ TEST_F(MainWindowTest, NewSaveAsOpenWalk)
     EXPECT_EQ(list->item(1)->text(), utf("Schmidt, Jonas"));
     EXPECT_EQ(list->currentRow(), 0);
 
-    list->setCurrentRow(1);   // a click on the second student
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
     EXPECT_EQ(k.current, 1);
     EXPECT_EQ(form.findChild<QWidget*>("Edit12")->property("text").toString(), "2");
     EXPECT_EQ(form.findChild<QWidget*>("Edit13")->property("text").toString(), "2");

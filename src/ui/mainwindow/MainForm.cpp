@@ -317,7 +317,9 @@ void TMainForm::ListBox1Click(int row)
         return;
     storeForm();
     state_.klasse.current = listRecords_[static_cast<std::size_t>(row)];
-    showCurrentRecord();
+    // The list already shows the selection; rebuilding it inside its own
+    // selection signal would pull the items from under the click.
+    refreshIndicators();
 }
 
 void TMainForm::goToFirstRecord()
