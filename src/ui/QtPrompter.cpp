@@ -44,6 +44,14 @@ QStringList expandPatterns(const QString& list)
     return out;
 }
 
+// A box asked from inside a modal dialog belongs on that dialog, not
+// behind it on the main window.
+QWidget* ownerFor(QWidget* parent)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : parent;
+}
+
 QString titleFor(MessageKind kind)
 {
     switch (kind) {
@@ -73,7 +81,7 @@ QMessageBox::Icon iconFor(MessageKind kind)
 QMessageBox::StandardButton runBox(QWidget* parent, MessageKind kind, const std::string& text,
                                    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape)
 {
-    QMessageBox box(iconFor(kind), titleFor(kind), toQString(text), buttons, parent);
+    QMessageBox box(iconFor(kind), titleFor(kind), toQString(text), buttons, ownerFor(parent));
     const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
         {QMessageBox::Yes, "Ja"}, {QMessageBox::No, "Nein"},
         {QMessageBox::Ok, "OK"},  {QMessageBox::Cancel, "Abbrechen"}};
@@ -153,7 +161,7 @@ void QtPrompter::tell(MessageKind kind, const std::string& text)
 
 std::optional<std::filesystem::path> QtPrompter::chooseOpenFile(const FileDialogRequest& request)
 {
-    QFileDialog dlg(parent_, toQString(request.title.empty() ? std::string("Öffnen") : request.title),
+    QFileDialog dlg(ownerFor(parent_), toQString(request.title.empty() ? std::string("Öffnen") : request.title),
                     toQString(request.folder), toQtFilter(request.filter));
     germanLabels(dlg, false);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
@@ -167,7 +175,7 @@ std::optional<std::filesystem::path> QtPrompter::chooseOpenFile(const FileDialog
 
 std::optional<std::filesystem::path> QtPrompter::chooseSaveFile(const FileDialogRequest& request)
 {
-    QFileDialog dlg(parent_, toQString(request.title.empty() ? std::string("Speichern unter") : request.title),
+    QFileDialog dlg(ownerFor(parent_), toQString(request.title.empty() ? std::string("Speichern unter") : request.title),
                     toQString(request.folder), toQtFilter(request.filter));
     germanLabels(dlg, true);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
@@ -194,7 +202,7 @@ std::optional<std::filesystem::path> QtPrompter::chooseSaveFile(const FileDialog
 std::optional<std::filesystem::path> QtPrompter::chooseFolder(const std::string& title,
                                                               const std::filesystem::path& start)
 {
-    QFileDialog dlg(parent_, toQString(title.empty() ? std::string("Ordner wählen") : title), toQString(start));
+    QFileDialog dlg(ownerFor(parent_), toQString(title.empty() ? std::string("Ordner wählen") : title), toQString(start));
     germanLabels(dlg, false);
     dlg.setLabelText(QFileDialog::Accept, QStringLiteral("Auswählen"));
     dlg.setFileMode(QFileDialog::Directory);

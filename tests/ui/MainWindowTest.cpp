@@ -367,7 +367,7 @@ TEST_P(MainWindowShutdown, AsksBeforeEnding)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, MainWindowShutdown,
+    Shutdown, MainWindowShutdown,
     ::testing::Values(ShutdownCase{"NoKeepsTheWindow", true, {false}, false, false},
                       ShutdownCase{"UnchangedEnds", false, {true}, false, true},
                       ShutdownCase{"ChangesDroppedEnds", true, {true, false}, false, true},
