@@ -70,7 +70,9 @@ void TMainForm::FormCreate()
 {
     move(5, 5);
     resize(1000, 700);
-    setMinimumSize(795, 580);   // the window is never smaller in its normal state
+    // The window is never smaller than 795 x 580 in its normal state; the
+    // window system keeps that, and leaves maximised and minimised windows be.
+    setMinimumSize(795, 580);
     runRandom();                // seeds the run's random generator from the clock
 
     folders_ = setUpProgramFolders(folders_.programFolder, *prompter_);
@@ -193,13 +195,6 @@ bool TMainForm::event(QEvent* event)
 void TMainForm::showHint(const QString& hint)
 {
     statusPanel0_->setText(hint);
-}
-
-void TMainForm::resizeEvent(QResizeEvent* event)
-{
-    // The minimum size (795 x 580) is kept by the window system through
-    // setMinimumSize; maximised and minimised windows are not touched.
-    QMainWindow::resizeEvent(event);
 }
 
 void TMainForm::showEvent(QShowEvent* event)

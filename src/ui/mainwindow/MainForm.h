@@ -100,7 +100,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void FormCreate();
