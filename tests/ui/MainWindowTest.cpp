@@ -1,10 +1,12 @@
 // The main window frame: folders at start-up, caption per school type,
 // menu and speed bar, status bar, the class-file commands end to end, and
 // the questions at shutdown. Every test works in its own program folder.
+#include "classfile/ClassFile.h"
 #include "classfile/StudentRecord.h"
 #include "common/Cp1252.h"
 #include "qtdraw/PrinterDevice.h"
 #include "settings/SchulEinst.h"
+#include "settings/WPflFach.h"
 #include "support/ScriptedPrompter.h"
 #include "ui/grades/BewHilfForm.h"
 #include "ui/mainwindow/AboutForm.h"
@@ -27,6 +29,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -431,4 +434,27 @@ TEST_F(MainWindowTest, TestPageWithoutPrinterGoesToAChosenPdfFile)
     prompter_.files = {std::nullopt};   // cancelled: nothing printed, nothing said
     form.menuAction("estblattausdrucken1")->trigger();
     EXPECT_TRUE(prompter_.messages.empty());
+}
+
+TEST_F(MainWindowTest, OpeningFromAnotherFolderOffersItsElectiveList)
+{
+    TMainForm& form = start();
+    form.state().settings.prog.ZentralListen = 0;   // the list lives beside the class files
+
+    const fs::path other = programFolder_ / "Klasse 8b";
+    fs::create_directories(other);
+    ASSERT_TRUE(ruvek::writeClassFile(other / "8b.RVK", ruvek::newFileHeader(1), form.klasse().records));
+    ruvek::TWPflFach list;
+    ruvek::WpflDefaults(list);
+    ASSERT_TRUE(ruvek::AddWPflFach(list, "Spanisch"));
+    ASSERT_TRUE(ruvek::SaveWPflFach(list, ruvek::WpflFolders{other, other, 1}, prompter_));
+
+    prompter_.files = {other / "8b.RVK"};
+    prompter_.answers = {true};   // "Soll die Datei mit den Wahlpflichtfächern ... mit eingelesen werden?"
+    form.FileOpen();
+    EXPECT_TRUE(prompter_.answers.empty());
+    const auto& names = form.state().wahlpflichtListe;
+    EXPECT_NE(std::find(names.begin(), names.end(), "Spanisch"), names.end());
+    EXPECT_EQ(form.state().settings.dataFolder, other);   // settings follow the data folder
+    EXPECT_EQ(form.statusPanelText(1), utf("8b.RVK"));
 }
