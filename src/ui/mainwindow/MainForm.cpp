@@ -4,6 +4,7 @@
 #include "common/Cp1252.h"
 #include "qtdraw/PrinterDevice.h"
 #include "ui/QtPrompter.h"
+#include "ui/mainwindow/SpeedBarIcons.h"
 #include "ui/mainwindow/WindowTitle.h"
 
 #include <QCloseEvent>
@@ -47,6 +48,7 @@ QString studentListEntry(const TZgnRec& r)
 TMainForm::TMainForm(MainFormSetup setup, QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
+    setWindowIcon(applicationIcon());
     if (setup.prompter) {
         prompter_ = setup.prompter;
     } else {

@@ -94,6 +94,20 @@ void sortIcon(QPainter& p, const QString& top, const QString& bottom, const QCol
 
 } // namespace
 
+QIcon applicationIcon()
+{
+    return drawn([](QPainter& p) {
+        sheet(p, QRectF(5, 2, 20, 27));
+        p.setPen(QPen(kInk, 1));
+        for (int y = 8; y <= 18; y += 3)
+            p.drawLine(QPointF(8, y), QPointF(22, y));
+        p.setPen(QPen(kRed.darker(120), 1));
+        p.setBrush(kRed);
+        p.drawEllipse(QPointF(21, 24), 5.5, 5.5);
+        letter(p, QRectF(15.5, 18.5, 11, 11), QStringLiteral("Z"), Qt::white, 8);
+    });
+}
+
 QIcon speedIcon(SpeedIcon which, const QStyle* style)
 {
     switch (which) {

@@ -16,4 +16,7 @@ enum class SpeedIcon {
 
 QIcon speedIcon(SpeedIcon which, const QStyle* style);
 
+// The program's window icon: a certificate sheet with a seal.
+QIcon applicationIcon();
+
 } // namespace ruvek::ui
