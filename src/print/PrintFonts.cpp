@@ -79,13 +79,13 @@ const PrintFont& PrintFontEntry(int fontNo)
 FontSpec PrintFontSpec(int fontNo, bool kyoceraKorrektur)
 {
     const PrintFont& f = PrintFontEntry(fontNo);
-    FontSpec spec;
-    spec.face = f.face;
-    spec.cellHeight = kyoceraKorrektur ? f.correctedHeight : f.height;
-    spec.bold = f.bold;
-    spec.italic = f.italic;
-    spec.underline = f.underline;
-    return spec;
+    FontSpec fontSpec;
+    fontSpec.face = f.face;
+    fontSpec.cellHeight = kyoceraKorrektur ? f.correctedHeight : f.height;
+    fontSpec.bold = f.bold;
+    fontSpec.italic = f.italic;
+    fontSpec.underline = f.underline;
+    return fontSpec;
 }
 
 int SmallerFont(int fontNo)

@@ -59,18 +59,18 @@ double cellToEmRatio(const std::string& face, bool bold, bool italic)
     return fm.ascentPerEm + fm.descentPerEm;
 }
 
-CellFont makeCellFont(const FontSpec& spec)
+CellFont makeCellFont(const FontSpec& fontSpec)
 {
-    const FaceMetrics fm = faceMetrics(spec.face, spec.bold, spec.italic);
+    const FaceMetrics fm = faceMetrics(fontSpec.face, fontSpec.bold, fontSpec.italic);
     const double ratio = fm.ascentPerEm + fm.descentPerEm;
     // A negative height asks for the em itself (the character height without
     // internal leading), as the classic font model does.
-    const double emUnits = spec.cellHeight < 0 ? -spec.cellHeight : spec.cellHeight / ratio;
+    const double emUnits = fontSpec.cellHeight < 0 ? -fontSpec.cellHeight : fontSpec.cellHeight / ratio;
     const int em = std::max(1, static_cast<int>(std::lround(emUnits * kTextSubunits)));
     CellFont result;
-    result.font = baseFont(spec.face, spec.bold, spec.italic);
+    result.font = baseFont(fontSpec.face, fontSpec.bold, fontSpec.italic);
     result.font.setPixelSize(em);
-    result.font.setUnderline(spec.underline);
+    result.font.setUnderline(fontSpec.underline);
     result.ascent = fm.ascentPerEm * em / kTextSubunits;
     result.descent = fm.descentPerEm * em / kTextSubunits;
     return result;

@@ -28,7 +28,7 @@ struct CellFont {
     double descent = 0;   // in logical units; the baseline lies this far above the cell's bottom
 };
 
-CellFont makeCellFont(const FontSpec& spec);
+CellFont makeCellFont(const FontSpec& fontSpec);
 
 // The family the font system actually uses for a face name (with
 // fonts-liberation: "Arial" -> "Liberation Sans").
