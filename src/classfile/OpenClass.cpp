@@ -1,6 +1,7 @@
 #include "classfile/OpenClass.h"
 
 #include "classfile/StudentRecord.h"
+#include "common/FileLookup.h"
 
 #include <cctype>
 #include <system_error>
@@ -41,19 +42,7 @@ bool fileExists(const std::filesystem::path& path)
 // from Windows installations may carry the name in another letter case.
 bool hasElectiveListFile(const std::filesystem::path& folder)
 {
-    std::error_code ec;
-    if (std::filesystem::exists(folder / kElectiveListFile, ec))
-        return true;
-    const auto lower = [](std::string s) {
-        for (char& c : s)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return s;
-    };
-    const std::string wanted = lower(std::string(kElectiveListFile));
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        if (lower(it->path().filename().string()) == wanted && it->is_regular_file(ec))
-            return true;
-    return false;
+    return findFileIgnoringCase(folder, std::string(kElectiveListFile)).has_value();
 }
 
 ClassFileView g_noView;

@@ -1,7 +1,7 @@
 #include "print/FormLoader.h"
 
 #include "common/SafeFile.h"
-#include "print/FileLookup.h"
+#include "common/FileLookup.h"
 #include "print/FormFile.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "print/Primitives.h"
 
-#include "print/FileLookup.h"
+#include "common/FileLookup.h"
 #include "print/PrintFonts.h"
 
 #include <algorithm>

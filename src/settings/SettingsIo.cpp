@@ -1,5 +1,6 @@
 #include "settings/SettingsIo.h"
 
+#include "common/FileLookup.h"
 #include "common/SafeFile.h"
 
 #include <algorithm>
@@ -10,26 +11,15 @@
 namespace ruvek {
 namespace fs = std::filesystem;
 
-namespace {
-bool sameIgnoringCase(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
-}
-} // namespace
 
 std::optional<fs::path> findSettingsFile(const fs::path& folder, const std::string& name)
 {
+    // A settings name that exists but cannot be read as a file (a folder, say)
+    // is still "found", so that loading reports it instead of using defaults.
     std::error_code ec;
-    const fs::path exact = folder / name;
-    if (fs::exists(exact, ec))
+    if (const fs::path exact = folder / name; fs::exists(exact, ec))
         return exact;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (sameIgnoringCase(it->path().filename().string(), name))
-            return it->path();
-    }
-    return std::nullopt;
+    return findFileIgnoringCase(folder, name);
 }
 
 std::optional<fs::path> findSettingsFileIn(std::initializer_list<fs::path> folders, const std::string& name)

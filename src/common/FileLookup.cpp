@@ -1,4 +1,4 @@
-#include "print/FileLookup.h"
+#include "common/FileLookup.h"
 
 #include <algorithm>
 #include <cctype>

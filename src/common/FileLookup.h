@@ -1,7 +1,7 @@
 #pragma once
-// Form control files and pictures come from Windows installations, where
-// file names are not case-sensitive: "ANL008.FST" must be found when the
-// program asks for "Anl008.FST".
+// Settings, form control files, pictures and class data often come from
+// Windows installations, where file names are not case-sensitive:
+// "ANL008.FST" must be found when the program asks for "Anl008.FST".
 #include <filesystem>
 #include <optional>
 #include <string>
