@@ -145,16 +145,7 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     if (!writeClassFile(backup, header, records))
         prompter.error("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!");
 
-    current = 0;
-    if (!ui().showsDeletedRecords()) {
-        current = static_cast<int>(records.size()) - 1;
-        for (std::size_t i = 0; i < records.size(); ++i) {
-            if (records[i].Status == 1) {
-                current = static_cast<int>(i);
-                break;
-            }
-        }
-    }
+    current = firstRecordIndex(ui().showsDeletedRecords());
     ui().showCurrentRecord();
     changed = false;
 
@@ -277,6 +268,16 @@ bool OpenClass::fileSaveAs(Prompter& prompter)
 
     refreshAll();
     return true;
+}
+
+int OpenClass::firstRecordIndex(bool showDeleted) const
+{
+    if (showDeleted || records.empty())
+        return 0;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (records[i].Status == 1)
+            return static_cast<int>(i);
+    return static_cast<int>(records.size()) - 1;
 }
 
 } // namespace ruvek

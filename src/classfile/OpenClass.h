@@ -83,6 +83,9 @@ public:
     std::uint16_t count() const { return static_cast<std::uint16_t>(records.size()); }
     TZgnRec& currentRecord() { return records[static_cast<std::size_t>(current)]; }
     const TZgnRec& currentRecord() const { return records[static_cast<std::size_t>(current)]; }
+    // The record a fresh view starts at: the first one, or with deleted
+    // records hidden the first active one (the last when none is active).
+    int firstRecordIndex(bool showDeleted) const;
     bool isUnsaved() const { return fileName == kUnsavedClassName; }
     std::filesystem::path filePath() const { return dataFolder / fileName; }
 

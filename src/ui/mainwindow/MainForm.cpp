@@ -325,15 +325,7 @@ void TMainForm::goToFirstRecord()
     OpenClass& k = state_.klasse;
     if (k.records.empty())
         return;
-    k.current = 0;
-    if (!showsDeletedRecords()) {
-        k.current = static_cast<int>(k.records.size()) - 1;   // none active: the last
-        for (std::size_t i = 0; i < k.records.size(); ++i)
-            if (k.records[i].Status == 1) {
-                k.current = static_cast<int>(i);
-                break;
-            }
-    }
+    k.current = k.firstRecordIndex(showsDeletedRecords());
     showCurrentRecord();
 }
 
