@@ -1,7 +1,7 @@
 #include "ui/mainwindow/MainForm.h"
 
 #include "classfile/StudentRecord.h"
-#include "common/Cp1252.h"
+#include "ui/Cp1252Text.h"
 #include "qtdraw/PrinterDevice.h"
 #include "ui/QtPrompter.h"
 #include "ui/mainwindow/SpeedBarIcons.h"
@@ -40,7 +40,7 @@ QString studentListEntry(const TZgnRec& r)
     std::string text = r.Name.str() + ", ";
     text = text.substr(0, 32) + r.Vorname.str();
     text = text.substr(0, 62);
-    return QString::fromStdString(cp1252ToUtf8(text));
+    return fromCp1252(text);
 }
 
 } // namespace

@@ -1,18 +1,11 @@
 #pragma once
-// Crossing between the Windows-1252 texts of the settings records and the
-// QStrings of the dialogs.
+// Texts of the settings dialogs that cross into Windows-1252 records.
+#include "ui/Cp1252Text.h"
+
 #include <QString>
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace ruvek::ui {
-
-QString fromCp1252(std::string_view cp1252);
-
-// The text as Windows-1252; nullopt when it holds a character that
-// Windows-1252 cannot store.
-std::optional<std::string> toCp1252(const QString& text);
 
 // The message for a text field whose content cannot be stored.
 std::string unstorableTextMessage(const QString& caption);

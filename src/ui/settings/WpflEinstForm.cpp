@@ -1,6 +1,7 @@
 #include "ui/settings/WpflEinstForm.h"
 
 #include "common/Cp1252.h"
+#include "ui/Cp1252Text.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,9 +14,6 @@
 
 namespace ruvek::ui {
 
-namespace {
-QString fromCp1252(std::string_view text) { return QString::fromStdString(cp1252ToUtf8(text)); }
-} // namespace
 
 TWpflEinstForm::TWpflEinstForm(TWPflFach& list, std::vector<std::string>& wahlpflichtListe, Prompter& prompter,
                                std::function<WpflFolders()> folders, QWidget* parent)

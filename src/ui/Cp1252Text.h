@@ -1,0 +1,17 @@
+#pragma once
+// Crossing between the Windows-1252 texts of records and settings and the
+// QStrings of the widgets.
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ruvek::ui {
+
+QString fromCp1252(std::string_view cp1252);
+
+// The text as Windows-1252; nullopt when it holds a character that
+// Windows-1252 cannot store.
+std::optional<std::string> toCp1252(const QString& text);
+
+} // namespace ruvek::ui
