@@ -15,9 +15,13 @@ using namespace ruvek;
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "Aufruf: bench_make_large_class AUSGABE.RVK [ANZAHL]\n");
-        return 2;
+    // A name starting with '-' is an option asked for by mistake (--help),
+    // never a file to write.
+    if (argc < 2 || argc > 3 || argv[1][0] == '-') {
+        std::fprintf(stderr, "Aufruf: bench_make_large_class AUSGABE.RVK [ANZAHL]\n"
+                             "Schreibt eine große Klassen-Datei (Vorgabe 20000 Schüler) für Zeitmessungen.\n");
+        const std::string first = argc >= 2 ? argv[1] : "";
+        return argc == 2 && (first == "--help" || first == "-h") ? 0 : 2;
     }
     const long n = argc == 3 ? std::strtol(argv[2], nullptr, 10) : 20000;
     if (n < 1 || n > static_cast<long>(kMaxRecords)) {
@@ -25,7 +29,8 @@ int main(int argc, char** argv)
         return 2;
     }
     TZgnRec proto;
-    initialiseRecord(proto, {}, 2);
+    RandomSource random(1);
+    initialiseRecord(proto, {}, SchoolType::RegionaleSchule, random);
     proto.Klasse = "9b";
     proto.SjBeginn = "2026";
     proto.Klassenstufe = 9;

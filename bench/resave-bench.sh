@@ -10,7 +10,7 @@ WORK="${2:-$(mktemp -d)}"
 mkdir -p "$WORK"
 BIN="$BUILD/bin"
 
-"$BIN/bench_make_large_class" "$WORK/big.RVK" 20000
+"$BUILD/devtools/bench_make_large_class" "$WORK/big.RVK" 20000
 ls -l "$WORK/big.RVK"
 sync
 

@@ -59,9 +59,12 @@ std::string cp(const char* utf8) { return utf8ToCp1252(utf8); }
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "Aufruf: make-example AUSGABE.RVK\n");
-        return 2;
+    // A name starting with '-' is an option asked for by mistake (--help),
+    // never a file to write.
+    if (argc != 2 || argv[1][0] == '-') {
+        std::fprintf(stderr, "Aufruf: make-example AUSGABE.RVK\n"
+                             "Schreibt die mitgelieferte Beispielklasse in die Datei AUSGABE.RVK.\n");
+        return argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") ? 0 : 2;
     }
     std::mt19937 rng(20260907); // fixed: the example must not change between runs
     std::discrete_distribution<int> gradeDist({0, 14, 30, 30, 18, 7, 1}); // grades 1..6
@@ -72,7 +75,7 @@ int main(int argc, char** argv)
     for (const auto& s : kStudents) {
         records.emplace_back();
         TZgnRec& r = records.back();
-        initialiseRecord(r, records, 2, records.size() - 1);
+        initialiseRecord(r, records, SchoolType::RegionaleSchule, rng, records.size() - 1);
         r.Zufall = static_cast<std::int16_t>(1 + rng() % 57000);
         r.Status = static_cast<std::int16_t>(s.status);
         r.SchlNr = key++;

@@ -2,12 +2,25 @@
 // The subcommands of ruvek-cli; each lives in its own cmd_*.cpp file.
 // args are the arguments after the subcommand name; the return value is the
 // process exit code.
+#include "CliPrompter.h"
+
+#include "settings/Installation.h"
+
 #include <string>
 #include <vector>
 
 using CliArgs = std::vector<std::string>;
 
-int cmdShow(const CliArgs& args);     // show CLASS.RVK
-int cmdResave(const CliArgs& args);   // resave IN.RVK OUT.RVK
-int cmdAnnex(const CliArgs& args);    // annex CLASS.RVK [--schultyp N]
-int cmdTestpage(const CliArgs& args); // testpage -o FILE.pdf
+// What every command works with: the installation of the program folder
+// (the folder of this executable), loaded as the desktop program loads it,
+// and the prompter that prints messages to stderr.
+struct CliContext {
+    ruvek::Installation installation;
+    CliPrompter prompter;
+    int loadErrors = 0;   // error messages while loading the installation
+};
+
+int cmdShow(const CliArgs& args, CliContext& context);     // show CLASS.RVK
+int cmdResave(const CliArgs& args, CliContext& context);   // resave IN.RVK OUT.RVK
+int cmdAnnex(const CliArgs& args, CliContext& context);    // annex CLASS.RVK [--schultyp N]
+int cmdTestpage(const CliArgs& args, CliContext& context); // testpage -o FILE.pdf

@@ -1,15 +1,13 @@
 // annex KLASSE.RVK [--schultyp N]: which certificate form (annex code) each
 // student of a class gets, decided from the stored head data. One line per
 // record in list order: "<number>\t<Name>, <Vorname>\t<code>". The school type
-// comes from SCHEINST.DAT in the program folder (the folder of this
-// executable) unless --schultyp gives it. The class file is only read.
-#include "CliPrompter.h"
+// comes from the installation's SCHEINST.DAT unless --schultyp gives it. The
+// class file is only read.
 #include "Commands.h"
 
 #include "classfile/ClassFile.h"
 #include "common/Cp1252.h"
 #include "grades/Annex.h"
-#include "settings/SchulEinst.h"
 
 #include <charconv>
 #include <iostream>
@@ -29,16 +27,9 @@ std::optional<int> parseSchultyp(const std::string& text)
     return value;
 }
 
-std::filesystem::path programFolder()
-{
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::current_path(ec) : exe.parent_path();
-}
-
 } // namespace
 
-int cmdAnnex(const CliArgs& args)
+int cmdAnnex(const CliArgs& args, CliContext& context)
 {
     std::optional<std::string> file;
     std::optional<int> schultyp;
@@ -71,21 +62,19 @@ int cmdAnnex(const CliArgs& args)
         return 2;
     }
 
-    CliPrompter prompter;
+    CliPrompter& prompter = context.prompter;
     const std::filesystem::path path = *file;
     if (path.filename().string().ends_with(".ZDB")) {
         prompter.error("Diese Dateien können nicht mehr geöffnet werden!");
         return 1;
     }
 
+    // Without --schultyp the decision rests on the installation's settings:
+    // when they could not be read, no answer is better than a wrong one.
     if (!schultyp) {
-        ruvek::TSchulEinstRec schule;
-        ruvek::SchulEinstDefaults(schule);
-        const auto folder = programFolder();
-        ruvek::LoadSchulEinst(schule, folder, folder, prompter);
-        if (prompter.errorCount > 0)
+        if (context.loadErrors > 0)
             return 1;
-        schultyp = schule.Schultyp;
+        schultyp = ruvek::toInt(context.installation.schoolType());
     }
 
     ruvek::ClassFileContent content;
@@ -98,7 +87,7 @@ int cmdAnnex(const CliArgs& args)
     for (std::size_t i = 0; i < content.records.size(); ++i) {
         const ruvek::TZgnRec& r = content.records[i];
         std::cout << (i + 1) << '\t' << ruvek::cp1252ToUtf8(r.Name.view()) << ", "
-                  << ruvek::cp1252ToUtf8(r.Vorname.view()) << '\t' << ruvek::DetermineAnnex(r, *schultyp) << '\n';
+                  << ruvek::cp1252ToUtf8(r.Vorname.view()) << '\t' << ruvek::DetermineAnnex(r, ruvek::schoolTypeFromStored(*schultyp)) << '\n';
     }
     std::cout.flush();
     return std::cout ? 0 : 1;

@@ -8,15 +8,15 @@
 
 #include <iostream>
 
-int cmdResave(const CliArgs& args)
+int cmdResave(const CliArgs& args, CliContext& context)
 {
     if (args.size() != 2) {
         std::cerr << "Aufruf: ruvek-cli resave ALT.RVK NEU.RVK\n";
         return 2;
     }
-    CliPrompter prompter;
+    CliPrompter& prompter = context.prompter;
     std::error_code ec;
-    ruvek::OpenClass openClass(0, std::filesystem::current_path(ec));
+    ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
 
     prompter.files = {args[0]};
     if (!openClass.fileOpen(prompter))

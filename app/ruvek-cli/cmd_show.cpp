@@ -9,13 +9,13 @@
 
 #include <iostream>
 
-int cmdShow(const CliArgs& args)
+int cmdShow(const CliArgs& args, CliContext& context)
 {
     if (args.size() != 1) {
         std::cerr << "Aufruf: ruvek-cli show KLASSE.RVK\n";
         return 2;
     }
-    CliPrompter prompter;
+    CliPrompter& prompter = context.prompter;
     const std::filesystem::path path = args[0];
     if (path.filename().string().ends_with(".ZDB")) {
         prompter.error("Diese Dateien können nicht mehr geöffnet werden!");

@@ -40,7 +40,7 @@ int usage()
 
 } // namespace
 
-int cmdTestpage(const CliArgs& args)
+int cmdTestpage(const CliArgs& args, CliContext& context)
 {
     std::string output;
     bool kyocera = false;
@@ -57,9 +57,10 @@ int cmdTestpage(const CliArgs& args)
 
     const auto app = makeGuiApplication();
 
-    ruvek::TDrkEinstRec options;
-    ruvek::DrkEinstDefaults(options);
-    options.KyoceraKorrektur = kyocera ? 1 : 0;
+    // The installation's print options, as the desktop program prints it.
+    ruvek::TDrkEinstRec options = context.installation.settings.druck;
+    if (kyocera)
+        options.KyoceraKorrektur = 1;
 
     ruvek::PdfDevice device(output);
     if (!ruvek::PrintTestPage(device, options)) {

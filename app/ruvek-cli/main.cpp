@@ -3,11 +3,12 @@
 
 #include <cstring>
 #include <iostream>
+#include <system_error>
 
 namespace {
 struct Command {
     const char* name;
-    int (*run)(const CliArgs&);
+    int (*run)(const CliArgs&, CliContext&);
     const char* usage;
 };
 
@@ -24,6 +25,15 @@ void usage()
     for (const auto& c : kCommands)
         std::cerr << "  " << c.usage << '\n';
 }
+
+// The program folder is the folder of this executable, as for the desktop
+// program; the tool reads the installation there but never creates folders.
+std::filesystem::path programFolder()
+{
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path(ec) : exe.parent_path();
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -33,8 +43,12 @@ int main(int argc, char** argv)
         return 2;
     }
     for (const auto& c : kCommands) {
-        if (std::strcmp(argv[1], c.name) == 0)
-            return c.run(CliArgs(argv + 2, argv + argc));
+        if (std::strcmp(argv[1], c.name) != 0)
+            continue;
+        CliContext context;
+        context.installation.load(ruvek::existingFolders(programFolder()), context.prompter);
+        context.loadErrors = context.prompter.errorCount;
+        return c.run(CliArgs(argv + 2, argv + argc), context);
     }
     std::cerr << "Unbekannter Befehl: " << argv[1] << "\n\n";
     usage();

@@ -48,15 +48,15 @@ bool hasElectiveListFile(const std::filesystem::path& folder)
 ClassFileView g_noView;
 } // namespace
 
-OpenClass::OpenClass(std::int16_t schoolType_, std::filesystem::path dataFolder_)
-    : dataFolder(std::move(dataFolder_)), schoolType(schoolType_)
+OpenClass::OpenClass(SchoolType schoolType_, std::filesystem::path dataFolder_, RandomSource random_)
+    : dataFolder(std::move(dataFolder_)), schoolType(schoolType_), random(random_)
 {
     records.resize(1);
-    initialiseRecord(records[0], records, schoolType, 0);
+    initialiseRecord(records[0], records, schoolType, random, 0);
     // Made with no other record around, the template and the clipboard get
     // the first generated key number.
-    initialiseRecord(newRecordTemplate, {}, schoolType);
-    initialiseRecord(clipboard, {}, schoolType);
+    initialiseRecord(newRecordTemplate, {}, schoolType, random);
+    initialiseRecord(clipboard, {}, schoolType, random);
 }
 
 ClassFileView& OpenClass::ui() { return view ? *view : g_noView; }

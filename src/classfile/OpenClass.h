@@ -9,6 +9,7 @@
 // list) goes through a ClassFileView. Without a view the commands work on
 // their own (command-line tool, tests).
 #include "classfile/ClassFile.h"
+#include "classfile/StudentRecord.h"
 #include "classfile/ZgnRec.h"
 #include "common/Prompter.h"
 
@@ -64,8 +65,10 @@ class OpenClass {
 public:
     // A never-saved class "Vorgabe.RVK" with one new record; the new-record
     // template and the record clipboard get the new-record defaults.
-    // `schoolType` is Schultyp of the school settings.
-    OpenClass(std::int16_t schoolType = 0, std::filesystem::path dataFolder = {});
+    // `schoolType` is Schultyp of the school settings; `random` draws the
+    // Zufall of new records.
+    explicit OpenClass(SchoolType schoolType = SchoolType::NichtAusgewaehlt, std::filesystem::path dataFolder = {},
+                       RandomSource random = clockSeededRandom());
 
     // --- state (read and changed directly by the editor and list operations)
     TDB2 records;                     // TDB2, never empty
@@ -77,7 +80,8 @@ public:
     TZgnRec newRecordTemplate;        // copied by File New
     TDB2 scratch;                     // scratch list of the insert/remove operations
     TZgnRec clipboard;                // the record clipboard
-    std::int16_t schoolType = 0;      // current school type (for new records)
+    SchoolType schoolType;            // current school type (for new records)
+    RandomSource random;              // Zufall of new records
     ClassFileView* view = nullptr;    // window side; may be null
 
     std::uint16_t count() const { return static_cast<std::uint16_t>(records.size()); }

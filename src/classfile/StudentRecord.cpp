@@ -7,17 +7,16 @@
 
 namespace ruvek {
 
-std::mt19937& runRandom()
+RandomSource clockSeededRandom()
 {
-    static std::mt19937 generator{static_cast<std::mt19937::result_type>(
-        std::chrono::system_clock::now().time_since_epoch().count())};
-    return generator;
+    return RandomSource{
+        static_cast<RandomSource::result_type>(std::chrono::system_clock::now().time_since_epoch().count())};
 }
 
-std::int16_t drawZufall()
+std::int16_t drawZufall(RandomSource& random)
 {
     std::uniform_int_distribution<int> dist(1, 57000);
-    return static_cast<std::int16_t>(dist(runRandom()));
+    return static_cast<std::int16_t>(dist(random));
 }
 
 TFachEintrag emptySlot()
@@ -78,13 +77,14 @@ std::int32_t newKeyNumber(const TDB2& list, std::optional<std::size_t> self)
     return key;
 }
 
-void initialiseRecord(TZgnRec& r, const TDB2& list, std::int16_t schoolType, std::optional<std::size_t> self)
+void initialiseRecord(TZgnRec& r, const TDB2& list, SchoolType schoolType, RandomSource& random,
+                      std::optional<std::size_t> self)
 {
     r.Frei0 = 0;
     r.Status = 1;
     r.Frei4 = 1;
-    r.SchulartNeu = schoolType;
-    r.Zufall = drawZufall();
+    r.SchulartNeu = static_cast<std::int16_t>(toInt(schoolType));
+    r.Zufall = drawZufall(random);
     r.Frei10 = 0;
     r.Frei12 = 0;
     r.Frei14 = 0;

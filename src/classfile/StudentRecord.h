@@ -3,6 +3,7 @@
 // numbers and the conversion of version-1 records.
 #include "classfile/ClassFile.h"
 #include "common/ByteFields.h"
+#include "common/DomainValues.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,11 +11,13 @@
 
 namespace ruvek {
 
-// The run's random generator, seeded once from the clock on first use.
-std::mt19937& runRandom();
+// The random generator of new records (Zufall). The open class owns one,
+// seeded from the clock; tests and tools seed their own.
+using RandomSource = std::mt19937;
+RandomSource clockSeededRandom();
 
 // A random number 1..57000 for Zufall.
-std::int16_t drawZufall();
+std::int16_t drawZufall(RandomSource& random);
 
 // Lowest generated key number; generated numbers count upwards from here.
 inline constexpr std::int32_t kFirstGeneratedKey = -9999999;
@@ -26,8 +29,9 @@ std::int32_t newKeyNumber(const TDB2& list, std::optional<std::size_t> self = st
 
 // Fills `rec` with the new-record defaults. Fields without a default keep
 // what they hold. `list` and `self` are used for the key number (see
-// newKeyNumber); `schoolType` goes into SchulartNeu.
-void initialiseRecord(TZgnRec& rec, const TDB2& list, std::int16_t schoolType,
+// newKeyNumber); `schoolType` goes into SchulartNeu, Zufall is drawn from
+// `random`.
+void initialiseRecord(TZgnRec& rec, const TDB2& list, SchoolType schoolType, RandomSource& random,
                       std::optional<std::size_t> self = std::nullopt);
 
 // After reading a file: for each record from the first on, every later

@@ -9,69 +9,78 @@ namespace {
 bool in(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 // ZgnTyp 1: half-year and year certificate.
-int yearCertificate(int s, int k, int y, int f)
+int yearCertificate(SchoolType s, int k, int y, int f)
 {
+    using enum SchoolType;
     const bool orientation = OrientationRule(k, y);
+    constexpr int o = annex::Orientierung;
     switch (s) {
-    case 1: return orientation ? 104 : (k == 1 ? 1 : 3);
-    case 2: return orientation ? 104 : 15;
-    case 3:
+    case Grundschule: return orientation ? o : (k == 1 ? 1 : 3);
+    case RegionaleSchule: return orientation ? o : 15;
+    case IntegrierteGesamtschule:
         if (k == 5 || k == 6)
-            return orientation ? 104 : 26;
+            return orientation ? o : 26;
         return 27; // classes 7..10, and any other class level
-    case 4: return orientation ? 104 : 21;
-    case 5: return 5;
-    case 6: return 10;
-    case 7:
+    case Gymnasium: return orientation ? o : annex::GymnasiumJahr;
+    case Hauptschule: return 5;
+    case Realschule: return 10;
+    case Foerderschule:
         if (f == 1)
             return in(k, 4, 9) ? 32 : 30;
         if (f == 2)
             return in(k, 7, 10) ? 34 : 0;
         return 0;
-    case 9: return 39;
+    case LebensbewaeltigungSchule: return 39;
     default: return 0;
     }
 }
 
 // ZgnTyp 2: transfer certificate.
-int transferCertificate(int s, int k, int f)
+int transferCertificate(SchoolType s, int k, int f)
 {
+    using enum SchoolType;
     switch (s) {
-    case 1: return k == 1 ? 2 : 4;
-    case 2: return 16;
-    case 3: return 29;
-    case 4: return 22;
-    case 5: return 6;
-    case 6: return 11;
-    case 7:
+    case Grundschule: return k == 1 ? 2 : 4;
+    case RegionaleSchule: return 16;
+    case IntegrierteGesamtschule: return 29;
+    case Gymnasium: return 22;
+    case Hauptschule: return 6;
+    case Realschule: return 11;
+    case Foerderschule:
         if (f == 1)
             return in(k, 4, 9) ? 33 : 31;
         if (f == 2)
             return in(k, 7, 9) ? 36 : 0;
         return 0;
-    case 9: return 42;
+    case LebensbewaeltigungSchule: return 42;
     default: return 0;
     }
 }
 
 // ZgnTyp 3: leaving certificate.
-int leavingCertificate(int s)
+int leavingCertificate(SchoolType s)
 {
+    using enum SchoolType;
     switch (s) {
-    case 2: return 17;
-    case 3: return 28;
-    case 4: return 23;
-    case 5: return 7;
-    case 6: return 12;
-    case 7: return 41;
+    case RegionaleSchule: return 17;
+    case IntegrierteGesamtschule: return 28;
+    case Gymnasium: return 23;
+    case Hauptschule: return 7;
+    case Realschule: return 12;
+    case Foerderschule: return 41;
     default: return 0;
     }
 }
 
-bool secondaryFinalSchool(int s) { return s == 2 || s == 3 || s == 5 || s == 6; }
+// The schools whose final certificates follow the secondary school forms.
+bool secondaryFinalSchool(SchoolType s)
+{
+    using enum SchoolType;
+    return s == RegionaleSchule || s == IntegrierteGesamtschule || s == Hauptschule || s == Realschule;
+}
 
 // ZgnTyp 4: final certificate. a is AbschlArt with other values read as 0.
-int finalCertificate(int s, int k, int y, int a)
+int finalCertificate(SchoolType s, int k, int y, int a)
 {
     if (secondaryFinalSchool(s)) {
         if (k == 9)
@@ -83,15 +92,15 @@ int finalCertificate(int s, int k, int y, int a)
         }
         return 0;
     }
-    if (s == 7)
+    if (s == SchoolType::Foerderschule)
         return k == 9 ? 35 : (k == 10 ? 38 : 0);
-    if (s == 9)
+    if (s == SchoolType::LebensbewaeltigungSchule)
         return 40;
     return 0;
 }
 
 // ZgnTyp 5: qualified final certificate / with performance assessment.
-int qualifiedFinalCertificate(int s, int k, int y, int a)
+int qualifiedFinalCertificate(SchoolType s, int k, int y, int a)
 {
     if (!secondaryFinalSchool(s))
         return 0;
@@ -103,7 +112,7 @@ int qualifiedFinalCertificate(int s, int k, int y, int a)
     // type decides: Mittlere Reife at the Regionale Schule, the qualified
     // Realschulabschluss at the Gesamtschule and Realschule, the qualified
     // Hauptschulabschluss at the Hauptschule.
-    const int bySchool = s == 2 ? 20 : (s == 5 ? 9 : 14);
+    const int bySchool = s == SchoolType::RegionaleSchule ? 20 : (s == SchoolType::Hauptschule ? 9 : 14);
     if (y >= 2007)
         return bySchool;
     if (a == 1)
@@ -114,23 +123,24 @@ int qualifiedFinalCertificate(int s, int k, int y, int a)
 }
 
 // ZgnTyp 6: transfer to the upper secondary level of the Gymnasium.
-int upperLevelCertificate(int s, int k, int p)
+int upperLevelCertificate(SchoolType s, int k, int p)
 {
-    if (s != 3 && s != 4)
+    if (s != SchoolType::IntegrierteGesamtschule && s != SchoolType::Gymnasium)
         return 0;
-    return (k == 10 && p == 1) ? 24 : 25;
+    return (k == 10 && p == 1) ? annex::GymnasiumPruefungBestanden : annex::GymnasiumPruefungNichtBestanden;
 }
 
 // ZgnTyp 7: intermediate certificate.
-int intermediateCertificate(int s)
+int intermediateCertificate(SchoolType s)
 {
+    using enum SchoolType;
     switch (s) {
-    case 2: return 115;
-    case 3: return 127;
-    case 4: return 121;
-    case 5: return 105;
-    case 6: return 110;
-    case 7: return 130;
+    case RegionaleSchule: return 115;
+    case IntegrierteGesamtschule: return 127;
+    case Gymnasium: return 121;
+    case Hauptschule: return 105;
+    case Realschule: return 110;
+    case Foerderschule: return 130;
     default: return 0;
     }
 }
@@ -166,40 +176,42 @@ bool OrientationRule(int klassenstufe, int year)
     return (klassenstufe == 5 && year >= 2006) || (klassenstufe == 6 && year >= 2007);
 }
 
-int DetermineAnnex(const TZgnRec& rec, int schultyp)
+int DetermineAnnex(const TZgnRec& rec, SchoolType schultyp)
 {
-    const int s = schultyp;
+    const SchoolType s = schultyp;
     const int k = rec.Klassenstufe;
     const int y = YearOfText(rec.SjBeginn.view());
     const int a = (rec.AbschlArt == 1 || rec.AbschlArt == 2) ? rec.AbschlArt : 0;
     const int f = rec.Klassenart;
-    switch (rec.ZgnTyp) {
-    case 1: return yearCertificate(s, k, y, f);
-    case 2: return transferCertificate(s, k, f);
-    case 3: return leavingCertificate(s);
-    case 4: return finalCertificate(s, k, y, a);
-    case 5: return qualifiedFinalCertificate(s, k, y, a);
-    case 6: return upperLevelCertificate(s, k, rec.Bestanden);
-    case 7: return intermediateCertificate(s);
-    default: return 0;
+    using enum CertificateType;
+    switch (certificateTypeFromStored(rec.ZgnTyp)) {
+    case Jahreszeugnis: return yearCertificate(s, k, y, f);
+    case Uebergang: return transferCertificate(s, k, f);
+    case Abgang: return leavingCertificate(s);
+    case Abschluss: return finalCertificate(s, k, y, a);
+    case AbschlussQualifiziert: return qualifiedFinalCertificate(s, k, y, a);
+    case VersetzungOberstufe: return upperLevelCertificate(s, k, rec.Bestanden);
+    case Zwischen: return intermediateCertificate(s);
+    default: return annex::Keine;
     }
 }
 
-std::string AnnexDisplayText(const TZgnRec& rec, int schultyp)
+std::string AnnexDisplayText(const TZgnRec& rec, SchoolType schultyp)
 {
-    if (rec.Anlage == kAnlageOrientierung)
+    if (rec.Anlage == annex::Orientierung)
         return "4a";
     return std::to_string(DetermineAnnex(rec, schultyp));
 }
 
-HeadVisibility RadioGroup1Click(const HeadVisibility& current, int radioGroup1, int zgnTyp)
+HeadVisibility RadioGroup1Click(const HeadVisibility& current, int radioGroup1, CertificateType zgnTyp)
 {
     HeadVisibility v = current;
-    v.Label71 = v.ComboBox44 = (radioGroup1 == 2 || zgnTyp == 5);
+    v.Label71 = v.ComboBox44 = (radioGroup1 == 2 || zgnTyp == CertificateType::AbschlussQualifiziert);
     return v;
 }
 
-HeadVisibility ComboBox41Change(const HeadVisibility& current, int zgnTyp, int schultyp, int radioGroup1)
+HeadVisibility ComboBox41Change(const HeadVisibility& current, CertificateType zgnTyp, SchoolType schultyp,
+                                int radioGroup1)
 {
     HeadVisibility v = current;
     const auto set = [&v](bool groupBox3, bool jahrgang, bool praedikat, bool abschluss, bool pruefung,
@@ -212,31 +224,37 @@ HeadVisibility ComboBox41Change(const HeadVisibility& current, int zgnTyp, int s
         v.GroupBox8 = fehlzeiten;
         v.Memo2 = v.Label32 = v.BitBtn13 = bericht;
     };
-    const int s = schultyp;
+    using enum SchoolType;
+    const SchoolType s = schultyp;
     switch (zgnTyp) {
-    case 0:
+    case CertificateType::NichtGewaehlt:
         // The predicate, qualification and examination controls stay as they are.
         v.GroupBox3 = true;
         v.Label45 = v.Edit68 = true;
         v.GroupBox8 = true;
         v.Memo2 = v.Label32 = v.BitBtn13 = true;
         break;
-    case 1: set(false, false, false, false, false, true, true); break;
-    case 2: set(true, true, false, false, false, false, true); break;
-    case 3: set(false, s != 4, false, s == 4, false, false, false); break;
-    case 4: set(false, false, s == 2 || s == 3 || s == 6, true, false, false, false); break;
-    case 5: set(false, false, s == 2 || s == 3 || s == 5 || s == 6, true, false, false, false); break;
-    case 6: set(false, false, false, false, true, true, false); break;
-    case 7: set(false, false, false, false, false, true, true); break;
+    case CertificateType::Jahreszeugnis: set(false, false, false, false, false, true, true); break;
+    case CertificateType::Uebergang: set(true, true, false, false, false, false, true); break;
+    case CertificateType::Abgang: set(false, s != Gymnasium, false, s == Gymnasium, false, false, false); break;
+    case CertificateType::Abschluss:
+        set(false, false, s == RegionaleSchule || s == IntegrierteGesamtschule || s == Realschule, true, false,
+            false, false);
+        break;
+    case CertificateType::AbschlussQualifiziert:
+        set(false, false, secondaryFinalSchool(s), true, false, false, false);
+        break;
+    case CertificateType::VersetzungOberstufe: set(false, false, false, false, true, true, false); break;
+    case CertificateType::Zwischen: set(false, false, false, false, false, true, true); break;
     default: break; // no valid selection: nothing to switch
     }
     return RadioGroup1Click(v, radioGroup1, zgnTyp);
 }
 
-HeadVisibility ComboBox42Change(const HeadVisibility& current, int zgnTyp)
+HeadVisibility ComboBox42Change(const HeadVisibility& current, CertificateType zgnTyp)
 {
     HeadVisibility v = current;
-    if (zgnTyp == 0)
+    if (zgnTyp == CertificateType::NichtGewaehlt)
         v.GroupBox6 = true;
     return v;
 }

@@ -5,6 +5,7 @@
 // the head selectors of the record editor, as plain functions over a set of
 // visibility flags, so the editor only has to apply them to its widgets.
 #include "classfile/ZgnRec.h"
+#include "common/DomainValues.h"
 #include "settings/FachKatalog.h"
 
 #include <optional>
@@ -12,11 +13,6 @@
 #include <string_view>
 
 namespace ruvek {
-
-// Annex codes with a meaning of their own.
-inline constexpr int kAnlageUnbestimmt = -1;  // not yet determined (new record)
-inline constexpr int kAnlageKeine = 0;        // no valid form
-inline constexpr int kAnlageOrientierung = 104; // orientation stage, shown as "4a"
 
 // The year of a school-year text: the text (blanks around it ignored) read
 // as a whole decimal number (anything else gives 0); 2000..2069 stand for
@@ -29,14 +25,14 @@ int YearOfText(std::string_view text);
 bool OrientationRule(int klassenstufe, int year);
 
 // The annex code for the head data of rec (ZgnTyp, Klassenstufe, SjBeginn,
-// AbschlArt, Klassenart, Bestanden) at the school type schultyp (0..9).
+// AbschlArt, Klassenart, Bestanden) at the school type schultyp.
 // Every combination without a form gives 0.
-int DetermineAnnex(const TZgnRec& rec, int schultyp);
+int DetermineAnnex(const TZgnRec& rec, SchoolType schultyp);
 
 // The text of the annex display of the editor (Edit7, Edit8): "4a" when the
 // stored Anlage is 104, else the decimal value of DetermineAnnex for the
 // stored head data.
-std::string AnnexDisplayText(const TZgnRec& rec, int schultyp);
+std::string AnnexDisplayText(const TZgnRec& rec, SchoolType schultyp);
 
 // Visibility of the head controls that the certificate-type selector
 // (ComboBox41) and the qualification selector (RadioGroup1) switch. Each
@@ -57,19 +53,20 @@ struct HeadVisibility {
     bool operator==(const HeadVisibility&) const = default;
 };
 
-// ComboBox41Change: the certificate type index zgnTyp (0..7) was chosen.
+// ComboBox41Change: the certificate type zgnTyp was chosen.
 // Shows and hides the controls for that type and school type, then applies
 // RadioGroup1Click. Controls the table leaves alone keep their state from
 // `current`. radioGroup1 is the index RadioGroup1 stands on.
-HeadVisibility ComboBox41Change(const HeadVisibility& current, int zgnTyp, int schultyp, int radioGroup1);
+HeadVisibility ComboBox41Change(const HeadVisibility& current, CertificateType zgnTyp, SchoolType schultyp,
+                                int radioGroup1);
 
 // RadioGroup1Click: the predicate pair is visible exactly when the
 // qualification is "Mittlere Reife (RS)" (2) or the certificate type is 5.
-HeadVisibility RadioGroup1Click(const HeadVisibility& current, int radioGroup1, int zgnTyp);
+HeadVisibility RadioGroup1Click(const HeadVisibility& current, int radioGroup1, CertificateType zgnTyp);
 
 // ComboBox42Change: with the certificate type on 0, the examination data
 // group becomes visible; otherwise nothing changes.
-HeadVisibility ComboBox42Change(const HeadVisibility& current, int zgnTyp);
+HeadVisibility ComboBox42Change(const HeadVisibility& current, CertificateType zgnTyp);
 
 // ComboBox38Change: the grade of the chosen 4th examination subject. The
 // subject is the last catalogue entry 1..50 whose abbreviation equals

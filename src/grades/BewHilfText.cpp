@@ -2,7 +2,7 @@
 
 namespace ruvek {
 
-std::vector<std::string> BewHilfLines(int schultyp, bool zeigeZusatz)
+std::vector<std::string> BewHilfLines(SchoolType schultyp, bool zeigeZusatz)
 {
     const std::string rule(31, '=');
     const std::string blank = " ";
@@ -16,11 +16,11 @@ std::vector<std::string> BewHilfLines(int schultyp, bool zeigeZusatz)
 
     lines.push_back("Bewertungen / Noten:");
     lines.push_back(rule);
-    lines.push_back(schultyp == 3 ? "     Noten: 1 bis 8" : "     Noten: 1 bis 6");
+    lines.push_back(schultyp == SchoolType::IntegrierteGesamtschule ? "     Noten: 1 bis 8" : "     Noten: 1 bis 6");
     items({"     Streichung: -", "     nicht erteilt: e", "     nicht teilgenommen: n",
            "     teilgenommen: t   {! nur für Grundsch.}", "     befreit: b oder A", "     nicht beurteilbar: 0, u oder k"});
 
-    if (schultyp == 3) {
+    if (schultyp == SchoolType::IntegrierteGesamtschule) {
         lines.insert(lines.end(), {blank, blank, "Niveaustufen:", rule, "     Übergangsnote: - oder Ü"});
         items({"     Berufsreife (HS): B oder H", "     Mittlere Reife (RS): E, M oder R",
                "     Hochschulreife (Gymn.): G", "     entsprechend vorgegebenen Zeugnisniveau: Z"});

@@ -129,9 +129,9 @@ const std::vector<std::string>& levelChoiceListRegional()
     return list;
 }
 
-const std::vector<std::string>& levelChoiceList(int schultyp)
+const std::vector<std::string>& levelChoiceList(SchoolType schultyp)
 {
-    return schultyp == 2 ? levelChoiceListRegional() : levelChoiceListGeneral();
+    return schultyp == SchoolType::RegionaleSchule ? levelChoiceListRegional() : levelChoiceListGeneral();
 }
 
 } // namespace ruvek

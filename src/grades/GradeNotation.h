@@ -8,6 +8,7 @@
 // wordings are UTF-8. Codes are compared as whole strings: length and
 // character must both match, so an empty code matches nothing.
 #include "common/ByteFields.h"
+#include "common/DomainValues.h"
 
 #include <optional>
 #include <string>
@@ -67,6 +68,6 @@ LevelCode PrintLevelComprehensive(const LevelCode& level);
 // Regionale Schule (school type 2).
 const std::vector<std::string>& levelChoiceListGeneral();
 const std::vector<std::string>& levelChoiceListRegional();
-const std::vector<std::string>& levelChoiceList(int schultyp);
+const std::vector<std::string>& levelChoiceList(SchoolType schultyp);
 
 } // namespace ruvek

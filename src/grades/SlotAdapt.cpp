@@ -50,9 +50,9 @@ struct Row {
     // Only the rows of the orientation stage from code 0 name school types;
     // empty = every school type. The row for "any other school type" follows
     // the rows that name theirs, and the first matching row counts.
-    std::vector<int> schoolTypes{};
+    std::vector<SchoolType> schoolTypes{};
 
-    bool matches(int newCode, int oldCode, int schoolType) const
+    bool matches(int newCode, int oldCode, SchoolType schoolType) const
     {
         return newCodes.contains(newCode) && oldCodes.contains(oldCode) &&
                (schoolTypes.empty() ||
@@ -62,6 +62,7 @@ struct Row {
 
 std::vector<Row> buildTransitionTable()
 {
+    using enum SchoolType;
     const CodeSet hs = CodeSet::range(5, 9);            // Hauptschule forms and its finals
     const CodeSet rs = CodeSet{10, 11, 12};             // Realschule forms
     const CodeSet reg = CodeSet{15, 16, 17, 19};        // Regionale Schule forms with the Berufsreife 19
@@ -147,10 +148,10 @@ std::vector<Row> buildTransitionTable()
         {igsEnd, {27}, {M(10, 11, 7), S(10)}},
         {igsEnd, {104}, {S(7), M(13, 14, 5), M(11, 12, 1), S(11), S(13)}, true},
 
-        {{104}, {0}, {S(7), M(12, 11, 1), S(12), M(14, 13, 5), C(18)}, false, {2, 6}},
-        {{104}, {0}, {S(7), M(10, 12, 1), M(11, 10, 1), M(13, 11, 1), M(15, 13, 4), C(17), C(18)}, false, {3}},
-        {{104}, {0}, {S(7), S(8), M(12, 11, 1), S(12), M(15, 13, 4), C(17), C(18)}, false, {4}},
-        {{104}, {0}, {S(7), M(9, 8, 1), C(9), M(12, 11, 1), S(12), M(14, 13, 5), C(18)}, false, {5}},
+        {{104}, {0}, {S(7), M(12, 11, 1), S(12), M(14, 13, 5), C(18)}, false, {RegionaleSchule, Realschule}},
+        {{104}, {0}, {S(7), M(10, 12, 1), M(11, 10, 1), M(13, 11, 1), M(15, 13, 4), C(17), C(18)}, false, {IntegrierteGesamtschule}},
+        {{104}, {0}, {S(7), S(8), M(12, 11, 1), S(12), M(15, 13, 4), C(17), C(18)}, false, {Gymnasium}},
+        {{104}, {0}, {S(7), M(9, 8, 1), C(9), M(12, 11, 1), S(12), M(14, 13, 5), C(18)}, false, {Hauptschule}},
         {{104}, {0}, setAll, true},
         {{104}, hs + CodeSet{18},
          {M(3, 4, 3), C(3), M(7, 8, 2), S(7), M(12, 11, 1), S(12), M(14, 13, 3), C(16), C(17), C(18)}},
@@ -242,7 +243,7 @@ void MoveSlots(TZgnRec& rec, int from, int to, int count)
     }
 }
 
-SlotTransition FindSlotTransition(int newCode, int oldCode, int schoolType)
+SlotTransition FindSlotTransition(int newCode, int oldCode, SchoolType schoolType)
 {
     for (const auto& row : transitionTable()) {
         if (row.matches(newCode, oldCode, schoolType))
@@ -264,20 +265,21 @@ void RunSlotOps(TZgnRec& rec, const std::vector<SlotOp>& ops, int annex, const T
     }
 }
 
-int DefaultAnnexForSchoolType(int schoolType)
+int DefaultAnnexForSchoolType(SchoolType schoolType)
 {
+    using enum SchoolType;
     switch (schoolType) {
-    case 1: return 3;
-    case 2: return 15;
-    case 3: return 27;
-    case 4: return 21;
-    case 5: return 5;
-    case 6: return 10;
+    case Grundschule: return 3;
+    case RegionaleSchule: return 15;
+    case IntegrierteGesamtschule: return 27;
+    case Gymnasium: return annex::GymnasiumJahr;
+    case Hauptschule: return 5;
+    case Realschule: return 10;
     default: return 15;
     }
 }
 
-SlotAdaptResult AdaptSlotsOnShow(TZgnRec& rec, int schoolType, const TFachKatalog& kat, Prompter& prompter)
+SlotAdaptResult AdaptSlotsOnShow(TZgnRec& rec, SchoolType schoolType, const TFachKatalog& kat, Prompter& prompter)
 {
     rec.AnlageFaecher = rec.Anlage;
     if (rec.Anlage < 0 || rec.AnlageAlt < 0) {
@@ -293,7 +295,12 @@ SlotAdaptResult AdaptSlotsOnShow(TZgnRec& rec, int schoolType, const TFachKatalo
 
     const int newCode = rec.Anlage;
     const int oldCode = rec.AnlageAlt;
-    rec.AnlageFaecher = ((schoolType == 3 || schoolType == 4) && (newCode == 24 || newCode == 25)) ? 21 : newCode;
+    // The examination certificates have no rows of their own: at the schools
+    // that issue them their subjects stay on the rows of the year certificate.
+    const bool examinationSchool =
+        schoolType == SchoolType::IntegrierteGesamtschule || schoolType == SchoolType::Gymnasium;
+    rec.AnlageFaecher =
+        (examinationSchool && annex::isGymnasiumExamination(newCode)) ? annex::GymnasiumJahr : newCode;
     if (rec.AnlageFaecher == 0 && oldCode > 0)
         rec.AnlageFaecher = oldCode;
 
@@ -309,14 +316,16 @@ SlotAdaptResult AdaptSlotsOnShow(TZgnRec& rec, int schoolType, const TFachKatalo
 
 bool AskRebuildCanon(Prompter& prompter) { return prompter.askYesNo(kMsgRebuildCanon, MessageKind::Warning); }
 
-void RebuildCanon(TZgnRec& rec, int schoolType, const TFachKatalog& kat)
+void RebuildCanon(TZgnRec& rec, SchoolType schoolType, const TFachKatalog& kat)
 {
     if (rec.Anlage < 0 || rec.AnlageAlt < 0 || rec.AnlageAlt == 0)
         rec.Anlage = DefaultAnnexForSchoolType(schoolType);
     else
         rec.Anlage = rec.AnlageAlt;
     ClearSlots1To18(rec);
-    const int canon = (rec.Anlage == 24 || rec.Anlage == 25) ? 21 : rec.Anlage;
+    // Unlike the adaptation at show, the rebuild lays the examination
+    // certificates out on the year certificate's rows at every school type.
+    const int canon = annex::isGymnasiumExamination(rec.Anlage) ? annex::GymnasiumJahr : rec.Anlage;
     rec.AnlageFaecher = canon;
     for (int k = 1; k <= 18; ++k)
         NameSlot(rec, k, canon, kat);

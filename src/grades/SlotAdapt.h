@@ -7,6 +7,7 @@
 // annex gets the first layout of the school's default form; and the canon of
 // a form can be rebuilt from scratch.
 #include "classfile/ZgnRec.h"
+#include "common/DomainValues.h"
 #include "common/Prompter.h"
 #include "settings/FachKatalog.h"
 
@@ -51,14 +52,14 @@ struct SlotTransition {
 
 // The row for a change of the annex code from oldCode to newCode (which
 // differ) at the given school type.
-SlotTransition FindSlotTransition(int newCode, int oldCode, int schoolType);
+SlotTransition FindSlotTransition(int newCode, int oldCode, SchoolType schoolType);
 
 // Runs the operations in order; Set and Name use `annex`.
 void RunSlotOps(TZgnRec& rec, const std::vector<SlotOp>& ops, int annex, const TFachKatalog& kat);
 
 // The form a new record is laid out for: 1: 3, 2: 15, 3: 27, 4: 21, 5: 5,
 // 6: 10, any other school type: 15.
-int DefaultAnnexForSchoolType(int schoolType);
+int DefaultAnnexForSchoolType(SchoolType schoolType);
 
 // ---- Adaptation at show ----
 
@@ -84,7 +85,7 @@ inline constexpr const char* kMsgSlotsNotAdapted =
 // grades) does not move the slots a second time; the next store sets
 // AnlageAlt := Anlage anyway. A record that never had a decided annex keeps
 // AnlageAlt -1 until its first store.
-SlotAdaptResult AdaptSlotsOnShow(TZgnRec& rec, int schoolType, const TFachKatalog& kat, Prompter& prompter);
+SlotAdaptResult AdaptSlotsOnShow(TZgnRec& rec, SchoolType schoolType, const TFachKatalog& kat, Prompter& prompter);
 
 // ---- Rebuilding the canon ("Fächer-Kanon lt. Anl. neu setzen") ----
 //
@@ -105,6 +106,6 @@ bool AskRebuildCanon(Prompter& prompter);
 // the school type's default form when that was undecided or 0; slots 1..18
 // are cleared and named from the catalogue rows of the canon code (21 for the
 // examination forms 24 and 25), which also goes into AnlageFaecher.
-void RebuildCanon(TZgnRec& rec, int schoolType, const TFachKatalog& kat);
+void RebuildCanon(TZgnRec& rec, SchoolType schoolType, const TFachKatalog& kat);
 
 } // namespace ruvek

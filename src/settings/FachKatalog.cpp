@@ -194,12 +194,6 @@ std::string shortFileMessage(const std::filesystem::path& path, std::uintmax_t s
 
 } // namespace
 
-TFachKatalog& fachKatalog()
-{
-    static TFachKatalog instance = defaultFachKatalog();
-    return instance;
-}
-
 void FachKatalogDefaults(TFachKatalog& kat)
 {
     kat = TFachKatalog{};
@@ -311,12 +305,12 @@ bool IsReligionSubject(const TFachKatalog& kat, std::string_view name)
     return false;
 }
 
-bool IsLevelSubject(const TFachKatalog& kat, std::string_view name, int schultyp)
+bool IsLevelSubject(const TFachKatalog& kat, std::string_view name, SchoolType schultyp)
 {
     for (int i : {20, 9, 25, 7, 23})
         if (nameMatches(kat[i], name))
             return true;
-    return schultyp == 3 && nameMatches(kat[6], name);
+    return schultyp == SchoolType::IntegrierteGesamtschule && nameMatches(kat[6], name);
 }
 
 std::string FachAnPosition(const TFachKatalog& kat, int annexCode, int row)

@@ -9,6 +9,7 @@
 // first). Texts inside entries are Windows-1252 bytes, as in the file; the
 // name arguments and results of the functions below are Windows-1252 too.
 #include "common/ByteFields.h"
+#include "common/DomainValues.h"
 #include "common/Prompter.h"
 
 #include <array>
@@ -97,10 +98,6 @@ struct TFachListen {
     std::vector<std::string> FaecherListe;       // all subjects (names, 30 chars)
 };
 
-// The catalogue of the running program. It holds the defaults until
-// LoadFachKatalog replaces them.
-TFachKatalog& fachKatalog();
-
 // Puts the default catalogue into kat.
 void FachKatalogDefaults(TFachKatalog& kat);
 // The default catalogue as a value.
@@ -131,7 +128,7 @@ bool IsReligionSubject(const TFachKatalog& kat, std::string_view name);
 // True when name (cut to 40 characters) equals the name of entry 20, 9, 25,
 // 7 or 23, or of entry 6 at the Integrierte Gesamtschule (school type 3):
 // the subjects whose level letter is printed.
-bool IsLevelSubject(const TFachKatalog& kat, std::string_view name, int schultyp);
+bool IsLevelSubject(const TFachKatalog& kat, std::string_view name, SchoolType schultyp);
 
 // The name (first 30 characters) of the first entry 2..50 whose Position
 // for annexCode is row; "???" when there is none, also for annex codes

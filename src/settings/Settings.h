@@ -1,8 +1,8 @@
 #pragma once
 // The settings in force for the whole run: school settings, program settings
-// and print options, with the two folders they are read from. The program
-// creates one instance at start-up, loads it, and hands it by reference to
-// whoever reads or edits settings.
+// and print options, with the two folders they are read from. It is part of
+// the Installation, which loads it at start-up; whoever reads or edits
+// settings gets it by reference.
 #include "settings/DrkEinst.h"
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
@@ -18,11 +18,6 @@ struct Settings {
     TSchulEinstRec schule; // SCHEINST.DAT
     TProgEinstRec prog;    // RVKEINST.DAT (also holds Schulname)
     TDrkEinstRec druck;    // DRKEINST.DAT
-
-    // Puts the defaults into all three records, then reads every file over
-    // them in the order of program start: program settings, school
-    // settings, print options. Messages go to the prompter.
-    void loadAll(Prompter& prompter);
 
     // Convenience wrappers around the Save functions with this instance's folders.
     bool saveSchule(Prompter& prompter) const;

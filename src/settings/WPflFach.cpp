@@ -162,21 +162,6 @@ WpflCopyResult CopyWPflFach(const WpflFolders& folders, const fs::path& targetFo
     return WpflCopyResult::Copied;
 }
 
-std::size_t ExtractWahlpflichtFaecher(std::span<const TZgnRec> records, std::vector<std::string>& liste)
-{
-    std::size_t added = 0;
-    for (const auto& rec : records) {
-        for (int k = 17; k <= 24; ++k) {
-            const auto name = rec.slot(k).Fach.view();
-            if (std::find(liste.begin(), liste.end(), name) == liste.end()) {
-                liste.emplace_back(name);
-                ++added;
-            }
-        }
-    }
-    return added;
-}
-
 bool AddWPflFach(TWPflFach& list, const std::string& name)
 {
     if (list.count() >= kMaxWPflFach)

@@ -7,7 +7,6 @@
 //
 // Names are Windows-1252 bytes, as in the records, so that a name taken from
 // the list can go into a subject slot unchanged.
-#include "classfile/ZgnRec.h"
 #include "common/ByteFields.h"
 #include "common/Prompter.h"
 
@@ -96,11 +95,6 @@ enum class WpflCopyResult { Copied, NothingToCopy, Declined, Failed };
 // in the target is replaced only after the question; a copy onto itself does
 // nothing.
 WpflCopyResult CopyWPflFach(const WpflFolders& folders, const std::filesystem::path& targetFolder, Prompter& prompter);
-
-// "Wahlpflichtfächer extrahieren": appends to `liste` every subject name of
-// the slots 17 to 24 of the records that it does not hold yet (exact
-// comparison), in record order. Returns the number of names added.
-std::size_t ExtractWahlpflichtFaecher(std::span<const TZgnRec> records, std::vector<std::string>& liste);
 
 // Dialog operations on the list (the dialog refreshes its list box after each).
 

@@ -13,9 +13,10 @@ namespace {
 TDB2 threeStudents()
 {
     TDB2 list(3);
+    RandomSource random(7);
     const char* names[] = {"Albrecht", "B\xE4""cker", "Zander"};
     for (std::size_t i = 0; i < list.size(); ++i) {
-        initialiseRecord(list[i], list, 2, i);
+        initialiseRecord(list[i], list, SchoolType::RegionaleSchule, random, i);
         list[i].Name = names[i];
         list[i].Reserved177.bytes[i] = 0xA0 + static_cast<std::uint8_t>(i); // reserved bytes travel too
         list[i].LEBText = "Zeile 1\r\nZeile 2";

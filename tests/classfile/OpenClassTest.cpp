@@ -103,7 +103,7 @@ protected:
     TempDir dir;
     RecordingView view;
     ScriptedPrompter prompter;
-    OpenClass cls{2, dir.path()};
+    OpenClass cls{SchoolType::RegionaleSchule, dir.path(), RandomSource(2)};
 
     void SetUp() override { cls.view = &view; }
 
@@ -510,7 +510,7 @@ TEST_F(OpenClassTest, ElectiveListIsOfferedFromAndToAnotherFolder)
 
 TEST_F(OpenClassTest, WithoutAViewTheCommandsStillWork)
 {
-    OpenClass bare(1, dir.path());
+    OpenClass bare(SchoolType::Grundschule, dir.path());
     writeBytes(dir / "k.RVK", classBytes({"A", "B"}));
     prompter.files = {dir / "k.RVK", dir / "k2"};
     ASSERT_TRUE(bare.fileOpen(prompter));

@@ -18,7 +18,8 @@ TEST(InitialiseRecord, SetsTheDefaultsAndKeepsUnsetFields)
     r.Halbjahr1 = 1;
     r.Frei398 = "alt";
     r.Reserved177.bytes[3] = 0x55;
-    initialiseRecord(r, {}, 6);
+    RandomSource random(1);
+    initialiseRecord(r, {}, SchoolType::Realschule, random);
 
     EXPECT_EQ(r.Frei0, 0);
     EXPECT_EQ(r.Status, 1);
@@ -69,9 +70,10 @@ TEST(InitialiseRecord, SetsTheDefaultsAndKeepsUnsetFields)
 
 TEST(InitialiseRecord, RandomNumberIsWithinOneTo57000)
 {
+    RandomSource random = clockSeededRandom();
     for (int i = 0; i < 2000; ++i) {
         // Stored in 16 bits; numbers above 32767 show as negative values.
-        const auto value = static_cast<std::uint16_t>(drawZufall());
+        const auto value = static_cast<std::uint16_t>(drawZufall(random));
         ASSERT_GE(value, 1);
         ASSERT_LE(value, 57000);
     }

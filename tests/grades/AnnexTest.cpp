@@ -181,7 +181,7 @@ class DetermineAnnexTest : public testing::TestWithParam<AnnexCase> {};
 TEST_P(DetermineAnnexTest, DecisionTable)
 {
     const AnnexCase& c = GetParam();
-    EXPECT_EQ(DetermineAnnex(recordWith(c.head), c.head.schultyp), c.annex);
+    EXPECT_EQ(DetermineAnnex(recordWith(c.head), schoolTypeFromStored(c.head.schultyp)), c.annex);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllRows, DetermineAnnexTest, testing::ValuesIn(kCases));
@@ -214,14 +214,14 @@ TEST(Annex, OrientationRule)
 TEST(Annex, DecisionIgnoresOtherFields)
 {
     TZgnRec r = recordWith({5, 2, 10, "2006", 0});
-    const int annex = DetermineAnnex(r, 2);
+    const int annex = DetermineAnnex(r, SchoolType::RegionaleSchule);
     r.Anlage = 13;
     r.AnlageAlt = 9;
     r.Ebene = 3;
     r.Praedikat = 2;
     r.Name = "Muster";
     r.slot(1).Note = "1";
-    EXPECT_EQ(DetermineAnnex(r, 2), annex);
+    EXPECT_EQ(DetermineAnnex(r, SchoolType::RegionaleSchule), annex);
 }
 
 // Every code the decision can give is one of the forms of the annex table.
@@ -237,7 +237,7 @@ TEST(Annex, OnlyKnownCodes)
                     for (int a = 0; a <= 3; ++a)
                         for (int f = 0; f <= 2; ++f)
                             for (int p = 0; p <= 1; ++p) {
-                                const int code = DetermineAnnex(recordWith({z, s, k, sj, a, f, p}), s);
+                                const int code = DetermineAnnex(recordWith({z, s, k, sj, a, f, p}), schoolTypeFromStored(s));
                                 ASSERT_TRUE(known.count(code)) << code;
                             }
 }
@@ -246,13 +246,13 @@ TEST(Annex, DisplayText)
 {
     TZgnRec r = recordWith({1, 4, 5, "2006"});
     r.Anlage = 104;
-    EXPECT_EQ(AnnexDisplayText(r, 4), "4a");
+    EXPECT_EQ(AnnexDisplayText(r, SchoolType::Gymnasium), "4a");
     r.Anlage = -1; // not yet stored: the head data decide
-    EXPECT_EQ(AnnexDisplayText(r, 4), "104");
+    EXPECT_EQ(AnnexDisplayText(r, SchoolType::Gymnasium), "104");
     r.Klassenstufe = 7;
-    EXPECT_EQ(AnnexDisplayText(r, 4), "21");
+    EXPECT_EQ(AnnexDisplayText(r, SchoolType::Gymnasium), "21");
     r.ZgnTyp = 0;
-    EXPECT_EQ(AnnexDisplayText(r, 4), "0");
+    EXPECT_EQ(AnnexDisplayText(r, SchoolType::Gymnasium), "0");
 }
 
 // ---- Live reactions of the head selectors ----------------------------------
@@ -310,8 +310,8 @@ TEST(AnnexHeadSelectors, ComboBox41Change)
     };
     for (const auto& c : table) {
         SCOPED_TRACE(testing::Message() << "Z" << c.zgnTyp << " S" << c.schultyp << " RG1 " << c.radioGroup1);
-        const HeadVisibility a = ComboBox41Change(allAs(false), c.zgnTyp, c.schultyp, c.radioGroup1);
-        const HeadVisibility b = ComboBox41Change(allAs(true), c.zgnTyp, c.schultyp, c.radioGroup1);
+        const HeadVisibility a = ComboBox41Change(allAs(false), certificateTypeFromStored(c.zgnTyp), schoolTypeFromStored(c.schultyp), c.radioGroup1);
+        const HeadVisibility b = ComboBox41Change(allAs(true), certificateTypeFromStored(c.zgnTyp), schoolTypeFromStored(c.schultyp), c.radioGroup1);
         EXPECT_EQ(columns(a), c.fromHidden);
         EXPECT_EQ(columns(b), c.fromShown);
         EXPECT_TRUE(pairsAgree(a));
@@ -321,14 +321,14 @@ TEST(AnnexHeadSelectors, ComboBox41Change)
 
 TEST(AnnexHeadSelectors, RadioGroup1AndComboBox42)
 {
-    EXPECT_TRUE(RadioGroup1Click(allAs(false), 2, 1).Label71);
-    EXPECT_TRUE(RadioGroup1Click(allAs(false), 0, 5).ComboBox44);
-    EXPECT_FALSE(RadioGroup1Click(allAs(true), 1, 4).Label71);
-    EXPECT_EQ(columns(RadioGroup1Click(allAs(true), 1, 4)), "1101111");
+    EXPECT_TRUE(RadioGroup1Click(allAs(false), 2, CertificateType::Jahreszeugnis).Label71);
+    EXPECT_TRUE(RadioGroup1Click(allAs(false), 0, CertificateType::AbschlussQualifiziert).ComboBox44);
+    EXPECT_FALSE(RadioGroup1Click(allAs(true), 1, CertificateType::Abschluss).Label71);
+    EXPECT_EQ(columns(RadioGroup1Click(allAs(true), 1, CertificateType::Abschluss)), "1101111");
 
-    EXPECT_TRUE(ComboBox42Change(allAs(false), 0).GroupBox6);
-    EXPECT_EQ(ComboBox42Change(allAs(false), 3), allAs(false));
-    EXPECT_EQ(ComboBox42Change(allAs(true), 3), allAs(true));
+    EXPECT_TRUE(ComboBox42Change(allAs(false), CertificateType::NichtGewaehlt).GroupBox6);
+    EXPECT_EQ(ComboBox42Change(allAs(false), CertificateType::Abgang), allAs(false));
+    EXPECT_EQ(ComboBox42Change(allAs(true), CertificateType::Abgang), allAs(true));
 }
 
 TEST(AnnexHeadSelectors, ExamSubjectGrade)

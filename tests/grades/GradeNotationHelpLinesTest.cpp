@@ -59,11 +59,11 @@ TEST(BewHilfLines, BySchoolTypeAndAdditionOption)
     std::vector<std::string> grades18 = kGrades16;
     grades18[2] = "     Noten: 1 bis 8";
 
-    EXPECT_EQ(BewHilfLines(4, false), kGrades16);
-    EXPECT_EQ(BewHilfLines(4, true), join({kGrades16, kAdditions}));
-    EXPECT_EQ(BewHilfLines(3, false), join({grades18, kLevels}));
-    EXPECT_EQ(BewHilfLines(3, true), join({grades18, kLevels, kAdditions}));
+    EXPECT_EQ(BewHilfLines(SchoolType::Gymnasium, false), kGrades16);
+    EXPECT_EQ(BewHilfLines(SchoolType::Gymnasium, true), join({kGrades16, kAdditions}));
+    EXPECT_EQ(BewHilfLines(SchoolType::IntegrierteGesamtschule, false), join({grades18, kLevels}));
+    EXPECT_EQ(BewHilfLines(SchoolType::IntegrierteGesamtschule, true), join({grades18, kLevels, kAdditions}));
     // Every other school type reads like the Gymnasium.
     for (int schultyp : {0, 1, 2, 5, 6, 7, 8, 9})
-        EXPECT_EQ(BewHilfLines(schultyp, false), kGrades16) << schultyp;
+        EXPECT_EQ(BewHilfLines(schoolTypeFromStored(schultyp), false), kGrades16) << schultyp;
 }

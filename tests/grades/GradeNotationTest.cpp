@@ -129,5 +129,5 @@ TEST(GradeNotation, LevelChoiceLists)
     EXPECT_EQ(levelChoiceListGeneral(), general);
     EXPECT_EQ(levelChoiceListRegional(), regional);
     for (int schultyp = 0; schultyp <= 9; ++schultyp)
-        EXPECT_EQ(levelChoiceList(schultyp), schultyp == 2 ? regional : general) << schultyp;
+        EXPECT_EQ(levelChoiceList(schoolTypeFromStored(schultyp)), schultyp == 2 ? regional : general) << schultyp;
 }

@@ -93,7 +93,7 @@ TEST_P(SlotTransitions, ResultingSlots)
     const TFachKatalog kat = defaultFachKatalog();
     TZgnRec r = numberedRecord(c.newCode, c.oldCode);
     ScriptedPrompter p;
-    EXPECT_EQ(AdaptSlotsOnShow(r, c.schoolType, kat, p), c.result);
+    EXPECT_EQ(AdaptSlotsOnShow(r, schoolTypeFromStored(c.schoolType), kat, p), c.result);
     EXPECT_EQ(slots1To18(r), c.expected.empty() ? unchanged18() : c.expected);
     for (int k = 19; k <= 25; ++k)
         EXPECT_EQ(summary(r.slot(k)), "F" + std::to_string(k)) << "slot " << k;
@@ -115,7 +115,7 @@ TEST_P(SlotTransitions, ResultingSlots)
     // A second show without a store in between moves nothing again.
     const TZgnRec afterFirst = r;
     ScriptedPrompter again;
-    EXPECT_EQ(AdaptSlotsOnShow(r, c.schoolType, kat, again), SlotAdaptResult::Unchanged);
+    EXPECT_EQ(AdaptSlotsOnShow(r, schoolTypeFromStored(c.schoolType), kat, again), SlotAdaptResult::Unchanged);
     EXPECT_EQ(slots1To18(r), slots1To18(afterFirst));
     EXPECT_TRUE(again.messages.empty());
 }
@@ -206,7 +206,7 @@ TEST(SlotAdaptOnShow, SameCodeDoesNothing)
     TZgnRec r = numberedRecord(21, 21);
     r.AnlageFaecher = 5;
     ScriptedPrompter p;
-    EXPECT_EQ(AdaptSlotsOnShow(r, 4, defaultFachKatalog(), p), SlotAdaptResult::Unchanged);
+    EXPECT_EQ(AdaptSlotsOnShow(r, SchoolType::Gymnasium, defaultFachKatalog(), p), SlotAdaptResult::Unchanged);
     EXPECT_EQ(slots1To18(r), unchanged18());
     EXPECT_EQ(r.AnlageFaecher, 21);
 }
@@ -215,7 +215,7 @@ TEST(SlotAdaptOnShow, NewRecordAtGymnasiumGetsForm21WithoutMessage)
 {
     TZgnRec r = numberedRecord(-1, -1);
     ScriptedPrompter p;
-    EXPECT_EQ(AdaptSlotsOnShow(r, 4, defaultFachKatalog(), p), SlotAdaptResult::FirstLayout);
+    EXPECT_EQ(AdaptSlotsOnShow(r, SchoolType::Gymnasium, defaultFachKatalog(), p), SlotAdaptResult::FirstLayout);
     EXPECT_EQ(slots1To18(r),
               (std::vector<std::string>{"Deutsch", "-", "-", "Mathematik", "Geschichte", "Geografie", "Sozialkunde",
                                         "Arbeit-Wirtschaft-Technik", "-", "Physik", "Chemie", "Biologie",
@@ -233,7 +233,7 @@ TEST(SlotAdaptOnShow, UndecidedOldCodeAlsoGivesTheDefaultForm)
              {1, 3}, {2, 15}, {3, 27}, {4, 21}, {5, 5}, {6, 10}, {0, 15}, {7, 15}, {9, 15}}) {
         TZgnRec r = numberedRecord(8, -1);
         ScriptedPrompter p;
-        EXPECT_EQ(AdaptSlotsOnShow(r, schoolType, defaultFachKatalog(), p), SlotAdaptResult::FirstLayout);
+        EXPECT_EQ(AdaptSlotsOnShow(r, schoolTypeFromStored(schoolType), defaultFachKatalog(), p), SlotAdaptResult::FirstLayout);
         EXPECT_EQ(r.Anlage, annex) << schoolType;
         EXPECT_EQ(summary(r.slot(1)), "Deutsch");
     }
@@ -295,7 +295,7 @@ TEST(RebuildCanon, AsksWithTheWarningAndLaysOutTheFormOfTheLastShow)
     const TFachKatalog kat = defaultFachKatalog();
     // After the store: AnlageAlt = the code at show (10), Anlage = a new decision (13).
     TZgnRec r = numberedRecord(13, 10);
-    RebuildCanon(r, 6, kat);
+    RebuildCanon(r, SchoolType::Realschule, kat);
     EXPECT_EQ(r.Anlage, 10);
     EXPECT_EQ(r.AnlageFaecher, 10);
     const std::vector<std::string> form10{"Deutsch", "-", "-", "Mathematik", "Geschichte", "Geografie",
@@ -307,13 +307,13 @@ TEST(RebuildCanon, AsksWithTheWarningAndLaysOutTheFormOfTheLastShow)
 
     // A record whose annex was 0 gets the school type's default form.
     r = numberedRecord(0, 0);
-    RebuildCanon(r, 2, kat);
+    RebuildCanon(r, SchoolType::RegionaleSchule, kat);
     EXPECT_EQ(r.Anlage, 15);
     EXPECT_EQ(slots1To18(r), form10);  // form 15 has the rows of form 10
 
     // The examination forms are laid out after form 21.
     r = numberedRecord(25, 25);
-    RebuildCanon(r, 2, kat);
+    RebuildCanon(r, SchoolType::RegionaleSchule, kat);
     EXPECT_EQ(r.Anlage, 25);
     EXPECT_EQ(r.AnlageFaecher, 21);
     EXPECT_EQ(summary(r.slot(14)), "Informatik");

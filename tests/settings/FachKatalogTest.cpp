@@ -261,8 +261,8 @@ TEST(FachKatalogQueries, GroupsAndLevelSubjects)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(IsForeignLanguage(kat, cp(c.name)), c.foreign);
         EXPECT_EQ(IsReligionSubject(kat, cp(c.name)), c.religion);
-        EXPECT_EQ(IsLevelSubject(kat, cp(c.name), 3), c.level3);
-        EXPECT_EQ(IsLevelSubject(kat, cp(c.name), 2), c.level2);
+        EXPECT_EQ(IsLevelSubject(kat, cp(c.name), SchoolType::IntegrierteGesamtschule), c.level3);
+        EXPECT_EQ(IsLevelSubject(kat, cp(c.name), SchoolType::RegionaleSchule), c.level2);
     }
 }
 
@@ -281,8 +281,8 @@ TEST(FachKatalogQueries, LevelSubjectsFollowTheEntryNumbers)
     TFachKatalog kat = defaultFachKatalog();
     kat[20].FachName = "Rechnen";
     kat[44].FachName = "Mathematik";
-    EXPECT_TRUE(IsLevelSubject(kat, "Rechnen", 2));
-    EXPECT_FALSE(IsLevelSubject(kat, "Mathematik", 2));
+    EXPECT_TRUE(IsLevelSubject(kat, "Rechnen", SchoolType::RegionaleSchule));
+    EXPECT_FALSE(IsLevelSubject(kat, "Mathematik", SchoolType::RegionaleSchule));
 }
 
 TEST(FachKatalogQueries, FachAnPosition)

@@ -1,5 +1,4 @@
 #include "settings/ProgEinst.h"
-#include "settings/Settings.h"
 
 #include "SettingsFilesTestSupport.h"
 #include "support/ScriptedPrompter.h"
@@ -152,31 +151,6 @@ TEST_F(ProgEinstFiles, UnreadableFileGivesError)
                   {MessageKind::Error, "Die Programm-Einstellungs-Datei\nkonnte nicht geöffnet werden!"}}));
     EXPECT_FALSE(SaveProgEinst(rec, program, prompter));
     EXPECT_EQ(prompter.messages.back().text, " Fehler beim Speichern von: \n" + (program / "RVKEINST.DAT").string());
-}
-
-TEST_F(ProgEinstFiles, HolderLoadsAllThreeFromItsFolders)
-{
-    Settings s;
-    s.programFolder = program;
-    s.dataFolder = data;
-    s.prog.DarfLoeschen = 0; // loadAll starts from the defaults
-    SetSchulname(s.prog, "Grundschule Am Hafen");
-    s.schule.Schultyp = 4;
-    s.druck.RandLinks = 99;
-    s.druck.ZentralSpeichern = 0;
-    ASSERT_TRUE(s.saveProg(prompter));
-    ASSERT_TRUE(s.saveSchule(prompter));
-    ASSERT_TRUE(s.saveDruck(prompter));
-    EXPECT_TRUE(std::filesystem::exists(data / "DRKEINST.DAT"));
-
-    Settings loaded;
-    loaded.programFolder = program;
-    loaded.dataFolder = data;
-    loaded.loadAll(prompter);
-    EXPECT_EQ(toBytes(loaded.prog), toBytes(s.prog));
-    EXPECT_EQ(toBytes(loaded.schule), toBytes(s.schule));
-    EXPECT_EQ(toBytes(loaded.druck), toBytes(s.druck));
-    EXPECT_TRUE(prompter.messages.empty());
 }
 
 } // namespace

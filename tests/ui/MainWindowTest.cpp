@@ -102,15 +102,16 @@ TEST(MainWindowTitle, NamesTheSchoolType)
             << type;
 }
 
-TEST_F(MainWindowTest, FirstStartCreatesTheDataFolderAndEntersIt)
+TEST_F(MainWindowTest, FirstStartCreatesTheDataFolderAndLeavesTheWorkingDirectory)
 {
+    const fs::path workingDirectory = fs::current_path();
     TMainForm& form = start();
     EXPECT_TRUE(fs::is_directory(dataFolder()));
-    EXPECT_TRUE(fs::equivalent(fs::current_path(), dataFolder()));
+    EXPECT_EQ(fs::current_path(), workingDirectory);
     EXPECT_EQ(form.folders().dataFolder, dataFolder());
     EXPECT_EQ(form.klasse().dataFolder, dataFolder());
-    EXPECT_EQ(form.folders().colourArms, programFolder_ / "13F.BMP");
-    EXPECT_EQ(form.folders().monoArms, programFolder_ / "13S.BMP");
+    EXPECT_EQ(form.folders().colourArms(), programFolder_ / "13F.BMP");
+    EXPECT_EQ(form.folders().monoArms(), programFolder_ / "13S.BMP");
     EXPECT_TRUE(prompter_.messages.empty());
 }
 

@@ -53,7 +53,7 @@ void TBewHilfForm::FormShow()
 {
     memo1_->clear();
     QStringList lines;
-    for (const std::string& line : BewHilfLines(settings_.schule.Schultyp, settings_.prog.ZeigeZusatz != 0))
+    for (const std::string& line : BewHilfLines(schoolTypeFromStored(settings_.schule.Schultyp), settings_.prog.ZeigeZusatz != 0))
         lines << QString::fromStdString(line);
     memo1_->setPlainText(lines.join('\n'));
 }

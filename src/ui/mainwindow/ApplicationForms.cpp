@@ -1,6 +1,5 @@
 #include "ui/mainwindow/ApplicationForms.h"
 
-#include "settings/FachKatalog.h"
 #include "ui/grades/BewHilfForm.h"
 #include "ui/mainwindow/AboutForm.h"
 #include "ui/mainwindow/MainForm.h"
@@ -22,25 +21,22 @@ void createApplicationForms(TMainForm& main)
     // 2. TBewHilfForm: the help window of permitted grade entries, opened
     //    from the editor's buttons.
     f.bewHilf = new TBewHilfForm(settings, &main);
-    // 3. TFachEinstForm: its dialog is not built yet; the subject catalogue
-    //    it loads is read here in its place.
-    FachKatalogDefaults(fachKatalog());
-    LoadFachKatalog(fachKatalog(), settings.dataFolder, settings.programFolder, p);
+    // 3. TFachEinstForm: its dialog is not built yet. The installation is
+    //    read here, where the first settings dialog used to read its file:
+    //    catalogue, program settings (5.), school settings (6.), elective
+    //    subjects (7.) and print options (8.), in that order.
+    s.load(main.folders(), p);
     // 4. TNeuDSForm: not built into this version yet.
     // 5. TProgEinstForm (RVKEINST.DAT)
     f.progEinst = new TProgEinstForm(settings, p, &main);
-    f.progEinst->loadAtStart();
     // 6. TSchulEinstForm (SCHEINST.DAT)
     f.schulEinst = new TSchulEinstForm(settings, p, &main);
-    f.schulEinst->loadAtStart();
     // 7. TWpflEinstForm
     f.wpflEinst = new TWpflEinstForm(s.electives, s.wahlpflichtListe, p, [&s] { return s.electiveFolders(); },
                                      &main);
-    f.wpflEinst->loadAtStart();
     // 8. TDrkEinstForm (DRKEINST.DAT); it saves into the data folder of the
     //    class last opened or saved when the options are not kept centrally.
     f.drkEinst = new TDrkEinstForm(settings, p, [&s] { return s.klasse.dataFolder; }, &main);
-    f.drkEinst->loadAtStart();
     // 9.-13. TPreViewForm, TBewUebersForm, TFaNoExpForm, TEinstExpForm,
     //        TEinstImpForm: not built into this version yet.
     // 14. TAboutForm

@@ -55,9 +55,8 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent) : QMainWindow(parent)
         ownPrompter_ = std::make_unique<QtPrompter>(this);
         prompter_ = ownPrompter_.get();
     }
-    folders_.programFolder = setup.programFolder.empty()
-                                 ? toPath(QCoreApplication::applicationDirPath())
-                                 : setup.programFolder;
+    programFolder_ = setup.programFolder.empty() ? toPath(QCoreApplication::applicationDirPath())
+                                                 : setup.programFolder;
     buildMenu();
     buildSpeedBar();
     buildPages();
@@ -75,18 +74,19 @@ void TMainForm::FormCreate()
     // The window is never smaller than 795 x 580 in its normal state; the
     // window system keeps that, and leaves maximised and minimised windows be.
     setMinimumSize(795, 580);
-    runRandom();                // seeds the run's random generator from the clock
 
-    folders_ = setUpProgramFolders(folders_.programFolder, *prompter_);
-    state_.settings.programFolder = folders_.programFolder;
-    state_.settings.dataFolder = folders_.dataFolder;
-    state_.klasse.dataFolder = folders_.dataFolder;
+    // The settings themselves are read when the dialogs are created (see
+    // createApplicationForms); here only the folders are fixed.
+    const InstallationFolders folders = prepareFolders(programFolder_, *prompter_);
+    state_.settings.programFolder = folders.programFolder;
+    state_.settings.dataFolder = folders.dataFolder;
+    state_.klasse.dataFolder = folders.dataFolder;
     state_.klasse.fileName = std::string(kUnsavedClassName);
     state_.klasse.view = this;
 
     pageControl2_->setCurrentIndex(0);   // "Zeugnis-Kopf"
     setSaveEnabled(false);
-    setWindowTitle(QString::fromStdString(windowTitleFor(state_.schoolType())));
+    setWindowTitle(QString::fromStdString(windowTitleFor(toInt(state_.schoolType()))));
 }
 
 void TMainForm::buildPages()
@@ -213,7 +213,7 @@ void TMainForm::FormShow()
     setTitleAndLevelLists();
 
     // The first class: never saved, one record with the new-record defaults.
-    OpenClass first(static_cast<std::int16_t>(state_.schoolType()), state_.klasse.dataFolder);
+    OpenClass first(state_.schoolType(), state_.klasse.dataFolder);
     state_.klasse = std::move(first);
     state_.klasse.view = this;
     state_.klasse.changed = false;
@@ -228,7 +228,7 @@ void TMainForm::FormShow()
 void TMainForm::setTitleAndLevelLists()
 {
     // The level lists of the editor follow with the editor itself.
-    setWindowTitle(QString::fromStdString(windowTitleFor(state_.schoolType())));
+    setWindowTitle(QString::fromStdString(windowTitleFor(toInt(state_.schoolType()))));
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

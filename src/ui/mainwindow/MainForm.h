@@ -7,7 +7,6 @@
 #include "classfile/OpenClass.h"
 #include "common/Prompter.h"
 #include "ui/mainwindow/ApplicationForms.h"
-#include "ui/mainwindow/ProgramFolders.h"
 #include "ui/mainwindow/ProgramState.h"
 
 #include <QMainWindow>
@@ -44,7 +43,7 @@ public:
     ProgramState& state() { return state_; }
     OpenClass& klasse() { return state_.klasse; }
     Prompter& prompter() { return *prompter_; }
-    const ProgramFolders& folders() const { return folders_; }
+    InstallationFolders folders() const { return state_.folders(); }
     ApplicationForms& forms() { return forms_; }
     // The printer of the program (made on first use); its set-up dialog and
     // every print command share it.
@@ -115,7 +114,7 @@ private:
     ProgramState state_;
     std::unique_ptr<QtPrompter> ownPrompter_;
     Prompter* prompter_ = nullptr;
-    ProgramFolders folders_;
+    std::filesystem::path programFolder_;
     ApplicationForms forms_;
     std::unique_ptr<PrinterDevice> printerDevice_;
     bool started_ = false;

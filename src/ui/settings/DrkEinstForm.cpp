@@ -232,12 +232,6 @@ QLineEdit* TDrkEinstForm::addMargin(const char* objectName, const QString& capti
     return edit;
 }
 
-void TDrkEinstForm::loadAtStart()
-{
-    DrkEinstDefaults(settings_.druck);
-    LoadDrkEinst(settings_.druck, settings_.programFolder, settings_.dataFolder, prompter_);
-}
-
 void TDrkEinstForm::showEvent(QShowEvent* event)
 {
     FormShow();

@@ -30,9 +30,6 @@ public:
     TDrkEinstForm(Settings& settings, Prompter& prompter, std::function<std::filesystem::path()> dataFolder = {},
                   QWidget* parent = nullptr);
 
-    // Program start: defaults, then DRKEINST.DAT over them.
-    void loadAtStart();
-
     // The dialog's reactions, callable without a running event loop.
     void FormShow();      // record -> controls
     void Button1Click();  // "OK": controls -> record, save, close with Accepted; an invalid margin keeps it open

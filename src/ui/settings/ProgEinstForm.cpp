@@ -92,12 +92,6 @@ QCheckBox* TProgEinstForm::addSwitch(const char* objectName, const QString& capt
     return box;
 }
 
-void TProgEinstForm::loadAtStart()
-{
-    ProgEinstDefaults(settings_.prog);
-    LoadProgEinst(settings_.prog, settings_.programFolder, settings_.dataFolder, prompter_);
-}
-
 void TProgEinstForm::showEvent(QShowEvent* event)
 {
     FormShow();

@@ -17,9 +17,6 @@ class TProgEinstForm : public QDialog {
 public:
     TProgEinstForm(Settings& settings, Prompter& prompter, QWidget* parent = nullptr);
 
-    // Program start: defaults, then RVKEINST.DAT over them.
-    void loadAtStart();
-
     // The dialog's reactions, callable without a running event loop.
     void FormShow();      // record -> controls
     void Button1Click();  // "OK": controls -> record, save, close with Accepted

@@ -73,12 +73,6 @@ TSchulEinstForm::TSchulEinstForm(Settings& settings, Prompter& prompter, QWidget
     connect(button2_, &QPushButton::clicked, this, [this] { Button2Click(); });
 }
 
-void TSchulEinstForm::loadAtStart()
-{
-    SchulEinstDefaults(settings_.schule);
-    LoadSchulEinst(settings_.schule, settings_.programFolder, settings_.dataFolder, prompter_);
-}
-
 void TSchulEinstForm::showEvent(QShowEvent* event)
 {
     FormShow();

@@ -20,9 +20,6 @@ class TSchulEinstForm : public QDialog {
 public:
     TSchulEinstForm(Settings& settings, Prompter& prompter, QWidget* parent = nullptr);
 
-    // Program start: defaults, then SCHEINST.DAT over them.
-    void loadAtStart();
-
     // The dialog's reactions, callable without a running event loop.
     void FormShow();      // record -> controls
     void Button1Click();  // "OK": controls -> records, save, close with Accepted
