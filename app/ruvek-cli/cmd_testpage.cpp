@@ -63,12 +63,8 @@ int cmdTestpage(const CliArgs& args, CliContext& context)
         options.KyoceraKorrektur = 1;
 
     ruvek::PdfDevice device(output);
-    if (!ruvek::PrintTestPage(device, options)) {
-        std::cerr << "Fehler: " << device.errorText() << '\n';
-        return 1;
-    }
-    if (!device.written()) {
-        std::cerr << "Fehler: " << device.errorText() << '\n';
+    if (const ruvek::DeviceResult printed = ruvek::PrintTestPage(device, options); !printed) {
+        std::cerr << "Fehler: " << printed.error << '\n';
         return 1;
     }
     std::cout << "Testblatt geschrieben: " << output << '\n';

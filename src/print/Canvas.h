@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace ruvek {
 
@@ -70,16 +71,34 @@ public:
     virtual DeviceCaps deviceCaps() const = 0;
 };
 
+// The outcome of a document step of a print device. A failure carries the
+// reason as a German sentence that can be shown to the user as it is. The
+// type is [[nodiscard]]: a step whose failure goes unnoticed would let a
+// print job report success for a file that was never written.
+struct [[nodiscard]] DeviceResult {
+    bool ok = true;
+    std::string error; // German, empty on success
+
+    static DeviceResult success() { return {}; }
+    static DeviceResult failure(std::string reason) { return {false, std::move(reason)}; }
+    // A page or close request without an open document: a fault of the caller.
+    static DeviceResult noDocument() { return failure("Es ist kein Druckdokument geöffnet."); }
+    explicit operator bool() const { return ok; }
+};
+
 // A document on the printer or in a PDF file: pages are drawn one after the
 // other on the canvas.
 class PrintDevice {
 public:
     virtual ~PrintDevice() = default;
     virtual void setTitle(const std::string& utf8) = 0;
-    // Opens the document and its first page; false when the output cannot be opened.
-    virtual bool beginDocument() = 0;
-    virtual void newPage() = 0;
-    virtual void endDocument() = 0;
+    // Opens the document and its first page (success when it is open already).
+    virtual DeviceResult beginDocument() = 0;
+    // Ends the current page and starts the next one of the open document.
+    virtual DeviceResult newPage() = 0;
+    // Closes the document; for a file this is when it is written. The device
+    // is closed afterwards whatever the result.
+    virtual DeviceResult endDocument() = 0;
     virtual bool isOpen() const = 0;
     // The canvas of the current page (valid while the document is open).
     virtual Canvas& canvas() = 0;

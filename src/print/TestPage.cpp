@@ -1,5 +1,6 @@
 #include "print/TestPage.h"
 
+#include "common/ProgramVersion.h"
 #include "print/Primitives.h"
 
 #include <array>
@@ -145,19 +146,23 @@ void DrawTestPage(Canvas& canvas, const TDrkEinstRec& options, const std::string
     for (int n = 1; n <= 50; ++n)
         TextAtSlot(canvas, TestPageLabel(n), slots[static_cast<std::size_t>(n)], origins, page, options);
     TextAtSlot(canvas, dateText, slots[98], origins, page, options);
-    TextAtSlot(canvas, kTestPageImprint, slots[99], origins, page, options);
+    TextAtSlot(canvas, programImprint(), slots[99], origins, page, options);
 }
 
-bool PrintTestPage(PrintDevice& device, const TDrkEinstRec& options)
+std::string TestPageDocumentTitle()
 {
-    device.setTitle(kTestPageDocumentTitle);
-    if (!device.beginDocument())
-        return false;
+    return "Testblatt Druckerausgabe " + std::string(kProductName) + " V." + programVersionSeries();
+}
+
+DeviceResult PrintTestPage(PrintDevice& device, const TDrkEinstRec& options)
+{
+    device.setTitle(TestPageDocumentTitle());
+    if (DeviceResult opened = device.beginDocument(); !opened)
+        return opened;
     Canvas& canvas = device.canvas();
     canvas.setMetricMapping();
     DrawTestPage(canvas, options, TodayGermanLongDate());
-    device.endDocument();
-    return true;
+    return device.endDocument();
 }
 
 } // namespace ruvek

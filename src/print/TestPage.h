@@ -12,9 +12,11 @@
 
 namespace ruvek {
 
-inline constexpr const char* kTestPageDocumentTitle = "Testblatt Druckerausgabe Ruvek V.2.x";
 inline constexpr const char* kTestPageHeading = "Drucker-Testblatt";
-inline constexpr const char* kTestPageImprint = "Ruvek V.3.x.";
+
+// "Testblatt Druckerausgabe Ruvek V.3.x": the printer document title, and so
+// the proposed name of the PDF file when the page goes to a file.
+std::string TestPageDocumentTitle();
 
 // "dd. MMMM yyyy" with the German month name, e.g. "05. März 2027".
 std::string GermanLongDate(int year, int month, int day);
@@ -35,7 +37,8 @@ TPageOrigins TestPageOrigins();
 void DrawTestPage(Canvas& canvas, const TDrkEinstRec& options, const std::string& dateText);
 
 // Prints the test page as one document on the device: title, open, 0.1 mm
-// mapping, the page, close. False when the document could not be opened.
-bool PrintTestPage(PrintDevice& device, const TDrkEinstRec& options);
+// mapping, the page, close. A failure is the device's: the document could
+// not be opened, or (for a file) not be written.
+DeviceResult PrintTestPage(PrintDevice& device, const TDrkEinstRec& options);
 
 } // namespace ruvek

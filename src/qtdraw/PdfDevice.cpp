@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <cstdint>
 #include <stdexcept>
 #include <system_error>
 
@@ -41,18 +42,14 @@ void PdfDevice::discard()
     buffer_.reset();
 }
 
-bool PdfDevice::beginDocument()
+DeviceResult PdfDevice::beginDocument()
 {
     if (isOpen())
-        return true;
-    written_ = false;
-    error_.clear();
+        return DeviceResult::success();
     std::error_code ec;
     const auto folder = file_.has_parent_path() ? file_.parent_path() : std::filesystem::path(".");
-    if (file_.empty() || !std::filesystem::is_directory(folder, ec)) {
-        error_ = "Der Ordner für die PDF-Datei existiert nicht: " + folder.string();
-        return false;
-    }
+    if (file_.empty() || !std::filesystem::is_directory(folder, ec))
+        return DeviceResult::failure("Der Ordner für die PDF-Datei existiert nicht: " + folder.string());
     buffer_ = std::make_unique<QBuffer>();
     buffer_->open(QIODevice::WriteOnly);
     writer_ = std::make_unique<QPdfWriter>(buffer_.get());
@@ -62,39 +59,41 @@ bool PdfDevice::beginDocument()
     writer_->setCreator(QStringLiteral("Ruvek"));
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(writer_.get())) {
-        error_ = "Die PDF-Ausgabe konnte nicht begonnen werden.";
         discard();
-        return false;
+        return DeviceResult::failure("Die PDF-Ausgabe konnte nicht begonnen werden.");
     }
     canvas_ = std::make_unique<QtCanvas>(*painter_, caps_);
-    return true;
+    return DeviceResult::success();
 }
 
-void PdfDevice::newPage()
+DeviceResult PdfDevice::newPage()
 {
     if (!isOpen())
-        return;
-    writer_->newPage();
+        return DeviceResult::noDocument();
+    if (!writer_->newPage())
+        return DeviceResult::failure("Die PDF-Ausgabe konnte keine neue Seite beginnen.");
     canvas_->setMetricMapping();
+    return DeviceResult::success();
 }
 
-void PdfDevice::endDocument()
+DeviceResult PdfDevice::endDocument()
 {
     if (!isOpen())
-        return;
+        return DeviceResult::noDocument();
     canvas_.reset();
     painter_->end();
     painter_.reset();
     writer_.reset(); // flushes the PDF into the buffer
-    const QByteArray& data = buffer_->data();
-    std::string why;
-    written_ = writeFileSafely(file_,
-                               ConstBytes(reinterpret_cast<const std::uint8_t*>(data.constData()),
-                                          static_cast<std::size_t>(data.size())),
-                               &why);
-    if (!written_)
-        error_ = "Die PDF-Datei konnte nicht geschrieben werden: " + file_.string() + "\n" + why;
+    const QByteArray data = buffer_->data();
     buffer_.reset();
+    std::string why;
+    if (!writeFileSafely(file_,
+                         ConstBytes(reinterpret_cast<const std::uint8_t*>(data.constData()),
+                                    static_cast<std::size_t>(data.size())),
+                         &why))
+        return DeviceResult::failure("Die PDF-Datei konnte nicht geschrieben werden: " + file_.string() +
+                                     (why.empty() ? std::string() : "\n(" + why + ")"));
+    return DeviceResult::success();
 }
 
 Canvas& PdfDevice::canvas()

@@ -32,18 +32,17 @@ public:
     ~PdfDevice() override; // an open document is discarded
 
     void setTitle(const std::string& utf8) override { title_ = utf8; }
-    bool beginDocument() override;
-    void newPage() override;
-    // Finishes the PDF and writes the file; see written() and errorText().
-    void endDocument() override;
+    // Fails when the file's folder does not exist.
+    DeviceResult beginDocument() override;
+    DeviceResult newPage() override;
+    // Finishes the PDF and writes the file; fails when it cannot be written
+    // (an older file of that name then stays as it was).
+    DeviceResult endDocument() override;
     bool isOpen() const override { return painter_ != nullptr; }
     Canvas& canvas() override;
     DeviceCaps deviceCaps() const override { return caps_; }
 
     const std::filesystem::path& file() const { return file_; }
-    // Whether the last closed document reached its file, and why not (German).
-    bool written() const { return written_; }
-    const std::string& errorText() const { return error_; }
 
 private:
     void discard();
@@ -57,8 +56,6 @@ private:
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<QtCanvas> canvas_;
-    bool written_ = false;
-    std::string error_;
 };
 
 // A4 portrait, margins 0.

@@ -74,59 +74,61 @@ bool PrinterDevice::chooseOutputFile(Prompter& prompter)
     return true;
 }
 
-bool PrinterDevice::beginDocument()
+DeviceResult PrinterDevice::beginDocument()
 {
     if (isOpen())
-        return true;
-    error_.clear();
+        return DeviceResult::success();
+    writtenFile_.clear();
     if (!outputFile_.empty()) {
         pdf_ = std::make_unique<PdfDevice>(outputFile_, printer_->resolution(), printer_->pageLayout(),
                                            deviceCaps().colors);
         pdf_->setTitle(title_);
-        if (!pdf_->beginDocument()) {
-            error_ = pdf_->errorText();
+        DeviceResult opened = pdf_->beginDocument();
+        if (!opened)
             pdf_.reset();
-            return false;
-        }
-        return true;
+        return opened;
     }
-    if (!printerInstalled()) {
-        error_ = "Es ist kein Drucker eingerichtet.";
-        return false;
-    }
+    if (!printerInstalled())
+        return DeviceResult::failure("Es ist kein Drucker eingerichtet.");
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer_.get())) {
         painter_.reset();
-        error_ = "Der Drucker konnte nicht geöffnet werden.";
-        return false;
+        return DeviceResult::failure("Der Drucker konnte nicht geöffnet werden.");
     }
     canvas_ = std::make_unique<QtCanvas>(*painter_, deviceCaps());
-    return true;
+    return DeviceResult::success();
 }
 
-void PrinterDevice::newPage()
+DeviceResult PrinterDevice::newPage()
 {
-    if (pdf_) {
-        pdf_->newPage();
-    } else if (painter_) {
-        printer_->newPage();
-        canvas_->setMetricMapping();
-    }
+    if (pdf_)
+        return pdf_->newPage();
+    if (!painter_)
+        return DeviceResult::noDocument();
+    if (!printer_->newPage())
+        return DeviceResult::failure("Der Drucker konnte keine neue Seite beginnen.");
+    canvas_->setMetricMapping();
+    return DeviceResult::success();
 }
 
-void PrinterDevice::endDocument()
+DeviceResult PrinterDevice::endDocument()
 {
     if (pdf_) {
-        pdf_->endDocument();
-        if (!pdf_->written())
-            error_ = pdf_->errorText();
+        DeviceResult closed = pdf_->endDocument();
+        if (closed)
+            writtenFile_ = outputFile_;
         pdf_.reset();
         outputFile_.clear();
-    } else if (painter_) {
-        canvas_.reset();
-        painter_->end();
-        painter_.reset();
+        return closed;
     }
+    if (!painter_)
+        return DeviceResult::noDocument();
+    canvas_.reset();
+    const bool sent = painter_->end();
+    painter_.reset();
+    if (!sent)
+        return DeviceResult::failure("Der Druckauftrag konnte nicht abgeschlossen werden.");
+    return DeviceResult::success();
 }
 
 Canvas& PrinterDevice::canvas()

@@ -33,11 +33,12 @@ public:
     ~PrinterDevice() override;
 
     void setTitle(const std::string& utf8) override;
-    // False when no printer is installed and no output file is chosen, or
+    // Fails when no printer is installed and no output file is chosen, or
     // when the output cannot be opened.
-    bool beginDocument() override;
-    void newPage() override;
-    void endDocument() override;
+    DeviceResult beginDocument() override;
+    DeviceResult newPage() override;
+    // Closes the document; one going to a file is written now.
+    DeviceResult endDocument() override;
     bool isOpen() const override;
     Canvas& canvas() override;
     DeviceCaps deviceCaps() const override;
@@ -52,8 +53,9 @@ public:
     // When needed, asks for the PDF file (save dialog proposing the document
     // title as file name). False when the user cancels.
     bool chooseOutputFile(Prompter& prompter);
-    // Why the last document failed (German), empty when it did not.
-    const std::string& errorText() const { return error_; }
+    // The PDF file the last document was written to; empty when it went to
+    // the printer or its file could not be written.
+    const std::filesystem::path& writtenFile() const { return writtenFile_; }
 
 private:
     std::unique_ptr<QPrinter> printer_;
@@ -62,7 +64,7 @@ private:
     std::unique_ptr<PdfDevice> pdf_;       // document going to a file
     std::unique_ptr<QPainter> painter_;    // document going to the printer
     std::unique_ptr<QtCanvas> canvas_;
-    std::string error_;
+    std::filesystem::path writtenFile_;
 };
 
 // A file name made of a document title (characters not allowed in file names replaced).

@@ -2,6 +2,7 @@
 
 #include "print/PrintFonts.h"
 #include "print/RecordingCanvas.h"
+#include "print/RecordingDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -73,45 +74,46 @@ TEST(TestPage, DrawsAllFontsAtOwnOriginsWhateverTheMargins)
     EXPECT_EQ(std::tie(texts[52].x1, texts[52].y1), std::make_tuple(1208, -2758));
 }
 
-// A printer that keeps its one page on a recording canvas.
-class RecordingDevice : public PrintDevice {
-public:
-    bool opens = true;
-    std::string title;
-    int begun = 0, ended = 0;
-    RecordingCanvas page;
-
-    void setTitle(const std::string& utf8) override { title = utf8; }
-    bool beginDocument() override
-    {
-        begun += opens ? 1 : 0;
-        return opens;
-    }
-    void newPage() override {}
-    void endDocument() override { ++ended; }
-    bool isOpen() const override { return begun > ended; }
-    Canvas& canvas() override { return page; }
-    DeviceCaps deviceCaps() const override { return page.deviceCaps(); }
-};
-
 TEST(TestPage, PrintedAsOneTitledDocumentInTenthMillimetres)
 {
     TDrkEinstRec options;
     DrkEinstDefaults(options);
     RecordingDevice printer;
-    ASSERT_TRUE(PrintTestPage(printer, options));
-    EXPECT_EQ(printer.title, "Testblatt Druckerausgabe Ruvek V.2.x");
-    EXPECT_EQ(printer.begun, 1);
-    EXPECT_EQ(printer.ended, 1);
-    ASSERT_FALSE(printer.page.ops().empty());
-    EXPECT_EQ(printer.page.ops().front().kind, CanvasOpKind::SetMetricMapping);
-    EXPECT_EQ(printer.page.count(CanvasOpKind::TextOut), 53u);
+    const DeviceResult printed = PrintTestPage(printer, options);
+    ASSERT_TRUE(printed) << printed.error;
+    ASSERT_EQ(printer.documents().size(), 1u);
+    EXPECT_EQ(printer.documents()[0].title, "Testblatt Druckerausgabe Ruvek V.3.x");
+    EXPECT_TRUE(printer.documents()[0].ended);
+    EXPECT_FALSE(printer.isOpen());
+    ASSERT_EQ(printer.pageCount(), 1u);
+    const auto page = printer.pageOps(0);
+    ASSERT_FALSE(page.empty());
+    EXPECT_EQ(page.front().kind, CanvasOpKind::SetMetricMapping);
+    EXPECT_EQ(printer.recording().count(CanvasOpKind::TextOut), 53u);
+}
+
+// Whichever step of the device fails, the job reports the device's reason
+// and leaves no document open.
+TEST(TestPage, ReportsTheDevicesFailure)
+{
+    TDrkEinstRec options;
+    DrkEinstDefaults(options);
 
     RecordingDevice offline;
-    offline.opens = false;
-    EXPECT_FALSE(PrintTestPage(offline, options));
-    EXPECT_TRUE(offline.page.ops().empty());
-    EXPECT_EQ(offline.ended, 0);
+    offline.failOnBegin("Es ist kein Drucker eingerichtet.");
+    const DeviceResult notOpened = PrintTestPage(offline, options);
+    EXPECT_FALSE(notOpened);
+    EXPECT_EQ(notOpened.error, "Es ist kein Drucker eingerichtet.");
+    EXPECT_TRUE(offline.documents().empty());
+    EXPECT_EQ(offline.endCalls(), 0);
+    EXPECT_TRUE(offline.recording().ops().empty());
+
+    RecordingDevice unwritable;
+    unwritable.failOnEnd("Die PDF-Datei konnte nicht geschrieben werden: /x/Testblatt.pdf");
+    const DeviceResult notWritten = PrintTestPage(unwritable, options);
+    EXPECT_FALSE(notWritten);
+    EXPECT_EQ(notWritten.error, "Die PDF-Datei konnte nicht geschrieben werden: /x/Testblatt.pdf");
+    EXPECT_FALSE(unwritable.isOpen());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "qtdraw/PrinterDevice.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPrinter>
@@ -73,13 +74,13 @@ TEST(PdfDevice, WritesAnA4DocumentWithTitleAndPages)
     EXPECT_TRUE(pdf.isOpen());
     pdf.canvas().setMetricMapping();
     drawLabel(pdf.canvas(), 200, -300, "Seite eins");
-    pdf.newPage();
+    ASSERT_TRUE(pdf.newPage());
     pdf.canvas().setMetricMapping();
     pdf.canvas().setCharacterExtra(15);
     drawLabel(pdf.canvas(), 200, -300, "Gesperrt");
-    pdf.endDocument();
+    const DeviceResult written = pdf.endDocument();
     EXPECT_FALSE(pdf.isOpen());
-    ASSERT_TRUE(pdf.written()) << pdf.errorText();
+    ASSERT_TRUE(written) << written.error;
     QFile f(QString::fromStdString(file.string()));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.read(5) == "%PDF-");
@@ -96,12 +97,43 @@ TEST(PdfDevice, WritesAnA4DocumentWithTitleAndPages)
     EXPECT_TRUE(QString(*text).remove(' ').contains("Gesperrt")) << text->toStdString();
 }
 
-TEST(PdfDevice, RefusesAMissingFolderAndKeepsNoHalfFile)
+// A folder that is missing, or a file where the folder should be, is
+// refused before anything is drawn.
+TEST(PdfDevice, RefusesATargetWithoutFolder)
 {
-    PdfDevice pdf("/nonexistent-folder/x.pdf");
-    EXPECT_FALSE(pdf.beginDocument());
+    QTemporaryDir dir;
+    const std::filesystem::path notAFolder = (dir.path() + "/Liste.txt").toStdString();
+    QFile(QString::fromStdString(notAFolder.string())).open(QIODevice::WriteOnly);
+    for (const std::filesystem::path& target : {std::filesystem::path("/nonexistent-folder/x.pdf"),
+                                                notAFolder / "x.pdf"}) {
+        PdfDevice pdf(target);
+        const DeviceResult opened = pdf.beginDocument();
+        EXPECT_FALSE(opened) << target;
+        EXPECT_FALSE(pdf.isOpen());
+        EXPECT_NE(opened.error.find("Der Ordner für die PDF-Datei existiert nicht"), std::string::npos)
+            << opened.error;
+        EXPECT_FALSE(std::filesystem::exists(target));
+    }
+}
+
+// The PDF is written only when the document is closed: a target that cannot
+// be replaced (here a folder of that name) fails then, with a German reason
+// naming the file, and leaves no file behind.
+TEST(PdfDevice, ReportsAFileThatCannotBeWrittenWhenClosing)
+{
+    QTemporaryDir dir;
+    const std::filesystem::path target = (dir.path() + "/Testblatt.pdf").toStdString();
+    std::filesystem::create_directory(target);
+    PdfDevice pdf(target, 300);
+    ASSERT_TRUE(pdf.beginDocument());
+    drawLabel(pdf.canvas(), 200, -300, "Seite eins");
+    const DeviceResult written = pdf.endDocument();
+    EXPECT_FALSE(written);
     EXPECT_FALSE(pdf.isOpen());
-    EXPECT_FALSE(pdf.errorText().empty());
+    EXPECT_EQ(written.error.rfind("Die PDF-Datei konnte nicht geschrieben werden: " + target.string(), 0), 0u)
+        << written.error;
+    EXPECT_TRUE(std::filesystem::is_directory(target));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList()); // no temporary file left
 }
 
 // The cell of a 40 (4.0 mm) font measured on the PDF rendered at 2400 dpi:
@@ -115,8 +147,7 @@ TEST(PdfDevice, FourMillimetreCellComesOutFourMillimetresHigh)
     ASSERT_TRUE(pdf.beginDocument());
     for (int i = 0; i < 3; ++i)
         drawLabel(pdf.canvas(), 200 + 300 * i, -200, "H", faces[i]);
-    pdf.endDocument();
-    ASSERT_TRUE(pdf.written());
+    ASSERT_TRUE(pdf.endDocument());
 
     const int dpi = 2400;
     const double pxPerMm = dpi / 25.4;
@@ -176,12 +207,13 @@ TEST(PrinterDevice, WithoutPrinterTheDocumentGoesToAChosenPdfFile)
     printer.canvas().setPenWidth(5);
     printer.canvas().moveTo(200 - offMm10, -(200 - offMm10));
     printer.canvas().lineTo(400 - offMm10, -(200 - offMm10));
-    printer.newPage();
+    ASSERT_TRUE(printer.newPage());
     drawLabel(printer.canvas(), 100, -100, "Seite 2");
-    printer.endDocument();
+    const DeviceResult written = printer.endDocument();
     EXPECT_FALSE(printer.isOpen());
-    EXPECT_TRUE(printer.errorText().empty()) << printer.errorText();
+    EXPECT_TRUE(written) << written.error;
     EXPECT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(printer.writtenFile(), file);
     EXPECT_TRUE(printer.needsOutputFile()); // the next document asks again
 
     const auto image = pdfPage(QString::fromStdString(file.string()), 1, 254, dir.path());

@@ -430,7 +430,10 @@ TEST_F(MainWindowTest, TestPageWithoutPrinterGoesToAChosenPdfFile)
     std::string magic(4, '\0');
     in.read(magic.data(), 4);
     EXPECT_EQ(magic, "%PDF");
-    EXPECT_TRUE(prompter_.messages.empty());
+    EXPECT_EQ(prompter_.messages, (std::vector<ruvek::test::ShownMessage>{
+                                      {MessageKind::Information,
+                                       "Das Testblatt wurde als PDF-Datei gespeichert:\n" + pdf.string()}}));
+    prompter_.messages.clear();
 
     prompter_.files = {std::nullopt};   // cancelled: nothing printed, nothing said
     form.menuAction("estblattausdrucken1")->trigger();

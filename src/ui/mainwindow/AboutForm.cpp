@@ -1,5 +1,7 @@
 #include "ui/mainwindow/AboutForm.h"
 
+#include "common/ProgramVersion.h"
+
 #include <QDialogButtonBox>
 #include <QFont>
 #include <QFrame>
@@ -21,7 +23,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
 
-    auto* product = new QLabel(QStringLiteral("Ruvek"), this);
+    auto* product = new QLabel(QString::fromUtf8(kProductName.data(), kProductName.size()), this);
     product->setObjectName(QStringLiteral("ProductName"));
     QFont big = product->font();
     big.setPointSizeF(big.pointSizeF() * 1.8);
@@ -33,7 +35,8 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
     medium.setPointSizeF(medium.pointSizeF() * 1.2);
     subtitle->setFont(medium);
 
-    auto* version = new QLabel(QStringLiteral("Version 3.1"), this);
+    auto* version =
+        new QLabel(QStringLiteral("Version ") + QString::fromUtf8(kProgramVersion.data(), kProgramVersion.size()), this);
     version->setObjectName(QStringLiteral("Version"));
 
     auto* line = new QFrame(this);

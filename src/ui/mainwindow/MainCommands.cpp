@@ -99,16 +99,17 @@ void TMainForm::HelpAbout()
 }
 
 // Printed at once, without preview. Without an installed printer the page
-// goes into a PDF file the user names.
+// goes into a PDF file the user names; the user is then told where it is.
 void TMainForm::estblattausdrucken1Click()
 {
     PrinterDevice& device = printerDevice();
-    device.setTitle(kTestPageDocumentTitle);
+    device.setTitle(TestPageDocumentTitle());
     if (!device.chooseOutputFile(*prompter_))
         return;
-    if (!PrintTestPage(device, state_.settings.druck))
-        prompter_->error(device.errorText().empty() ? std::string("Das Testblatt konnte nicht gedruckt werden!")
-                                                    : device.errorText());
+    if (const DeviceResult printed = PrintTestPage(device, state_.settings.druck); !printed)
+        prompter_->error(printed.error);
+    else if (!device.writtenFile().empty())
+        prompter_->information("Das Testblatt wurde als PDF-Datei gespeichert:\n" + device.writtenFile().string());
 }
 
 } // namespace ruvek::ui

@@ -1,5 +1,7 @@
 #include "ui/mainwindow/WindowTitle.h"
 
+#include "common/ProgramVersion.h"
+
 namespace ruvek::ui {
 
 std::string schoolTypeName(int schoolType)
@@ -21,7 +23,8 @@ std::string windowTitleFor(int schoolType)
 {
     // Two blanks before the version, seven after it: the caption has always
     // looked this way and users know it so.
-    return "Zeugnisse für Kestland  V.3.1.       -- " + schoolTypeName(schoolType) + " --";
+    return "Zeugnisse für Kestland  V." + std::string(kProgramVersion) + ".       -- " + schoolTypeName(schoolType) +
+           " --";
 }
 
 } // namespace ruvek::ui

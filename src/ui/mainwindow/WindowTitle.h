@@ -8,7 +8,8 @@ namespace ruvek::ui {
 // value without a name, 0 and 8 among them).
 std::string schoolTypeName(int schoolType);
 
-// "Zeugnisse für Kestland  V.3.1.       -- <school type> --" (UTF-8).
+// "Zeugnisse für Kestland  V.3.1.       -- <school type> --" (UTF-8), with
+// the program's version.
 std::string windowTitleFor(int schoolType);
 
 } // namespace ruvek::ui
