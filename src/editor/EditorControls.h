@@ -28,6 +28,7 @@ enum class ControlKind {
     GroupBox,
     Button,   // bit button, push button or speed button
     ListBox,
+    PageControl,
 };
 
 // ---- Row generators ----
@@ -73,6 +74,8 @@ enum class ControlKind {
     X(BitBtn11, Button) X(BitBtn6, Button)                                                \
     X(Button1, Button) X(Button2, Button) X(Button3, Button) X(Button4, Button)           \
     X(ListBox1, ListBox) X(Label64, Label) X(Label65, Label) X(Label66, Label)            \
+    /* data sheets / table (PageControl1) and the five editor pages (PageControl2) */    \
+    X(PageControl1, PageControl) X(PageControl2, PageControl)                             \
     /* page "Zeugnis-Kopf" */                                                             \
     X(Edit5, LineEdit) X(Edit6, LineEdit) X(MaskEdit2, MaskEdit) X(CheckBox1, CheckBox)   \
     X(Edit11, LineEdit) X(ComboBox41, ComboBox) X(CheckBox6, CheckBox)                    \
