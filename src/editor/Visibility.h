@@ -15,6 +15,8 @@
 // - A row's grade field is shown wherever its label or its selector is; the
 //   addition fields and the "Zusatz"/"Zus." captions need, in addition, the
 //   program setting ZeigeZusatz.
+// A record without a decided form (annex 0 or -1) shows exactly the controls
+// whose rule reads "all except ...".
 #include "common/DomainValues.h"
 #include "editor/EditorControls.h"
 
