@@ -5,6 +5,7 @@
 #include "Fixtures.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 using namespace ruvek;
 using namespace ruvek::test;
@@ -96,6 +97,8 @@ struct BadFile {
     ByteVec bytes;
     ReadError expected;
 };
+// Test names and failure output show the case, not a byte dump.
+inline void PrintTo(const BadFile& c, std::ostream* os) { *os << c.what; }
 } // namespace
 
 class DamagedClassFile : public ::testing::TestWithParam<BadFile> {};
