@@ -3,13 +3,12 @@
 #include "classfile/StudentRecord.h"
 
 #include "Fixtures.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace ruvek;
 using namespace ruvek::test;
@@ -80,24 +79,6 @@ ByteVec classBytes(std::initializer_list<std::string> namesInListOrder, std::int
         out.insert(out.end(), it->begin(), it->end());
     return out;
 }
-
-// Limits the size of files this process may write, so a save fails in the
-// middle of writing (as on a full disk).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
-};
 
 class OpenClassTest : public ::testing::Test {
 protected:

@@ -4,16 +4,16 @@
 #include "common/SafeFile.h"
 
 #include "ScratchFolder.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace ruvek {
 namespace {
 
+using test::FileSizeLimit;
 using test::readText;
 using test::ScratchFolder;
 using test::writeText;
@@ -27,31 +27,6 @@ std::vector<std::uint8_t> pattern(std::size_t size)
 }
 
 std::string asText(const std::vector<std::uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
-
-// Limits the size of files this process may write, as a full disk would.
-// Works for root too, unlike permission bits.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = SIG_DFL;
-};
 
 TEST(SafeFile, NewContentIsCompleteAndNothingElseIsLeft)
 {
