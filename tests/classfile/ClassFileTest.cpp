@@ -3,8 +3,10 @@
 #include "classfile/StudentRecord.h"
 
 #include "Fixtures.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 using namespace ruvek;
 using namespace ruvek::test;
@@ -97,6 +99,8 @@ struct BadFile {
     ByteVec bytes;
     ReadError expected;
 };
+// Test names and failure output show the case, not a byte dump.
+inline void PrintTo(const BadFile& c, std::ostream* os) { *os << c.what; }
 } // namespace
 
 class DamagedClassFile : public ::testing::TestWithParam<BadFile> {};
@@ -191,11 +195,21 @@ TEST(ClassFile, FailedWriteKeepsThePreviousFile)
     TempDir dir;
     ASSERT_TRUE(writeClassFile(dir / "k.RVK", newFileHeader(3), threeStudents()));
     const auto before = readBytes(dir / "k.RVK");
-    // A folder that does not exist: the new content cannot be written.
-    EXPECT_FALSE(writeClassFile(dir / "fehlt" / "k.RVK", newFileHeader(3), threeStudents()));
+    // The same file again, with more students than the disk lets through.
+    TDB2 many = threeStudents();
+    many.resize(10, many[0]);
+    {
+        test::FileSizeLimit limit(before.size() + 1000);
+        EXPECT_FALSE(writeClassFile(dir / "k.RVK", newFileHeader(3), many));
+    }
+    EXPECT_EQ(readBytes(dir / "k.RVK"), before);
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        names.push_back(e.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"k.RVK"});   // no temporary file left
+
     // A folder standing where the file should go cannot be replaced.
     std::filesystem::create_directory(dir / "ordner.RVK");
     EXPECT_FALSE(writeClassFile(dir / "ordner.RVK", newFileHeader(3), threeStudents()));
     EXPECT_TRUE(std::filesystem::is_directory(dir / "ordner.RVK"));
-    EXPECT_EQ(readBytes(dir / "k.RVK"), before);
 }

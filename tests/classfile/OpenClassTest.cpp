@@ -3,12 +3,12 @@
 #include "classfile/StudentRecord.h"
 
 #include "Fixtures.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace ruvek;
 using namespace ruvek::test;
@@ -80,24 +80,6 @@ ByteVec classBytes(std::initializer_list<std::string> namesInListOrder, std::int
     return out;
 }
 
-// Limits the size of files this process may write, so a save fails in the
-// middle of writing (as on a full disk).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
-};
-
 class OpenClassTest : public ::testing::Test {
 protected:
     TempDir dir;
@@ -133,8 +115,7 @@ TEST_F(OpenClassTest, OpenReadsTheListInOrderAndWritesTheBackup)
     cls.changed = true; // changes of a never-saved class are given up without a question
     openOk(dir / "Klasse.RVK");
 
-    EXPECT_TRUE(prompter.questions.empty());
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
     ASSERT_EQ(prompter.dialogs.size(), 1u);
     EXPECT_EQ(prompter.dialogs[0].filter, "Zeugnis-KL-Datenbanken (*.RVK; *.ZDB)|*.RVK;*.ZDB|alle Dateien (*.*)|*.*");
     EXPECT_EQ(prompter.dialogs[0].proposedName, "");
@@ -193,7 +174,7 @@ TEST_F(OpenClassTest, OpenAsksBeforeDroppingChangesOfASavedClass)
     const Snapshot before(cls);
     prompter.answers = {false};
     EXPECT_FALSE(cls.fileOpen(prompter));
-    EXPECT_EQ(prompter.questions.back(), kAskOpenUnsaved);
+    EXPECT_EQ(prompter.log(), (std::vector{Shown::question(kAskOpenUnsaved)}));
     EXPECT_EQ(Snapshot(cls), before);
     EXPECT_EQ(prompter.dialogs.size(), 1u); // no second dialog
 }
@@ -213,6 +194,8 @@ struct RefusedFile {
     ByteVec bytes;
     std::string message;
 };
+// Test names and failure output show the case, not a byte dump.
+inline void PrintTo(const RefusedFile& c, std::ostream* os) { *os << c.name; }
 } // namespace
 
 class OpenRefused : public OpenClassTest, public ::testing::WithParamInterface<RefusedFile> {};
@@ -233,9 +216,7 @@ TEST_P(OpenRefused, LeavesTheOpenClassUnchanged)
     prompter.files.push_back(dir / GetParam().name);
     EXPECT_FALSE(cls.fileOpen(prompter));
 
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(prompter.messages[0].text, GetParam().message);
+    EXPECT_EQ(prompter.log(), (std::vector{Shown::question(kAskOpenUnsaved), Shown::error(GetParam().message)}));
     EXPECT_EQ(Snapshot(cls), before);
     EXPECT_FALSE(std::filesystem::exists(dir / (std::filesystem::path(GetParam().name).stem().string() + ".$KL")));
 }
@@ -298,7 +279,7 @@ TEST_F(OpenClassTest, VersionOneFileOpensConvertedAndAsksBeforeSaving)
     cls.changed = true;
     prompter.answers = {false}; // cancel
     EXPECT_FALSE(cls.fileSave(prompter));
-    EXPECT_EQ(prompter.questions.back(), kAskOldVersion);
+    EXPECT_EQ(prompter.log(), (std::vector{Shown::question(kAskOldVersion)}));
     EXPECT_EQ(readBytes(dir / "v1.RVK"), original);
     EXPECT_TRUE(cls.changed);
 
@@ -321,7 +302,7 @@ TEST_F(OpenClassTest, SaveStoresTheFormAndWritesUnderTheSameName)
     };
     EXPECT_TRUE(cls.fileSave(prompter));
     EXPECT_FALSE(cls.changed);
-    EXPECT_TRUE(prompter.questions.empty());
+    EXPECT_TRUE(prompter.log().empty());
     const auto saved = readBytes(dir / "k.RVK");
     EXPECT_EQ(std::string(saved.begin() + 92 + 6044 + 21, saved.begin() + 92 + 6044 + 32), "Gespeichert");
 }
@@ -389,8 +370,8 @@ TEST_F(OpenClassTest, FailedSaveKeepsTheOldFileAndTheChangedFlag)
         FileSizeLimit limit(50000);
         EXPECT_FALSE(cls.fileSave(prompter));
     }
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, " Fehler beim Speichern von: \n" + dir.path().string() + "/k.RVK");
+    EXPECT_EQ(prompter.log(),
+              (std::vector{Shown::error(" Fehler beim Speichern von: \n" + dir.path().string() + "/k.RVK")}));
     EXPECT_TRUE(cls.changed);
     EXPECT_EQ(readBytes(dir / "k.RVK"), original);
     // No temporary file is left behind.
@@ -424,8 +405,7 @@ TEST_F(OpenClassTest, SaveAsIntoAMissingFolderCannotCreateTheFile)
     cls.changed = true;
     prompter.files.push_back(dir / "gibtsnicht" / "k.RVK");
     EXPECT_FALSE(cls.fileSaveAs(prompter));
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "Fehler beim Erzeugen der neuen Datei!");
+    EXPECT_EQ(prompter.log(), (std::vector{Shown::error("Fehler beim Erzeugen der neuen Datei!")}));
     EXPECT_EQ(cls.fileName, "Vorgabe.RVK");
     EXPECT_EQ(cls.dataFolder, dir.path());
     EXPECT_TRUE(cls.changed);
@@ -440,7 +420,7 @@ TEST_F(OpenClassTest, NewAsksAndStartsFromTheTemplate)
     prompter.answers = {false};
     EXPECT_FALSE(cls.fileNew(prompter));
     EXPECT_EQ(cls.count(), 2);
-    EXPECT_EQ(prompter.questions.back(), kAskNew);
+    EXPECT_EQ(prompter.log(), (std::vector{Shown::question(kAskNew)}));
 
     cls.newRecordTemplate.Name = "Vorlage";
     view.saveEnabled = true;
@@ -464,8 +444,7 @@ TEST_F(OpenClassTest, NewSavesChangesFirstWhenAsked)
     cls.changed = true;
     prompter.answers = {true, true};
     EXPECT_TRUE(cls.fileNew(prompter));
-    EXPECT_EQ(prompter.questions[0], kAskNew);
-    EXPECT_EQ(prompter.questions[1], kAskSaveBeforeNew);
+    EXPECT_EQ(prompter.log(), (std::vector{Shown::question(kAskNew), Shown::question(kAskSaveBeforeNew)}));
     EXPECT_EQ(readBytes(dir / "k.RVK")[92 + 20], 3); // "Neu" was saved
     EXPECT_EQ(cls.fileName, "Vorgabe.RVK");
 }
@@ -489,21 +468,20 @@ TEST_F(OpenClassTest, ElectiveListIsOfferedFromAndToAnotherFolder)
     writeBytes(other / "WPFLFACH.DAT", ByteVec(10, 0)); // as copied from an old installation
     prompter.answers = {true};
     openOk(other / "k.RVK");
-    ASSERT_EQ(prompter.questions.size(), 1u);
-    EXPECT_EQ(prompter.questions[0], "Soll die Datei mit den\nWahlpflichtfächern aus/von:\n" + other.path().string() +
-                                         "/\nmit eingelesen werden?");
+    EXPECT_EQ(prompter.log(), (std::vector{Shown::question("Soll die Datei mit den\nWahlpflichtfächern aus/von:\n" +
+                                                           other.path().string() + "/\nmit eingelesen werden?")}));
     ASSERT_EQ(view.loadedFrom.size(), 1u);
     EXPECT_EQ(view.loadedFrom[0], other.path());
 
     // Opening again from the same folder does not ask.
     openOk(other / "k.RVK");
-    EXPECT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.log().size(), 1u);
 
     prompter.answers = {true};
     prompter.files.push_back(dir / "neu.RVK");
     EXPECT_TRUE(cls.fileSaveAs(prompter));
-    EXPECT_EQ(prompter.questions.back(), "Soll die aktuelle Datei mit den\nWahlpflichtfächern auch in/unter:\n" +
-                                             dir.path().string() + "/\ngespeichert werden?");
+    EXPECT_EQ(prompter.last(), Shown::question("Soll die aktuelle Datei mit den\nWahlpflichtfächern auch in/unter:\n" +
+                                               dir.path().string() + "/\ngespeichert werden?"));
     ASSERT_EQ(view.copiedTo.size(), 1u);
     EXPECT_EQ(view.copiedTo[0], dir.path());
 }
@@ -516,5 +494,5 @@ TEST_F(OpenClassTest, WithoutAViewTheCommandsStillWork)
     ASSERT_TRUE(bare.fileOpen(prompter));
     ASSERT_TRUE(bare.fileSaveAs(prompter));
     EXPECT_EQ(readBytes(dir / "k2.RVK"), readBytes(dir / "k.RVK"));
-    EXPECT_TRUE(prompter.questions.empty());
+    EXPECT_TRUE(prompter.log().empty());
 }

@@ -4,6 +4,7 @@
 #include "Fixtures.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <random>
 
@@ -99,6 +100,16 @@ struct KeyCase {
     std::vector<std::int32_t> after;
 };
 
+// The keys before repair as a test name: "5_m5_5" for 5, -5, 5.
+std::string caseName(const KeyCase& c)
+{
+    std::string out;
+    for (std::int32_t k : c.before)
+        out += (out.empty() ? "" : "_") + (k < 0 ? "m" + std::to_string(-static_cast<std::int64_t>(k)) : std::to_string(k));
+    return out;
+}
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << "keys " << caseName(c); }
+
 TDB2 withKeys(const std::vector<std::int32_t>& keys)
 {
     TDB2 list(keys.size());
@@ -149,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{{0, 0, 7}, {0, -9999999, 7}},                       // zero
                       KeyCase{{3, 7, 3, 7}, {3, 7, -3, -7}},                      // groups by first member
                       KeyCase{{-9999998, -9999999, -9999998}, {-9999998, -9999999, -9999997}},
-                      KeyCase{{1, 2, 3}, {1, 2, 3}}));                            // nothing to do
+                      KeyCase{{1, 2, 3}, {1, 2, 3}}),                             // nothing to do
+    [](const auto& info) { return caseName(info.param); });
 
 TEST(KeyRepairAgainstAllPairs, SameResultOnRandomLists)
 {

@@ -5,6 +5,7 @@
 #include "common/ByteFields.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <cstdlib>
 #include <filesystem>
@@ -263,6 +264,8 @@ struct Refused {
     std::vector<Bytes> parts;
     const char* message;
 };
+// Test names and failure output show the case, not a byte dump.
+inline void PrintTo(const Refused& c, std::ostream* os) { *os << c.name; }
 } // namespace
 
 class CliResaveRefused : public ::testing::TestWithParam<Refused> {};

@@ -44,8 +44,8 @@ TEST(GradeClear, SubjectButtonClearsSlots1To18Only)
     ScriptedPrompter p;
     p.answers = {true};
     EXPECT_TRUE(AskAndClearGrades(r, GradeClearRange::Subjects, p));
-    ASSERT_EQ(p.questions.size(), 1u);
-    EXPECT_EQ(p.questions[0], "Wollen Sie wirklich alle Bewertungen, Zusätze (,Niveauangaben) löschen?");
+    EXPECT_EQ(p.log(), std::vector{test::Shown::question(
+                           "Wollen Sie wirklich alle Bewertungen, Zusätze (,Niveauangaben) löschen?")});
     for (int k = 1; k <= 18; ++k)
         expectCleared(r.slot(k), k);
     for (int k = 19; k <= 25; ++k)

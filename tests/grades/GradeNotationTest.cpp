@@ -1,6 +1,8 @@
 #include "grades/GradeNotation.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
+#include <ostream>
 
 using namespace ruvek;
 
@@ -47,6 +49,28 @@ const TextCase kTextCases[] = {
     {"\xFC", "---", "ü"}, // a stored Windows-1252 character comes out as UTF-8
 };
 
+// The stored code as a test name: letters and digits as they are, other
+// bytes as hex, the empty code as "empty".
+std::string caseName(const TextCase& c)
+{
+    if (c.grade.empty())
+        return "empty";
+    std::string out;
+    for (unsigned char ch : c.grade) {
+        if (std::isalnum(ch) && ch < 0x80) {
+            out += static_cast<char>(ch);
+        } else {
+            static const char hex[] = "0123456789ABCDEF";
+            out += 'x';
+            out += hex[ch >> 4];
+            out += hex[ch & 0xF];
+        }
+    }
+    return out;
+}
+
+void PrintTo(const TextCase& c, std::ostream* os) { *os << "grade " << caseName(c); }
+
 class GradeTextTest : public testing::TestWithParam<TextCase> {};
 
 TEST_P(GradeTextTest, WordAndDigitMode)
@@ -57,7 +81,8 @@ TEST_P(GradeTextTest, WordAndDigitMode)
     EXPECT_EQ(GradeText(code, false), c.digits);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllCodes, GradeTextTest, testing::ValuesIn(kTextCases));
+INSTANTIATE_TEST_SUITE_P(AllCodes, GradeTextTest, testing::ValuesIn(kTextCases),
+                         [](const auto& info) { return caseName(info.param); });
 
 } // namespace
 

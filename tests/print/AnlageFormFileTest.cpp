@@ -76,12 +76,10 @@ TEST(AnlageFormFile, VariantTableAndMessages)
         const FormFileInfo info = AnlageFormFile(c.code, options, prompter);
         EXPECT_EQ(info.fileName, c.file);
         EXPECT_EQ(info.description, c.description);
-        if (c.message) {
-            ASSERT_EQ(prompter.messages.size(), 1u);
-            EXPECT_EQ(prompter.messages[0], (test::ShownMessage{MessageKind::Error, c.message}));
-        } else {
-            EXPECT_TRUE(prompter.messages.empty());
-        }
+        if (c.message)
+            EXPECT_EQ(prompter.log(), std::vector{test::Shown::error(c.message)});
+        else
+            EXPECT_TRUE(prompter.log().empty());
     }
 }
 
@@ -95,7 +93,7 @@ TEST(AnlageFormFile, EveryKnownCodeHasItsOwnFileExceptTheExaminationPair)
     for (int code : codes) {
         test::ScriptedPrompter prompter;
         const auto info = AnlageFormFile(code, options, prompter);
-        EXPECT_TRUE(prompter.messages.empty()) << code;
+        EXPECT_TRUE(prompter.log().empty()) << code;
         EXPECT_FALSE(info.description.empty()) << code;
         files.insert(info.fileName);
     }

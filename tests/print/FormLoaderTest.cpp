@@ -5,6 +5,7 @@
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace ruvek {
 namespace {
@@ -64,6 +65,8 @@ struct FolderCase {
     bool copyWritten;                      // data folder file replaced by a standard copy
     bool mismatchMessage;
 };
+// Test names and failure output show the case, not a byte dump.
+inline void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.label; }
 
 class FormLoaderFolders : public FormLoader, public ::testing::WithParamInterface<FolderCase> {};
 
@@ -81,7 +84,7 @@ TEST_P(FormLoaderFolders, ReadsFromTheRightFolderAndCopiesOnlyWithCopies)
     EXPECT_EQ(table[3].X, c.expectedMarker);
     EXPECT_EQ(table[3].Y, 3);
     EXPECT_EQ(title, c.expectedMarker == 111 ? "Programm-Titel" : "Daten-Titel");
-    EXPECT_TRUE(prompter.questions.empty());
+    EXPECT_TRUE(prompter.questions().empty());
 
     const bool dataExists = std::filesystem::exists(folders.data / kName);
     if (c.copyWritten) {
@@ -92,10 +95,9 @@ TEST_P(FormLoaderFolders, ReadsFromTheRightFolderAndCopiesOnlyWithCopies)
     } else {
         EXPECT_FALSE(dataExists);
     }
-    const std::vector<test::ShownMessage> expected =
-        c.mismatchMessage ? std::vector<test::ShownMessage>{{MessageKind::Error, kMismatch}}
-                          : std::vector<test::ShownMessage>{};
-    EXPECT_EQ(prompter.messages, expected);
+    const std::vector<test::Shown> expected =
+        c.mismatchMessage ? std::vector{test::Shown::error(kMismatch)} : std::vector<test::Shown>{};
+    EXPECT_EQ(prompter.log(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -136,10 +138,9 @@ TEST_F(FormLoader, MissingFileCreatedOnYesInDataFolder)
     options.FstKopien = 0; // the new file goes into the data folder all the same
     prompter.answers = {true};
     ASSERT_TRUE(load());
-    ASSERT_EQ(prompter.questions.size(), 1u);
-    EXPECT_EQ(prompter.questions[0],
-              "Es konnte die benötigte Formular-Datei:\nAnl010.FST  nicht gefunden werden!\n\n"
-              "Soll jetzt eine neue (fast leere) Formular-Datei\nerzeugt werden?");
+    EXPECT_EQ(prompter.log(), std::vector{test::Shown::question(
+                                  "Es konnte die benötigte Formular-Datei:\nAnl010.FST  nicht gefunden werden!\n\n"
+                                  "Soll jetzt eine neue (fast leere) Formular-Datei\nerzeugt werden?")});
     EXPECT_EQ(title, "Beschreibung");
     TFstTable defaults{};
     NewFormDefaults(defaults);
@@ -168,8 +169,8 @@ TEST_F(FormLoader, LineWithoutNumberEndsThePageWithMessageNamingFileAndLine)
 
     EXPECT_FALSE(load());
     EXPECT_EQ(title, ":::");
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    const auto& m = prompter.messages[0];
+    ASSERT_EQ(prompter.log().size(), 1u);
+    const auto m = prompter.last();
     EXPECT_EQ(m.kind, MessageKind::Error);
     EXPECT_NE(m.text.find((folders.program / kName).string()), std::string::npos) << m.text;
     EXPECT_NE(m.text.find("Zeile 7 enthält keine Zahl: \"Arial\""), std::string::npos) << m.text;
@@ -181,8 +182,9 @@ TEST_F(FormLoader, TruncatedFileIsReported)
     writeText(folders.program / kName, formText("Titel", 111).substr(0, 500));
     EXPECT_FALSE(load());
     EXPECT_EQ(title, ":::");
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_NE(prompter.messages[0].text.find("Die Datei endet vor Zeile"), std::string::npos);
+    ASSERT_EQ(prompter.log().size(), 1u);
+    EXPECT_EQ(prompter.last().kind, MessageKind::Error);
+    EXPECT_NE(prompter.last().text.find("Die Datei endet vor Zeile"), std::string::npos);
 }
 
 TEST_F(FormLoader, CopyThatCannotBeWrittenIsReportedAndPrintingGoesOn)
@@ -194,15 +196,16 @@ TEST_F(FormLoader, CopyThatCannotBeWrittenIsReportedAndPrintingGoesOn)
 
     EXPECT_TRUE(load());
     EXPECT_EQ(table[0].X, 111);
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_NE(prompter.messages[0].text.find("konnte nicht geschrieben werden"), std::string::npos);
+    ASSERT_EQ(prompter.log().size(), 1u);
+    EXPECT_EQ(prompter.last().kind, MessageKind::Error);
+    EXPECT_NE(prompter.last().text.find("konnte nicht geschrieben werden"), std::string::npos);
 }
 
 TEST_F(FormLoader, EmptyNameLoadsNothingWithoutQuestion)
 {
     EXPECT_FALSE(load(""));
     EXPECT_EQ(title, ":::");
-    EXPECT_TRUE(prompter.allTexts().empty());
+    EXPECT_TRUE(prompter.log().empty());
 }
 
 } // namespace

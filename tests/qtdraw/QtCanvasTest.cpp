@@ -54,6 +54,23 @@ double capHeightPerEm(const std::string& face)
     return QFontMetricsF(f).capHeight() / 1000.0;
 }
 
+// The font's cell (ascent + descent) and its descent in em, read from the
+// font itself, not from the canvas code.
+double cellPerEm(const std::string& face)
+{
+    QFont f(QString::fromStdString(face));
+    f.setPixelSize(1000);
+    const QFontMetricsF m(f);
+    return (m.ascent() + m.descent()) / 1000.0;
+}
+
+double descentPerEm(const std::string& face)
+{
+    QFont f(QString::fromStdString(face));
+    f.setPixelSize(1000);
+    return QFontMetricsF(f).descent() / 1000.0;
+}
+
 TEST(CellFont, FacesResolveToMetricCompatibleFamilies)
 {
     const std::pair<std::string, QString> table[] = {
@@ -84,35 +101,44 @@ TEST_P(CellHeight, FontCellAndGlyphsMatchTheRequestedHeight)
         c.textOut(100, -200, "H");
     });
     const QRect ink = inkBox(image);
-    const double em = 40 / cellToEmRatio(face, false, false);
-    const double descent = makeCellFont(font(face)).descent;
+    const double em = 40 / cellPerEm(face);
+    const double descent = descentPerEm(face) * em;
     EXPECT_NEAR(ink.bottom() + 1, (200 - descent) * ppu, 1.5) << face;
     EXPECT_NEAR(ink.height(), capHeightPerEm(face) * em * ppu, 2.0) << face;
 }
 
-INSTANTIATE_TEST_SUITE_P(Faces, CellHeight, ::testing::Values("Arial", "Times New Roman", "Courier New"));
+INSTANTIATE_TEST_SUITE_P(Faces, CellHeight, ::testing::Values("Arial", "Times New Roman", "Courier New"),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             std::erase(name, ' ');
+                             return name;
+                         });
 
 TEST(QtCanvas, TextIsAnchoredAtTheCellBottomAndAlignedByItsWidth)
 {
     const double dpi = 600, ppu = pxPerUnit(dpi);
     for (int extra : {0, 10}) {
-        QRect box[3];
-        int width = 0;
-        const TextAlign aligns[] = {TextAlign::Left, TextAlign::Center, TextAlign::Right};
-        for (int i = 0; i < 3; ++i) {
-            box[i] = inkBox(render(dpi, [&](Canvas& c) {
+        auto ink = [&](TextAlign align, const std::string& text) {
+            return inkBox(render(dpi, [&](Canvas& c) {
                 c.setFont(font("Arial"));
                 c.setCharacterExtra(extra);
-                c.setTextAlign(aligns[i]);
-                c.textOut(400, -300, "HHH");
-                width = c.textWidth("HHH");
+                c.setTextAlign(align);
+                c.textOut(400, -300, text);
             }));
-        }
-        EXPECT_NEAR(box[0].left() - box[2].left(), width * ppu, 1.5) << "extra " << extra;
-        EXPECT_NEAR(box[0].left() - box[1].left(), width * ppu / 2, 1.5) << "extra " << extra;
-        EXPECT_EQ(box[0].bottom(), box[1].bottom());
-        EXPECT_EQ(box[0].bottom(), box[2].bottom());
-        EXPECT_LT(box[0].bottom(), 300 * ppu); // baseline above the cell's bottom
+        };
+        // The step from one H to the next, measured on the page: the text's
+        // width is three such steps, whatever the canvas reports.
+        const int step = ink(TextAlign::Left, "HH").right() - ink(TextAlign::Left, "H").right();
+        const double width = 3.0 * step;
+        const QRect left = ink(TextAlign::Left, "HHH"), centre = ink(TextAlign::Center, "HHH"),
+                    right = ink(TextAlign::Right, "HHH");
+        EXPECT_NEAR(left.left() - right.left(), width, 3.5) << "extra " << extra;
+        EXPECT_NEAR(left.left() - centre.left(), width / 2, 3.5) << "extra " << extra;
+        EXPECT_GE(left.left(), 400 * ppu) << "extra " << extra;   // starts at the point, after the H's bearing
+        EXPECT_LT(left.left(), 400 * ppu + step / 4.0) << "extra " << extra;
+        EXPECT_EQ(left.bottom(), centre.bottom());
+        EXPECT_EQ(left.bottom(), right.bottom());
+        EXPECT_LT(left.bottom(), 300 * ppu); // baseline above the cell's bottom
     }
 }
 

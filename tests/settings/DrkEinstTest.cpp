@@ -7,7 +7,7 @@ namespace ruvek {
 namespace {
 using test::readBytes;
 using test::ScriptedPrompter;
-using test::ShownMessage;
+using test::Shown;
 using test::writeBytes;
 
 const std::string kUnknownSize = "Die Druck-Einstellungen gehören zu einer alten Programm-Version!\n"
@@ -71,7 +71,7 @@ TEST_F(DrkEinstFiles, MissingFileKeepsDefaultsSilently)
 {
     EXPECT_FALSE(load());
     EXPECT_EQ(toBytes(rec), toBytes(TDrkEinstRec{}));
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
 }
 
 TEST_F(DrkEinstFiles, ProgramFolderBeforeDataFolder)
@@ -82,7 +82,7 @@ TEST_F(DrkEinstFiles, ProgramFolderBeforeDataFolder)
     writeBytes(program / "DRKEINST.DAT", imageWith(111));
     ASSERT_TRUE(load());
     EXPECT_EQ(rec.RandLinks, 111);
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
 }
 
 TEST_F(DrkEinstFiles, NameInOtherLetterCaseIsFound)
@@ -101,7 +101,7 @@ TEST_F(DrkEinstFiles, UnknownSizesWarnAndKeepDefaults)
         TDrkEinstRec r;
         EXPECT_FALSE(LoadDrkEinst(r, program, data, p)) << size;
         EXPECT_EQ(toBytes(r), toBytes(TDrkEinstRec{})) << size;
-        EXPECT_EQ(p.messages, (std::vector<ShownMessage>{{MessageKind::Warning, kUnknownSize}})) << size;
+        EXPECT_EQ(p.log(), (std::vector<Shown>{{MessageKind::Warning, kUnknownSize}})) << size;
     }
 }
 
@@ -110,7 +110,7 @@ TEST_F(DrkEinstFiles, UnreadableFileGivesErrorAndDefaults)
     std::filesystem::create_directory(program / "DRKEINST.DAT");
     EXPECT_FALSE(load());
     EXPECT_EQ(toBytes(rec), toBytes(TDrkEinstRec{}));
-    EXPECT_EQ(prompter.messages, (std::vector<ShownMessage>{
+    EXPECT_EQ(prompter.log(), (std::vector<Shown>{
                                      {MessageKind::Error, "Die Druck-Einstellungs-Datei\nkonnte nicht geöffnet werden!"}}));
 }
 
@@ -125,7 +125,7 @@ TEST_F(DrkEinstFiles, OldFileIsConverted)
     writeBytes(data / "DRKEINST.DAT", old);
     rec.NurNotwendigeDialoge = 1; // keeps whatever the record holds
     ASSERT_TRUE(load());
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
 
     const auto image = toBytes(rec);
     EXPECT_TRUE(std::equal(old.begin(), old.begin() + 40, image.begin()));
@@ -157,7 +157,7 @@ TEST_F(DrkEinstFiles, SaveFolderFollowsZentralSpeichern)
     TDrkEinstRec again;
     LoadDrkEinst(again, program, data, prompter);
     EXPECT_EQ(again.RandLinks, 150);
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
 }
 
 TEST_F(DrkEinstFiles, SaveWritesExactlyTheRecordAndNoTemporaryFile)
@@ -181,8 +181,8 @@ TEST_F(DrkEinstFiles, FailedSaveSaysSo)
     std::filesystem::create_directory(program / "DRKEINST.DAT");
     rec.ZentralSpeichern = 1;
     EXPECT_FALSE(SaveDrkEinst(rec, program, data, prompter));
-    EXPECT_EQ(prompter.messages,
-              (std::vector<ShownMessage>{{MessageKind::Error, "Fehler beim Erzeugen der neuen Datei!"},
+    EXPECT_EQ(prompter.log(),
+              (std::vector<Shown>{{MessageKind::Error, "Fehler beim Erzeugen der neuen Datei!"},
                                          {MessageKind::Error, "Fehler beim Speichern von: \n" +
                                                                   (program / "DRKEINST.DAT").string()}}));
     EXPECT_TRUE(std::filesystem::is_directory(program / "DRKEINST.DAT"));

@@ -315,7 +315,7 @@ TEST(FachKatalogLoad, MissingFileKeepsDefaultsSilently)
     test::ScriptedPrompter prompter;
     TFachKatalog kat = defaultFachKatalog();
     EXPECT_FALSE(LoadFachKatalog(kat, dir.data(), dir.program(), prompter));
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
     EXPECT_EQ(kat[20].FachName.view(), "Mathematik");
 }
 
@@ -332,7 +332,7 @@ TEST(FachKatalogLoad, ReverseOrderAndNewSubjectInLastEntry)
     test::ScriptedPrompter prompter;
     TFachKatalog kat = defaultFachKatalog();
     ASSERT_TRUE(LoadFachKatalog(kat, dir.data(), dir.program(), prompter));
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
     EXPECT_EQ(kat[50].FachName.view(), "Ethik");
     EXPECT_EQ(kat[2].FachName.view(), "Wirtschaft");
     EXPECT_EQ(kat[0].FachName.view(), "  - - -");
@@ -362,7 +362,7 @@ TEST(FachKatalogLoad, DataFolderComesBeforeProgramFolder)
     test::FaecherDatBuilder().name(45, "gross").write(dir.data() / "FAECHER.DAT");
     ASSERT_TRUE(LoadFachKatalog(kat, dir.data(), dir.program(), prompter));
     EXPECT_EQ(kat[45].FachName.view(), "gross");
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
 }
 
 TEST(FachKatalogLoad, ShortFileIsReportedAndChangesNothing)
@@ -377,9 +377,9 @@ TEST(FachKatalogLoad, ShortFileIsReportedAndChangesNothing)
         test::ScriptedPrompter prompter;
         TFachKatalog kat = defaults;
         EXPECT_FALSE(LoadFachKatalog(kat, dir.data(), dir.program(), prompter));
-        ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_EQ(prompter.messages[0].kind, MessageKind::Error);
-        EXPECT_NE(prompter.messages[0].text.find("Fächer-Einstellungs-Datei"), std::string::npos);
+        ASSERT_EQ(prompter.log().size(), 1u);
+        EXPECT_EQ(prompter.last().kind, MessageKind::Error);
+        EXPECT_NE(prompter.last().text.find("Fächer-Einstellungs-Datei"), std::string::npos);
         EXPECT_EQ(kat[50].FachName.view(), "  - - -");
         EXPECT_EQ(kat[49].FachName.view(), "  - - -");
     }
@@ -392,8 +392,8 @@ TEST(FachKatalogLoad, UnopenableFileIsReported)
     test::ScriptedPrompter prompter;
     TFachKatalog kat = defaultFachKatalog();
     EXPECT_FALSE(LoadFachKatalog(kat, dir.data(), dir.program(), prompter));
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "Die Fächer-Einstellungs-Datei\nkonnte nicht geöffnet werden!");
+    EXPECT_EQ(prompter.log(),
+              std::vector{test::Shown::error("Die Fächer-Einstellungs-Datei\nkonnte nicht geöffnet werden!")});
     EXPECT_EQ(kat[20].FachName.view(), "Mathematik");
 }
 

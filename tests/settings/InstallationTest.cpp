@@ -39,7 +39,7 @@ TEST_F(InstallationFiles, LoadReadsEverySettingsFileFromItsFolders)
     EXPECT_EQ(inst.schoolType(), SchoolType::Gymnasium);
     EXPECT_EQ(inst.wahlpflichtListe, (std::vector<std::string>{"  - - -", "???", "Schach"}));
     EXPECT_EQ(toBytes(inst.katalog[20]), toBytes(defaultFachKatalog()[20]));
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
 }
 
 TEST_F(InstallationFiles, LoadStartsFromDefaultsEachTime)
@@ -57,7 +57,7 @@ TEST_F(InstallationFiles, LoadStartsFromDefaultsEachTime)
     EXPECT_EQ(toBytes(inst.settings.schule), toBytes(fresh.settings.schule));
     EXPECT_EQ(toBytes(inst.settings.druck), toBytes(fresh.settings.druck));
     EXPECT_EQ(inst.electives.count(), 2u);
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
 }
 
 TEST_F(InstallationFiles, BrokenFilesAreReportedInStartUpOrder)
@@ -68,10 +68,11 @@ TEST_F(InstallationFiles, BrokenFilesAreReportedInStartUpOrder)
     test::writeBytes(program / "WPflFach.DAT", {5, 0, 1, 2, 3});
     Installation inst;
     inst.load({program, data}, prompter);
-    ASSERT_EQ(prompter.messages.size(), 3u);
-    EXPECT_NE(prompter.messages[0].text.find("Fächer-Einstellungs-Datei"), std::string::npos);
-    EXPECT_NE(prompter.messages[1].text.find("unbekannten Programm-Version"), std::string::npos);
-    EXPECT_NE(prompter.messages[2].text.find("WPflFach.DAT"), std::string::npos);
+    const auto shown = prompter.log();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_NE(shown[0].text.find("Fächer-Einstellungs-Datei"), std::string::npos);
+    EXPECT_NE(shown[1].text.find("unbekannten Programm-Version"), std::string::npos);
+    EXPECT_NE(shown[2].text.find("WPflFach.DAT"), std::string::npos);
 }
 
 TEST_F(InstallationFiles, PrepareFoldersMakesTheDataFolderWithoutChangingDirectory)
@@ -85,7 +86,7 @@ TEST_F(InstallationFiles, PrepareFoldersMakesTheDataFolderWithoutChangingDirecto
     EXPECT_EQ(f.colourArms(), program / "13F.BMP");
     EXPECT_EQ(f.monoArms(), program / "13S.BMP");
     EXPECT_EQ(std::filesystem::current_path(), cwd);
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
 }
 
 TEST_F(InstallationFiles, DataFolderThatCannotBeMadeFallsBackToTheProgramFolder)
@@ -96,10 +97,8 @@ TEST_F(InstallationFiles, DataFolderThatCannotBeMadeFallsBackToTheProgramFolder)
     test::writeBytes(program / "Daten", {1});
     const InstallationFolders f = prepareFolders(program, prompter);
     EXPECT_EQ(f.dataFolder, program);
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0],
-              (test::ShownMessage{MessageKind::Information,
-                                  "Problem beim Erstellen des Datenverzeichnis:\n" + (program / "Daten/").string() + "\n"}));
+    EXPECT_EQ(prompter.log(), (std::vector{test::Shown::information("Problem beim Erstellen des Datenverzeichnis:\n" +
+                                                                    (program / "Daten/").string() + "\n")}));
 
     // Tools never create it and take the program folder as well.
     EXPECT_EQ(existingFolders(program).dataFolder, program);

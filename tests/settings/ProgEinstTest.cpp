@@ -7,7 +7,7 @@ namespace ruvek {
 namespace {
 using test::readBytes;
 using test::ScriptedPrompter;
-using test::ShownMessage;
+using test::Shown;
 using test::writeBytes;
 
 const std::string kOlder = "Die gefundenen Programmeinstellungen\nsind von einer älteren Version!\n\n"
@@ -67,6 +67,8 @@ struct SizeCase {
     std::size_t bytesTaken; // leading bytes of the file that end up in the record
     std::string message;    // empty: none
 };
+// Test names and failure output show the case, not a byte dump.
+inline void PrintTo(const SizeCase& c, std::ostream* os) { *os << "size " << c.size; }
 
 class ProgEinstSizes : public test::SettingsFolders, public ::testing::WithParamInterface<SizeCase> {};
 
@@ -86,9 +88,9 @@ TEST_P(ProgEinstSizes, SizeDecidesWhatIsRead)
     std::copy_n(source.begin(), c.bytesTaken, expected.begin());
     EXPECT_EQ(toBytes(rec), expected);
     if (c.message.empty())
-        EXPECT_TRUE(prompter.messages.empty());
+        EXPECT_TRUE(prompter.log().empty());
     else
-        EXPECT_EQ(prompter.messages, (std::vector<ShownMessage>{{MessageKind::Error, c.message}}));
+        EXPECT_EQ(prompter.log(), (std::vector<Shown>{{MessageKind::Error, c.message}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ProgEinstSizes,
@@ -131,14 +133,15 @@ TEST_F(ProgEinstFiles, SavingRepairsOldAndOversizedFiles)
         TProgEinstRec r;
         ScriptedPrompter first;
         LoadProgEinst(r, program, data, first);
-        EXPECT_EQ(first.messages.size(), 1u) << size;
+        ASSERT_EQ(first.log().size(), 1u) << size;
+        EXPECT_EQ(first.last().kind, MessageKind::Error) << size;
         ASSERT_TRUE(SaveProgEinst(r, program, first));
         EXPECT_EQ(readBytes(program / "RVKEINST.DAT").size(), 126u);
         EXPECT_EQ(test::fileNames(program), std::vector<std::string>{"RVKEINST.DAT"});
 
         ScriptedPrompter second;
         EXPECT_TRUE(LoadProgEinst(r, program, data, second));
-        EXPECT_TRUE(second.messages.empty()) << size;
+        EXPECT_TRUE(second.log().empty()) << size;
     }
 }
 
@@ -146,11 +149,11 @@ TEST_F(ProgEinstFiles, UnreadableFileGivesError)
 {
     std::filesystem::create_directory(program / "RVKEINST.DAT");
     EXPECT_FALSE(LoadProgEinst(rec, program, data, prompter));
-    EXPECT_EQ(prompter.messages,
-              (std::vector<ShownMessage>{
+    EXPECT_EQ(prompter.log(),
+              (std::vector<Shown>{
                   {MessageKind::Error, "Die Programm-Einstellungs-Datei\nkonnte nicht geöffnet werden!"}}));
     EXPECT_FALSE(SaveProgEinst(rec, program, prompter));
-    EXPECT_EQ(prompter.messages.back().text, " Fehler beim Speichern von: \n" + (program / "RVKEINST.DAT").string());
+    EXPECT_EQ(prompter.last(), Shown::error(" Fehler beim Speichern von: \n" + (program / "RVKEINST.DAT").string()));
 }
 
 } // namespace

@@ -7,7 +7,7 @@ namespace ruvek {
 namespace {
 using test::readBytes;
 using test::ScriptedPrompter;
-using test::ShownMessage;
+using test::Shown;
 using test::writeBytes;
 
 TEST(SchulEinstLayout, FieldsDefaultsAndSchoolTypes)
@@ -59,7 +59,7 @@ TEST_F(SchulEinstFiles, DataFolderCopyIsReadUntilSavedIntoProgramFolder)
     EXPECT_EQ(fromBytes<TSchulEinstRec>(readBytes(data / "SCHEINST.DAT")).Schultyp, 2); // left alone
     ASSERT_TRUE(load());
     EXPECT_EQ(rec.Schultyp, 5);
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
 }
 
 TEST_F(SchulEinstFiles, ShortFileIsRefusedWithMessage)
@@ -68,11 +68,11 @@ TEST_F(SchulEinstFiles, ShortFileIsRefusedWithMessage)
         auto bytes = schoolImage(4, "Gymnasium");
         bytes.resize(size);
         writeBytes(program / "SCHEINST.DAT", bytes);
-        prompter.messages.clear();
+        prompter.clearLog();
         EXPECT_FALSE(load()) << size;
         EXPECT_EQ(toBytes(rec), toBytes(TSchulEinstRec{})) << size;
-        EXPECT_EQ(prompter.messages,
-                  (std::vector<ShownMessage>{
+        EXPECT_EQ(prompter.log(),
+                  (std::vector<Shown>{
                       {MessageKind::Error, "Die Schul-Einstellungs-Datei\n" + (program / "SCHEINST.DAT").string() +
                                                "\nist unvollständig (" + std::to_string(size) +
                                                " statt 94 Bytes) und wurde nicht gelesen.\n\n"
@@ -91,15 +91,15 @@ TEST_F(SchulEinstFiles, LongerFileIsReadAsFarAsTheRecordAndSavedAtItsSize)
     ASSERT_TRUE(SaveSchulEinst(rec, program, prompter));
     EXPECT_EQ(readBytes(program / "SCHEINST.DAT"), schoolImage(6, "Realschule"));
     EXPECT_EQ(test::fileNames(program), std::vector<std::string>{"SCHEINST.DAT"});
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.log().empty());
 }
 
 TEST_F(SchulEinstFiles, UnreadableFileGivesErrorAndDefaults)
 {
     std::filesystem::create_directory(program / "SCHEINST.DAT");
     EXPECT_FALSE(load());
-    EXPECT_EQ(prompter.messages,
-              (std::vector<ShownMessage>{
+    EXPECT_EQ(prompter.log(),
+              (std::vector<Shown>{
                   {MessageKind::Error, "Die Schul-Einstellungs-Datei\nkonnte nicht geöffnet werden!"}}));
 }
 

@@ -6,12 +6,14 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <random>
 
 namespace ruvek {
 namespace {
 namespace fs = std::filesystem;
 using test::ScriptedPrompter;
+using test::Shown;
 
 class WPflFachFiles : public ::testing::Test {
 protected:
@@ -89,7 +91,7 @@ TEST_F(WPflFachFiles, FileEntriesStandInReverseOrder)
     EXPECT_EQ(names(l), (std::vector<std::string>{"  - - -", "???", "Informatik"}));
     EXPECT_EQ(l.Eintraege[2].WpfKurz, "Inf");
     EXPECT_EQ(l.Gewaehlt, 0u);
-    EXPECT_TRUE(p.messages.empty());
+    EXPECT_TRUE(p.log().empty());
 }
 
 TEST_F(WPflFachFiles, SaveWritesExactSizeLastEntryFirstAndReadsBack)
@@ -115,7 +117,7 @@ TEST_F(WPflFachFiles, SaveWritesExactSizeLastEntryFirstAndReadsBack)
     EXPECT_EQ(names(back), names(l));
     EXPECT_EQ(back.Eintraege[3].WpfKurz, "---");
     EXPECT_EQ(WPflFachImage(back), bytes);
-    EXPECT_TRUE(p.messages.empty());
+    EXPECT_TRUE(p.log().empty());
 }
 
 TEST_F(WPflFachFiles, FolderFollowsZentralListenAndLoadFallsBackToTheOther)
@@ -146,7 +148,7 @@ TEST_F(WPflFachFiles, MissingFileAndCountZeroKeepTheList)
     write(program / "WPflFach.DAT", fileImage(0, {}));
     EXPECT_EQ(LoadWPflFach(l, folders(1), p), WpflLoadResult::NotFound);
     EXPECT_EQ(names(l), (std::vector<std::string>{"  - - -", "???", "Informatik"}));
-    EXPECT_TRUE(p.messages.empty());
+    EXPECT_TRUE(p.log().empty());
 
     // A count of 0 counts as missing, so the other folder's file is read.
     write(data / "WPflFach.DAT", fileImage(2, {{"???", "???"}, {"  - - -", "---"}}));
@@ -163,7 +165,7 @@ TEST_F(WPflFachFiles, GivenFileIsFoundInAnyLetterCase)
     EXPECT_EQ(names(l).back(), "Chor");
     EXPECT_EQ(LoadWPflFachFrom(l, data / "WPflFach.DAT", p), WpflLoadResult::NotFound);
     EXPECT_EQ(l.count(), 3u);
-    EXPECT_TRUE(p.messages.empty());
+    EXPECT_TRUE(p.log().empty());
 }
 
 TEST_F(WPflFachFiles, EveryTruncationIsReportedAndChangesNothing)
@@ -178,9 +180,9 @@ TEST_F(WPflFachFiles, EveryTruncationIsReportedAndChangesNothing)
         EXPECT_EQ(LoadWPflFach(l, folders(1), p), WpflLoadResult::Failed);
         EXPECT_EQ(names(l), (std::vector<std::string>{"  - - -", "???", "Astronomie"}));
         EXPECT_EQ(l.Gewaehlt, 2u);
-        ASSERT_EQ(p.messages.size(), 1u);
-        EXPECT_EQ(p.messages[0].kind, MessageKind::Error);
-        EXPECT_NE(p.messages[0].text.find("unvollständig"), std::string::npos);
+        ASSERT_EQ(p.log().size(), 1u);
+        EXPECT_EQ(p.last().kind, MessageKind::Error);
+        EXPECT_NE(p.last().text.find("unvollständig"), std::string::npos);
     }
 }
 
@@ -190,8 +192,7 @@ TEST_F(WPflFachFiles, UnreadableFileGivesTheOpenMessage)
     auto l = listOf({});
     ScriptedPrompter p;
     EXPECT_EQ(LoadWPflFach(l, folders(1), p), WpflLoadResult::Failed);
-    ASSERT_EQ(p.messages.size(), 1u);
-    EXPECT_EQ(p.messages[0].text, "Die Wahlpflicht-Fächer-Datei\nkonnte nicht geöffnet werden!");
+    EXPECT_EQ(p.log(), std::vector{Shown::error("Die Wahlpflicht-Fächer-Datei\nkonnte nicht geöffnet werden!")});
     EXPECT_EQ(l.count(), 2u);
 }
 
@@ -200,8 +201,7 @@ TEST_F(WPflFachFiles, SaveIntoMissingFolderFailsWithMessageAndKeepsList)
     ScriptedPrompter p;
     const auto l = listOf({"Informatik"});
     EXPECT_FALSE(SaveWPflFach(l, {program / "fehlt", data, 1}, p));
-    ASSERT_EQ(p.messages.size(), 1u);
-    EXPECT_EQ(p.messages[0].text, "Fehler beim Erzeugen der neuen Datei!");
+    EXPECT_EQ(p.log(), std::vector{Shown::error("Fehler beim Erzeugen der neuen Datei!")});
     EXPECT_EQ(l.count(), 3u);
 }
 
@@ -226,6 +226,8 @@ struct DeleteCase {
     std::size_t selectedAfter;
     bool question;  // the question was asked (else the information message)
 };
+// Test names and failure output show the case, not a byte dump.
+inline void PrintTo(const DeleteCase& c, std::ostream* os) { *os << c.what; }
 
 class WPflFachDelete : public ::testing::TestWithParam<DeleteCase> {};
 
@@ -242,16 +244,12 @@ TEST_P(WPflFachDelete, Rules)
     DeleteSelectedWPflFach(l, p);
     EXPECT_EQ(BuildWahlpflichtListe(l), c.expected);
     EXPECT_EQ(l.Gewaehlt, c.selectedAfter);
-    if (c.question) {
-        ASSERT_EQ(p.questions.size(), 1u);
-        EXPECT_EQ(p.questions[0], "Wollen Sie das Fach: \"" + std::string(c.extra[c.selected - 2]) + "\" wirklich löschen?");
-        EXPECT_TRUE(p.messages.empty());
-    } else {
-        EXPECT_TRUE(p.questions.empty());
-        ASSERT_EQ(p.messages.size(), 1u);
-        EXPECT_EQ(p.messages[0], (test::ShownMessage{MessageKind::Information,
-                                                     "Die letzten Datensätze können nicht gelöscht werden!"}));
-    }
+    if (c.question)
+        EXPECT_EQ(p.log(), std::vector{Shown::question("Wollen Sie das Fach: \"" + std::string(c.extra[c.selected - 2]) +
+                                                           "\" wirklich löschen?",
+                                                       MessageKind::Warning)});
+    else
+        EXPECT_EQ(p.log(), std::vector{Shown::information("Die letzten Datensätze können nicht gelöscht werden!")});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -285,8 +283,10 @@ TEST_F(WPflFachFiles, CopyTakesThePrimaryFolderThenTheOther)
     p.answers = {true};
     EXPECT_EQ(CopyWPflFach(folders(0), other, p), WpflCopyResult::Copied);
     EXPECT_EQ(read(other / "WPflFach.DAT"), read(data / "WPflFach.DAT"));
-    EXPECT_EQ(p.questions.size(), 2u);
-    EXPECT_TRUE(p.messages.empty());
+    const auto replace = Shown::question("Die Datei\n" + (other / "WPflFach.DAT").string() +
+                                         "\nist bereits vorhanden.\n\nSoll sie durch die Datei aus\n" + data.string() +
+                                         "\nersetzt werden?");
+    EXPECT_EQ(p.log(), (std::vector{replace, replace}));
 }
 
 } // namespace

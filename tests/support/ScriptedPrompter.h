@@ -1,32 +1,70 @@
 #pragma once
-// A Prompter for tests: answers come from queues, every text shown is
-// recorded. An unexpected question fails the test instead of blocking it.
+// A Prompter for tests: answers come from queues, every text shown or asked
+// is recorded in one log, in the order it came, together with its kind.
+// An unexpected question or file dialog fails the test instead of blocking
+// it, and so does a scripted answer that nobody asked for: a test whose
+// script is not used up did not see the dialogue it was written for.
 #include "common/Prompter.h"
 
 #include <deque>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
-namespace ruvek::test {
+namespace ruvek {
 
-struct ShownMessage {
+inline const char* kindName(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Error: return "Error";
+    case MessageKind::Warning: return "Warning";
+    case MessageKind::Information: return "Information";
+    case MessageKind::Confirmation: return "Confirmation";
+    case MessageKind::Plain: return "Plain";
+    }
+    return "?";
+}
+
+// Readable expectation failures instead of byte dumps.
+inline void PrintTo(MessageKind kind, std::ostream* os) { *os << kindName(kind); }
+
+namespace test {
+
+// One entry of the log: a message (tell) or a question (askYesNo/askOkCancel).
+struct Shown {
     MessageKind kind;
     std::string text;
-    bool operator==(const ShownMessage&) const = default;
+    bool isQuestion = false;
+    bool operator==(const Shown&) const = default;
+
+    static Shown error(std::string t) { return {MessageKind::Error, std::move(t), false}; }
+    static Shown warning(std::string t) { return {MessageKind::Warning, std::move(t), false}; }
+    static Shown information(std::string t) { return {MessageKind::Information, std::move(t), false}; }
+    static Shown question(std::string t, MessageKind k = MessageKind::Confirmation) { return {k, std::move(t), true}; }
 };
+
+inline void PrintTo(const Shown& s, std::ostream* os)
+{
+    *os << (s.isQuestion ? "question " : "message ") << kindName(s.kind) << " \"" << s.text << "\"";
+}
 
 class ScriptedPrompter : public Prompter {
 public:
-    std::deque<bool> answers;                                    // yes/no and ok/cancel, in order
-    std::deque<std::optional<std::filesystem::path>> files;      // open/save/folder choices, in order
-    std::vector<ShownMessage> messages;                          // tell() calls
-    std::vector<std::string> questions;                          // askYesNo/askOkCancel texts
-    std::vector<FileDialogRequest> dialogs;                      // file dialog requests
+    // The script: yes/no and ok/cancel answers, and open/save/folder choices, each in order.
+    std::deque<bool> answers;
+    std::deque<std::optional<std::filesystem::path>> files;
+    // Every file dialog request, in order.
+    std::vector<FileDialogRequest> dialogs;
 
-    bool askYesNo(const std::string& text, MessageKind = MessageKind::Confirmation) override { return next(text); }
-    bool askOkCancel(const std::string& text, MessageKind = MessageKind::Confirmation) override { return next(text); }
-    void tell(MessageKind kind, const std::string& text) override { messages.push_back({kind, text}); }
+    ScriptedPrompter() = default;
+    ScriptedPrompter(const ScriptedPrompter&) = delete;
+    ScriptedPrompter& operator=(const ScriptedPrompter&) = delete;
+    ~ScriptedPrompter() override { expectScriptUsed(); }
+
+    bool askYesNo(const std::string& text, MessageKind kind = MessageKind::Confirmation) override { return next(text, kind); }
+    bool askOkCancel(const std::string& text, MessageKind kind = MessageKind::Confirmation) override { return next(text, kind); }
+    void tell(MessageKind kind, const std::string& text) override { log_.push_back({kind, text, false}); }
 
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& r) override { return nextFile(r); }
     std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& r) override { return nextFile(r); }
@@ -35,19 +73,58 @@ public:
         return nextFile(FileDialogRequest{title, start, {}, {}, false});
     }
 
-    // All texts shown or asked, in the order they came.
-    std::vector<std::string> allTexts() const
+    // Messages and questions, in the order they came.
+    const std::vector<Shown>& log() const { return log_; }
+    // Only the messages / only the questions, in order.
+    std::vector<Shown> messages() const { return filtered(false); }
+    std::vector<Shown> questions() const { return filtered(true); }
+    // The texts of the whole log, in order.
+    std::vector<std::string> texts() const
     {
-        std::vector<std::string> out = questions;
-        for (const auto& m : messages)
-            out.push_back(m.text);
+        std::vector<std::string> out;
+        for (const auto& s : log_)
+            out.push_back(s.text);
         return out;
+    }
+    // The last entry of the log; fails the test (and returns an empty entry) when there is none.
+    Shown last() const
+    {
+        if (log_.empty()) {
+            ADD_FAILURE() << "nothing was shown or asked";
+            return {MessageKind::Plain, {}, false};
+        }
+        return log_.back();
+    }
+    // Forgets the log (not the script), for tests that run several steps.
+    void clearLog() { log_.clear(); }
+
+    // Fails the test when scripted answers or file choices are left; then drops them.
+    void expectScriptUsed()
+    {
+        if (answers.empty() && files.empty())
+            return;
+        std::string left;
+        for (bool a : answers)
+            left += a ? " yes" : " no";
+        for (const auto& f : files)
+            left += " file:" + (f ? f->string() : std::string("<cancel>"));
+        ADD_FAILURE() << "scripted answers left unused:" << left;
+        answers.clear();
+        files.clear();
     }
 
 private:
-    bool next(const std::string& text)
+    std::vector<Shown> filtered(bool questions) const
     {
-        questions.push_back(text);
+        std::vector<Shown> out;
+        for (const auto& s : log_)
+            if (s.isQuestion == questions)
+                out.push_back(s);
+        return out;
+    }
+    bool next(const std::string& text, MessageKind kind)
+    {
+        log_.push_back({kind, text, true});
         if (answers.empty()) {
             ADD_FAILURE() << "unexpected question: " << text;
             return false;
@@ -67,6 +144,9 @@ private:
         files.pop_front();
         return f;
     }
+
+    std::vector<Shown> log_;
 };
 
-} // namespace ruvek::test
+} // namespace test
+} // namespace ruvek

@@ -28,6 +28,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <algorithm>
 #include <filesystem>
@@ -37,6 +38,7 @@
 namespace fs = std::filesystem;
 using ruvek::MessageKind;
 using ruvek::test::ScriptedPrompter;
+using ruvek::test::Shown;
 using ruvek::ui::TMainForm;
 
 namespace {
@@ -112,7 +114,7 @@ TEST_F(MainWindowTest, FirstStartCreatesTheDataFolderAndLeavesTheWorkingDirector
     EXPECT_EQ(form.klasse().dataFolder, dataFolder());
     EXPECT_EQ(form.folders().colourArms(), programFolder_ / "13F.BMP");
     EXPECT_EQ(form.folders().monoArms(), programFolder_ / "13S.BMP");
-    EXPECT_TRUE(prompter_.messages.empty());
+    EXPECT_TRUE(prompter_.log().empty());
 }
 
 TEST_F(MainWindowTest, StartUpCreatesTheDialogsAndToolWindows)
@@ -128,10 +130,8 @@ TEST_F(MainWindowTest, DataFolderThatCannotBeMadeFallsBackToTheProgramFolder)
 {
     std::ofstream(programFolder_ / "Daten") << "kein Ordner";   // a file blocks the folder
     TMainForm& form = start(false);
-    ASSERT_EQ(prompter_.messages.size(), 1u);
-    EXPECT_EQ(prompter_.messages[0].kind, MessageKind::Information);
-    EXPECT_EQ(prompter_.messages[0].text,
-              "Problem beim Erstellen des Datenverzeichnis:\n" + (dataFolder() / "").string() + "\n");
+    EXPECT_EQ(prompter_.log(), (std::vector{Shown::information("Problem beim Erstellen des Datenverzeichnis:\n" +
+                                                                (dataFolder() / "").string() + "\n")}));
     EXPECT_EQ(form.folders().dataFolder, programFolder_);
     EXPECT_EQ(form.klasse().dataFolder, programFolder_);
 }
@@ -268,9 +268,8 @@ TEST_F(MainWindowTest, DataSheetCommandsAreNotBuiltYet)
     TMainForm& form = start();
     form.menuAction("SchlerDatenblatt1")->trigger();
     form.menuAction("SchlerDatenbltter1")->trigger();
-    const ruvek::test::ShownMessage expected{MessageKind::Information,
-                                             "Diese Funktion ist in dieser Programmversion noch nicht eingebaut!"};
-    EXPECT_EQ(prompter_.messages, (std::vector{expected, expected}));
+    const auto expected = Shown::information("Diese Funktion ist in dieser Programmversion noch nicht eingebaut!");
+    EXPECT_EQ(prompter_.log(), (std::vector{expected, expected}));
 }
 
 // New -> changes -> Save As into the data folder -> New -> Open again.
@@ -332,7 +331,8 @@ TEST_F(MainWindowTest, NewSaveAsOpenWalk)
     EXPECT_EQ(k.current, 1);
     EXPECT_EQ(form.findChild<QWidget*>("Edit12")->property("text").toString(), "2");
     EXPECT_EQ(form.findChild<QWidget*>("Edit13")->property("text").toString(), "2");
-    EXPECT_TRUE(prompter_.messages.empty());
+    const auto askNew = Shown::question("Wollen Sie jetzt eine neue Datei\n(Zeugnis-Datenbank) erstellen?");
+    EXPECT_EQ(prompter_.log(), (std::vector{askNew, askNew}));   // both News; saving and opening ask nothing
 }
 
 struct ShutdownCase {
@@ -342,6 +342,8 @@ struct ShutdownCase {
     bool chooseFile;    // Save As picks a file (else it is cancelled)
     bool closes;
 };
+// Test names and failure output show the case, not a byte dump.
+inline void PrintTo(const ShutdownCase& c, std::ostream* os) { *os << c.what; }
 
 class MainWindowShutdown : public MainWindowTest, public ::testing::WithParamInterface<ShutdownCase> {};
 
@@ -360,7 +362,8 @@ TEST_P(MainWindowShutdown, AsksBeforeEnding)
 
     EXPECT_EQ(form.close(), c.closes);
     EXPECT_EQ(form.isVisible(), !c.closes);
-    EXPECT_EQ(prompter_.questions.front(), "Wollen Sie das Programm jetzt wirklich beenden?");
+    ASSERT_FALSE(prompter_.log().empty());
+    EXPECT_EQ(prompter_.log().front(), Shown::question("Wollen Sie das Programm jetzt wirklich beenden?"));
     EXPECT_TRUE(prompter_.answers.empty());
     EXPECT_TRUE(prompter_.files.empty());
     EXPECT_EQ(fs::exists(file), c.chooseFile);
@@ -384,10 +387,9 @@ TEST_F(MainWindowTest, SchoolSettingsOkWarnsAndRetitles)
     TMainForm& form = start();
     form.state().settings.schule.Schultyp = 3;
     form.afterSchoolSettingsOk();
-    const ruvek::test::ShownMessage expected{MessageKind::Warning,
-                                             "Nach Änderungen der Schulart\nwird ein Neustart des Programms Ruvek3\n"
-                                             "bzw. das Öffnen einer passenden Datendatei\ndringend empfohlen!"};
-    EXPECT_EQ(prompter_.messages, std::vector{expected});
+    EXPECT_EQ(prompter_.log(), std::vector{Shown::warning("Nach Änderungen der Schulart\nwird ein Neustart des Programms "
+                                                          "Ruvek3\nbzw. das Öffnen einer passenden Datendatei\n"
+                                                          "dringend empfohlen!")});
     EXPECT_EQ(form.windowTitle().toStdString(), ruvek::ui::windowTitleFor(3));
 }
 
@@ -430,14 +432,13 @@ TEST_F(MainWindowTest, TestPageWithoutPrinterGoesToAChosenPdfFile)
     std::string magic(4, '\0');
     in.read(magic.data(), 4);
     EXPECT_EQ(magic, "%PDF");
-    EXPECT_EQ(prompter_.messages, (std::vector<ruvek::test::ShownMessage>{
-                                      {MessageKind::Information,
-                                       "Das Testblatt wurde als PDF-Datei gespeichert:\n" + pdf.string()}}));
-    prompter_.messages.clear();
+    EXPECT_EQ(prompter_.log(), (std::vector<Shown>{Shown::information(
+                                   "Das Testblatt wurde als PDF-Datei gespeichert:\n" + pdf.string())}));
+    prompter_.clearLog();
 
     prompter_.files = {std::nullopt};   // cancelled: nothing printed, nothing said
     form.menuAction("estblattausdrucken1")->trigger();
-    EXPECT_TRUE(prompter_.messages.empty());
+    EXPECT_TRUE(prompter_.log().empty());
 }
 
 TEST_F(MainWindowTest, OpeningFromAnotherFolderOffersItsElectiveList)

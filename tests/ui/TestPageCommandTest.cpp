@@ -32,11 +32,12 @@ TEST(TestPageCommand, UnwritablePdfIsReportedAsError)
 
     ASSERT_EQ(prompter.dialogs.size(), 1u);
     EXPECT_EQ(prompter.dialogs[0].proposedName, "Testblatt Druckerausgabe Ruvek V.3.x.pdf");
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(prompter.messages[0].text.rfind("Die PDF-Datei konnte nicht geschrieben werden: " + target.string(), 0),
+    const auto shown = prompter.log();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(shown[0].text.rfind("Die PDF-Datei konnte nicht geschrieben werden: " + target.string(), 0),
               0u)
-        << prompter.messages[0].text;
+        << shown[0].text;
     EXPECT_TRUE(fs::is_directory(target));
 }
 

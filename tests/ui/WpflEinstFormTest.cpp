@@ -96,15 +96,15 @@ TEST_F(WpflEinstFormTest, AddDeleteAndOkSaveTheList)
     form->findChild<QListWidget*>("ListBox1")->setCurrentRow(2);
     prompter.answers = {true};
     form->findChild<QPushButton*>("Button4")->click();
-    ASSERT_EQ(prompter.questions.size(), 1u);
-    EXPECT_EQ(prompter.questions[0], "Wollen Sie das Fach: \"Informatik\" wirklich löschen?");
+    EXPECT_EQ(prompter.log(), (std::vector{test::Shown::question("Wollen Sie das Fach: \"Informatik\" wirklich löschen?",
+                                                                 MessageKind::Warning)}));
     EXPECT_EQ(shown(), (QStringList{"  - - -", "???", QStringLiteral("Französisch")}));
     EXPECT_EQ(currentRow(), 1);
 
     // Entry 1 cannot be deleted.
     form->findChild<QPushButton*>("Button4")->click();
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "Die letzten Datensätze können nicht gelöscht werden!");
+    EXPECT_EQ(prompter.log().size(), 2u);
+    EXPECT_EQ(prompter.last(), test::Shown::information("Die letzten Datensätze können nicht gelöscht werden!"));
 
     form->findChild<QPushButton*>("Button1")->click();
     EXPECT_EQ(form->result(), QDialog::Accepted);
