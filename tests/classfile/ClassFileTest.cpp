@@ -134,8 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
                 ReadError::Truncated},
         BadFile{"version 1 announced, version 2 size short", concat({headerBytes(2, 1), ByteVec(4144 + 100, 0)}),
                 ReadError::Truncated}),
-    [](const auto& info) {
-        std::string name = info.param.what;
+    [](const auto& testInfo) {
+        std::string name = testInfo.param.what;
         for (char& c : name)
             if (!std::isalnum(static_cast<unsigned char>(c)))
                 c = '_';

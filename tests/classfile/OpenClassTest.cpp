@@ -235,8 +235,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Die Daten können NICHT gelesen werden!!!"},
         RefusedFile{"leer.RVK", headerBytes(0, 2),
                     "Die Datei enthält keine Schüler-Datensätze!\nDie Daten können NICHT gelesen werden!!!"}),
-    [](const auto& info) {
-        std::string n = info.param.name;
+    [](const auto& testInfo) {
+        std::string n = testInfo.param.name;
         for (char& c : n)
             if (c == '.')
                 c = '_';

@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{{3, 7, 3, 7}, {3, 7, -3, -7}},                      // groups by first member
                       KeyCase{{-9999998, -9999999, -9999998}, {-9999998, -9999999, -9999997}},
                       KeyCase{{1, 2, 3}, {1, 2, 3}}),                             // nothing to do
-    [](const auto& info) { return caseName(info.param); });
+    [](const auto& testInfo) { return caseName(testInfo.param); });
 
 TEST(KeyRepairAgainstAllPairs, SameResultOnRandomLists)
 {

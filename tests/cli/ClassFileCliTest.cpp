@@ -291,8 +291,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"version.RVK", {header(1, 7), zanderRecord()}, "Die Datei hat eine nicht bekannte Versionsnummer!"},
         Refused{"kurz.RVK", {header(2, 2), zanderRecord()}, "Die Datei ist unvollständig"},
         Refused{"leer.RVK", {header(0, 2)}, "Die Datei enthält keine Schüler-Datensätze!"}),
-    [](const auto& info) {
-        std::string n = info.param.name;
+    [](const auto& testInfo) {
+        std::string n = testInfo.param.name;
         for (char& c : n)
             if (c == '.')
                 c = '_';

@@ -82,7 +82,7 @@ TEST_P(GradeTextTest, WordAndDigitMode)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCodes, GradeTextTest, testing::ValuesIn(kTextCases),
-                         [](const auto& info) { return caseName(info.param); });
+                         [](const auto& testInfo) { return caseName(testInfo.param); });
 
 } // namespace
 

@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{"UnknownOldLevel", -1, 2, {{"3", "-"}, {"-", "-"}, {"4", "G"}}, {{"3", "-"}, {"-", "-"}, {"4", "G"}}, true},
         ConversionCase{"UnknownNewLevel", 1, -1, {{"3", "-"}, {"4", "Ü"}}, {{"3", "-"}, {"4", "Ü"}}, true},
         ConversionCase{"UnknownLevelWithoutGrades", 0, -1, {{"-", "-"}}, {{"-", "-"}}, false}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testInfo) { return std::string(testInfo.param.what); });
 
 TEST(LevelConversionSlots, ElectiveSlotsAndTheOverallGradeAreConvertedToo)
 {

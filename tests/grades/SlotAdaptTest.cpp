@@ -199,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
         TransitionCase{"FromIntermediate", 10, 110, 6, {}, R::NotHandled, 10},
         TransitionCase{"FromFoerderschule", 5, 32, 7, {}, R::NotHandled, 5},
         TransitionCase{"SameCodeRowNotUsedForOtherOld", 1, 5, 1, {}, R::NotHandled, 1}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testInfo) { return std::string(testInfo.param.what); });
 
 TEST(SlotAdaptOnShow, SameCodeDoesNothing)
 {

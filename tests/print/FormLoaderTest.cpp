@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
         FolderCase{"MismatchInFirstFolderReportedWithCopies", 1, false, true, true, 222, false, true},
         FolderCase{"MismatchInSecondFolderSilentWithoutCopies", 0, false, true, true, 222, false, false},
         FolderCase{"MismatchInSecondFolderReportedAfterCopy", 1, true, false, true, 111, true, true}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& testInfo) { return std::string(testInfo.param.label); });
 
 TEST_F(FormLoader, SecondPrintReadsTheCopy)
 {

@@ -108,8 +108,8 @@ TEST_P(CellHeight, FontCellAndGlyphsMatchTheRequestedHeight)
 }
 
 INSTANTIATE_TEST_SUITE_P(Faces, CellHeight, ::testing::Values("Arial", "Times New Roman", "Courier New"),
-                         [](const auto& info) {
-                             std::string name = info.param;
+                         [](const auto& testInfo) {
+                             std::string name = testInfo.param;
                              std::erase(name, ' ');
                              return name;
                          });

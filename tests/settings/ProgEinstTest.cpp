@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ProgEinstSizes,
                                            SizeCase{15, 0, kUnknown}, SizeCase{17, 0, kUnknown},
                                            SizeCase{119, 0, kUnknown}, SizeCase{125, 0, kUnknown},
                                            SizeCase{127, 0, kUnknown}, SizeCase{200, 0, kUnknown}),
-                         [](const auto& info) { return "Size" + std::to_string(info.param.size); });
+                         [](const auto& testInfo) { return "Size" + std::to_string(testInfo.param.size); });
 
 class ProgEinstFiles : public test::SettingsFolders {
 protected:

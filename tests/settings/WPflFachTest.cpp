@@ -261,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
         DeleteCase{"Yes", {"Inf", "Ast", "Lat"}, 3, {true}, {"  - - -", "???", "Inf", "Lat"}, 2, true},
         DeleteCase{"YesOnlyElective", {"Inf"}, 2, {true}, {"  - - -", "???"}, 1, true},
         DeleteCase{"No", {"Inf", "Ast"}, 3, {false}, {"  - - -", "???", "Inf", "Ast"}, 3, true}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testInfo) { return std::string(testInfo.param.what); });
 
 TEST_F(WPflFachFiles, CopyTakesThePrimaryFolderThenTheOther)
 {

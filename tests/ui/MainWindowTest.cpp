@@ -380,7 +380,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ShutdownCase{"ChangesDroppedEnds", true, {true, false}, false, true},
                       ShutdownCase{"SaveAsCancelledKeepsItOpen", true, {true, true}, false, false},
                       ShutdownCase{"SaveAsWritesAndEnds", true, {true, true}, true, true}),
-    [](const auto& info) { return std::string(info.param.what); });
+    [](const auto& testInfo) { return std::string(testInfo.param.what); });
 
 TEST_F(MainWindowTest, SchoolSettingsOkWarnsAndRetitles)
 {
