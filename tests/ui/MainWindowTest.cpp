@@ -99,7 +99,7 @@ TEST(MainWindowTitle, NamesTheSchoolType)
         {-1, "?? Schultyp ??"},
     };
     for (const auto& [type, name] : cases)
-        EXPECT_EQ(ruvek::ui::windowTitleFor(type),
+        EXPECT_EQ(ruvek::ui::windowTitleFor(ruvek::schoolTypeFromStored(type)),
                   std::string("Zeugnisse für Kestland  V.3.1.       -- ") + name + " --")
             << type;
 }
@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, CaptionFollowsTheSchoolSettingsFile)
         rec.Schultyp = static_cast<std::uint16_t>(type);
         ASSERT_TRUE(ruvek::SaveSchulEinst(rec, programFolder_, prompter_));
         TMainForm& form = start();
-        EXPECT_EQ(form.windowTitle().toStdString(), ruvek::ui::windowTitleFor(type)) << type;
+        EXPECT_EQ(form.windowTitle().toStdString(), ruvek::ui::windowTitleFor(ruvek::schoolTypeFromStored(type))) << type;
     }
 }
 
@@ -320,7 +320,7 @@ TEST_F(MainWindowTest, NewSaveAsOpenWalk)
     prompter_.files = {file};
     form.findChild<QAction*>("SpeedButton2")->trigger();
     EXPECT_EQ(form.statusPanelText(1), utf("Klasse 5a.RVK"));
-    EXPECT_EQ(form.windowTitle().toStdString(), ruvek::ui::windowTitleFor(0));
+    EXPECT_EQ(form.windowTitle().toStdString(), ruvek::ui::windowTitleFor(ruvek::SchoolType::NichtAusgewaehlt));
     EXPECT_FALSE(form.changedIndicatorVisible());
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text(), utf("Müller, Anna"));
@@ -364,6 +364,10 @@ TEST_P(MainWindowShutdown, AsksBeforeEnding)
     EXPECT_EQ(form.isVisible(), !c.closes);
     ASSERT_FALSE(prompter_.log().empty());
     EXPECT_EQ(prompter_.log().front(), Shown::question("Wollen Sie das Programm jetzt wirklich beenden?"));
+    if (c.changed && c.answers.size() >= 2)
+        EXPECT_EQ(prompter_.log()[1], Shown::question("Die Daten wurden seit dem letzten Speichern geändert!\n"
+                                                      "Wollen Sie die Änderungen jetzt Speichern?",
+                                                      MessageKind::Warning));
     EXPECT_TRUE(prompter_.answers.empty());
     EXPECT_TRUE(prompter_.files.empty());
     EXPECT_EQ(fs::exists(file), c.chooseFile);

@@ -23,7 +23,6 @@ protected:
         AddWPflFach(list, "Informatik");
         ASSERT_TRUE(SaveWPflFach(list, folders(), prompter));
         form = std::make_unique<TWpflEinstForm>(list, liste, prompter, [this] { return folders(); });
-        form->loadAtStart();
     }
     void TearDown() override
     {

@@ -86,7 +86,7 @@ void TMainForm::FormCreate()
 
     pageControl2_->setCurrentIndex(0);   // "Zeugnis-Kopf"
     setSaveEnabled(false);
-    setWindowTitle(QString::fromStdString(windowTitleFor(toInt(state_.schoolType()))));
+    setWindowTitle(QString::fromStdString(windowTitleFor(state_.schoolType())));
 }
 
 void TMainForm::buildPages()
@@ -228,7 +228,7 @@ void TMainForm::FormShow()
 void TMainForm::setTitleAndLevelLists()
 {
     // The level lists of the editor follow with the editor itself.
-    setWindowTitle(QString::fromStdString(windowTitleFor(toInt(state_.schoolType()))));
+    setWindowTitle(QString::fromStdString(windowTitleFor(state_.schoolType())));
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

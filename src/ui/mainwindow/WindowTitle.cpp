@@ -4,22 +4,23 @@
 
 namespace ruvek::ui {
 
-std::string schoolTypeName(int schoolType)
+std::string schoolTypeName(SchoolType schoolType)
 {
+    using enum SchoolType;
     switch (schoolType) {
-    case 1: return "Grundschule";
-    case 2: return "Regionale Schule";
-    case 3: return "Integrierte Gesamtschule";
-    case 4: return "Gymnasium";
-    case 5: return "Hauptschule";
-    case 6: return "Realschule";
-    case 7: return "Förderschule";
-    case 9: return "Schule zur individuellen Lebensbewältigung";
+    case Grundschule: return "Grundschule";
+    case RegionaleSchule: return "Regionale Schule";
+    case IntegrierteGesamtschule: return "Integrierte Gesamtschule";
+    case Gymnasium: return "Gymnasium";
+    case Hauptschule: return "Hauptschule";
+    case Realschule: return "Realschule";
+    case Foerderschule: return "Förderschule";
+    case LebensbewaeltigungSchule: return "Schule zur individuellen Lebensbewältigung";
     default: return "?? Schultyp ??";
     }
 }
 
-std::string windowTitleFor(int schoolType)
+std::string windowTitleFor(SchoolType schoolType)
 {
     // Two blanks before the version, seven after it: the caption has always
     // looked this way and users know it so.

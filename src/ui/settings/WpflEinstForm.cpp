@@ -64,13 +64,6 @@ TWpflEinstForm::TWpflEinstForm(TWPflFach& list, std::vector<std::string>& wahlpf
     connect(button2_, &QPushButton::clicked, this, [this] { Button2Click(); });
 }
 
-void TWpflEinstForm::loadAtStart()
-{
-    WpflDefaults(list_);
-    LoadWPflFach(list_, folders_(), prompter_);
-    liste_ = BuildWahlpflichtListe(list_);
-}
-
 void TWpflEinstForm::showEvent(QShowEvent* event)
 {
     FormShow();

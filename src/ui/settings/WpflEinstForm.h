@@ -25,9 +25,6 @@ public:
     TWpflEinstForm(TWPflFach& list, std::vector<std::string>& wahlpflichtListe, Prompter& prompter,
                    std::function<WpflFolders()> folders, QWidget* parent = nullptr);
 
-    // Start-up: defaults, the file over them, and the text list.
-    void loadAtStart();
-
     // The dialog's reactions, callable without a running event loop.
     void FormShow();
     void ListBox1Click(int row);
