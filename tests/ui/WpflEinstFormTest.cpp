@@ -66,8 +66,8 @@ TEST_F(WpflEinstFormTest, NamedWidgetsAndCaptions)
 
 TEST_F(WpflEinstFormTest, ShowListsTheFileWithFirstItemSelected)
 {
+    form->FormShow();   // rereads the file and the selector list
     EXPECT_EQ(liste, (std::vector<std::string>{"  - - -", "???", "Informatik"}));
-    form->FormShow();
     EXPECT_EQ(shown(), (QStringList{"  - - -", "???", "Informatik"}));
     EXPECT_EQ(currentRow(), 0);
 }
