@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -44,6 +45,17 @@ QString studentListEntry(const TZgnRec& r)
     text = text.substr(0, 62);
     return fromCp1252(text);
 }
+
+// The editor tabs with half the style's space beside each caption: all five
+// captions then fit beside the student list in the smallest window.
+class CompactTabStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? value / 2 : value;
+    }
+};
 
 // The note on a page whose content comes in a later program version.
 QLabel* placeholderNote(const QString& text, QWidget* page)
@@ -162,6 +174,9 @@ void TMainForm::buildPages()
     }
     // Every editor page is reached by its tab, never behind scroll arrows:
     // the tab bar claims its full width and the student list gives way.
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(pageControl2_);
+    pageControl2_->tabBar()->setStyle(tabStyle);
     pageControl2_->tabBar()->setUsesScrollButtons(false);
     pageControl2_->tabBar()->setElideMode(Qt::ElideNone);
     sheetLayout->addWidget(pageControl2_, 1);

@@ -88,9 +88,11 @@ const std::pair<const char*, const char*> kFollowers[] = {
     {"VergabederBewertungen1", "FcherBewertungsbersicht1"},     // Testen -> the same
 };
 
-// The speed bar holds 23 buttons and the indicator; at these sizes they fit
-// into the smallest window (795 pixels) without an extension button.
+// The speed bar holds 23 buttons, seven separators and the indicator; at
+// these sizes they fit into the smallest window (795 pixels) without an
+// extension button (the style's own button padding would need 880).
 constexpr QSize kSpeedIconSize(20, 20);
+constexpr QSize kSpeedButtonSize(27, 27);
 constexpr int kEdit73Width = 64;
 
 } // namespace
@@ -306,6 +308,7 @@ void TMainForm::buildSpeedBar()
         button->setObjectName(name);
         button->setIcon(speedIcon(b.icon, style()));
         button->setIconSize(kSpeedIconSize);
+        button->setFixedSize(kSpeedButtonSize);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(hint);
