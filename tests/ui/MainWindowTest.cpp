@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -168,6 +169,12 @@ TEST_F(MainWindowTest, WindowFrame)
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(editorPages->tabText(i), utf(editorTabs[i]));
     EXPECT_EQ(editorPages->currentIndex(), 0);
+    // Pages whose content comes later say so.
+    for (const char* page : {"TabSheet2", "TabSheet3", "TabSheet7"}) {
+        auto* note = form.findChild<QWidget*>(page)->findChild<QLabel*>("PlaceholderNote");
+        ASSERT_TRUE(note) << page;
+        EXPECT_TRUE(note->text().contains(utf("in einer späteren Programmversion"))) << page;
+    }
 
     EXPECT_EQ(form.findChild<QWidget*>("StatusPanel0")->width(), 400);
     EXPECT_EQ(form.findChild<QWidget*>("StatusPanel1")->width(), 200);
