@@ -303,9 +303,11 @@ TEST_F(DrkEinstDialog, OkStoresEveryControlAndSavesIntoTheChosenFolder)
     const TDrkEinstRec& r = settings.druck;
     for (const auto& s : kDrkSwitches)
         EXPECT_EQ(r.*s.field, before.*s.field == 1 ? 0 : 1) << s.objectName;
-    for (const auto& g : kDrkRadios)
-        if (g.field != &TDrkEinstRec::ReligionOption) // shown only
+    for (const auto& g : kDrkRadios) {
+        if (g.field != &TDrkEinstRec::ReligionOption) { // shown only
             EXPECT_EQ(r.*g.field, g.items - 1) << g.objectName;
+        }
+    }
     EXPECT_EQ(r.ReligionOption, 0);
     EXPECT_EQ(r.RandLinks, 200);
     EXPECT_EQ(r.RandOben, -5);
