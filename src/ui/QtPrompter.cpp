@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -77,9 +80,11 @@ QMessageBox::Icon iconFor(MessageKind kind)
     return QMessageBox::NoIcon;
 }
 
-// Shows a box with the given buttons (German captions); returns the button pressed.
+// Shows a box with the given buttons (German captions); returns the button
+// pressed. Enter presses defaultButton, or the box's own choice when none is given.
 QMessageBox::StandardButton runBox(QWidget* parent, MessageKind kind, const std::string& text,
-                                   QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape)
+                                   QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape,
+                                   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
     QMessageBox box(iconFor(kind), titleFor(kind), toQString(text), buttons, ownerFor(parent));
     const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
@@ -89,11 +94,59 @@ QMessageBox::StandardButton runBox(QWidget* parent, MessageKind kind, const std:
         if (QAbstractButton* b = box.button(id))
             b->setText(QString::fromUtf8(caption));
     box.setEscapeButton(escape);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+// The detail columns of the file dialogs in German. The file system model
+// writes sizes and dates in the system locale, whatever locale the dialog
+// has, so the texts are made here: "2,0 kB", "05.03.2026 14:07", "RVK-Datei".
+class GermanFileColumns : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !files || index.column() == 0)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        const QFileInfo info = files->fileInfo(source);
+        switch (index.column()) {
+        case 1:
+            return info.isDir() ? QString()
+                                : german_.formattedDataSize(info.size(), 1, QLocale::DataSizeTraditionalFormat);
+        case 2:
+            if (info.isDir())
+                return QStringLiteral("Dateiordner");
+            return info.suffix().isEmpty() ? QStringLiteral("Datei")
+                                           : info.suffix().toUpper() + QStringLiteral("-Datei");
+        case 3:
+            return german_.toString(files->lastModified(source), QStringLiteral("dd.MM.yyyy HH:mm"));
+        default:
+            return QIdentityProxyModel::data(index, role);
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        static const char* const captions[] = {"Name", "Größe", "Typ", "Geändert am"};
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 4)
+            return QString::fromUtf8(captions[section]);
+        return QIdentityProxyModel::headerData(section, orientation, role);
+    }
+
+private:
+    QLocale german_{QLocale::German, QLocale::Germany};
+};
+
+// The program's own (not the platform's) file dialog, all in German.
 void germanLabels(QFileDialog& dlg, bool save)
 {
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setLocale(QLocale(QLocale::German, QLocale::Germany));
+    dlg.setProxyModel(new GermanFileColumns(&dlg));
     dlg.setLabelText(QFileDialog::Accept, save ? QStringLiteral("Speichern") : QStringLiteral("Öffnen"));
     dlg.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
     dlg.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
@@ -193,7 +246,10 @@ std::optional<std::filesystem::path> QtPrompter::chooseSaveFile(const FileDialog
             return toPath(chosen);
         const std::string question = toUtf8(QStringLiteral("%1 ist bereits vorhanden.\nMöchten Sie sie ersetzen?")
                                                 .arg(QFileInfo(chosen).fileName()));
-        if (askYesNo(question, MessageKind::Warning))
+        // "Nein" is the default: pressing Enter twice (dialog, then box) must
+        // never replace a class file.
+        if (runBox(parent_, MessageKind::Warning, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                   QMessageBox::No) == QMessageBox::Yes)
             return toPath(chosen);
         dlg.selectFile(QFileInfo(chosen).fileName());
     }

@@ -164,3 +164,112 @@ TEST(QtPrompterDialogs, SaveAsksBeforeReplacingAFile)
     }
     std::filesystem::remove_all(folder);
 }
+
+// --- keys pressed in the real dialogs
+
+#include "ui/mainwindow/MainForm.h"
+
+#include <QAction>
+#include <QAbstractProxyModel>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QTest>
+#include <sstream>
+
+namespace {
+
+// Presses a key in the dialog's input field (or the dialog itself), as the
+// user would with the dialog in front.
+Step pressIn(const char* className, Qt::Key key)
+{
+    return [=](QWidget* w) {
+        if (!w->inherits(className))
+            return false;
+        QTimer::singleShot(0, w, [w, key] {
+            QWidget* target = w->findChild<QLineEdit*>("fileNameEdit");
+            QTest::keyClick(target ? target : w, key);
+        });
+        return true;
+    };
+}
+
+std::string contents(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+struct TempFolder {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("ruvek-keys-" + std::to_string(std::random_device{}()));
+    TempFolder() { std::filesystem::create_directories(path); }
+    ~TempFolder()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
+};
+
+} // namespace
+
+// Save As proposes the existing file; Enter in the dialog, Enter in the
+// question: the class file stays as it was, and the dialog comes back.
+TEST(QtPrompterKeys, EnterTwiceNeverReplacesAClassFile)
+{
+    TempFolder program;
+    const auto saved = std::filesystem::current_path();
+    {
+        ruvek::ui::TMainForm form(ruvek::ui::MainFormSetup{program.path, nullptr});
+        const auto existing = program.path / "Daten" / "unbekannte Klasse.RVK";
+        std::ofstream(existing) << "alt";
+        form.klasse().changed = true;
+
+        ModalScript script({pressIn("QFileDialog", Qt::Key_Return), pressIn("QMessageBox", Qt::Key_Return),
+                            pressIn("QFileDialog", Qt::Key_Escape)});
+        form.menuAction("FileSaveAsItem")->trigger();
+        EXPECT_TRUE(script.done());
+        EXPECT_TRUE(contents(existing) == "alt");   // not replaced
+        EXPECT_EQ(form.statusPanelText(1), "Vorgabe.RVK");
+        form.klasse().changed = false;
+    }
+    std::filesystem::current_path(saved);
+}
+
+// The detail columns speak German whatever the system locale is.
+TEST(QtPrompterKeys, FileDialogShowsGermanSizesAndDates)
+{
+    TempFolder folder;
+    const auto file = folder.path / "Klasse.RVK";
+    std::ofstream(file, std::ios::binary) << std::string(2048, 'x');
+    {
+        QFile f(QString::fromStdString(file.string()));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2026, 3, 5), QTime(14, 7)), QFileDevice::FileModificationTime));
+    }
+
+    QStringList seen;
+    Step inspect = [&](QWidget* w) {
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        if (!dlg || !dlg->proxyModel())
+            return false;
+        auto* files = qobject_cast<QFileSystemModel*>(dlg->proxyModel()->sourceModel());
+        const QModelIndex source = files ? files->index(QString::fromStdString(file.string())) : QModelIndex();
+        if (!source.isValid())
+            return false;   // still reading the folder: look again
+        const QModelIndex row = dlg->proxyModel()->mapFromSource(source);
+        for (int column = 1; column <= 3; ++column)
+            seen << row.siblingAtColumn(column).data().toString()
+                 << dlg->proxyModel()->headerData(column, Qt::Horizontal).toString();
+        QTimer::singleShot(0, dlg, &QDialog::reject);
+        return true;
+    };
+    ruvek::ui::QtPrompter prompter;
+    ModalScript script({inspect});
+    EXPECT_EQ(prompter.chooseOpenFile({"Öffnen", folder.path, "Zeugnis-KL-Datenbanken (*.RVK)|*.RVK", "", false}),
+              std::nullopt);
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(seen, (QStringList{"2,0 kB", QString::fromUtf8("Größe"), "RVK-Datei", "Typ", "05.03.2026 14:07",
+                                 QString::fromUtf8("Geändert am")}));
+}

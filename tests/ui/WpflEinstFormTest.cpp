@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
@@ -112,6 +113,34 @@ TEST_F(WpflEinstFormTest, AddDeleteAndOkSaveTheList)
     WpflDefaults(back);
     ASSERT_EQ(LoadWPflFach(back, folders(), prompter), WpflLoadResult::Loaded);
     EXPECT_EQ(BuildWahlpflichtListe(back), liste);
+}
+
+// Enter in "neues Wahlpflichtfach" adds the subject as the add button does
+// and leaves the dialog open; Enter elsewhere still means OK.
+TEST_F(WpflEinstFormTest, EnterInTheNewSubjectFieldAddsIt)
+{
+    form->show();
+    auto* edit = form->findChild<QLineEdit*>("Edit1");
+    edit->setText("Chor");
+    QTest::keyClick(edit, Qt::Key_Return);
+    edit->setText("Theater");
+    QTest::keyClick(edit, Qt::Key_Enter);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(shown(), (QStringList{"  - - -", "???", "Informatik", "Chor", "Theater"}));
+    EXPECT_EQ(currentRow(), 4);
+    EXPECT_EQ(liste, (std::vector<std::string>{"  - - -", "???", "Informatik"}));   // not saved yet
+
+    QTest::keyClick(form->findChild<QListWidget*>("ListBox1"), Qt::Key_Return);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(liste, (std::vector<std::string>{"  - - -", "???", "Informatik", "Chor", "Theater"}));
+}
+
+TEST_F(WpflEinstFormTest, WideEnoughForItsTitle)
+{
+    form->show();
+    EXPECT_GE(form->width(), form->fontMetrics().horizontalAdvance(form->windowTitle()) + 100);
+    form->hide();
 }
 
 TEST_F(WpflEinstFormTest, CancelKeepsTheOfferedListAndTheNextShowRereadsTheFile)

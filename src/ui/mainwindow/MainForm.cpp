@@ -4,6 +4,7 @@
 #include "ui/Cp1252Text.h"
 #include "qtdraw/PrinterDevice.h"
 #include "ui/QtPrompter.h"
+#include "ui/mainwindow/ActionRegistry.h"
 #include "ui/mainwindow/SpeedBarIcons.h"
 #include "ui/mainwindow/WindowTitle.h"
 
@@ -13,9 +14,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
@@ -43,6 +46,27 @@ QString studentListEntry(const TZgnRec& r)
     return fromCp1252(text);
 }
 
+// The editor tabs with half the style's space beside each caption: all five
+// captions then fit beside the student list in the smallest window.
+class CompactTabStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? value / 2 : value;
+    }
+};
+
+// The note on a page whose content comes in a later program version.
+QLabel* placeholderNote(const QString& text, QWidget* page)
+{
+    auto* note = new QLabel(text, page);
+    note->setObjectName(QStringLiteral("PlaceholderNote"));
+    note->setAlignment(Qt::AlignCenter);
+    note->setEnabled(false);
+    return note;
+}
+
 } // namespace
 
 TMainForm::TMainForm(MainFormSetup setup, QWidget* parent) : QMainWindow(parent)
@@ -57,6 +81,7 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent) : QMainWindow(parent)
     }
     programFolder_ = setup.programFolder.empty() ? toPath(QCoreApplication::applicationDirPath())
                                                  : setup.programFolder;
+    actions_ = std::make_unique<ActionRegistry>([this] { notYetBuilt(); });
     buildMenu();
     buildSpeedBar();
     buildPages();
@@ -104,7 +129,10 @@ void TMainForm::buildPages()
     auto* listCaption = new QLabel(QStringLiteral("Schüler:"), tabSheet1);
     listBox1_ = new QListWidget(tabSheet1);
     listBox1_->setObjectName(QStringLiteral("ListBox1"));
-    listBox1_->setFixedWidth(230);
+    // 230 pixels where there is room; narrower in the smallest window, so
+    // that all five editor tabs stay in view.
+    listBox1_->setMinimumWidth(150);
+    listBox1_->setMaximumWidth(230);
     connect(listBox1_, &QListWidget::currentRowChanged, this, [this](int row) { ListBox1Click(row); });
 
     auto* counters = new QHBoxLayout;
@@ -139,16 +167,18 @@ void TMainForm::buildPages()
         auto* page = new QWidget;
         page->setObjectName(QStringLiteral("TabSheet%1").arg(n++));
         // Until the record editor fills the page, say so instead of leaving it blank.
-        auto* note = new QLabel(QStringLiteral("Die Eingabefelder dieser Seite folgen in einer späteren "
-                                               "Programmversion."),
-                                page);
-        note->setObjectName(QStringLiteral("PlaceholderNote"));
-        note->setAlignment(Qt::AlignCenter);
-        note->setEnabled(false);
         auto* pageLayout = new QVBoxLayout(page);
-        pageLayout->addWidget(note);
+        pageLayout->addWidget(placeholderNote(
+            QStringLiteral("Die Eingabefelder dieser Seite folgen in einer späteren Programmversion."), page));
         pageControl2_->addTab(page, QString::fromUtf8(caption));
     }
+    // Every editor page is reached by its tab, never behind scroll arrows:
+    // the tab bar claims its full width and the student list gives way.
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(pageControl2_);
+    pageControl2_->tabBar()->setStyle(tabStyle);
+    pageControl2_->tabBar()->setUsesScrollButtons(false);
+    pageControl2_->tabBar()->setElideMode(Qt::ElideNone);
     sheetLayout->addWidget(pageControl2_, 1);
 
     auto* tabSheet2 = new QWidget;
@@ -157,7 +187,13 @@ void TMainForm::buildPages()
     tableLayout->setContentsMargins(6, 6, 6, 6);
     auto* grid = new QTableWidget(tabSheet2);
     grid->setObjectName(QStringLiteral("StringGrid1"));
+    // Until the table view fills the grid, the page says so instead of
+    // showing an empty grid; the table view shows the grid when it comes.
+    grid->hide();
     tableLayout->addWidget(grid);
+    tableLayout->addWidget(placeholderNote(QStringLiteral("Die Schüler-Tabelle folgt in einer späteren "
+                                                          "Programmversion."),
+                                           tabSheet2));
 
     pageControl1_->addTab(tabSheet1, QStringLiteral("Schüler-Datenblätter"));
     pageControl1_->addTab(tabSheet2, QStringLiteral("Schüler-Tabelle"));
@@ -350,8 +386,7 @@ void TMainForm::showClassFileName(const std::string& name)
 
 void TMainForm::setSaveEnabled(bool enabled)
 {
-    if (saveItem_)
-        saveItem_->setEnabled(enabled);
+    actions_->setEnabled(QStringLiteral("FileSaveItem"), enabled);
 }
 
 bool TMainForm::showsDeletedRecords() const { return state_.showsDeleted(); }
@@ -387,11 +422,8 @@ bool TMainForm::changedIndicatorVisible() const
     return edit73Action_ && edit73Action_->isVisible();
 }
 
-bool TMainForm::saveEnabled() const { return saveItem_ && saveItem_->isEnabled(); }
+bool TMainForm::saveEnabled() const { return actions_->isEnabled(QStringLiteral("FileSaveItem")); }
 
-QAction* TMainForm::menuAction(const QString& objectName) const
-{
-    return findChild<QAction*>(objectName);
-}
+QAction* TMainForm::menuAction(const QString& name) const { return actions_->action(name); }
 
 } // namespace ruvek::ui

@@ -27,6 +27,7 @@ class PrinterDevice;
 
 namespace ruvek::ui {
 
+class ActionRegistry;
 class QtPrompter;
 
 struct MainFormSetup {
@@ -45,6 +46,8 @@ public:
     Prompter& prompter() { return *prompter_; }
     InstallationFolders folders() const { return state_.folders(); }
     ApplicationForms& forms() { return forms_; }
+    // The commands of menu and speed bar, by menu-entry or speed-button name.
+    ActionRegistry& actions() { return *actions_; }
     // The printer of the program (made on first use); its set-up dialog and
     // every print command share it.
     PrinterDevice& printerDevice();
@@ -67,7 +70,9 @@ public:
     void WahlpflichtFcher1Click();
     void DruckOptionen1Click();
     void estblattausdrucken1Click();
-    void notYetBuilt();  // the two data-sheet commands
+    // "Diese Funktion ist in dieser Programmversion noch nicht eingebaut!":
+    // the two data-sheet commands, and every command whose feature comes later.
+    void notYetBuilt();
 
     // What follows a settings dialog closed with OK.
     void afterSchoolSettingsOk();
@@ -92,7 +97,7 @@ public:
     QString statusPanelText(int panel) const;
     bool changedIndicatorVisible() const;
     bool saveEnabled() const;
-    QAction* menuAction(const QString& objectName) const;
+    QAction* menuAction(const QString& name) const;   // the registry's action of that name
     bool started() const { return started_; }
 
 protected:
@@ -117,6 +122,7 @@ private:
     std::filesystem::path programFolder_;
     ApplicationForms forms_;
     std::unique_ptr<PrinterDevice> printerDevice_;
+    std::unique_ptr<ActionRegistry> actions_;
     bool started_ = false;
 
     QTabWidget* pageControl1_ = nullptr;
@@ -130,7 +136,6 @@ private:
     QToolBar* speedBar_ = nullptr;
     QLineEdit* edit73_ = nullptr;        // "Daten wurden verändert"
     QAction* edit73Action_ = nullptr;    // its place on the speed bar
-    QAction* saveItem_ = nullptr;        // "&Speichern"
 };
 
 } // namespace ruvek::ui

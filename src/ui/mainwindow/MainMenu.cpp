@@ -1,6 +1,8 @@
-// The main window's menu and speed bar. Every entry is present; commands of
-// features that come later are inert until their code connects to the
-// action (find it by its object name with TMainForm::menuAction).
+// The main window's menu and speed bar. Every command is registered in the
+// window's ActionRegistry: a menu entry and the speed button that does the
+// same share one action. A command whose feature comes later says so through
+// the prompter until its code gives it a handler (ActionRegistry::setHandler).
+#include "ui/mainwindow/ActionRegistry.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/SpeedBarIcons.h"
 
@@ -48,8 +50,11 @@ public:
             used_[QString::fromLatin1(name)] = 1;
         if (hint)
             a->setStatusTip(QString::fromUtf8(hint));
+        items_ << a;
         return a;
     }
+    // Every item made, in menu order.
+    const QList<QAction*>& items() const { return items_; }
 
 private:
     QString nameFor(const char* caption)
@@ -71,7 +76,24 @@ private:
 
     QWidget* owner_;
     QHash<QString, int> used_;
+    QList<QAction*> items_;
 };
+
+// Menu entries that run a command reached from another menu as well: they
+// keep their own caption and follow that command.
+const std::pair<const char*, const char*> kFollowers[] = {
+    {"Seitenansichtzeigen1", "Seitenansicht1"},                  // Datei -> preview of the certificate
+    {"Seitenansichtzeigen2", "Seitenansicht1"},                  // Testen -> the same
+    {"FcherBewertungsbersicht2", "FcherBewertungsbersicht1"},   // Hilfsmittel -> the overview
+    {"VergabederBewertungen1", "FcherBewertungsbersicht1"},     // Testen -> the same
+};
+
+// The speed bar holds 23 buttons, seven separators and the indicator; at
+// these sizes they fit into the smallest window (795 pixels) without an
+// extension button (the style's own button padding would need 880).
+constexpr QSize kSpeedIconSize(20, 20);
+constexpr QSize kSpeedButtonSize(27, 27);
+constexpr int kEdit73Width = 64;
 
 } // namespace
 
@@ -82,18 +104,15 @@ void TMainForm::buildMenu()
     MenuBuilder b(this);
 
     QMenu* datei = b.menu(bar, "&Datei");
-    connect(b.item(datei, "&Neu", "FileNewItem"), &QAction::triggered, this, &TMainForm::FileNew);
-    connect(b.item(datei, "&Öffnen ...", "FileOpenItem"), &QAction::triggered, this, &TMainForm::FileOpen);
-    saveItem_ = b.item(datei, "&Speichern", "FileSaveItem");
-    connect(saveItem_, &QAction::triggered, this, &TMainForm::FileSave);
-    connect(b.item(datei, "Speichern &unter ...", "FileSaveAsItem"), &QAction::triggered, this,
-            &TMainForm::FileSaveAs);
+    b.item(datei, "&Neu", "FileNewItem");
+    b.item(datei, "&Öffnen ...", "FileOpenItem");
+    b.item(datei, "&Speichern", "FileSaveItem");
+    b.item(datei, "Speichern &unter ...", "FileSaveAsItem");
     datei->addSeparator();
     b.item(datei, "Seitenansicht zeigen");   // Seitenansichtzeigen1
-    connect(b.item(datei, "&Drucker einrichten ...", "FilePrintSetupItem"), &QAction::triggered, this,
-            &TMainForm::FilePrintSetup);
+    b.item(datei, "&Drucker einrichten ...", "FilePrintSetupItem");
     datei->addSeparator();
-    connect(b.item(datei, "&Beenden", "FileExitItem"), &QAction::triggered, this, &TMainForm::FileExit);
+    b.item(datei, "&Beenden", "FileExitItem");
 
     QMenu* eingeben = b.menu(bar, "&Eingeben");
     b.item(eingeben, "&fächerweise Bewertungen, ...");
@@ -116,13 +135,12 @@ void TMainForm::buildMenu()
 
     QMenu* drucken = b.menu(bar, "D&rucken");
     QMenu* alle = b.sub(drucken, "für &ALLE folgenden Schüler");
-    connect(b.item(alle, "die Schüler-&Datenblätter", "SchlerDatenbltter1"), &QAction::triggered, this,
-            &TMainForm::notYetBuilt);
+    b.item(alle, "die Schüler-&Datenblätter", "SchlerDatenbltter1");
     b.item(alle, "die &Lernentw.-berichte für Zeugniskonferenz", "LernentwberichtefrZeugniskonferenz1");
     b.item(alle, "die &Zeugnisse", "ausgewhlteZeugnistypen1");
     b.item(alle, "die &Empfangsbekenntnisse");
     drucken->addSeparator();
-    connect(b.item(drucken, "Schüler-&Datenblatt"), &QAction::triggered, this, &TMainForm::notYetBuilt);
+    b.item(drucken, "Schüler-&Datenblatt");
     b.item(drucken, "Lernentwicklungsbericht");
     drucken->addSeparator();
     b.item(drucken, "erst Seitenansicht zeigen", "Seitenansicht1");
@@ -152,8 +170,7 @@ void TMainForm::buildMenu()
     b.item(hilfsmittel, "Wahlpflichtfächer extrahieren")->setVisible(false);
     b.item(hilfsmittel, "gelöschte Datensätze entgültig &entfernen");
     hilfsmittel->addSeparator();
-    connect(b.item(hilfsmittel, "Testblatt ausdrucken ", "estblattausdrucken1"), &QAction::triggered, this,
-            &TMainForm::estblattausdrucken1Click);
+    b.item(hilfsmittel, "Testblatt ausdrucken ", "estblattausdrucken1");
     b.item(hilfsmittel, "vollständige Datensicherung ...");
 
     QMenu* kommunikation = b.menu(bar, "&Kommunikation");
@@ -182,20 +199,49 @@ void TMainForm::buildMenu()
     b.item(andere, "exportieren der Daten im XML-Format ...");
 
     QMenu* einstellungen = b.menu(bar, "&Einstellungen");
-    connect(b.item(einstellungen, "&Wahlpflicht-Fächer"), &QAction::triggered, this,
-            &TMainForm::WahlpflichtFcher1Click);
-    connect(b.item(einstellungen, "&Druck-Optionen"), &QAction::triggered, this, &TMainForm::DruckOptionen1Click);
+    b.item(einstellungen, "&Wahlpflicht-Fächer");
+    b.item(einstellungen, "&Druck-Optionen");
     einstellungen->addSeparator();
-    connect(b.item(einstellungen, "&Programm-Einstellungen"), &QAction::triggered, this,
-            &TMainForm::ProgrammEinstellungen1Click);
-    connect(b.item(einstellungen, "&Schul-Einstellungen"), &QAction::triggered, this,
-            &TMainForm::SchulEinstellungen1Click);
+    b.item(einstellungen, "&Programm-Einstellungen");
+    b.item(einstellungen, "&Schul-Einstellungen");
 
     QMenu* hilfe = b.menu(bar, "&Hilfe");
     b.item(hilfe, "&Hilfe zum Programm");
     hilfe->addSeparator();
-    connect(b.item(hilfe, "Programm-&Informationen", "HelpAboutItem"), &QAction::triggered, this,
-            &TMainForm::HelpAbout);
+    b.item(hilfe, "Programm-&Informationen", "HelpAboutItem");
+
+    // The commands built so far; every other entry runs the placeholder
+    // until its feature sets a handler.
+    const QHash<QString, void (TMainForm::*)()> built = {
+        {"FileNewItem", &TMainForm::FileNew},
+        {"FileOpenItem", &TMainForm::FileOpen},
+        {"FileSaveItem", &TMainForm::FileSave},
+        {"FileSaveAsItem", &TMainForm::FileSaveAs},
+        {"FilePrintSetupItem", &TMainForm::FilePrintSetup},
+        {"FileExitItem", &TMainForm::FileExit},
+        // The data sheets are not part of this program version by definition.
+        {"SchlerDatenbltter1", &TMainForm::notYetBuilt},
+        {"SchlerDatenblatt1", &TMainForm::notYetBuilt},
+        {"estblattausdrucken1", &TMainForm::estblattausdrucken1Click},
+        {"WahlpflichtFcher1", &TMainForm::WahlpflichtFcher1Click},
+        {"DruckOptionen1", &TMainForm::DruckOptionen1Click},
+        {"ProgrammEinstellungen1", &TMainForm::ProgrammEinstellungen1Click},
+        {"SchulEinstellungen1", &TMainForm::SchulEinstellungen1Click},
+        {"HelpAboutItem", &TMainForm::HelpAbout},
+    };
+    QHash<QString, QString> followers;
+    for (const auto& [name, command] : kFollowers)
+        followers.insert(QString::fromLatin1(name), QString::fromLatin1(command));
+    for (QAction* a : b.items()) {
+        if (followers.contains(a->objectName()))
+            continue;
+        const auto method = built.value(a->objectName());
+        actions_->add(a, method ? ActionRegistry::Handler([this, method] { (this->*method)(); })
+                                : ActionRegistry::Handler());
+    }
+    for (QAction* a : b.items())
+        if (followers.contains(a->objectName()))
+            actions_->addFollower(a, followers.value(a->objectName()));
 }
 
 void TMainForm::buildSpeedBar()
@@ -204,57 +250,83 @@ void TMainForm::buildSpeedBar()
     speedBar_->setObjectName(QStringLiteral("SpeedBar"));
     speedBar_->setMovable(false);
     speedBar_->setFloatable(false);
-    speedBar_->setIconSize(QSize(24, 24));
     speedBar_->toggleViewAction()->setEnabled(false);
 
+    // command: the menu entry whose command the button runs; null for a
+    // command of the button's own (registered as "SpeedButtonN").
     struct Button {
         int number;
         SpeedIcon icon;
         const char* hint;
-        void (TMainForm::*command)();
+        const char* command;
         bool separatorAfter;
     };
     const Button buttons[] = {
-        {1, SpeedIcon::New, "Neue Datei erstellen", &TMainForm::FileNew, false},
-        {2, SpeedIcon::Open, "vorhandene Datei öffnen", &TMainForm::FileOpen, false},
-        {3, SpeedIcon::Save, "aktuelle Datei speichern", &TMainForm::FileSave, false},
-        {4, SpeedIcon::SaveAs, "aktuelle Datei neu speichern", &TMainForm::FileSaveAs, true},
-        {5, SpeedIcon::PrinterSetup, "Drucker-Systemeinstellungen", &TMainForm::FilePrintSetup, true},
-        {6, SpeedIcon::Cut, "Schüler-Datensatz ausschneiden", nullptr, false},
-        {7, SpeedIcon::Copy, "Schüler-Datensatz in die Zwischenablage kopieren", nullptr, false},
-        {8, SpeedIcon::Paste, "Schüler-Datensatz aus der Zwischenablage einfügen", nullptr, true},
-        {9, SpeedIcon::Help, "Hilfe zum Programm", &TMainForm::HelpContents, false},
-        {10, SpeedIcon::About, "Programm-Informationen", &TMainForm::HelpAbout, false},
-        {11, SpeedIcon::Exit, "Programm beenden", &TMainForm::FileExit, true},
-        {17, SpeedIcon::PrintCertificate, "ausgewählten Zeugnis-Typ drucken", nullptr, false},
-        {18, SpeedIcon::PrintReceipt, "Empfangsbekenntnis drucken", nullptr, false},
+        {1, SpeedIcon::New, "Neue Datei erstellen", "FileNewItem", false},
+        {2, SpeedIcon::Open, "vorhandene Datei öffnen", "FileOpenItem", false},
+        {3, SpeedIcon::Save, "aktuelle Datei speichern", "FileSaveItem", false},
+        {4, SpeedIcon::SaveAs, "aktuelle Datei neu speichern", "FileSaveAsItem", true},
+        {5, SpeedIcon::PrinterSetup, "Drucker-Systemeinstellungen", "FilePrintSetupItem", true},
+        {6, SpeedIcon::Cut, "Schüler-Datensatz ausschneiden", "AusschneidenSchlerDatensatz1", false},
+        {7, SpeedIcon::Copy, "Schüler-Datensatz in die Zwischenablage kopieren", "KopierenSchlerDatensatz1", false},
+        {8, SpeedIcon::Paste, "Schüler-Datensatz aus der Zwischenablage einfügen", "EinfgenSchlerDatensatz1", true},
+        {9, SpeedIcon::Help, "Hilfe zum Programm", nullptr, false},
+        {10, SpeedIcon::About, "Programm-Informationen", "HelpAboutItem", false},
+        {11, SpeedIcon::Exit, "Programm beenden", "FileExitItem", true},
+        {17, SpeedIcon::PrintCertificate, "ausgewählten Zeugnis-Typ drucken", "ausgewhlterZeugnistyp1", false},
+        {18, SpeedIcon::PrintReceipt, "Empfangsbekenntnis drucken", "Empfangsbekenntnis1", false},
         {19, SpeedIcon::PreviewCertificate, "Seitenansicht des aktuellen Zeugnisses auf dem Bildschirm anzeigen",
-         nullptr, true},
-        {21, SpeedIcon::SortNameUp, "nach Namen aufsteigend (A..Z) sortieren", nullptr, false},
-        {22, SpeedIcon::SortNameDown, "nach Namen absteigend (Z..A) sortieren", nullptr, false},
-        {23, SpeedIcon::SortKeyUp, "nach Schlüsselnummer aufsteigend sortieren", nullptr, false},
-        {24, SpeedIcon::SortKeyDown, "nach Schlüsselnummer absteigend sortieren", nullptr, false},
-        {27, SpeedIcon::SortGirlsFirst, "wie im Klassenbuch (Mädchen zuerst) sortieren", nullptr, false},
-        {28, SpeedIcon::SortBoysFirst, "wie im Klassenbuch (Jungen zuerst) sortieren", nullptr, true},
+         "Seitenansicht1", true},
+        {21, SpeedIcon::SortNameUp, "nach Namen aufsteigend (A..Z) sortieren", "aufsteigend1", false},
+        {22, SpeedIcon::SortNameDown, "nach Namen absteigend (Z..A) sortieren", "absteigend1", false},
+        {23, SpeedIcon::SortKeyUp, "nach Schlüsselnummer aufsteigend sortieren", "aufsteigend2", false},
+        {24, SpeedIcon::SortKeyDown, "nach Schlüsselnummer absteigend sortieren", "absteigend2", false},
+        {27, SpeedIcon::SortGirlsFirst, "wie im Klassenbuch (Mädchen zuerst) sortieren", "Mdchenzuerst1", false},
+        {28, SpeedIcon::SortBoysFirst, "wie im Klassenbuch (Jungen zuerst) sortieren", "Jungenzuerst1", true},
         {12, SpeedIcon::PreviewReceipt, "Seitenansicht des Empfangsbekenntnisses auf dem Bildschirm anzeigen",
          nullptr, false},
-        {13, SpeedIcon::SubjectEntry, "Fächerweise Eingabe der Bewertungen (, Anspruchsebenen, Zusätze)", nullptr,
-         false},
-        {14, SpeedIcon::Statistics, "Fächern-Noten-Statistik erstellen", nullptr, true},
+        {13, SpeedIcon::SubjectEntry, "Fächerweise Eingabe der Bewertungen (, Anspruchsebenen, Zusätze)",
+         "fcherweiseBewertungen1", false},
+        {14, SpeedIcon::Statistics, "Fächern-Noten-Statistik erstellen", "FachnotenStatistik1", true},
     };
     for (const Button& b : buttons) {
         const QString name = QStringLiteral("SpeedButton%1").arg(b.number);
         const QString hint = QString::fromUtf8(b.hint);
-        QAction* a = speedBar_->addAction(speedIcon(b.icon, style()), hint);
-        a->setObjectName(name);
-        a->setToolTip(hint);
-        a->setStatusTip(hint);
-        if (b.command)
-            connect(a, &QAction::triggered, this, b.command);
-        speedBar_->widgetForAction(a)->setObjectName(name);
+        if (b.command && actions_->contains(QString::fromLatin1(b.command))) {
+            actions_->addName(name, QString::fromLatin1(b.command));
+        } else {
+            auto* own = new QAction(hint, this);
+            own->setObjectName(name);
+            actions_->add(own);
+        }
+        QAction* command = actions_->primary(name);
+
+        // The button is a widget of its own rather than a view of the
+        // action: the action's caption and hints are the menu entry's, while
+        // the button carries the hint of the speed bar.
+        auto* button = new QToolButton(speedBar_);
+        button->setObjectName(name);
+        button->setIcon(speedIcon(b.icon, style()));
+        button->setIconSize(kSpeedIconSize);
+        button->setFixedSize(kSpeedButtonSize);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setToolTip(hint);
+        button->setStatusTip(hint);
+        if (b.number == 3) {
+            // Only the menu command "&Speichern" follows the changed flag;
+            // the button always saves (a never-saved class goes to Save As).
+            connect(button, &QToolButton::clicked, this, [this, name] { actions_->run(name); });
+        } else {
+            button->setEnabled(command->isEnabled());
+            connect(command, &QAction::enabledChanged, button, &QWidget::setEnabled);
+            connect(button, &QToolButton::clicked, command, &QAction::trigger);
+        }
+        speedBar_->addWidget(button);
         if (b.separatorAfter)
             speedBar_->addSeparator();
     }
+    actions_->addName(QStringLiteral("SeitenansichtEmpfB1"), QStringLiteral("SpeedButton12"));
 
     // The changed-data indicator: visible while the class has unsaved changes.
     edit73_ = new QLineEdit(QStringLiteral("geändert"), speedBar_);
@@ -262,7 +334,7 @@ void TMainForm::buildSpeedBar()
     edit73_->setReadOnly(true);
     edit73_->setFocusPolicy(Qt::NoFocus);
     edit73_->setAlignment(Qt::AlignCenter);
-    edit73_->setFixedWidth(70);
+    edit73_->setFixedWidth(kEdit73Width);
     edit73_->setToolTip(QStringLiteral("Daten wurden verändert"));
     edit73_->setStatusTip(QStringLiteral("Daten wurden verändert"));
     edit73_->setStyleSheet(QStringLiteral("QLineEdit { background: #d02020; color: white; font-weight: bold; }"));

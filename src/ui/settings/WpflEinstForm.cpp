@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,7 +14,6 @@
 #include <QVBoxLayout>
 
 namespace ruvek::ui {
-
 
 TWpflEinstForm::TWpflEinstForm(TWPflFach& list, std::vector<std::string>& wahlpflichtListe, Prompter& prompter,
                                std::function<WpflFolders()> folders, QWidget* parent)
@@ -57,6 +57,14 @@ TWpflEinstForm::TWpflEinstForm(TWPflFach& list, std::vector<std::string>& wahlpf
     layout->addWidget(button3_);
     layout->addLayout(buttons);
 
+    // Enter in the new-subject field belongs to "Fach zur Liste hinzufügen":
+    // one typed name after another goes into the list, and only OK closes.
+    edit1_->installEventFilter(this);
+
+    // The caption must not be cut in the title bar; the room beside it is for
+    // the window icon and the title bar's buttons.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 160);
+
     connect(listBox1_, &QListWidget::currentRowChanged, this, [this](int row) { ListBox1Click(row); });
     connect(button3_, &QPushButton::clicked, this, [this] { Button3Click(); });
     connect(button4_, &QPushButton::clicked, this, [this] { Button4Click(); });
@@ -68,6 +76,18 @@ void TWpflEinstForm::showEvent(QShowEvent* event)
 {
     FormShow();
     QDialog::showEvent(event);
+}
+
+bool TWpflEinstForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == edit1_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Button3Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TWpflEinstForm::FormShow()

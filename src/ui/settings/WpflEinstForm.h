@@ -35,6 +35,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Enter in "neues Wahlpflichtfach" adds the subject instead of closing.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void refresh();
