@@ -136,7 +136,7 @@ TEST_F(MainCommandsTest, AHandlerSetLaterServesMenuEntriesAndSpeedButton)
     form_->menuAction("Seitenansichtzeigen2")->trigger();
     form_->findChild<QToolButton*>("SpeedButton19")->click();
     EXPECT_EQ(runs, 4);
-    EXPECT_TRUE(prompter_.messages.empty());
+    EXPECT_TRUE(prompter_.log().empty());
 }
 
 // Enabled state is the command's; the button keeps the speed bar's hint
@@ -185,9 +185,9 @@ TEST_F(MainCommandsTest, EveryCommandNotBuiltYetSaysSo)
     for (const QString& name : actions.names()) {
         if (actions.isBuilt(name) || !reachable(name))
             continue;
-        prompter_.messages.clear();
+        prompter_.clearLog();
         form_->menuAction(name)->trigger();
-        EXPECT_EQ(prompter_.messages, (std::vector<ruvek::test::ShownMessage>{{MessageKind::Information, kNotBuilt}}))
+        EXPECT_EQ(prompter_.log(), (std::vector<ruvek::test::Shown>{ruvek::test::Shown::information(kNotBuilt)}))
             << name.toStdString();
         ++tried;
     }
