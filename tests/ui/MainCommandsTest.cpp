@@ -94,6 +94,7 @@ TEST_F(MainCommandsTest, SpeedButtonsRunTheCommandOfTheirMenuEntry)
         {6, "AusschneidenSchlerDatensatz1"},
         {7, "KopierenSchlerDatensatz1"},
         {8, "EinfgenSchlerDatensatz1"},
+        {9, "HelpContentsItem"},
         {10, "HelpAboutItem"},
         {11, "FileExitItem"},
         {17, "ausgewhlterZeugnistyp1"},
@@ -115,8 +116,9 @@ TEST_F(MainCommandsTest, SpeedButtonsRunTheCommandOfTheirMenuEntry)
         EXPECT_EQ(actions.primary(button), actions.action(item)) << item;
         EXPECT_EQ(form_->menuAction(button), actions.action(item)) << item;
     }
-    // The help button opens the help; the menu entry of the same caption is another command.
-    EXPECT_NE(actions.primary("SpeedButton9"), actions.primary("HilfezumProgramm1"));
+    // The help button and the help menu entry open the same help.
+    EXPECT_EQ(actions.primary("SpeedButton9"), actions.action("HelpContentsItem"));
+    EXPECT_TRUE(actions.isBuilt("HelpContentsItem"));
     // Entries of another menu with a caption of their own run the same command.
     EXPECT_EQ(actions.primary("Seitenansichtzeigen1"), actions.action("Seitenansicht1"));
     EXPECT_EQ(actions.primary("Seitenansichtzeigen2"), actions.action("Seitenansicht1"));

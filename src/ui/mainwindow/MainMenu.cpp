@@ -206,7 +206,8 @@ void TMainForm::buildMenu()
     b.item(einstellungen, "&Schul-Einstellungen");
 
     QMenu* hilfe = b.menu(bar, "&Hilfe");
-    b.item(hilfe, "&Hilfe zum Programm");
+    // The help entry and SpeedButton9 open the same help.
+    b.item(hilfe, "&Hilfe zum Programm", "HelpContentsItem");
     hilfe->addSeparator();
     b.item(hilfe, "Programm-&Informationen", "HelpAboutItem");
 
@@ -227,6 +228,7 @@ void TMainForm::buildMenu()
         {"DruckOptionen1", &TMainForm::DruckOptionen1Click},
         {"ProgrammEinstellungen1", &TMainForm::ProgrammEinstellungen1Click},
         {"SchulEinstellungen1", &TMainForm::SchulEinstellungen1Click},
+        {"HelpContentsItem", &TMainForm::HelpContents},
         {"HelpAboutItem", &TMainForm::HelpAbout},
     };
     QHash<QString, QString> followers;
@@ -270,7 +272,7 @@ void TMainForm::buildSpeedBar()
         {6, SpeedIcon::Cut, "Schüler-Datensatz ausschneiden", "AusschneidenSchlerDatensatz1", false},
         {7, SpeedIcon::Copy, "Schüler-Datensatz in die Zwischenablage kopieren", "KopierenSchlerDatensatz1", false},
         {8, SpeedIcon::Paste, "Schüler-Datensatz aus der Zwischenablage einfügen", "EinfgenSchlerDatensatz1", true},
-        {9, SpeedIcon::Help, "Hilfe zum Programm", nullptr, false},
+        {9, SpeedIcon::Help, "Hilfe zum Programm", "HelpContentsItem", false},
         {10, SpeedIcon::About, "Programm-Informationen", "HelpAboutItem", false},
         {11, SpeedIcon::Exit, "Programm beenden", "FileExitItem", true},
         {17, SpeedIcon::PrintCertificate, "ausgewählten Zeugnis-Typ drucken", "ausgewhlterZeugnistyp1", false},
