@@ -124,7 +124,8 @@ TEST_F(MainWindowTest, StartUpCreatesTheDialogsAndToolWindows)
     const ruvek::ui::ApplicationForms& f = form.forms();
     EXPECT_TRUE(f.bewHilf && f.progEinst && f.schulEinst && f.wpflEinst && f.drkEinst && f.about);
     EXPECT_FALSE(f.bewHilf->isVisible());
-    EXPECT_EQ(form.state().wahlpflichtListe.size(), form.state().electives.count());
+    // No WPflFach.DAT in the program folder: the two fixed entries.
+    EXPECT_EQ(form.state().wahlpflichtListe, (std::vector<std::string>{"  - - -", "???"}));
 }
 
 TEST_F(MainWindowTest, DataFolderThatCannotBeMadeFallsBackToTheProgramFolder)
