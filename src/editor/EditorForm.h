@@ -11,7 +11,9 @@
 #include "classfile/ZgnRec.h"
 #include "common/DomainValues.h"
 #include "common/Prompter.h"
+#include "editor/FormPatch.h"
 #include "editor/FormValues.h"
+#include "grades/Annex.h"
 #include "grades/LevelConversion.h"
 #include "settings/FachKatalog.h"
 
@@ -72,6 +74,12 @@ struct ExamSubject {
     std::string subject;
 };
 std::optional<ExamSubject> FindExamSubject(const TZgnRec& rec, const TFachKatalog& katalog);
+
+// The visibility of the controls the certificate type's and the
+// qualification's handlers switch, as the form has it, and the patch that
+// applies a new one.
+HeadVisibility HeadVisibilityOf(const FormValues& form);
+void SetHeadVisibility(FormPatch& patch, const HeadVisibility& head);
 
 // The caption of Label63 for the recommendation value.
 std::string RecommendationLabel(int empfehlung);

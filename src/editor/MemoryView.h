@@ -15,7 +15,7 @@ public:
     FormValues readForm() const override { return form_; }
     void applyPatch(const FormPatch& patch) override { patch.applyTo(form_); }
     void setStudentList(const StudentList& list) override { list_ = list; }
-    void setIndicators(const Indicators& indicators) override { indicators_ = indicators; }
+    void setIndicators(const Indicators& indicators) override;
     void setNavigationEnabled(bool back, bool forward) override
     {
         backEnabled_ = back;
