@@ -24,3 +24,5 @@ int cmdShow(const CliArgs& args, CliContext& context);     // show CLASS.RVK
 int cmdResave(const CliArgs& args, CliContext& context);   // resave IN.RVK OUT.RVK
 int cmdAnnex(const CliArgs& args, CliContext& context);    // annex CLASS.RVK [--schultyp N]
 int cmdTestpage(const CliArgs& args, CliContext& context); // testpage -o FILE.pdf
+int cmdForm(const CliArgs& args, CliContext& context);     // form CLASS.RVK --nr N
+int cmdSet(const CliArgs& args, CliContext& context);      // set CLASS.RVK --nr N Feld=Wert ...

@@ -16,6 +16,8 @@ constexpr Command kCommands[] = {
     {"show", cmdShow, "show KLASSE.RVK                 Klassendatei als JSON ausgeben"},
     {"resave", cmdResave, "resave ALT.RVK NEU.RVK          Klassendatei lesen und als Version 2 speichern"},
     {"annex", cmdAnnex, "annex KLASSE.RVK [--schultyp N] Anlage (Zeugnisformular) je Schüler ausgeben"},
+    {"form", cmdForm, "form KLASSE.RVK --nr N          Datenblatt des Schülers Nr. N als JSON ausgeben"},
+    {"set", cmdSet, "set KLASSE.RVK --nr N Feld=Wert  Felder wie im Datenblatt ändern und speichern"},
     {"testpage", cmdTestpage, "testpage -o DATEI.pdf           Drucker-Testblatt als PDF erzeugen"},
 };
 
