@@ -15,4 +15,20 @@ std::optional<std::string> toCp1252(const QString& text)
     return out;
 }
 
+QString withoutNonCp1252(const QString& text, QString* refused)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const char32_t cp : text.toUcs4()) {
+        const QString ch = QString::fromUcs4(&cp, 1);
+        // Line and paragraph breaks of the text boxes become CR LF when stored.
+        if (cp == U'\n' || cp == U'\r' || cp == 0x2029 || toCp1252(ch)) {
+            kept += ch;
+        } else if (refused && !refused->contains(ch)) {
+            *refused += ch;
+        }
+    }
+    return kept;
+}
+
 } // namespace ruvek::ui
