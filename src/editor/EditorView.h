@@ -4,6 +4,7 @@
 // line and the tests implement it in memory. The editor object drives it:
 // show writes, store reads, and the indicators and the student list follow
 // every change.
+#include "editor/FormPatch.h"
 #include "editor/FormValues.h"
 #include "editor/StudentList.h"
 
@@ -31,6 +32,15 @@ public:
     // Store: the values the user left in the controls, with their current
     // visibility.
     virtual FormValues readForm() const = 0;
+    // A live handler's change of some values and visibilities. The default
+    // goes through readForm/writeForm; a view that can touch single
+    // controls overrides it.
+    virtual void applyPatch(const FormPatch& patch)
+    {
+        FormValues form = readForm();
+        patch.applyTo(form);
+        writeForm(form);
+    }
 
     virtual void setStudentList(const StudentList& list) = 0;
     virtual void setIndicators(const Indicators& indicators) = 0;

@@ -1,0 +1,29 @@
+#pragma once
+// What the text controls of the editor may hold. Records keep their texts in
+// Windows-1252 with fixed capacities, so the input side refuses characters
+// Windows-1252 cannot hold and stops typing at the capacity, rather than the
+// store cutting or replacing text the user never saw go.
+#include "editor/EditorControls.h"
+
+#include <string_view>
+
+namespace ruvek::editor {
+
+// The memo capacities in characters (one byte each in the record).
+inline constexpr int kMemo2Capacity = 2000; // LEBText
+inline constexpr int kMemo3Capacity = 500;  // Vermerke
+inline constexpr int kMemo4Capacity = 2000; // FLInfo
+
+// The number of characters the control's field keeps (memos, line edits,
+// mask edits); 0 for controls without a stored text.
+int TextCapacity(ControlId control);
+
+// True when every character of the UTF-8 text exists in Windows-1252 (and
+// the text is well-formed UTF-8).
+bool IsCp1252Representable(std::string_view utf8);
+
+// The message for a refused character.
+inline constexpr const char* kMsgCharacterNotAllowed =
+    "Dieses Zeichen kann im Zeugnis nicht gespeichert werden und wurde nicht übernommen.";
+
+} // namespace ruvek::editor
