@@ -96,7 +96,6 @@ QToolButton* speedButton(const char* name, const QString& caption, const QString
 {
     auto* b = named(new QToolButton, name, hint);
     b->setText(caption);
-    b->setCheckable(true);
     return b;
 }
 
