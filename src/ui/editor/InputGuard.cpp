@@ -53,7 +53,9 @@ public:
     MemoGuard(QPlainTextEdit* memo, int capacity, Prompter& prompter)
         : QObject(memo), memo_(memo), capacity_(capacity), prompter_(prompter), accepted_(memo->toPlainText())
     {
-        connect(memo, &QPlainTextEdit::textChanged, this, &MemoGuard::check);
+        // The document reports every change, also those of a show while the
+        // memo's own signals are blocked.
+        connect(memo->document(), &QTextDocument::contentsChanged, this, &MemoGuard::check);
     }
 
 private:
