@@ -71,17 +71,21 @@ int main(int argc, char** argv)
 
     // Each step: a name is typed, then ">" stores, moves and shows.
     auto* edit6 = form.findChild<QLineEdit*>("Edit6");
-    std::vector<double> ms;
+    std::vector<double> ms, logic;
     for (int i = 0; i < 999; ++i) {
         edit6->setText(QStringLiteral("Vorname %1").arg(i));
         const auto t0 = std::chrono::steady_clock::now();
         next->click();
-        app.processEvents();
+        logic.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        app.processEvents();   // layout and painting of the new values
         ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     }
     std::sort(ms.begin(), ms.end());
+    std::sort(logic.begin(), logic.end());
     std::printf("editor step (store + next + show), %zu steps in a class of %zu: median %.3f ms, worst %.3f ms\n",
                 ms.size(), k.records.size(), ms[ms.size() / 2], ms.back());
+    std::printf("  of which store + next + show before painting: median %.3f ms, worst %.3f ms\n",
+                logic[logic.size() / 2], logic.back());
     std::filesystem::remove_all(programFolder);
     return 0;
 }

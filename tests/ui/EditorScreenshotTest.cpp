@@ -41,6 +41,7 @@ TEST(EditorScreenshots, FivePagesForTwoSchools)
         rec.Klassenstufe = static_cast<std::int16_t>(klasse);
         rec.SjBeginn = "2024";
         rec.Klasse = "7b";
+        form.showCurrentRecord();
         form.findChild<QAbstractButton*>("BitBtn11")->click();   // store: the annex is decided
         form.findChild<QAbstractButton*>("BitBtn11")->click();   // show: the rows follow it
         auto* pages = form.findChild<QTabWidget*>("PageControl2");

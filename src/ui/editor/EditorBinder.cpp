@@ -196,9 +196,13 @@ void EditorBinder::writeValue(ControlId id, const ControlValue& v)
     case ControlKind::RadioGroup:
         static_cast<RadioGroup*>(w)->setItemIndex(v.index);
         break;
-    case ControlKind::Label:
-        static_cast<QLabel*>(w)->setText(fromCp1252(v.text));
+    case ControlKind::Label: {
+        auto* label = static_cast<QLabel*>(w);
+        const QString text = fromCp1252(v.text);
+        if (label->text() != text)
+            label->setText(text);
         break;
+    }
     default:
         break;
     }
@@ -284,23 +288,31 @@ void EditorBinder::setStudentList(const ruvek::editor::StudentList& list)
     deleted.reserve(list.recordOf.size());
     for (int r : list.recordOf)
         deleted.push_back(isDeleted_ && isDeleted_(r));
-    // Moving through the class leaves the entries as they are: only the
-    // selection changes then.
-    if (list.entries != listEntries_ || deleted != listDeleted_) {
+    // Moving through the class leaves the entries as they are, or changes
+    // the one just stored: only what differs is touched.
+    if (list.entries.size() != listEntries_.size()) {
         box->clear();
-        for (std::size_t e = 0; e < list.entries.size(); ++e) {
-            auto* item = new QListWidgetItem(fromCp1252(list.entries[e]), box);
-            if (deleted[e]) {
-                // Deleted students stay listed but look crossed out.
-                QFont font = item->font();
-                font.setStrikeOut(true);
-                item->setFont(font);
-                item->setForeground(QColor(Qt::gray));
-                item->setToolTip(QStringLiteral("gelöscht"));
-            }
-        }
+        listEntries_.assign(list.entries.size(), std::string());
+        listDeleted_.assign(list.entries.size(), false);
+        for (std::size_t e = 0; e < list.entries.size(); ++e)
+            new QListWidgetItem(fromCp1252(list.entries[e]), box);
         listEntries_ = list.entries;
-        listDeleted_ = std::move(deleted);
+    }
+    for (std::size_t e = 0; e < list.entries.size(); ++e) {
+        QListWidgetItem* item = box->item(static_cast<int>(e));
+        if (list.entries[e] != listEntries_[e]) {
+            item->setText(fromCp1252(list.entries[e]));
+            listEntries_[e] = list.entries[e];
+        }
+        if (deleted[e] != listDeleted_[e]) {
+            // Deleted students stay listed but look crossed out.
+            QFont font = item->font();
+            font.setStrikeOut(deleted[e]);
+            item->setFont(font);
+            item->setForeground(deleted[e] ? QBrush(Qt::gray) : QBrush());
+            item->setToolTip(deleted[e] ? QStringLiteral("gelöscht") : QString());
+            listDeleted_[e] = deleted[e];
+        }
     }
     listRecords_ = list.recordOf;
     box->setCurrentRow(list.selected.value_or(-1));

@@ -57,7 +57,7 @@ QWidget* buildKopfPage()
     auto* edit6 = lineEdit("Edit6");
     auto* maskEdit2 = maskEdit("MaskEdit2", QStringLiteral("  .  .19  "));
     auto* checkBox1 = checkBox("CheckBox1", QStringLiteral("weiblich"));
-    auto* edit11 = lineEdit("Edit11", QStringLiteral("Schlüsselnummer aus Datenübernahme"), 8);
+    auto* edit11 = lineEdit("Edit11", QStringLiteral("Schlüsselnummer aus Datenübernahme"), 11);
 
     auto* student = section(nullptr, QStringLiteral("Schüler / Schülerin"));
     auto* sg = new QGridLayout(student);
@@ -76,6 +76,7 @@ QWidget* buildKopfPage()
     auto* comboBox41 = comboBox("ComboBox41", certificateTypes());
     auto* bitBtn2 = takeOverButton("BitBtn2", QStringLiteral("Zeugnistyp für ALLE folgenden Schüler übernehmen"));
     auto* comboBox42 = comboBox("ComboBox42", classLevels());
+    comboBox42->setMinimumContentsLength(3);
     auto* bitBtn8 = takeOverButton(
         "BitBtn8", QStringLiteral("Jahrgangsstufe zum Zeugnistyp für ALLE folgenden Schüler übernehmen"));
     auto* edit63 = lineEdit("Edit63", QStringLiteral("Schuljahresbeginn 4-ziffrig"), 5);
@@ -127,6 +128,7 @@ QWidget* buildKopfPage()
 
     // --- right: level of demand, qualification, transfer and leaving
     auto* comboBox45 = comboBox("ComboBox45", ebeneItems());
+    comboBox45->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* bitBtn24 = takeOverButton("BitBtn24", kEbeneHint);
     auto* ebene = section(nullptr, QStringLiteral("Anspruchsebene"));
     auto* eg = new QGridLayout(ebene);
@@ -166,6 +168,7 @@ QWidget* buildKopfPage()
     auto* edit68 = lineEdit("Edit68", {}, 3);
     auto* label45 = buddyLabel("Label45", QStringLiteral("&Jahrgangsstufe "), edit68);
     auto* label17 = label("Label17", QStringLiteral("... nach Erfüllung der Schulpflicht entlassen aus ..."));
+    label17->setWordWrap(true);
     auto* grade = new QHBoxLayout;
     grade->addWidget(label45);
     grade->addWidget(edit68);
@@ -192,9 +195,9 @@ QWidget* buildKopfPage()
     }
 
     auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 3);
+    columns->addLayout(left, 1);
     columns->addSpacing(8);
-    columns->addLayout(right, 2);
+    columns->addLayout(right, 0);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(columns, 1);
     layout->addWidget(label64);
