@@ -3,6 +3,7 @@
 #include "ui/mainwindow/MainForm.h"
 
 #include "ui/mainwindow/AboutForm.h"
+#include "editor/RecordEditor.h"
 #include "print/TestPage.h"
 #include "qtdraw/PrinterDevice.h"
 #include "ui/settings/DrkEinstForm.h"
@@ -33,6 +34,7 @@ void TMainForm::afterSchoolSettingsOk()
                                           "bzw. das Öffnen einer passenden Datendatei\n"
                                           "dringend empfohlen!");
     setTitleAndLevelLists();
+    editor_->reloadSettings();
     showCurrentRecord();
 }
 
@@ -45,7 +47,7 @@ void TMainForm::ProgrammEinstellungen1Click()
 void TMainForm::afterProgramSettingsOk()
 {
     setTitleAndLevelLists();
-    rebuildStudentList();
+    editor_->reloadSettings();
     // The table view follows with the grade table; then to the first record
     // as the button "| <" goes there.
     goToFirstRecord();
@@ -58,11 +60,12 @@ void TMainForm::WahlpflichtFcher1Click()
     afterElectivesDialog(forms_.wpflEinst->exec() == QDialog::Accepted);
 }
 
-void TMainForm::afterElectivesDialog(bool /*ok*/)
+void TMainForm::afterElectivesDialog(bool ok)
 {
-    // On OK the elective selectors W1..W6 of the editor are refilled from
-    // the list; they come with the editor. The record is shown again in
-    // any case.
+    // On OK the elective selectors W1..W6 offer the new list; the record is
+    // shown again in any case.
+    if (ok)
+        editor_->reloadSettings();
     showCurrentRecord();
 }
 

@@ -6,8 +6,13 @@
 #include "ui/QtPrompter.h"
 #include "ui/mainwindow/ActionRegistry.h"
 #include "ui/mainwindow/SpeedBarIcons.h"
+#include "editor/RecordEditor.h"
+#include "ui/editor/EditorBinder.h"
+#include "ui/editor/EditorPages.h"
+#include "ui/editor/EditorWidgets.h"
 #include "ui/mainwindow/WindowTitle.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -15,6 +20,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProxyStyle>
+#include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -31,20 +38,6 @@ namespace {
 // The two panels of the status bar, in pixels.
 constexpr int kPanel0Width = 400;
 constexpr int kPanel1Width = 200;
-
-// The editor pages of the data sheet, in their order.
-const char* const kEditorPages[] = {"Zeugnis-Kopf", "Text-Bereich", "Vermerke", "Fächer u. Bewertungen",
-                                    "(Wahlpfl. u.) Zeugnis-Fuß"};
-
-// One entry of the student list: "Name, Vorname", the surname part cut to
-// 32 characters and the whole to 62 (counted in stored characters).
-QString studentListEntry(const TZgnRec& r)
-{
-    std::string text = r.Name.str() + ", ";
-    text = text.substr(0, 32) + r.Vorname.str();
-    text = text.substr(0, 62);
-    return fromCp1252(text);
-}
 
 // The editor tabs with half the style's space beside each caption: all five
 // captions then fit beside the student list in the smallest window.
@@ -87,6 +80,7 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent) : QMainWindow(parent)
     buildPages();
     buildStatusBar();
     FormCreate();
+    connectEditor();
 }
 
 TMainForm::~TMainForm() = default;
@@ -123,55 +117,14 @@ void TMainForm::buildPages()
     tabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     auto* sheetLayout = new QHBoxLayout(tabSheet1);
     sheetLayout->setContentsMargins(6, 6, 6, 6);
+    sheetLayout->addLayout(buildRecordPanel(tabSheet1));
 
-    // Left: the student list with the record counters below it.
-    auto* left = new QVBoxLayout;
-    auto* listCaption = new QLabel(QStringLiteral("Schüler:"), tabSheet1);
-    listBox1_ = new QListWidget(tabSheet1);
-    listBox1_->setObjectName(QStringLiteral("ListBox1"));
-    // 230 pixels where there is room; narrower in the smallest window, so
-    // that all five editor tabs stay in view.
-    listBox1_->setMinimumWidth(150);
-    listBox1_->setMaximumWidth(230);
-    connect(listBox1_, &QListWidget::currentRowChanged, this, [this](int row) { ListBox1Click(row); });
-
-    auto* counters = new QHBoxLayout;
-    edit12_ = new QLineEdit(tabSheet1);
-    edit12_->setObjectName(QStringLiteral("Edit12"));
-    edit13_ = new QLineEdit(tabSheet1);
-    edit13_->setObjectName(QStringLiteral("Edit13"));
-    for (QLineEdit* e : {edit12_, edit13_}) {
-        e->setReadOnly(true);
-        e->setFixedWidth(50);
-        e->setAlignment(Qt::AlignRight);
-        e->setFocusPolicy(Qt::NoFocus);
-    }
-    edit12_->setToolTip(QStringLiteral("Nummer des aktuellen Datensatzes"));
-    edit13_->setToolTip(QStringLiteral("Anzahl der Datensätze"));
-    counters->addWidget(new QLabel(QStringLiteral("Datensatz"), tabSheet1));
-    counters->addWidget(edit12_);
-    counters->addWidget(new QLabel(QStringLiteral("von"), tabSheet1));
-    counters->addWidget(edit13_);
-    counters->addStretch(1);
-
-    left->addWidget(listCaption);
-    left->addWidget(listBox1_, 1);
-    left->addLayout(counters);
-    sheetLayout->addLayout(left);
-
-    // Right: the five editor pages.
+    // Right: who is shown, then the five editor pages.
+    auto* right = new QVBoxLayout;
+    right->addLayout(buildMirrorStrip());
     pageControl2_ = new QTabWidget(tabSheet1);
     pageControl2_->setObjectName(QStringLiteral("PageControl2"));
-    int n = 3;
-    for (const char* caption : kEditorPages) {
-        auto* page = new QWidget;
-        page->setObjectName(QStringLiteral("TabSheet%1").arg(n++));
-        // Until the record editor fills the page, say so instead of leaving it blank.
-        auto* pageLayout = new QVBoxLayout(page);
-        pageLayout->addWidget(placeholderNote(
-            QStringLiteral("Die Eingabefelder dieser Seite folgen in einer späteren Programmversion."), page));
-        pageControl2_->addTab(page, QString::fromUtf8(caption));
-    }
+    editor::buildEditorPages(pageControl2_);
     // Every editor page is reached by its tab, never behind scroll arrows:
     // the tab bar claims its full width and the student list gives way.
     auto* tabStyle = new CompactTabStyle;
@@ -179,7 +132,21 @@ void TMainForm::buildPages()
     pageControl2_->tabBar()->setStyle(tabStyle);
     pageControl2_->tabBar()->setUsesScrollButtons(false);
     pageControl2_->tabBar()->setElideMode(Qt::ElideNone);
-    sheetLayout->addWidget(pageControl2_, 1);
+    right->addWidget(pageControl2_, 1);
+    sheetLayout->addLayout(right, 1);
+
+    // Ctrl+PgDown / Ctrl+PgUp turn the editor pages, wherever the focus is
+    // on the data sheet.
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), tabSheet1);
+    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), tabSheet1);
+    for (QShortcut* s : {next, previous})
+        s->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(next, &QShortcut::activated, this,
+            [this] { pageControl2_->setCurrentIndex((pageControl2_->currentIndex() + 1) % pageControl2_->count()); });
+    connect(previous, &QShortcut::activated, this, [this] {
+        pageControl2_->setCurrentIndex((pageControl2_->currentIndex() + pageControl2_->count() - 1) %
+                                       pageControl2_->count());
+    });
 
     auto* tabSheet2 = new QWidget;
     tabSheet2->setObjectName(QStringLiteral("TabSheet2"));
@@ -198,6 +165,84 @@ void TMainForm::buildPages()
     pageControl1_->addTab(tabSheet1, QStringLiteral("Schüler-Datenblätter"));
     pageControl1_->addTab(tabSheet2, QStringLiteral("Schüler-Tabelle"));
     setCentralWidget(pageControl1_);
+}
+
+// Left of the editor pages: the student list, the navigation buttons, the
+// record counters and the two buttons that store or drop the form.
+QLayout* TMainForm::buildRecordPanel(QWidget* sheet)
+{
+    using namespace editor;
+    listBox1_ = new QListWidget(sheet);
+    listBox1_->setObjectName(QStringLiteral("ListBox1"));
+    // 230 pixels where there is room; narrower in the smallest window, so
+    // that all five editor tabs stay in view.
+    listBox1_->setMinimumWidth(150);
+    listBox1_->setMaximumWidth(230);
+    auto* listCaption = buddyLabel(nullptr, QStringLiteral("Sch&üler:"), listBox1_);
+
+    auto* nav = new QHBoxLayout;
+    nav->setSpacing(2);
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    } buttons[] = {{"Button1", "| <", "zum ersten Schüler"},
+                   {"Button2", "<", "zum vorigen Schüler"},
+                   {"Button3", ">", "zum nächsten Schüler"},
+                   {"Button4", "> |", "zum letzten Schüler"}};
+    for (const auto& b : buttons)
+        nav->addWidget(button(b.name, QString::fromUtf8(b.caption), QString::fromUtf8(b.hint)));
+
+    edit12_ = displayEdit("Edit12", QStringLiteral("Nummer des aktuellen Datensatzes"), 5);
+    edit13_ = displayEdit("Edit13", QStringLiteral("Anzahl der Datensätze"), 5);
+    auto* counters = new QHBoxLayout;
+    counters->addWidget(new QLabel(QStringLiteral("Datensatz"), sheet));
+    counters->addWidget(edit12_);
+    counters->addWidget(new QLabel(QStringLiteral("von"), sheet));
+    counters->addWidget(edit13_);
+    counters->addStretch(1);
+
+    auto* checkBox2 = checkBox("CheckBox2", QStringLiteral("DS gelöscht"));
+    checkBox2->setAttribute(Qt::WA_TransparentForMouseEvents);  // shows the state, is not a switch
+    checkBox2->setFocusPolicy(Qt::NoFocus);
+    auto* bitBtn11 = button("BitBtn11", QStringLiteral("Daten übernehmen"),
+                            QStringLiteral("die Eingaben in den Datensatz übernehmen"));
+    auto* bitBtn6 = button("BitBtn6", QStringLiteral("Daten zurücksetzen"),
+                           QStringLiteral("die Eingaben verwerfen und den Datensatz neu anzeigen"));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(listCaption);
+    left->addWidget(listBox1_, 1);
+    left->addLayout(nav);
+    left->addLayout(counters);
+    left->addWidget(checkBox2);
+    left->addWidget(bitBtn11);
+    left->addWidget(bitBtn6);
+    return left;
+}
+
+// Above the pages: whose data the pages show, on every page.
+QLayout* TMainForm::buildMirrorStrip()
+{
+    using namespace editor;
+    auto* strip = new QHBoxLayout;
+    auto* edit1 = displayEdit("Edit1", QStringLiteral("Name"), 18);
+    auto* edit2 = displayEdit("Edit2", QStringLiteral("Vorname"), 14);
+    auto* edit3 = displayEdit("Edit3", QStringLiteral("Klasse"), 6);
+    auto* edit4 = displayEdit("Edit4", QStringLiteral("Klassenlehrer"), 6);
+    for (QLineEdit* e : {edit1, edit2})
+        e->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    strip->addWidget(buddyLabel(nullptr, QStringLiteral("Schüler/in:"), edit1));
+    strip->addWidget(edit1);
+    strip->addWidget(edit2);
+    strip->addSpacing(12);
+    strip->addWidget(buddyLabel(nullptr, QStringLiteral("Klasse:"), edit3));
+    strip->addWidget(edit3);
+    strip->addSpacing(12);
+    strip->addWidget(buddyLabel(nullptr, QStringLiteral("Klassenlehrer:"), edit4));
+    strip->addWidget(edit4);
+    strip->addStretch(1);
+    return strip;
 }
 
 void TMainForm::buildStatusBar()
@@ -254,11 +299,11 @@ void TMainForm::FormShow()
     state_.klasse.view = this;
     state_.klasse.changed = false;
 
+    editor_->reloadSettings();
     showCurrentRecord();
-    refreshIndicators();
     pageControl1_->setCurrentIndex(0);   // "Schüler-Datenblätter"
     showClassFileName(state_.klasse.fileName);
-    listBox1_->setFocus();
+    findChild<QWidget*>(QStringLiteral("Edit5"))->setFocus();
 }
 
 void TMainForm::setTitleAndLevelLists()
@@ -309,72 +354,15 @@ void TMainForm::FileSaveAs() { state_.klasse.fileSaveAs(*prompter_); }
 
 void TMainForm::storeForm()
 {
-    // The record editor stores its controls here; until it exists the form
-    // holds nothing that could differ from the record.
+    editor_->storeForm();
+    followSubjectsPageRequest();
 }
 
-void TMainForm::showCurrentRecord()
-{
-    rebuildStudentList();
-    refreshIndicators();
-}
+void TMainForm::showCurrentRecord() { editor_->showCurrentRecord(); }
 
-void TMainForm::rebuildStudentList()
-{
-    const OpenClass& k = state_.klasse;
-    const bool all = showsDeletedRecords();
-    const QSignalBlocker block(listBox1_);
-    listBox1_->clear();
-    listRecords_.clear();
-    int selected = -1;
-    const QString currentText =
-        k.records.empty() ? QString() : studentListEntry(k.currentRecord());
-    for (std::size_t i = 0; i < k.records.size(); ++i) {
-        const TZgnRec& r = k.records[i];
-        if (!all && r.Status != 1)
-            continue;
-        const QString text = studentListEntry(r);
-        listBox1_->addItem(text);
-        listRecords_.push_back(static_cast<int>(i));
-        if (all ? static_cast<int>(i) == k.current : (selected < 0 && text == currentText))
-            selected = listBox1_->count() - 1;
-    }
-    if (listBox1_->count() == 1 && k.records.size() == 1)
-        selected = 0;
-    listBox1_->setCurrentRow(selected);
-}
+void TMainForm::refreshIndicators() { editor_->refreshIndicators(); }
 
-void TMainForm::ListBox1Click(int row)
-{
-    if (row < 0 || row >= static_cast<int>(listRecords_.size()))
-        return;
-    storeForm();
-    state_.klasse.current = listRecords_[static_cast<std::size_t>(row)];
-    // The list already shows the selection; rebuilding it inside its own
-    // selection signal would pull the items from under the click.
-    refreshIndicators();
-}
-
-void TMainForm::goToFirstRecord()
-{
-    storeForm();
-    OpenClass& k = state_.klasse;
-    if (k.records.empty())
-        return;
-    k.current = k.firstRecordIndex(showsDeletedRecords());
-    showCurrentRecord();
-}
-
-void TMainForm::refreshIndicators()
-{
-    const OpenClass& k = state_.klasse;
-    edit12_->setText(QString::number(k.records.empty() ? 0 : k.current + 1));
-    edit13_->setText(QString::number(k.records.size()));
-    if (edit73Action_)
-        edit73Action_->setVisible(k.changed);
-    if (k.changed)
-        setSaveEnabled(true);
-}
+void TMainForm::goToFirstRecord() { editor_->navigate(ruvek::editor::NavCommand::First); }
 
 void TMainForm::showClassFileName(const std::string& name)
 {
@@ -389,7 +377,7 @@ void TMainForm::setSaveEnabled(bool enabled)
     actions_->setEnabled(QStringLiteral("FileSaveItem"), enabled);
 }
 
-bool TMainForm::showsDeletedRecords() const { return state_.showsDeleted(); }
+bool TMainForm::showsDeletedRecords() const { return editor_->showsDeletedRecords(); }
 bool TMainForm::centralElectiveList() const { return state_.settings.prog.ZentralListen == 1; }
 
 void TMainForm::loadElectiveList(const std::filesystem::path& folder)

@@ -15,6 +15,7 @@
 #include <vector>
 
 class QAction;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -23,6 +24,12 @@ class QToolBar;
 
 namespace ruvek {
 class PrinterDevice;
+}
+namespace ruvek::editor {
+class RecordEditor;
+}
+namespace ruvek::ui::editor {
+class EditorBinder;
 }
 
 namespace ruvek::ui {
@@ -108,13 +115,25 @@ protected:
 private:
     void FormCreate();
     void buildPages();
+    QLayout* buildRecordPanel(QWidget* sheet);
+    QLayout* buildMirrorStrip();
     void buildStatusBar();
     void buildMenu();
     void buildSpeedBar();
-    void rebuildStudentList();
-    void ListBox1Click(int row);
     void showHint(const QString& hint);
     void goToFirstRecord();
+
+    // The record editor's controls and their handlers (EditorWiring.cpp).
+    void connectEditor();
+    void connectEditorButtons();
+    void connectHeadSelectors();
+    void PageControl1Change(int index);
+    void PageControl2Change(int index);
+    // After a store that converted the grades to another level of demand,
+    // the page "Fächer u. Bewertungen" comes to the front.
+    void followSubjectsPageRequest();
+    template <class W>
+    W* control(const char* objectName) const;
 
     ProgramState state_;
     std::unique_ptr<QtPrompter> ownPrompter_;
@@ -125,10 +144,13 @@ private:
     std::unique_ptr<ActionRegistry> actions_;
     bool started_ = false;
 
+    editor::EditorBinder* binder_ = nullptr;             // owned by the window (QObject child)
+    std::unique_ptr<ruvek::editor::RecordEditor> editor_;
+    int pageControl1Index_ = 0;     // the data-sheet page before a change
+
     QTabWidget* pageControl1_ = nullptr;
     QTabWidget* pageControl2_ = nullptr;
     QListWidget* listBox1_ = nullptr;
-    std::vector<int> listRecords_;       // record index of each list entry
     QLineEdit* edit12_ = nullptr;        // record number
     QLineEdit* edit13_ = nullptr;        // record count
     QLabel* statusPanel0_ = nullptr;     // hints

@@ -20,6 +20,7 @@ RadioGroup::RadioGroup(const QString& objectName, const QString& caption, const 
         buttons_->addButton(button, i);
         layout->addWidget(button, i % rows, i / rows);
     }
+    connect(buttons_, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
 }
 
 int RadioGroup::itemIndex() const { return buttons_->checkedId(); }

@@ -21,6 +21,10 @@ public:
     int count() const;
     QString itemText(int index) const;
 
+signals:
+    // The user clicked item `index`.
+    void itemClicked(int index);
+
 private:
     QButtonGroup* buttons_;
 };

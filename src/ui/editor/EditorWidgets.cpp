@@ -1,0 +1,155 @@
+#include "ui/editor/EditorWidgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace ruvek::ui::editor {
+
+void setHint(QWidget* w, const QString& hint)
+{
+    if (hint.isEmpty())
+        return;
+    w->setToolTip(hint);
+    w->setStatusTip(hint);
+}
+
+namespace {
+template <class W>
+W* named(W* w, const char* name, const QString& hint)
+{
+    if (name)
+        w->setObjectName(QString::fromLatin1(name));
+    setHint(w, hint);
+    return w;
+}
+
+// Width of `chars` average characters plus the frame.
+int widthFor(const QWidget* w, int chars)
+{
+    return QFontMetrics(w->font()).averageCharWidth() * chars + 14;
+}
+} // namespace
+
+QLineEdit* lineEdit(const char* name, const QString& hint, int widthChars)
+{
+    auto* e = named(new QLineEdit, name, hint);
+    if (widthChars > 0)
+        e->setFixedWidth(widthFor(e, widthChars));
+    return e;
+}
+
+QLineEdit* displayEdit(const char* name, const QString& hint, int widthChars)
+{
+    auto* e = lineEdit(name, hint, widthChars);
+    e->setReadOnly(true);
+    e->setFocusPolicy(Qt::NoFocus);
+    e->setAlignment(Qt::AlignCenter);
+    return e;
+}
+
+QLineEdit* maskEdit(const char* name, const QString& maskText, const QString& hint)
+{
+    auto* e = lineEdit(name, hint, 11);
+    // Digits may be left out, so the empty mask "  .  .19  " is a valid text.
+    e->setInputMask(QStringLiteral("00.00.0000; "));
+    e->setText(maskText);
+    return e;
+}
+
+QComboBox* comboBox(const char* name, const QStringList& items, const QString& hint)
+{
+    auto* c = named(new QComboBox, name, hint);
+    c->addItems(items);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return c;
+}
+
+QCheckBox* checkBox(const char* name, const QString& caption, const QString& hint)
+{
+    return named(new QCheckBox(caption), name, hint);
+}
+
+QPushButton* button(const char* name, const QString& caption, const QString& hint)
+{
+    auto* b = named(new QPushButton(caption), name, hint);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QPushButton* takeOverButton(const char* name, const QString& hint)
+{
+    auto* b = button(name, QStringLiteral("für ALLE"), hint);
+    b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return b;
+}
+
+QToolButton* speedButton(const char* name, const QString& caption, const QString& hint)
+{
+    auto* b = named(new QToolButton, name, hint);
+    b->setText(caption);
+    return b;
+}
+
+QPlainTextEdit* memo(const char* name, const QString& hint)
+{
+    auto* m = named(new QPlainTextEdit, name, hint);
+    // Tab moves on to the next control, as in every other field.
+    m->setTabChangesFocus(true);
+    return m;
+}
+
+RadioGroup* radioGroup(const char* name, const QString& caption, const QStringList& items, int columns)
+{
+    return new RadioGroup(QString::fromLatin1(name), caption, items, columns);
+}
+
+QLabel* label(const char* name, const QString& caption)
+{
+    return named(new QLabel(caption), name, {});
+}
+
+QLabel* buddyLabel(const char* name, const QString& caption, QWidget* buddy)
+{
+    QLabel* l = label(name, caption);
+    l->setBuddy(buddy);
+    return l;
+}
+
+void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* field, QWidget* extra)
+{
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+    if (extra)
+        grid->addWidget(extra, row, 2);
+}
+
+void chainTabOrder(const std::vector<QWidget*>& widgets)
+{
+    std::vector<QWidget*> chain;
+    for (QWidget* w : widgets) {
+        if (auto* group = qobject_cast<RadioGroup*>(w)) {
+            for (auto* b : group->findChildren<QAbstractButton*>())
+                chain.push_back(b);
+        } else {
+            chain.push_back(w);
+        }
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+QGroupBox* section(const char* name, const QString& caption)
+{
+    return named(new QGroupBox(caption), name, {});
+}
+
+} // namespace ruvek::ui::editor

@@ -1,0 +1,61 @@
+#pragma once
+// Small factories for the controls of the editor pages. Every control gets
+// its objectName (the binder and the tests find it by that name) and its
+// hint, which shows as tooltip and in the status bar.
+#include "ui/settings/RadioGroup.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+namespace ruvek::ui::editor {
+
+// Tooltip and status-bar text of a control.
+void setHint(QWidget* w, const QString& hint);
+
+QLineEdit* lineEdit(const char* name, const QString& hint = {}, int widthChars = 0);
+// A read-only display field (annex, end of the school year, ...): no tab stop.
+QLineEdit* displayEdit(const char* name, const QString& hint = {}, int widthChars = 4);
+// A date field whose empty mask shows `maskText` ("  .  .19  ").
+QLineEdit* maskEdit(const char* name, const QString& maskText, const QString& hint = {});
+QComboBox* comboBox(const char* name, const QStringList& items = {}, const QString& hint = {});
+QCheckBox* checkBox(const char* name, const QString& caption, const QString& hint = {});
+QPushButton* button(const char* name, const QString& caption, const QString& hint = {});
+// The small "für ALLE" button beside a head field (take-over to the
+// following students).
+QPushButton* takeOverButton(const char* name, const QString& hint);
+QToolButton* speedButton(const char* name, const QString& caption, const QString& hint);
+QPlainTextEdit* memo(const char* name, const QString& hint = {});
+RadioGroup* radioGroup(const char* name, const QString& caption, const QStringList& items, int columns = 1);
+// A caption; `name` may be null for captions the editor never changes.
+QLabel* label(const char* name, const QString& caption);
+// A caption that names `buddy` for keyboard users and screen readers.
+QLabel* buddyLabel(const char* name, const QString& caption, QWidget* buddy);
+
+// A form row "caption: field [extra]" in a grid: the caption in column 0,
+// the field in column 1, an optional extra widget in column 2.
+void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* field, QWidget* extra = nullptr);
+
+// Tab order through `widgets` as listed (the visual order of a page); a
+// radio group contributes its buttons.
+void chainTabOrder(const std::vector<QWidget*>& widgets);
+
+// The items of the two level-of-demand selectors ComboBox45 and ComboBox43.
+QStringList ebeneItems();
+
+// A captioned frame for a block of a page.
+QGroupBox* section(const char* name, const QString& caption);
+
+} // namespace ruvek::ui::editor

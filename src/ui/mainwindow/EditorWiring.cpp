@@ -1,0 +1,170 @@
+// The record editor inside the main window: the binder between the editor's
+// controls and its rules, and the handlers of the list, the navigation
+// buttons, the page changes, the buttons of the pages and the head
+// selectors. The rules themselves live in the record editor; the handlers
+// only pass the user's action on.
+#include "ui/mainwindow/MainForm.h"
+
+#include "editor/RecordEditor.h"
+#include "ui/Cp1252Text.h"
+#include "ui/editor/EditorBinder.h"
+#include "ui/grades/BewHilfForm.h"
+#include "ui/settings/RadioGroup.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+namespace ruvek::ui {
+
+using ruvek::editor::ControlId;
+using ruvek::editor::NavCommand;
+
+template <class W>
+W* TMainForm::control(const char* objectName) const
+{
+    return findChild<W*>(QString::fromLatin1(objectName));
+}
+
+void TMainForm::connectEditor()
+{
+    binder_ = new editor::EditorBinder(this, *prompter_,
+                                       [this](int record) { return state_.klasse.records[static_cast<std::size_t>(record)].Status == 0; });
+    binder_->onChangedIndicator = [this](bool changed) {
+        if (edit73Action_)
+            edit73Action_->setVisible(changed);
+        if (changed)
+            setSaveEnabled(true);
+    };
+    editor_ = std::make_unique<ruvek::editor::RecordEditor>(state_.klasse, state_, *prompter_, *binder_);
+
+    connect(listBox1_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (binder_->writing())
+            return;
+        editor_->listClick(row >= 0 ? std::optional<int>(row) : std::nullopt);
+        followSubjectsPageRequest();
+    });
+    connect(pageControl1_, &QTabWidget::currentChanged, this, &TMainForm::PageControl1Change);
+    connect(pageControl2_, &QTabWidget::currentChanged, this, &TMainForm::PageControl2Change);
+    connectEditorButtons();
+    connectHeadSelectors();
+
+    for (const char* memo : {"Memo2", "Memo4"})
+        connect(control<QPlainTextEdit>(memo), &QPlainTextEdit::textChanged, this, [this] {
+            if (!binder_->writing())
+                editor_->memoChanged();
+        });
+    connect(control<QLineEdit>("Edit63"), &QLineEdit::editingFinished, this, [this] { editor_->schoolYearCheck(); });
+}
+
+void TMainForm::connectEditorButtons()
+{
+    const auto onClick = [this](const char* name, auto handler) {
+        connect(control<QAbstractButton>(name), &QAbstractButton::clicked, this, [this, handler] {
+            handler();
+            followSubjectsPageRequest();
+        });
+    };
+    onClick("Button1", [this] { editor_->navigate(NavCommand::First); });
+    onClick("Button2", [this] { editor_->navigate(NavCommand::Previous); });
+    onClick("Button3", [this] { editor_->navigate(NavCommand::Next); });
+    onClick("Button4", [this] { editor_->navigate(NavCommand::Last); });
+    onClick("BitBtn11", [this] { editor_->dataUebernehmen(); });
+    onClick("BitBtn6", [this] { editor_->datenZuruecksetzen(); });
+    onClick("BitBtn7", [this] { editor_->rebuildCanon(); });
+    onClick("BitBtn22", [this] { editor_->clearGrades1To18(); });
+    onClick("BitBtn23", [this] { editor_->clearGrades19To25(); });
+    for (const char* help : {"BitBtn1", "BitBtn21"})
+        onClick(help, [this] {
+            if (forms_.bewHilf)
+                forms_.bewHilf->Open();
+        });
+
+    // The take-over buttons, the text buttons and the read-aloud buttons
+    // are present; their functions follow in a later program version.
+    for (const char* later : {"BitBtn2", "BitBtn3", "BitBtn17", "BitBtn4", "BitBtn8", "BitBtn19", "BitBtn24",
+                              "BitBtn28", "BitBtn20", "BitBtn18", "BitBtn9", "BitBtn5", "BitBtn10", "BitBtn12",
+                              "BitBtn13", "BitBtn14", "BitBtn15", "BitBtn16", "BitBtn25", "BitBtn26", "BitBtn27",
+                              "SpeedButton15", "SpeedButton16", "SpeedButton20"})
+        connect(control<QAbstractButton>(later), &QAbstractButton::clicked, this, &TMainForm::notYetBuilt);
+    connect(control<QComboBox>("ComboBox39"), &QComboBox::activated, this, [this](int index) {
+        if (index > 0)
+            notYetBuilt();
+    });
+}
+
+// The live handlers of the head selectors: they change what is visible
+// while the user edits; the next show decides again from the stored annex.
+void TMainForm::connectHeadSelectors()
+{
+    const auto onIndex = [this](const char* name, auto handler) {
+        connect(control<QComboBox>(name), &QComboBox::currentIndexChanged, this, [this, handler](int index) {
+            if (!binder_->writing())
+                handler(index);
+        });
+    };
+    onIndex("ComboBox41", [this](int i) {
+        setTitleAndLevelLists();
+        editor_->certificateTypeChanged(i);
+    });
+    onIndex("ComboBox42", [this](int i) { editor_->classLevelChanged(i); });
+    onIndex("ComboBox43", [this](int i) { editor_->levelChanged(ControlId::ComboBox43, i); });
+    onIndex("ComboBox45", [this](int i) { editor_->levelChanged(ControlId::ComboBox45, i); });
+    onIndex("ComboBox38", [this](int) {
+        const QString kurz = control<QComboBox>("ComboBox38")->currentText();
+        editor_->examSubjectChanged(toCp1252(kurz).value_or(std::string()));
+    });
+    connect(control<RadioGroup>("RadioGroup1"), &RadioGroup::itemClicked, this,
+            [this](int i) { editor_->qualificationChanged(i); });
+}
+
+// Leaving the data sheets stores the form; arriving at either page shows
+// the current record again.
+void TMainForm::PageControl1Change(int index)
+{
+    if (!started_)
+        return;
+    if (pageControl1Index_ == 0)
+        storeForm();
+    pageControl1Index_ = index;
+    if (index == 0) {
+        control<QWidget>("BitBtn11")->setVisible(true);
+        control<QWidget>("BitBtn6")->setVisible(true);
+    }
+    showCurrentRecord();
+}
+
+// Another editor page: close the help window of permitted entries, store
+// and show ("Daten übernehmen"), and remind the user to settle the head
+// data first while the record has no certificate form.
+void TMainForm::PageControl2Change(int /*index*/)
+{
+    if (!started_)
+        return;
+    if (forms_.bewHilf)
+        forms_.bewHilf->hide();
+    const auto hint = editor_->pageChanged();
+    followSubjectsPageRequest();
+    if (hint) {
+        std::string text;
+        for (const std::string& line : hint->lines)
+            text += line + "\n";
+        prompter_->tell(MessageKind::Information, text);
+    }
+}
+
+void TMainForm::followSubjectsPageRequest()
+{
+    if (!editor_->takeSubjectsPageRequest())
+        return;
+    // Bringing the page to the front is no page change of the user's.
+    const QSignalBlocker block(pageControl2_);
+    pageControl2_->setCurrentIndex(3);
+}
+
+} // namespace ruvek::ui
