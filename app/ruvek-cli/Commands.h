@@ -24,3 +24,7 @@ int cmdShow(const CliArgs& args, CliContext& context);     // show CLASS.RVK
 int cmdResave(const CliArgs& args, CliContext& context);   // resave IN.RVK OUT.RVK
 int cmdAnnex(const CliArgs& args, CliContext& context);    // annex CLASS.RVK [--schultyp N]
 int cmdTestpage(const CliArgs& args, CliContext& context); // testpage -o FILE.pdf
+int cmdAdd(const CliArgs& args, CliContext& context);      // add CLASS.RVK --name N [--vorname V] [--hinter NR]
+int cmdDelete(const CliArgs& args, CliContext& context);   // delete CLASS.RVK --nr NR
+int cmdPurge(const CliArgs& args, CliContext& context);    // purge CLASS.RVK
+int cmdSort(const CliArgs& args, CliContext& context);     // sort CLASS.RVK --nach ORDNUNG

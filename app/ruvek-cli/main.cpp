@@ -17,6 +17,11 @@ constexpr Command kCommands[] = {
     {"resave", cmdResave, "resave ALT.RVK NEU.RVK          Klassendatei lesen und als Version 2 speichern"},
     {"annex", cmdAnnex, "annex KLASSE.RVK [--schultyp N] Anlage (Zeugnisformular) je Schüler ausgeben"},
     {"testpage", cmdTestpage, "testpage -o DATEI.pdf           Drucker-Testblatt als PDF erzeugen"},
+    {"add", cmdAdd, "add KLASSE.RVK --name N [--vorname V] [--hinter NR]  Schüler hinzufügen"},
+    {"delete", cmdDelete, "delete KLASSE.RVK --nr NR       Schüler als gelöscht markieren"},
+    {"purge", cmdPurge, "purge KLASSE.RVK                gelöschte Schüler endgültig entfernen"},
+    {"sort", cmdSort, "sort KLASSE.RVK --nach ORDNUNG  Schüler sortieren (namen, namen-ab, schluessel,\n"
+                      "                                    schluessel-ab, klasse, klasse-ab, maedchen, jungen)"},
 };
 
 void usage()
