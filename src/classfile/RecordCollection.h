@@ -63,7 +63,7 @@ void takeOverFromPredecessor(TZgnRec& rec, const TZgnRec& predecessor, SchoolTyp
 // dialog answered with OK and its names are given). Inserts a new record
 // after the current one and makes it current. Every field of the new record
 // has its default or 0, never what an earlier record left behind. With
-// `takeOverFromPredecessor` (program setting VorgaengerDaten) the record
+// `takeOverFromPredecessorData` (program setting VorgaengerDaten) the record
 // takes the class data of the record before it.
 CollectionOutcome addRecord(OpenClass& oc, bool takeOverFromPredecessorData,
                             const std::optional<NewStudentName>& dialogNames = std::nullopt);
