@@ -26,3 +26,7 @@ int cmdAnnex(const CliArgs& args, CliContext& context);    // annex CLASS.RVK [-
 int cmdTestpage(const CliArgs& args, CliContext& context); // testpage -o FILE.pdf
 int cmdForm(const CliArgs& args, CliContext& context);     // form CLASS.RVK --nr N
 int cmdSet(const CliArgs& args, CliContext& context);      // set CLASS.RVK --nr N Feld=Wert ...
+int cmdAdd(const CliArgs& args, CliContext& context);      // add CLASS.RVK --name N [--vorname V] [--hinter NR]
+int cmdDelete(const CliArgs& args, CliContext& context);   // delete CLASS.RVK --nr NR
+int cmdPurge(const CliArgs& args, CliContext& context);    // purge CLASS.RVK
+int cmdSort(const CliArgs& args, CliContext& context);     // sort CLASS.RVK --nach ORDNUNG

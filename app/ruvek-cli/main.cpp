@@ -19,6 +19,11 @@ constexpr Command kCommands[] = {
     {"form", cmdForm, "form KLASSE.RVK --nr N          Datenblatt des Schülers Nr. N als JSON ausgeben"},
     {"set", cmdSet, "set KLASSE.RVK --nr N Feld=Wert  Felder wie im Datenblatt ändern und speichern"},
     {"testpage", cmdTestpage, "testpage -o DATEI.pdf           Drucker-Testblatt als PDF erzeugen"},
+    {"add", cmdAdd, "add KLASSE.RVK --name N [--vorname V] [--hinter NR]  Schüler hinzufügen"},
+    {"delete", cmdDelete, "delete KLASSE.RVK --nr NR       Schüler als gelöscht markieren"},
+    {"purge", cmdPurge, "purge KLASSE.RVK                gelöschte Schüler endgültig entfernen"},
+    {"sort", cmdSort, "sort KLASSE.RVK --nach ORDNUNG  Schüler sortieren (namen, namen-ab, schluessel,\n"
+                      "                                    schluessel-ab, klasse, klasse-ab, maedchen, jungen)"},
 };
 
 void usage()

@@ -1,0 +1,53 @@
+#include "ClassFileCommands.h"
+
+#include <charconv>
+#include <iostream>
+#include <system_error>
+
+std::optional<std::string> optionValue(const CliArgs& args, std::size_t& i, const std::string& name, bool& ok)
+{
+    const std::string& a = args[i];
+    if (a.starts_with(name + "="))
+        return a.substr(name.size() + 1);
+    if (a != name)
+        return std::nullopt;
+    if (i + 1 >= args.size()) {
+        ok = false;
+        return std::nullopt;
+    }
+    return args[++i];
+}
+
+std::optional<int> parseRecordNumber(const std::string& text, std::size_t count)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value < 1 ||
+        static_cast<std::size_t>(value) > count)
+        return std::nullopt;
+    return value;
+}
+
+int badArguments(const std::string& message, const char* usage)
+{
+    std::cerr << "Fehler: " << message << '\n' << usage;
+    return 1;
+}
+
+bool openClassFile(const std::string& file, CliContext& context, ruvek::OpenClass& openClass)
+{
+    return openClass.openFile(file, context.prompter);
+}
+
+int saveWhenChanged(ruvek::OpenClass& openClass, CliContext& context)
+{
+    if (!openClass.changed) {
+        std::cerr << "Keine Änderung: " << openClass.filePath().string() << " bleibt unverändert.\n";
+        return 0;
+    }
+    if (!openClass.fileSave(context.prompter))
+        return 1;
+    std::cerr << "Gespeichert: " << openClass.filePath().string() << " (" << openClass.count()
+              << " Datensätze)\n";
+    return 0;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// What the commands that change a class file share: open the file as the
+// program's File Open does, read arguments, and save through the program's
+// Save (atomically: the old file stays until the new one is complete).
+#include "Commands.h"
+
+#include "classfile/OpenClass.h"
+
+#include <optional>
+#include <string>
+
+// Reads `--name VALUE` or `--name=VALUE` at args[i] (advancing i past the
+// value). nullopt when args[i] is not that option; a missing value makes
+// `ok` false.
+std::optional<std::string> optionValue(const CliArgs& args, std::size_t& i, const std::string& name, bool& ok);
+
+// A record number as shown to the user (1..count); nullopt otherwise.
+std::optional<int> parseRecordNumber(const std::string& text, std::size_t count);
+
+// Prints the German error message of a bad command line and returns the
+// exit code for it.
+int badArguments(const std::string& message, const char* usage);
+
+// Opens the class file into `openClass`; false (the message shown) when it
+// cannot be read.
+bool openClassFile(const std::string& file, CliContext& context, ruvek::OpenClass& openClass);
+
+// Saves the class when the command changed it; a class that did not change
+// is not written, so its file stays byte for byte as it was. Returns the
+// exit code.
+int saveWhenChanged(ruvek::OpenClass& openClass, CliContext& context);
