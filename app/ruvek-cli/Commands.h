@@ -24,3 +24,4 @@ int cmdShow(const CliArgs& args, CliContext& context);     // show CLASS.RVK
 int cmdResave(const CliArgs& args, CliContext& context);   // resave IN.RVK OUT.RVK
 int cmdAnnex(const CliArgs& args, CliContext& context);    // annex CLASS.RVK [--schultyp N]
 int cmdTestpage(const CliArgs& args, CliContext& context); // testpage -o FILE.pdf
+int cmdZeugnis(const CliArgs& args, CliContext& context);  // zeugnis CLASS.RVK --nr N -o FILE.pdf

@@ -17,6 +17,7 @@ constexpr Command kCommands[] = {
     {"resave", cmdResave, "resave ALT.RVK NEU.RVK          Klassendatei lesen und als Version 2 speichern"},
     {"annex", cmdAnnex, "annex KLASSE.RVK [--schultyp N] Anlage (Zeugnisformular) je Schüler ausgeben"},
     {"testpage", cmdTestpage, "testpage -o DATEI.pdf           Drucker-Testblatt als PDF erzeugen"},
+    {"zeugnis", cmdZeugnis, "zeugnis KLASSE.RVK --nr N -o DATEI.pdf  Zeugnis eines Schülers als PDF erzeugen"},
 };
 
 void usage()
