@@ -30,3 +30,4 @@ int cmdAdd(const CliArgs& args, CliContext& context);      // add CLASS.RVK --na
 int cmdDelete(const CliArgs& args, CliContext& context);   // delete CLASS.RVK --nr NR
 int cmdPurge(const CliArgs& args, CliContext& context);    // purge CLASS.RVK
 int cmdSort(const CliArgs& args, CliContext& context);     // sort CLASS.RVK --nach ORDNUNG
+int cmdZeugnis(const CliArgs& args, CliContext& context);  // zeugnis CLASS.RVK --nr N -o FILE.pdf

@@ -24,6 +24,7 @@ constexpr Command kCommands[] = {
     {"purge", cmdPurge, "purge KLASSE.RVK                gelöschte Schüler endgültig entfernen"},
     {"sort", cmdSort, "sort KLASSE.RVK --nach ORDNUNG  Schüler sortieren (namen, namen-ab, schluessel,\n"
                       "                                    schluessel-ab, klasse, klasse-ab, maedchen, jungen)"},
+    {"zeugnis", cmdZeugnis, "zeugnis KLASSE.RVK --nr N -o DATEI.pdf  Zeugnis eines Schülers als PDF erzeugen"},
 };
 
 void usage()

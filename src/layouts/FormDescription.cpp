@@ -1,0 +1,98 @@
+#include "layouts/FormDescription.h"
+
+#include <algorithm>
+#include <charconv>
+#include <sstream>
+
+namespace ruvek {
+namespace {
+
+std::string_view trimmed(std::string_view s)
+{
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = s.find_last_not_of(" \t\r");
+    return s.substr(first, last - first + 1);
+}
+
+// Splits off the first word of s.
+std::string_view nextWord(std::string_view& s)
+{
+    s = trimmed(s);
+    const auto end = s.find_first_of(" \t");
+    const std::string_view word = s.substr(0, end);
+    s = end == std::string_view::npos ? std::string_view() : s.substr(end);
+    return word;
+}
+
+std::optional<long> number(std::string_view word)
+{
+    long v = 0;
+    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), v);
+    if (word.empty() || ec != std::errc() || end != word.data() + word.size())
+        return std::nullopt;
+    return v;
+}
+
+} // namespace
+
+FormDescriptionResult ParseFormDescription(std::string_view text)
+{
+    FormDescriptionResult result;
+    int lineNo = 0;
+    auto fail = [&](const std::string& why) {
+        result.error = "line " + std::to_string(lineNo) + ": " + why;
+        return result;
+    };
+
+    while (!text.empty()) {
+        ++lineNo;
+        const auto nl = text.find('\n');
+        std::string_view line = text.substr(0, nl);
+        text = nl == std::string_view::npos ? std::string_view() : text.substr(nl + 1);
+        if (const auto hash = line.find('#'); hash != std::string_view::npos && line.substr(0, hash).find_first_not_of(" \t") == std::string_view::npos)
+            continue; // a comment line
+        line = trimmed(line);
+        if (line.empty())
+            continue;
+
+        std::string_view rest = line;
+        const std::string_view keyword = nextWord(rest);
+        if (keyword == "form") {
+            const std::string_view name = nextWord(rest);
+            if (name.empty())
+                return fail("form without a file name");
+            result.forms.push_back({std::string(name), std::string(), TFstTable{}});
+            continue;
+        }
+        if (result.forms.empty())
+            return fail("\"" + std::string(keyword) + "\" before the first form");
+        DescribedForm& form = result.forms.back();
+        if (keyword == "title") {
+            form.title = std::string(trimmed(rest));
+        } else if (keyword == "like") {
+            const std::string_view name = nextWord(rest);
+            const auto base = std::find_if(result.forms.begin(), result.forms.end() - 1,
+                                           [&](const DescribedForm& f) { return f.fileName == name; });
+            if (base == result.forms.end() - 1)
+                return fail("no form " + std::string(name) + " described before");
+            form.slots = base->slots;
+        } else {
+            const auto index = number(keyword);
+            if (!index || *index < 0 || *index >= static_cast<long>(kFstSlotCount))
+                return fail("expected a slot number 0..140, \"form\", \"title\" or \"like\"");
+            std::array<std::uint16_t, 6> v{};
+            for (auto& value : v) {
+                const auto n = number(nextWord(rest));
+                if (!n || *n < 0 || *n > 65535)
+                    return fail("slot " + std::to_string(*index) + " needs six values 0..65535");
+                value = static_cast<std::uint16_t>(*n);
+            }
+            form.slots[static_cast<std::size_t>(*index)] = TFstSlot{v[0], v[1], v[2], v[3], v[4], v[5]};
+        }
+    }
+    return result;
+}
+
+} // namespace ruvek

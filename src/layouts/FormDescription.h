@@ -1,0 +1,36 @@
+#pragma once
+// The standard form control files of the installation are generated from a
+// compact description, so that their 1130 lines never have to be edited by
+// hand and the checked-in files can be proven to match it.
+//
+// Description text (UTF-8), line by line; "#" starts a comment:
+//
+//   form Anl002.FST                       a new form; its slots start at 0
+//   title Übergangs-Zeugnis der ...       line 1 of the file
+//   like Anl001.FST                       copy every slot of a form described before
+//   3   900 190 1 12 1 1  Schulname       slot, X, Y, Align, Font, Page, Visible, remark
+//
+// A slot line replaces all six values of that slot.
+#include "print/FstTable.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ruvek {
+
+struct DescribedForm {
+    std::string fileName;
+    std::string title; // UTF-8
+    TFstTable slots{};
+};
+
+struct FormDescriptionResult {
+    std::vector<DescribedForm> forms; // in the order described
+    std::string error;                // "line N: ...", empty when the text is valid
+};
+
+FormDescriptionResult ParseFormDescription(std::string_view text);
+
+} // namespace ruvek

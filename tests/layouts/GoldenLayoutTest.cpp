@@ -1,0 +1,135 @@
+// Golden files of the drawing operations of one filled student per
+// primary-school annex, drawn with the shipped form control files. A change
+// of a layout, a section or a form shows up as a difference here; after a
+// deliberate change, RUVEK_UPDATE_GOLDEN=1 rewrites the files.
+#include "common/Cp1252.h"
+#include "layouts/CertificatePage.h"
+#include "layouts/FormDescription.h"
+#include "print/FormFile.h"
+#include "print/RecordingCanvas.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+using namespace ruvek;
+namespace fs = std::filesystem;
+
+namespace {
+
+// RUVEK_TEST_DATA_DIR is the tests/data folder of the source tree.
+const fs::path kSourceRoot = fs::path(RUVEK_TEST_DATA_DIR) / ".." / "..";
+
+std::string readFile(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string cp(const char* utf8) { return utf8ToCp1252(utf8); }
+
+TZgnRec filledStudent(int annexCode)
+{
+    TZgnRec r;
+    r.Status = 1;
+    r.Name = cp("Müller-Lüdenscheidt");
+    r.Vorname = cp("Anna-Sophie");
+    r.GebDatum = "04.07.2018";
+    r.Weiblich = 1;
+    r.Halbjahr1 = annexCode == 1 ? 1 : 0;
+    r.SjBeginn = "2026";
+    r.Klasse = annexCode <= 2 ? "1a" : "3b";
+    r.NeueSchule = cp("Grundschule an der Warnow");
+    r.Jahrgang = "2";
+    r.Fehltage = "12";
+    r.FehltageE = "10";
+    r.ZgnOrt = "Rostock";
+    r.ZgnDatum = "03.07.2027";
+    r.Anlage = annexCode;
+    const char* subjects[9][2] = {{"Deutsch", "2"}, {"Sachunterricht", "1"}, {"Mathematik", "3"},
+                                  {"katholische Religion", "2"}, {"Kunst und Gestaltung", "1"}, {"Musik", "n"},
+                                  {"Sport", "e"}, {"???", "-"}, {"Englisch", "4"}};
+    for (int k = 1; k <= 25; ++k) {
+        r.slot(k).Fach = k <= 9 ? cp(subjects[k - 1][0]) : "???";
+        r.slot(k).Note = k <= 9 ? subjects[k - 1][1] : "-";
+        r.slot(k).Niveau = "-";
+    }
+    r.slot(1).Zusatz = "*";
+    r.LEBText = cp("Anna-Sophie arbeitet im Unterricht aufmerksam und ausdauernd mit. Sie beteiligt sich gern an "
+                   "Gesprächen im Sitzkreis und bringt eigene Ideen ein.\r\nIm Lesen hat sie große Fortschritte "
+                   "gemacht: Sie liest kurze Texte flüssig und sinnbetont vor. Beim Schreiben achtet sie auf eine "
+                   "saubere Form.\r\nIm Umgang mit ihren Mitschülerinnen und Mitschülern ist sie hilfsbereit.");
+    r.Vermerke = cp("Anna-Sophie hat an der Arbeitsgemeinschaft \"Lesen\" teilgenommen.");
+    return r;
+}
+
+std::string recorded(int annexCode)
+{
+    TDrkEinstRec options;
+    const TFachKatalog katalog = defaultFachKatalog();
+    const CertificateEnvironment env{options, katalog, SchoolType::Grundschule, cp("Grundschule Am Lindenhof")};
+    test::ScriptedPrompter prompter;
+    const FormFileInfo info = AnlageFormFile(annexCode, options, prompter);
+    const LoadedForm form = LoadCertificateForm(info, {kSourceRoot / "data", kSourceRoot / "data"}, options, prompter);
+    EXPECT_TRUE(form.loaded);
+    const CertificateLayout* layout = FindCertificateLayout(annexCode);
+    std::ostringstream out;
+    for (int page = layout->firstPage; page <= layout->lastPage; ++page) {
+        RecordingCanvas canvas;
+        canvas.setMetricMapping();
+        const auto cuts = DrawCertificatePage(canvas, env, form, layout->layout, filledStudent(annexCode), annexCode, page);
+        EXPECT_TRUE(cuts.empty());
+        out << "# page " << page << "\n";
+        for (const CanvasOp& op : canvas.drawOps())
+            out << op << "\n";
+    }
+    return out.str();
+}
+
+TEST(GoldenLayout, PrimarySchoolCertificates)
+{
+    for (const int annexCode : {1, 2, 3, 4}) {
+        SCOPED_TRACE(annexCode);
+        const fs::path golden = kSourceRoot / "tests" / "layouts" / "data" / ("Anl00" + std::to_string(annexCode) + ".txt");
+        const std::string actual = recorded(annexCode);
+        if (std::getenv("RUVEK_UPDATE_GOLDEN")) {
+            fs::create_directories(golden.parent_path());
+            std::ofstream(golden, std::ios::binary) << actual;
+        }
+        EXPECT_EQ(actual, readFile(golden)) << "golden file " << golden;
+    }
+}
+
+TEST(StandardForms, CheckedInFilesMatchTheirDescription)
+{
+    const FormDescriptionResult parsed = ParseFormDescription(readFile(kSourceRoot / "tools" / "forms" / "standard-forms.txt"));
+    ASSERT_EQ(parsed.error, "");
+    ASSERT_EQ(parsed.forms.size(), 4u);
+    TDrkEinstRec options;
+    test::ScriptedPrompter prompter;
+    for (const DescribedForm& form : parsed.forms) {
+        SCOPED_TRACE(form.fileName);
+        EXPECT_EQ(readFile(kSourceRoot / "data" / form.fileName), FormFileText(form.title, form.slots));
+    }
+    // The titles are the descriptions of the annexes.
+    for (int annexCode = 1; annexCode <= 4; ++annexCode)
+        EXPECT_EQ(parsed.forms[static_cast<std::size_t>(annexCode - 1)].title,
+                  AnlageFormFile(annexCode, options, prompter).description);
+}
+
+TEST(FormDescription, ErrorsNameTheLine)
+{
+    EXPECT_EQ(ParseFormDescription("form A.FST\n3 1 2 3\n").error, "line 2: slot 3 needs six values 0..65535");
+    EXPECT_EQ(ParseFormDescription("3 1 2 3 4 5 6\n").error, "line 1: \"3\" before the first form");
+    EXPECT_EQ(ParseFormDescription("form A.FST\nlike B.FST\n").error, "line 2: no form B.FST described before");
+    const auto ok = ParseFormDescription("# c\nform A.FST\ntitle T # x\n5 1 2 3 4 5 6 remark\nform B.FST\nlike A.FST\n");
+    ASSERT_EQ(ok.error, "");
+    EXPECT_EQ(ok.forms[1].slots[5], (TFstSlot{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(ok.forms[0].title, "T # x");
+}
+
+} // namespace

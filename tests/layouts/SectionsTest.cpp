@@ -1,0 +1,193 @@
+// The shared sections on the recording canvas: caption lines, name block,
+// strike-outs and free-text blocks.
+#include "LayoutTestSupport.h"
+
+#include "layouts/Sections.h"
+
+#include <gtest/gtest.h>
+
+using namespace ruvek;
+using ruvek::test::kOrigin;
+using ruvek::test::LayoutBench;
+
+namespace {
+
+struct CaptionCase {
+    int slotX;
+    int left, right;
+};
+
+TEST(CaptionLine, RuleIsSymmetricAroundXAndEndsAtTheInnerMarginOfTheNearerSide)
+{
+    // Page area 1800 wide, inner margin 100.
+    const CaptionCase cases[] = {{500, 100, 900}, {900, 100, 1700}, {901, 102, 1700}, {1400, 1100, 1700}};
+    for (const CaptionCase& c : cases) {
+        SCOPED_TRACE(c.slotX);
+        LayoutBench b;
+        b.form[108] = TFstSlot{static_cast<std::uint16_t>(c.slotX), 2000, 0, 15, 1, 1};
+        PageContext& ctx = b.page();
+        const HSpan rule = ctx.captionLine(108, "Schulleiter(in)", 30);
+        EXPECT_EQ(rule.left, c.left);
+        EXPECT_EQ(rule.right, c.right);
+        const auto lines = b.canvas.ops(CanvasOpKind::LineTo);
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].x1, c.left + kOrigin);
+        EXPECT_EQ(lines[0].x2, c.right + kOrigin + 1);
+        EXPECT_EQ(lines[0].y1, -(2000 + kOrigin));
+        EXPECT_EQ(lines[0].penWidth, 2);
+        const CanvasOp caption = b.textOp("Schulleiter(in)");
+        EXPECT_EQ(caption.x1, c.left + 30 + kOrigin);
+        EXPECT_EQ(caption.y1, -(2030 + kOrigin));
+    }
+}
+
+TEST(CaptionLine, SchoolLineKeepsTheCaptionAtTheSlotX)
+{
+    LayoutBench b;
+    b.form[4] = TFstSlot{900, 205, 1, 15, 1, 1};
+    PageContext& ctx = b.page();
+    SchoolLine(ctx, "Name der Schule/Schulort");
+    EXPECT_EQ(b.textOp("Name der Schule/Schulort").x1, 900 + kOrigin);
+    EXPECT_EQ(b.textOp("Name der Schule/Schulort").align, TextAlign::Center);
+}
+
+TEST(NameBlock, NarrowingByRuleLengthAndNameLength)
+{
+    struct Case {
+        int rule, chars, narrowing;
+    };
+    const Case cases[] = {{1500, 30, 0}, {1500, 31, 4}, {1500, 40, 4}, {1500, 41, 6}, {1501, 35, 0},
+                          {1501, 36, 3}, {1501, 41, 3}, {1501, 45, 3}, {1501, 46, 4}};
+    for (const Case& c : cases)
+        EXPECT_EQ(NameNarrowing(c.rule, c.chars), c.narrowing) << c.rule << " " << c.chars;
+}
+
+TEST(NameBlock, OneRuleFormNarrowsALongNameAndSetsTheCaptionsBeforeTheValues)
+{
+    for (const int slotX : {850, 851}) { // rules of 1500 and 1502
+        LayoutBench b;
+        b.form[15] = TFstSlot{static_cast<std::uint16_t>(slotX), 700, 0, 15, 1, 1};
+        b.form[16] = TFstSlot{130, 690, 0, 42, 1, 1};
+        b.form[17] = TFstSlot{400, 810, 0, 11, 1, 1};
+        b.form[19] = TFstSlot{1550, 810, 0, 11, 1, 1};
+        TZgnRec rec;
+        rec.Vorname = std::string(20, 'V'); // with the blank and the name: 41 characters
+        rec.Name = std::string(20, 'N');
+        rec.GebDatum = "04.07.2018";
+        rec.Klasse = "3b";
+        PageContext& ctx = b.page();
+        NameBlock(ctx, rec);
+        EXPECT_EQ(b.textOp(rec.Vorname.str() + " " + rec.Name.str()).characterExtra, slotX == 850 ? -6 : -3);
+        EXPECT_EQ(b.canvas.characterExtra(), 0);
+        const CanvasOp geb = b.textOp("geb. am: ");
+        EXPECT_EQ(geb.align, TextAlign::Right);
+        EXPECT_EQ(geb.x1, 400 + kOrigin);
+        EXPECT_EQ(geb.font.cellHeight, 30); // the caption's font 15
+        EXPECT_EQ(b.textOp("Klasse: ").x1, 1550 + kOrigin);
+        EXPECT_EQ(b.canvas.count(CanvasOpKind::LineTo), 1u);
+    }
+}
+
+TEST(TransferStatement, StrikesTheAlternativeThatDoesNotApply)
+{
+    const std::pair<int, const char*> cases[] = {{0, "#########"}, {1, "         ########"}, {-1, nullptr}};
+    for (const auto& [weiblich, strike] : cases) {
+        LayoutBench b;
+        b.form[95] = TFstSlot{130, 930, 0, 27, 1, 1};
+        b.form[96] = TFstSlot{130, 930, 0, 1, 1, 1};
+        TZgnRec rec;
+        rec.Weiblich = weiblich;
+        PageContext& ctx = b.page();
+        TransferStatement(ctx, rec);
+        // Caption, new school and year level are not visible in this form.
+        std::vector<std::string> expected = {
+            "Die Schülerin/Der Schüler tritt in ______________________________________ Jahrgangsstufe ____ über."};
+        if (strike)
+            expected.push_back(strike);
+        EXPECT_EQ(b.texts(), expected) << weiblich;
+    }
+}
+
+TEST(SchoolYearLine, HalfYearAndYearStrikes)
+{
+    struct Case {
+        int halbjahr1;
+        const char* begin;
+        const char* year;
+        const char* strike;
+    };
+    const Case cases[] = {
+        {1, "07", "2007 / 2008", "                   #######"},
+        {0, "1999", "1999 / ????", "      ############       "},
+        {0, "???", "??? / ", "      ############       "},
+    };
+    for (const Case& c : cases) {
+        LayoutBench b;
+        b.form[7] = TFstSlot{520, 560, 0, 11, 1, 1};
+        b.form[8] = TFstSlot{1080, 560, 0, 12, 1, 1};
+        b.form[9] = TFstSlot{520, 560, 0, 1, 1, 1};
+        TZgnRec rec;
+        rec.Halbjahr1 = static_cast<std::int16_t>(c.halbjahr1);
+        rec.SjBeginn = c.begin;
+        PageContext& ctx = b.page();
+        SchoolYearLine(ctx, rec);
+        EXPECT_EQ(b.texts(), (std::vector<std::string>{"über das 1. Schulhalbjahr / Schuljahr", c.year, c.strike}));
+    }
+}
+
+TEST(SchoolYearLine, NotOnAPageWhereItsSlotIsNot)
+{
+    LayoutBench b;
+    b.form[7] = TFstSlot{520, 560, 0, 11, 2, 1};
+    PageContext& ctx = b.page(1);
+    SchoolYearLine(ctx, TZgnRec{});
+    EXPECT_TRUE(b.texts().empty());
+}
+
+TEST(FreeTextBlock, RuledLinesTextAndACutReported)
+{
+    LayoutBench b;
+    b.form[66] = TFstSlot{130, 1000, 0, 11, 1, 1};
+    b.form[67] = TFstSlot{2, 65, 0, 10, 1, 0};
+    b.options.Streichungsart = 0;
+    TZgnRec rec;
+    rec.LEBText = "eins zwei drei vier";
+    PageContext& ctx = b.page();
+    FreeTextBlock(ctx, kLearningReportBlock, rec.LEBText.view());
+    EXPECT_EQ(b.canvas.count(CanvasOpKind::LineTo), 2u);
+    EXPECT_EQ(b.texts(), (std::vector<std::string>{"eins zwei ", "drei vier"}));
+    EXPECT_TRUE(ctx.cuts().empty());
+
+    rec.LEBText = "eins zwei drei vier sechs";
+    PageContext& again = b.page();
+    FreeTextBlock(again, kLearningReportBlock, rec.LEBText.view());
+    EXPECT_EQ(again.cuts(), (std::vector<TextCutNotice>{{"Lernentwicklungsbericht", "sechs"}}));
+}
+
+TEST(FreeTextBlock, MoreThan24LinesGiveRuledLinesWithoutText)
+{
+    LayoutBench b;
+    b.form[69] = TFstSlot{330, 1000, 0, 11, 1, 1};
+    b.form[70] = TFstSlot{30, 65, 0, 200, 1, 0};
+    b.options.OhneLinie = 0;
+    TZgnRec rec;
+    rec.Vermerke = "Text";
+    PageContext& ctx = b.page();
+    FreeTextBlock(ctx, kRemarksBlock, rec.Vermerke.view());
+    EXPECT_TRUE(b.texts().empty());
+    EXPECT_EQ(b.canvas.count(CanvasOpKind::LineTo), 25u);
+}
+
+TEST(PlaceAndDate, DateWithoutLeadingZeros)
+{
+    LayoutBench b;
+    b.form[107] = TFstSlot{130, 2260, 0, 11, 1, 1};
+    TZgnRec rec;
+    rec.ZgnOrt = "Rostock";
+    rec.ZgnDatum = "01.02.2008";
+    PageContext& ctx = b.page();
+    PlaceAndDate(ctx, rec);
+    EXPECT_EQ(b.textOp("Rostock, 1.2.2008").x1, 130 + kOrigin);
+}
+
+} // namespace

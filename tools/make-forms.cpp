@@ -1,0 +1,42 @@
+// Writes the standard form control files of the installation from their
+// description:
+//
+//   make-forms DESCRIPTION OUTPUT-FOLDER
+//
+// e.g. make-forms tools/forms/standard-forms.txt data
+#include "layouts/FormDescription.h"
+#include "print/FormFile.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make-forms DESCRIPTION OUTPUT-FOLDER\n");
+        return 2;
+    }
+    std::ifstream in(argv[1], std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 1;
+    }
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const ruvek::FormDescriptionResult parsed = ruvek::ParseFormDescription(text);
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "%s: %s\n", argv[1], parsed.error.c_str());
+        return 1;
+    }
+    for (const ruvek::DescribedForm& form : parsed.forms) {
+        const std::filesystem::path out = std::filesystem::path(argv[2]) / form.fileName;
+        std::string error;
+        if (!ruvek::WriteFormFile(out, form.title, form.slots, &error)) {
+            std::fprintf(stderr, "%s: %s\n", out.c_str(), error.c_str());
+            return 1;
+        }
+        std::printf("%s\n", out.c_str());
+    }
+    return 0;
+}
