@@ -85,17 +85,10 @@ void TMainForm::connectEditorButtons()
                 forms_.bewHilf->Open();
         });
 
-    // The take-over buttons, the text buttons and the read-aloud buttons
-    // are present; their functions follow in a later program version.
-    for (const char* later : {"BitBtn2", "BitBtn3", "BitBtn17", "BitBtn4", "BitBtn8", "BitBtn19", "BitBtn24",
-                              "BitBtn28", "BitBtn20", "BitBtn18", "BitBtn9", "BitBtn5", "BitBtn10", "BitBtn12",
-                              "BitBtn13", "BitBtn14", "BitBtn15", "BitBtn16", "BitBtn25", "BitBtn26", "BitBtn27",
-                              "SpeedButton15", "SpeedButton16", "SpeedButton20"})
+    // The read-aloud buttons are present; their function follows in a later
+    // program version. (The take-over and text buttons: CollectionCommands.cpp.)
+    for (const char* later : {"SpeedButton15", "SpeedButton16", "SpeedButton20"})
         connect(control<QAbstractButton>(later), &QAbstractButton::clicked, this, &TMainForm::notYetBuilt);
-    connect(control<QComboBox>("ComboBox39"), &QComboBox::activated, this, [this](int index) {
-        if (index > 0)
-            notYetBuilt();
-    });
 }
 
 // The live handlers of the head selectors: they change what is visible

@@ -81,6 +81,7 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent) : QMainWindow(parent)
     buildStatusBar();
     FormCreate();
     connectEditor();
+    connectCollectionCommands();
 }
 
 TMainForm::~TMainForm() = default;

@@ -132,6 +132,9 @@ private:
     // After a store that converted the grades to another level of demand,
     // the page "Fächer u. Bewertungen" comes to the front.
     void followSubjectsPageRequest();
+    // The record-list commands, the take-over buttons and the text-page
+    // buttons (CollectionCommands.cpp).
+    void connectCollectionCommands();
     template <class W>
     W* control(const char* objectName) const;
 

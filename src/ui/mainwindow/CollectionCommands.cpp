@@ -1,0 +1,188 @@
+// The window side of the commands on the record list and of the bulk
+// take-over: adding and deleting students, removing the marked ones, the
+// record clipboard, the sort orders, the "für ALLE" buttons of the pages and
+// the subject commands of "für ALLE folgenden Schüler übernehmen", and the
+// text-page buttons. The operations themselves are the record collection's
+// and the take-over's; the handlers here store the form before and show
+// the record after as each operation asks.
+#include "ui/mainwindow/MainForm.h"
+
+#include "classfile/RecordCollection.h"
+#include "editor/BulkTakeOver.h"
+#include "editor/RecordEditor.h"
+#include "ui/editor/EditorBinder.h"
+#include "ui/editor/EditorWidgets.h"
+#include "ui/editor/TakeOverWiring.h"
+#include "ui/editor/TextAreaWiring.h"
+#include "ui/mainwindow/ActionRegistry.h"
+#include "ui/mainwindow/NeuDSForm.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+namespace ruvek::ui {
+
+namespace {
+
+// The sort commands of the menu "Sortieren" (their speed buttons share them).
+const std::pair<const char*, SortOrder> kSortCommands[] = {
+    {"aufsteigend1", SortOrder::NameAscending}, {"absteigend1", SortOrder::NameDescending},
+    {"aufsteigend2", SortOrder::KeyAscending},  {"absteigend2", SortOrder::KeyDescending},
+    {"aufsteigend3", SortOrder::ClassAscending}, {"absteigend3", SortOrder::ClassDescending},
+    {"Mdchenzuerst1", SortOrder::GirlsFirst},   {"Jungenzuerst1", SortOrder::BoysFirst},
+};
+
+// The entries under "für ALLE folgenden Schüler übernehmen".
+const std::pair<const char*, ruvek::editor::SubjectCommand> kSubjectCommands[] = {
+    {"N1Fremdsprache1", ruvek::editor::SubjectCommand::Fremdsprache1},
+    {"N2Fremdsprache1", ruvek::editor::SubjectCommand::Fremdsprache2},
+    {"ReligionPhilmK1", ruvek::editor::SubjectCommand::Religion},
+    {"ersteszustzlichesFach1", ruvek::editor::SubjectCommand::ZusatzFach},
+    {"Wahlpflicht1HJ1", ruvek::editor::SubjectCommand::Wahlpflicht1},
+    {"Wahlpflicht2HJ1", ruvek::editor::SubjectCommand::Wahlpflicht2},
+    {"Wahlpflicht12HJ1", ruvek::editor::SubjectCommand::Wahlpflicht12},
+};
+
+constexpr int kTablePage = 1;   // "Schüler-Tabelle" in PageControl1
+
+// The buttons "+" and "-" of the record panel, placed after "> |" unless
+// the window layout already has them.
+void ensureAddDeleteButtons(QWidget* root)
+{
+    auto* last = root->findChild<QAbstractButton*>(QStringLiteral("Button4"));
+    if (!last || !last->parentWidget())
+        return;
+    QBoxLayout* row = nullptr;
+    for (auto* box : last->parentWidget()->findChildren<QBoxLayout*>())
+        if (box->indexOf(last) >= 0)
+            row = box;
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    } buttons[] = {{"Button6", "+", "einen Datensatz einfügen"}, {"Button7", "-", ""}};
+    int at = row ? row->indexOf(last) + 1 : 0;
+    for (const auto& b : buttons) {
+        if (root->findChild<QAbstractButton*>(QString::fromLatin1(b.name)))
+            continue;
+        QPushButton* made = editor::button(b.name, QString::fromUtf8(b.caption), QString::fromUtf8(b.hint));
+        if (row)
+            row->insertWidget(at++, made);
+        else
+            made->setParent(last->parentWidget());
+    }
+}
+
+} // namespace
+
+void TMainForm::connectCollectionCommands()
+{
+    const auto show = [this](const CollectionOutcome& out) {
+        if (out.showRecord || out.rebuildList)
+            showCurrentRecord();   // rebuilds the student list and selects the current record
+        refreshIndicators();
+    };
+    const auto enableNavigation = [this] { binder_->setNavigationEnabled(true, true); };
+    const auto darfLoeschen = [this] { return state_.settings.prog.DarfLoeschen == 1; };
+
+    // Add: on the table page the new student's names come from the dialog,
+    // on the data sheets from the form after the store.
+    const auto add = [this, show, enableNavigation] {
+        std::optional<NewStudentName> names;
+        const bool onTable = pageControl1_->currentIndex() == kTablePage;
+        if (onTable) {
+            TNeuDSForm dialog(*prompter_, this);
+            names = dialog.ask();
+            if (!names)
+                return;
+        } else {
+            storeForm();
+        }
+        const CollectionOutcome out = addRecord(state_.klasse, state_.settings.prog.VorgaengerDaten == 1, names);
+        show(out);
+        if (!onTable) {
+            // Bringing "Zeugnis-Kopf" to the front is no page change of the
+            // user's: it must not store the new record over the labels.
+            const QSignalBlocker block(pageControl2_);
+            pageControl2_->setCurrentIndex(0);
+            if (auto* edit5 = findChild<QWidget*>(QStringLiteral("Edit5")))
+                edit5->setFocus();
+        }
+        enableNavigation();
+        if (out.takeOverLabels) {
+            ruvek::editor::FormPatch labels;
+            for (auto id : {ruvek::editor::ControlId::Label64, ruvek::editor::ControlId::Label65,
+                            ruvek::editor::ControlId::Label66})
+                labels.setVisible(id, true);
+            binder_->applyPatch(labels);
+        }
+    };
+
+    actions_->setHandler(QStringLiteral("LschenSchlerDatensatz1"), [this, show, darfLoeschen] {
+        if (!deletePermitted(darfLoeschen(), *prompter_))
+            return;
+        storeForm();
+        show(markCurrentDeleted(state_.klasse, *prompter_));
+    });
+    actions_->setHandler(QStringLiteral("gelschteDatenstzeentgltigentfernen1"), [this, show] {
+        storeForm();
+        const CollectionOutcome out = removeMarked(state_.klasse, *prompter_);
+        if (out.done)
+            show(out);
+    });
+    actions_->setHandler(QStringLiteral("KopierenSchlerDatensatz1"), [this] { copyRecord(state_.klasse); });
+    actions_->setHandler(QStringLiteral("AusschneidenSchlerDatensatz1"), [this, show, darfLoeschen] {
+        storeForm();
+        const CollectionOutcome out = cutRecord(state_.klasse, darfLoeschen(), *prompter_);
+        if (out.showRecord)
+            show(out);
+    });
+    actions_->setHandler(QStringLiteral("EinfgenSchlerDatensatz1"), [this, show, enableNavigation] {
+        // The table view is not written back: it is not shown in this
+        // program version, and what it holds may be older than the records.
+        storeForm();
+        show(pasteRecord(state_.klasse));
+        enableNavigation();
+    });
+    for (const auto& [name, order] : kSortCommands)
+        actions_->setHandler(QString::fromLatin1(name), [this, show, order = order] {
+            if (!sortApplies(state_.klasse))
+                return;
+            storeForm();
+            show(sortRecords(state_.klasse, order));
+        });
+
+    // The subject commands store first and leave the form as it is.
+    for (const auto& [name, command] : kSubjectCommands)
+        actions_->setHandler(QString::fromLatin1(name), [this, command = command] {
+            storeForm();
+            ruvek::editor::takeOverSubjects(state_.klasse, command, *prompter_);
+            refreshIndicators();
+        });
+
+    ensureAddDeleteButtons(this);
+    for (auto* b : findChildren<QAbstractButton*>(QStringLiteral("Button6")))
+        connect(b, &QAbstractButton::clicked, this, add);
+    for (auto* b : findChildren<QAbstractButton*>(QStringLiteral("Button7")))
+        connect(b, &QAbstractButton::clicked, this,
+                [this] { actions_->run(QStringLiteral("LschenSchlerDatensatz1")); });
+
+    // The head-data buttons hand on what the controls show; they neither
+    // store nor show, the form keeps its pending edits.
+    for (const editor::HeadTakeOverButton& b : editor::headTakeOverButtons())
+        connect(findChild<QAbstractButton*>(QString::fromLatin1(b.name)), &QAbstractButton::clicked, this, [this, &b] {
+            const ruvek::editor::HeadValue value = editor::headValue(b, binder_->readForm());
+            ruvek::editor::takeOverHead(state_.klasse, b.button, value, state_.katalog, *prompter_);
+            refreshIndicators();
+        });
+
+    // The phrases speak of the student as last stored.
+    editor::connectTextAreas(this, *prompter_, [this](int entry) {
+        return ruvek::editor::RemarkPhraseSentence(entry, state_.klasse.currentRecord());
+    });
+}
+
+} // namespace ruvek::ui
