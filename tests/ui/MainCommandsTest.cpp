@@ -193,7 +193,7 @@ TEST_F(MainCommandsTest, EveryCommandNotBuiltYetSaysSo)
             << name.toStdString();
         ++tried;
     }
-    EXPECT_GT(tried, 40);
+    EXPECT_GT(tried, 10);   // fewer as features arrive
     // Hidden entries are not reached at all.
     EXPECT_FALSE(reachable("Wahlpflichtfcherextrahieren1"));
     EXPECT_FALSE(reachable("Fachzensurenlistevorbereiten1"));

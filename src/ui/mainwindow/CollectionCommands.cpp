@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <vector>
 
 namespace ruvek::ui {
 
@@ -48,32 +49,44 @@ const std::pair<const char*, ruvek::editor::SubjectCommand> kSubjectCommands[] =
 
 constexpr int kTablePage = 1;   // "Schüler-Tabelle" in PageControl1
 
-// The buttons "+" and "-" of the record panel, placed after "> |" unless
+// The buttons "+" and "-" of the record panel, in a row of their own below
+// the navigation buttons (beside them the panel would grow wider), unless
 // the window layout already has them.
 void ensureAddDeleteButtons(QWidget* root)
 {
-    auto* last = root->findChild<QAbstractButton*>(QStringLiteral("Button4"));
-    if (!last || !last->parentWidget())
-        return;
-    QBoxLayout* row = nullptr;
-    for (auto* box : last->parentWidget()->findChildren<QBoxLayout*>())
-        if (box->indexOf(last) >= 0)
-            row = box;
     const struct {
         const char* name;
         const char* caption;
         const char* hint;
-    } buttons[] = {{"Button6", "+", "einen Datensatz einfügen"}, {"Button7", "-", ""}};
-    int at = row ? row->indexOf(last) + 1 : 0;
-    for (const auto& b : buttons) {
-        if (root->findChild<QAbstractButton*>(QString::fromLatin1(b.name)))
-            continue;
-        QPushButton* made = editor::button(b.name, QString::fromUtf8(b.caption), QString::fromUtf8(b.hint));
-        if (row)
-            row->insertWidget(at++, made);
-        else
-            made->setParent(last->parentWidget());
+    } buttons[] = {{"Button6", "+", "einen Datensatz einfügen"}, {"Button7", "-", nullptr}};
+    auto* last = root->findChild<QAbstractButton*>(QStringLiteral("Button4"));
+    if (!last || !last->parentWidget() || root->findChild<QAbstractButton*>(QStringLiteral("Button6")))
+        return;
+    QBoxLayout* nav = nullptr;
+    for (auto* box : last->parentWidget()->findChildren<QBoxLayout*>())
+        if (box->indexOf(last) >= 0)
+            nav = box;
+    std::vector<QPushButton*> made;
+    for (const auto& b : buttons)
+        made.push_back(editor::button(b.name, QString::fromUtf8(b.caption),
+                                      b.hint ? QString::fromUtf8(b.hint) : QString()));
+    auto* column = nav ? qobject_cast<QBoxLayout*>(nav->parent()) : nullptr;
+    int at = -1;
+    for (int i = 0; column && i < column->count(); ++i)
+        if (column->itemAt(i)->layout() == nav)
+            at = i + 1;
+    if (at < 0) {
+        // No layout to join: the buttons still belong to the panel.
+        for (QPushButton* b : made)
+            b->setParent(last->parentWidget());
+        return;
     }
+    auto* row = new QHBoxLayout;
+    row->setSpacing(nav->spacing());
+    for (QPushButton* b : made)
+        row->addWidget(b);
+    row->addStretch(1);
+    column->insertLayout(at, row);
 }
 
 } // namespace
