@@ -297,6 +297,14 @@ TEST_F(RecordCollectionGuiTest, HeadTakeOverAsksOnceAndReachesTheFollowingStuden
     EXPECT_EQ(prompter_.log(), (std::vector{Shown::question(question), Shown::question(question)}));
     EXPECT_TRUE(form.changedIndicatorVisible());
     EXPECT_EQ(text("Edit66"), "Kahn");   // the form is not shown again
+
+    // A subject command stores first; a certificate without that subject
+    // says so and hands nothing on.
+    prompter_.clearLog();
+    retype("Edit6", "Annika");
+    trigger("N2Fremdsprache1");
+    EXPECT_EQ(form.klasse().records[0].Vorname.str(), "Annika");
+    EXPECT_EQ(prompter_.log(), (std::vector{Shown::error(ruvek::editor::kMsgNoSuchSubject)}));
 }
 
 // The phrase list adds its sentence about the student as last stored to the
