@@ -167,8 +167,7 @@ TEST(ClassFile, EveryTruncatedPrefixIsRefusedCleanly)
 TEST(ClassFile, ShippedExampleClassIsAValidClassFile)
 {
     ClassFileContent content;
-    // tests/data -> the source tree's data/examples
-    const auto source = std::filesystem::path(RUVEK_TEST_DATA_DIR).parent_path().parent_path();
+    const auto source = std::filesystem::path(RUVEK_SOURCE_DIR);
     ASSERT_EQ(readClassFile(source / "data/examples/Beispielklasse.RVK", content), ReadError::None);
     EXPECT_EQ(content.header.Version, 2);
     EXPECT_EQ(content.records.size(), 25u);

@@ -21,8 +21,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// RUVEK_TEST_DATA_DIR is the tests/data folder of the source tree.
-const fs::path kSourceRoot = fs::path(RUVEK_TEST_DATA_DIR) / ".." / "..";
+// The source tree: the checked-in form files and golden drawings.
+const fs::path kSourceRoot = fs::path(RUVEK_SOURCE_DIR);
 
 std::string readFile(const fs::path& p)
 {
