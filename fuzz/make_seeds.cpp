@@ -71,7 +71,8 @@ int main(int argc, char** argv)
         TDateiKopf h = newFileHeader(1);
         h.Version = 1;
         h.LeseVersion = 1;
-        std::vector<std::uint8_t> v1(toBytes(h).begin(), toBytes(h).end());
+        const auto headerImage = toBytes(h);
+        std::vector<std::uint8_t> v1(headerImage.begin(), headerImage.end());
         v1.insert(v1.end(), v2.begin() + TDateiKopf::Size, v2.begin() + TDateiKopf::Size + kV1RecordSize);
         put(corpus / "classfile" / "v1-1.RVK", v1);
     }
