@@ -51,8 +51,9 @@ int drkEinst(const std::uint8_t* data, std::size_t size)
 {
     return roundTrip<TDrkEinstRec>(
         "DRKEINST.DAT", data, size, DrkEinstDefaults, LoadDrkEinst,
-        [](TDrkEinstRec rec, const std::filesystem::path& folder, Prompter& prompter) {
-            rec.ZentralSpeichern = 1; // into the given folder, whatever the file said
+        [](const TDrkEinstRec& rec, const std::filesystem::path& folder, Prompter& prompter) {
+            // Program and data folder are one, so the file lands there
+            // whatever ZentralSpeichern says.
             return SaveDrkEinst(rec, folder, folder, prompter);
         });
 }

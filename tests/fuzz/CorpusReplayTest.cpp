@@ -8,6 +8,10 @@
 #include <algorithm>
 
 namespace ruvek::fuzz {
+
+// Test names and failure messages show the target's name.
+inline void PrintTo(const Target& target, std::ostream* os) { *os << target.name; }
+
 namespace {
 
 class CorpusReplay : public testing::TestWithParam<Target> {};
