@@ -18,7 +18,9 @@ namespace {
 std::atomic<std::size_t> g_largestRequest{0};
 }
 
-void* operator new(std::size_t size)
+// Kept out of line: inlined into a caller, gcc takes the malloc/free pair
+// for a mismatch with the new expression.
+[[gnu::noinline]] void* operator new(std::size_t size)
 {
     std::size_t seen = g_largestRequest.load(std::memory_order_relaxed);
     while (size > seen && !g_largestRequest.compare_exchange_weak(seen, size, std::memory_order_relaxed)) {
@@ -27,8 +29,8 @@ void* operator new(std::size_t size)
         return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace ruvek {
 namespace {
