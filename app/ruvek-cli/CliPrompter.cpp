@@ -1,5 +1,7 @@
 #include "CliPrompter.h"
 
+#include "CliText.h"
+
 #include <iostream>
 
 namespace {
@@ -15,13 +17,15 @@ const char* kindLabel(ruvek::MessageKind kind)
     return "Meldung";
 }
 
-// Messages use '\n' for line breaks; on one terminal line a blank reads better.
+// Messages use '\n' for line breaks; on one terminal line a blank reads
+// better. Other control characters (from file names, say) are escaped so
+// each message stays one line.
 std::string oneLine(std::string text)
 {
     for (char& c : text)
         if (c == '\n')
             c = ' ';
-    return text;
+    return escapeControls(text);
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 // record in list order: "<number>\t<Name>, <Vorname>\t<code>". The school type
 // comes from the installation's SCHEINST.DAT unless --schultyp gives it. The
 // class file is only read.
+#include "CliText.h"
 #include "Commands.h"
 
 #include "classfile/ClassFile.h"
@@ -86,8 +87,10 @@ int cmdAnnex(const CliArgs& args, CliContext& context)
 
     for (std::size_t i = 0; i < content.records.size(); ++i) {
         const ruvek::TZgnRec& r = content.records[i];
-        std::cout << (i + 1) << '\t' << ruvek::cp1252ToUtf8(r.Name.view()) << ", "
-                  << ruvek::cp1252ToUtf8(r.Vorname.view()) << '\t' << ruvek::DetermineAnnex(r, ruvek::schoolTypeFromStored(*schultyp)) << '\n';
+        // Tabs separate the columns and line feeds the records: the names are
+        // escaped so they cannot add either.
+        std::cout << (i + 1) << '\t' << escapeControls(ruvek::cp1252ToUtf8(r.Name.view())) << ", "
+                  << escapeControls(ruvek::cp1252ToUtf8(r.Vorname.view())) << '\t' << ruvek::DetermineAnnex(r, ruvek::schoolTypeFromStored(*schultyp)) << '\n';
     }
     std::cout.flush();
     return std::cout ? 0 : 1;

@@ -2,6 +2,7 @@
 // (version-1 conversion, backup copy ALT.$KL next to it, key-number repair)
 // and saves it with Save As under the new name as a version-2 file.
 #include "CliPrompter.h"
+#include "CliText.h"
 #include "Commands.h"
 
 #include "classfile/OpenClass.h"
@@ -26,7 +27,7 @@ int cmdResave(const CliArgs& args, CliContext& context)
     if (!openClass.fileSaveAs(prompter))
         return 1;
 
-    std::cerr << "Gespeichert: " << openClass.filePath().string() << " (" << openClass.count()
+    std::cerr << "Gespeichert: " << escapeControls(openClass.filePath().string()) << " (" << openClass.count()
               << " Datensätze, Version 2)\n";
     return 0;
 }

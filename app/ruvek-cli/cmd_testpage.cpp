@@ -1,5 +1,6 @@
 // ruvek-cli testpage -o FILE.pdf [--kyocera]: the printer test page as a PDF
 // file, drawn by the same routine that prints it on a printer.
+#include "CliText.h"
 #include "Commands.h"
 
 #include "print/TestPage.h"
@@ -64,9 +65,9 @@ int cmdTestpage(const CliArgs& args, CliContext& context)
 
     ruvek::PdfDevice device(output);
     if (const ruvek::DeviceResult printed = ruvek::PrintTestPage(device, options); !printed) {
-        std::cerr << "Fehler: " << printed.error << '\n';
+        std::cerr << "Fehler: " << escapeControls(printed.error) << '\n';
         return 1;
     }
-    std::cout << "Testblatt geschrieben: " << output << '\n';
+    std::cout << "Testblatt geschrieben: " << escapeControls(output) << '\n';
     return 0;
 }

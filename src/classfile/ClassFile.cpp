@@ -82,30 +82,39 @@ ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out
     if (header.Anzahl == 0)
         return ReadError::NoRecords;
 
-    // Check the announced size before allocating for it, so a damaged header
-    // cannot make us reserve hundreds of megabytes for nothing.
+    // Check the announced size before reading, so a damaged header is
+    // refused at once. A pipe or device has no size to check: there memory
+    // grows only with the records that actually arrive, and the read stops
+    // as soon as the data ends.
     const std::size_t count = header.Anzahl;
-    if (S_ISREG(st.st_mode) &&
-        static_cast<std::uintmax_t>(st.st_size) < TDateiKopf::Size + count * recordSize)
+    const bool regular = S_ISREG(st.st_mode);
+    if (regular && static_cast<std::uintmax_t>(st.st_size) < TDateiKopf::Size + count * recordSize)
         return ReadError::Truncated;
 
-    TDB2 records(count);
-    std::vector<std::uint8_t> block(kRecordsPerBlock * recordSize);
-    // The file holds the last list entry first.
+    // The file holds the last list entry first. A regular file's records go
+    // straight to their place; from a pipe they are collected in file order
+    // and turned round at the end.
+    TDB2 records(regular ? count : 0);
     std::size_t position = count;
-    while (position > 0) {
-        const std::size_t n = std::min(position, kRecordsPerBlock);
+    const auto store = [&](ConstBytes image) {
+        TZgnRec& r = regular ? records[--position] : records.emplace_back();
+        if (recordSize == kV1RecordSize)
+            r = convertRecordV1(image);
+        else
+            decodeRecord(r, image);
+    };
+    std::vector<std::uint8_t> block(std::min(count, kRecordsPerBlock) * recordSize);
+    std::size_t remaining = count;
+    while (remaining > 0) {
+        const std::size_t n = std::min(remaining, kRecordsPerBlock);
         if (std::fread(block.data(), recordSize, n, file.get()) != n)
             return ReadError::Truncated;
-        for (std::size_t k = 0; k < n; ++k) {
-            const ConstBytes image(block.data() + k * recordSize, recordSize);
-            --position;
-            if (recordSize == kV1RecordSize)
-                records[position] = convertRecordV1(image);
-            else
-                decodeRecord(records[position], image);
-        }
+        for (std::size_t k = 0; k < n; ++k)
+            store(ConstBytes(block.data() + k * recordSize, recordSize));
+        remaining -= n;
     }
+    if (!regular)
+        std::reverse(records.begin(), records.end());
     out.header = header;
     out.records = std::move(records);
     return ReadError::None;

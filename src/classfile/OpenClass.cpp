@@ -38,6 +38,13 @@ bool fileExists(const std::filesystem::path& path)
     return std::filesystem::exists(path, ec);
 }
 
+// Whether both names lead to one existing file (through links, too).
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
 // Whether the folder holds the elective-subject list file. Files copied
 // from Windows installations may carry the name in another letter case.
 bool hasElectiveListFile(const std::filesystem::path& folder)
@@ -141,8 +148,11 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     fileName = name;
 
     // The backup copy holds the data just read as a version-2 class file.
+    // It is never written over the file just opened: a file that itself
+    // carries the backup extension (or whose backup name leads to it through
+    // a link) keeps its bytes, which may be the only version-1 original.
     const auto backup = folder / withExtension(name, ".$KL");
-    if (!writeClassFile(backup, header, records))
+    if (!isSameFile(backup, path) && !writeClassFile(backup, header, records))
         prompter.error("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!");
 
     current = firstRecordIndex(ui().showsDeletedRecords());

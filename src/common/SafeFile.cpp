@@ -1,43 +1,114 @@
 #include "common/SafeFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace ruvek {
 namespace {
 constexpr std::size_t kBufferSize = 1 << 20;
+// Links are followed at most this far (the system's own limit is 40).
+constexpr int kMaxLinkHops = 40;
+
+std::string tempPrefixFor(const std::filesystem::path& target) { return "." + target.filename().string() + ".tmp"; }
 
 std::string tempNameFor(const std::filesystem::path& target)
 {
     static std::mt19937 gen{std::random_device{}()};
-    return "." + target.filename().string() + ".tmp" + std::to_string(gen() % 1000000);
+    return tempPrefixFor(target) + std::to_string(gen() % 1000000);
+}
+
+std::filesystem::path folderOf(const std::filesystem::path& file)
+{
+    return file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+}
+
+// Removes temporary files of `target` that no writer holds any more: a save
+// that was killed leaves its temporary file behind, unlocked. A file some
+// writer is still writing is locked and stays.
+void removeLeftoverTemps(const std::filesystem::path& target, const std::filesystem::path& own)
+{
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!isTempNameFor(name, target) || it->path().filename() == own.filename())
+            continue;
+        const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(it->path().c_str());
+        ::close(fd);
+    }
 }
 } // namespace
 
-SafeFileWriter::SafeFileWriter(std::filesystem::path target) : m_target(std::move(target)) {}
+bool isTempNameFor(const std::string& name, const std::filesystem::path& target)
+{
+    const std::string prefix = tempPrefixFor(target);
+    if (name.size() <= prefix.size() || !name.starts_with(prefix))
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                       [](unsigned char c) { return c >= '0' && c <= '9'; });
+}
+
+std::filesystem::path resolveWriteTarget(const std::filesystem::path& path)
+{
+    std::filesystem::path p = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(p, ec)))
+            return p;
+        const std::filesystem::path to = std::filesystem::read_symlink(p, ec);
+        if (ec)
+            return p;
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+    return p;
+}
+
+SafeFileWriter::SafeFileWriter(std::filesystem::path target) : m_target(resolveWriteTarget(target)) {}
 
 SafeFileWriter::~SafeFileWriter() { discard(); }
+
+// Creates a new temporary file beside the target and locks it. A cleaner in
+// another process may remove the file between its creation and the lock;
+// then it has no name any more and another one is made.
+bool SafeFileWriter::createLockedTemp()
+{
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        m_temp = m_target.parent_path() / tempNameFor(m_target);
+        m_fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (m_fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            break;
+        }
+        struct stat st {};
+        if (::flock(m_fd, LOCK_EX) == 0 && ::fstat(m_fd, &st) == 0 && st.st_nlink > 0)
+            return true;
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    m_error = std::strerror(errno);
+    m_temp.clear();
+    return false;
+}
 
 bool SafeFileWriter::open()
 {
     discard();
     m_failed = false;
-    for (int attempt = 0; attempt < 10 && m_fd < 0; ++attempt) {
-        m_temp = m_target.parent_path() / tempNameFor(m_target);
-        m_fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (m_fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (m_fd < 0) {
-        m_error = std::strerror(errno);
-        m_temp.clear();
+    if (!createLockedTemp())
         return false;
-    }
+    removeLeftoverTemps(m_target, m_temp);
     // Keep the permissions of the file being replaced.
     struct stat st {};
     if (::stat(m_target.c_str(), &st) == 0)
@@ -82,22 +153,18 @@ bool SafeFileWriter::commit()
 {
     if (m_fd < 0 || m_failed || !flushBuffer())
         return false;
-    if (::fsync(m_fd) != 0 || ::close(m_fd) != 0) {
-        m_error = std::strerror(errno);
-        m_fd = -1;
-        discard();
-        return false;
-    }
-    m_fd = -1;
-    if (::rename(m_temp.c_str(), m_target.c_str()) != 0) {
+    // The file is renamed while it is still open and locked, so no cleaner
+    // takes it for a leftover in between.
+    if (::fsync(m_fd) != 0 || ::rename(m_temp.c_str(), m_target.c_str()) != 0) {
         m_error = std::strerror(errno);
         discard();
         return false;
     }
     m_temp.clear();
+    ::close(m_fd);
+    m_fd = -1;
     // Make the rename itself durable.
-    const auto folder = m_target.parent_path().empty() ? std::filesystem::path(".") : m_target.parent_path();
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dirFd = ::open(folderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);

@@ -4,6 +4,13 @@
 // and only then replaces the target by a rename. Until commit() succeeds the
 // old file is untouched; a writer destroyed without commit removes its
 // temporary file.
+//
+// A target that is a symbolic link is not replaced by a regular file: the
+// new content goes to the file the link points to (the temporary file in
+// that file's folder), so the link and everyone else using it see the new
+// content. The temporary file stays locked (flock) while it is written;
+// opening a writer removes unlocked leftovers of the target's temporary-file
+// pattern, which a killed save leaves behind.
 #include "common/ByteFields.h"
 
 #include <filesystem>
@@ -30,6 +37,7 @@ public:
 private:
     bool flushBuffer();
     void discard();
+    bool createLockedTemp();
 
     std::filesystem::path m_target;
     std::filesystem::path m_temp;
@@ -41,6 +49,13 @@ private:
 
 // Writes data as the whole new content of path, safely. False on any failure.
 bool writeFileSafely(const std::filesystem::path& path, ConstBytes data, std::string* error = nullptr);
+
+// The file a write to `path` changes: `path` itself, or the end of its
+// chain of symbolic links (relative links taken from the link's folder).
+std::filesystem::path resolveWriteTarget(const std::filesystem::path& path);
+
+// Whether `name` has the form of a temporary file a writer for `target` makes.
+bool isTempNameFor(const std::string& name, const std::filesystem::path& target);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out);

@@ -38,6 +38,8 @@ void Installation::load(const InstallationFolders& folders, Prompter& prompter)
     LoadProgEinst(settings.prog, settings.programFolder, settings.dataFolder, prompter);
     SchulEinstDefaults(settings.schule);
     LoadSchulEinst(settings.schule, settings.programFolder, settings.dataFolder, prompter);
+    if (!isKnownSchoolType(settings.schule.Schultyp))
+        prompter.tell(MessageKind::Warning, unknownSchoolTypeMessage(settings.schule.Schultyp));
     loadElectives(settings.dataFolder, prompter);
     DrkEinstDefaults(settings.druck);
     LoadDrkEinst(settings.druck, settings.programFolder, settings.dataFolder, prompter);

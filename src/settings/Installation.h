@@ -44,7 +44,8 @@ struct Installation {
 
     // Takes the folders and reads every file, defaults first, in the order
     // of program start: subject catalogue, program settings, school
-    // settings, elective subjects, print options. Messages go to prompter.
+    // settings, elective subjects, print options. Messages go to prompter;
+    // a school type outside the known ones is reported once, as a warning.
     void load(const InstallationFolders& folders, Prompter& prompter);
 
     // The steps of load, for the dialogs that reread their file.

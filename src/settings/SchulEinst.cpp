@@ -40,6 +40,14 @@ bool LoadSchulEinst(TSchulEinstRec& rec, const std::filesystem::path& programFol
     return true;
 }
 
+std::string unknownSchoolTypeMessage(int stored)
+{
+    return "Die Schul-Einstellungen (" + std::string(kSchulEinstFile) + ") nennen eine unbekannte Schulart (Schultyp " +
+           std::to_string(stored) +
+           ").\nOhne gültige Schulart können keine Zeugnisse gedruckt werden.\n\n"
+           "Bitte wählen Sie die Schulart unter \"Einstellungen\" -> \"Schul-Einstellungen\" aus.";
+}
+
 bool SaveSchulEinst(const TSchulEinstRec& rec, const std::filesystem::path& programFolder, Prompter& prompter)
 {
     const auto image = toBytes(rec);

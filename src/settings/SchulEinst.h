@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 namespace ruvek {
 
@@ -45,6 +46,12 @@ void SchulEinstDefaults(TSchulEinstRec& rec);
 // message. Returns true when a file was read.
 bool LoadSchulEinst(TSchulEinstRec& rec, const std::filesystem::path& programFolder,
                     const std::filesystem::path& dataFolder, Prompter& prompter);
+
+// Said once at start-up when the stored school type is none of the ten known
+// ones: the value is kept (the window title shows it as unknown), but
+// nothing type-specific can work until the user chooses a school type.
+std::string unknownSchoolTypeMessage(int stored);
+inline bool isKnownSchoolType(int stored) { return stored >= 0 && stored < static_cast<int>(kSchultypen.size()); }
 
 // Writes the record into the program folder, atomically and at exactly 94 bytes.
 bool SaveSchulEinst(const TSchulEinstRec& rec, const std::filesystem::path& programFolder, Prompter& prompter);

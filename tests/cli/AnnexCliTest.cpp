@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -198,4 +199,41 @@ TEST_F(AnnexCli, BadArgumentsAndFiles)
     const RunResult r = run(RUVEK_CLI, "annex '" + file.string() + "' --schultyp 4");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "");
+}
+
+TEST_F(AnnexCli, ControlCharactersInNamesAreEscaped)
+{
+    // A line feed, a tab, a backslash and DEL inside stored names must not
+    // make extra lines or columns.
+    const fs::path file = m_dir / "Klasse.RVK";
+    writeClassFile(file, {{"Zeile\nZwei", "Tab\tX", 1, 5, "2006"}, {"Back\\slash", "Del\x7f", 1, 5, "2006"}});
+    const RunResult r = run(RUVEK_CLI, "annex '" + file.string() + "' --schultyp 1");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "1\tZeile\\nZwei, Tab\\tX\t104\n2\tBack\\\\slash, Del\\x7F\t104\n");
+}
+
+TEST_F(AnnexCli, UnknownSchoolTypeInTheSettingsIsReportedOnStderr)
+{
+    const fs::path exe = m_dir / "ruvek-cli";
+    fs::copy_file(RUVEK_CLI, exe);
+    std::vector<std::uint8_t> schulEinst(94, 0);
+    putU16(schulEinst, 0, 12);
+    std::ofstream(m_dir / "SCHEINST.DAT", std::ios::binary)
+        .write(reinterpret_cast<const char*>(schulEinst.data()), 94);
+    const fs::path file = m_dir / "Klasse.RVK";
+    writeClassFile(file, {{"A", "B", 1, 5, "2006"}});
+    const fs::path out = m_dir / "stdout.txt";
+    const fs::path err = m_dir / "stderr.txt";
+    const int status = std::system(("'" + exe.string() + "' annex '" + file.string() + "' >'" + out.string() +
+                                    "' 2>'" + err.string() + "'").c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const auto slurp = [](const fs::path& p) {
+        std::ifstream in(p);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    EXPECT_EQ(slurp(out), "1\tA, B\t0\n");
+    const std::string text = slurp(err);
+    EXPECT_EQ(text, "Warnung: Die Schul-Einstellungen (SCHEINST.DAT) nennen eine unbekannte Schulart (Schultyp 12). "
+                    "Ohne gültige Schulart können keine Zeugnisse gedruckt werden.  Bitte wählen Sie die Schulart "
+                    "unter \"Einstellungen\" -> \"Schul-Einstellungen\" aus.\n");
 }
