@@ -118,6 +118,8 @@ DispatchResult PrintDispatcher::run(const PrintPlan& plan, TDruckAuftrag& job)
     DispatchResult result;
     forms_.clear();
     for (const PlannedJob& planned : plan.jobs) {
+        if (progress_)
+            progress_(static_cast<std::size_t>(&planned - plan.jobs.data()), plan.jobs.size());
         for (const PlannedNote& note : planned.notes)
             prompter_.tell(note.kind, note.text);
         if (planned.confirm && !prompter_.askYesNo(*planned.confirm))

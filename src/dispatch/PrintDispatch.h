@@ -63,6 +63,9 @@ public:
     // page and caption of what is being printed while it runs.
     DispatchResult run(const PrintPlan& plan, TDruckAuftrag& job);
 
+    // Told before each job of a plan: the job's number (from 0) and the count.
+    void setProgress(std::function<void(std::size_t job, std::size_t jobs)> progress) { progress_ = std::move(progress); }
+
 private:
     bool loadForms(const PlannedDocument& doc, DispatchResult& result);
     void drawSheet(Canvas& canvas, const PrintPlan& plan, const PlannedSheet& sheet, std::vector<CutText>* cuts);
@@ -72,6 +75,7 @@ private:
     Prompter& prompter_;
     PrintDevice* printer_;
     PreviewSink* preview_;
+    std::function<void(std::size_t, std::size_t)> progress_;
     std::map<std::string, LoadedForm> forms_;  // by file name, loaded once per run
 };
 
