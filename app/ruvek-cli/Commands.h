@@ -31,3 +31,4 @@ int cmdDelete(const CliArgs& args, CliContext& context);   // delete CLASS.RVK -
 int cmdPurge(const CliArgs& args, CliContext& context);    // purge CLASS.RVK
 int cmdSort(const CliArgs& args, CliContext& context);     // sort CLASS.RVK --nach ORDNUNG
 int cmdZeugnis(const CliArgs& args, CliContext& context);  // zeugnis CLASS.RVK --nr N -o FILE.pdf
+int cmdPdf(const CliArgs& args, CliContext& context);      // pdf CLASS.RVK -o FILE.pdf [--ab N | --nur N]

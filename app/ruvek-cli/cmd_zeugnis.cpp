@@ -7,11 +7,11 @@
 
 #include "classfile/ClassFile.h"
 #include "common/Cp1252.h"
+#include "GuiApplication.h"
+#include "dispatch/DecisionTable.h"
 #include "layouts/CertificatePage.h"
 #include "qtdraw/PdfDevice.h"
 #include "settings/ProgEinst.h"
-
-#include <QGuiApplication>
 
 #include <charconv>
 #include <cstdlib>
@@ -23,23 +23,6 @@ namespace {
 
 constexpr const char* kUsage = "Aufruf: ruvek-cli zeugnis KLASSE.RVK --nr N -o DATEI.pdf\n"
                                "  --nr N   Nummer des Schülers in der Liste (ab 1)\n";
-
-// Fonts and PDF output need a GUI application object; without a display the
-// offscreen platform serves.
-std::unique_ptr<QGuiApplication> makeGuiApplication()
-{
-    if (QGuiApplication::instance())
-        return nullptr;
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const char* display = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if ((!platform || !*platform) && (!display || !*display) && (!wayland || !*wayland))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "ruvek-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 std::optional<int> parsePositive(const std::string& text)
 {
@@ -101,8 +84,8 @@ int cmdZeugnis(const CliArgs& args, CliContext& context)
     const ruvek::FormFileInfo info = ruvek::AnlageFormFile(annexCode, options, prompter);
     if (info.fileName.empty())
         return 1;
-    const ruvek::CertificateLayout* layout = ruvek::FindCertificateLayout(annexCode);
-    if (!layout) {
+    const ruvek::CertificateKind* layout = ruvek::FindCertificateKind(annexCode);
+    if (!layout || !layout->layout) {
         std::cerr << "Für die Anlage " << annexCode << " gibt es noch kein Zeugnis-Layout.\n";
         return 1;
     }

@@ -25,6 +25,8 @@ constexpr Command kCommands[] = {
     {"sort", cmdSort, "sort KLASSE.RVK --nach ORDNUNG  Schüler sortieren (namen, namen-ab, schluessel,\n"
                       "                                    schluessel-ab, klasse, klasse-ab, maedchen, jungen)"},
     {"zeugnis", cmdZeugnis, "zeugnis KLASSE.RVK --nr N -o DATEI.pdf  Zeugnis eines Schülers als PDF erzeugen"},
+    {"pdf", cmdPdf, "pdf KLASSE.RVK -o DATEI.pdf [--ab N | --nur N] [--empfangsbekenntnisse |\n"
+                    "    --lernentwicklungsberichte]     Zeugnisse der Klasse wie im Serienausdruck als eine PDF-Datei"},
 };
 
 void usage()

@@ -1,9 +1,7 @@
 #include "layouts/CertificatePage.h"
 
-#include "layouts/LayoutGrundschule.h"
 #include "print/Primitives.h"
 
-#include <array>
 
 namespace ruvek {
 
@@ -31,20 +29,6 @@ std::vector<TextCutNotice> DrawCertificatePage(Canvas& canvas, const Certificate
     DrawPageFrame(canvas, form.table, page, ctx.origins(), env.options);
     layout(ctx, rec, annexCode);
     return ctx.cuts();
-}
-
-const CertificateLayout* FindCertificateLayout(int annexCode)
-{
-    static constexpr std::array<CertificateLayout, 4> kLayouts = {{
-        {1, 1, 1, LayoutGrundschule1},
-        {2, 1, 1, LayoutGrundschule1},
-        {3, 1, 2, LayoutGrundschule},
-        {4, 1, 2, LayoutGrundschule},
-    }};
-    for (const CertificateLayout& l : kLayouts)
-        if (l.annexCode == annexCode)
-            return &l;
-    return nullptr;
 }
 
 } // namespace ruvek

@@ -36,14 +36,4 @@ std::vector<TextCutNotice> DrawCertificatePage(Canvas& canvas, const Certificate
                                                const LoadedForm& form, LayoutRoutine layout, const TZgnRec& rec,
                                                int annexCode, int page);
 
-// The certificates whose layouts exist: annex code, pages and routine.
-struct CertificateLayout {
-    int annexCode;
-    int firstPage;
-    int lastPage;
-    LayoutRoutine layout;
-};
-// nullptr for an annex code without a layout yet.
-const CertificateLayout* FindCertificateLayout(int annexCode);
-
 } // namespace ruvek

@@ -3,6 +3,8 @@
 #include "ui/grades/BewHilfForm.h"
 #include "ui/mainwindow/AboutForm.h"
 #include "ui/mainwindow/MainForm.h"
+#include "ui/mainwindow/PrintCommands.h"
+#include "ui/print/InfoDlg.h"
 #include "ui/settings/DrkEinstForm.h"
 #include "ui/settings/ProgEinstForm.h"
 #include "ui/settings/SchulEinstForm.h"
@@ -37,12 +39,17 @@ void createApplicationForms(TMainForm& main)
     // 8. TDrkEinstForm (DRKEINST.DAT); it saves into the data folder of the
     //    class last opened or saved when the options are not kept centrally.
     f.drkEinst = new TDrkEinstForm(settings, p, [&s] { return s.klasse.dataFolder; }, &main);
-    // 9.-13. TPreViewForm, TBewUebersForm, TFaNoExpForm, TEinstExpForm,
-    //        TEinstImpForm: not built into this version yet.
+    // 9. TPreViewForm: made with the print commands, which it serves; it
+    //    asks the printer for its geometry on first use.
+    installPrintCommands(main);
+    // 10.-13. TBewUebersForm, TFaNoExpForm, TEinstExpForm, TEinstImpForm:
+    //         not built into this version yet.
     // 14. TAboutForm
     f.about = new TAboutForm(&main);
-    // 15.-18. TInfoDlg, TFachEingForm, TNotenStatForm, TDatSichForm: not
-    //         built into this version yet.
+    // 15. TInfoDlg
+    f.infoDlg = new TInfoDlg(&main);
+    // 16.-18. TFachEingForm, TNotenStatForm, TDatSichForm: not built into
+    //         this version yet.
 }
 
 } // namespace ruvek::ui

@@ -14,6 +14,8 @@ class TWpflEinstForm;
 class TProgEinstForm;
 class TSchulEinstForm;
 class TDrkEinstForm;
+class TPreViewForm;
+class TInfoDlg;
 
 struct ApplicationForms {
     QPointer<TBewHilfForm> bewHilf;   // beside the main window, not modal
@@ -22,6 +24,8 @@ struct ApplicationForms {
     QPointer<TWpflEinstForm> wpflEinst;
     QPointer<TDrkEinstForm> drkEinst;
     QPointer<TAboutForm> about;
+    QPointer<TPreViewForm> preView;   // made by the print commands, with the printer
+    QPointer<TInfoDlg> infoDlg;
 };
 
 // Creates the forms after `main` in the program's creation order (the one

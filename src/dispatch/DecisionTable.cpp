@@ -1,0 +1,102 @@
+#include "dispatch/DecisionTable.h"
+
+#include "layouts/LayoutGrundschule.h"
+
+#include <array>
+
+namespace ruvek {
+
+namespace {
+
+constexpr const char* kUebergang = "Übergangszeugnis: ";
+constexpr const char* kUebergangT = "Übergangs-Zeugnis: ";
+constexpr const char* kAbgang = "Abgangszeugnis: ";
+constexpr const char* kAbgangT = "Abgangs-Zeugnis: ";
+constexpr const char* kZwischen = "Zwischenzeugnis: ";
+
+// nullptr prefixes: half-year or year certificate.
+constexpr std::array<CertificateKind, 36> kKinds = {{
+    {1, 1, 1, nullptr, nullptr, "LayoutGrundschule1", LayoutGrundschule1},
+    {2, 1, 1, kUebergang, kUebergangT, "LayoutGrundschule1", LayoutGrundschule1},
+    {3, 1, 2, nullptr, nullptr, "LayoutGrundschule", LayoutGrundschule},
+    {4, 1, 2, kUebergang, kUebergangT, "LayoutGrundschule", LayoutGrundschule},
+    {104, 1, 2, nullptr, nullptr, "LayoutOrientierungsstufe", nullptr},
+    {5, 1, 2, nullptr, nullptr, "LayoutHauptschule", nullptr},
+    {6, 1, 2, kUebergang, kUebergangT, "LayoutHauptschule", nullptr},
+    {7, 1, 2, kAbgang, kAbgangT, "LayoutHauptschuleAbschluss", nullptr},
+    {8, 1, 2, "Abschlusszeugnis (Hauptschulabschluss): ", "Abschluss-Zeugnis (Hauptschulabschluss): ",
+     "LayoutHauptschuleAbschluss", nullptr},
+    {9, 1, 2, "Abschlusszeugnis (qual. Hauptschulabs.): ", "Abschluss-Zeugnis (qual. Hauptschulabschluss)",
+     "LayoutHauptschuleAbschluss", nullptr},
+    {105, 1, 2, kZwischen, kZwischen, "LayoutHauptschule", nullptr},
+    {10, 1, 2, nullptr, nullptr, "LayoutRealschule", nullptr},
+    {11, 1, 2, kUebergang, kUebergangT, "LayoutRealschule", nullptr},
+    {12, 1, 2, kAbgang, kAbgangT, "LayoutRealschuleAbschluss", nullptr},
+    {13, 1, 2, "Abschlusszeugnis (Realschulabschluss): ", "Abschluss-Zeugnis (Realschulabschluss): ",
+     "LayoutRealschuleAbschluss", nullptr},
+    {14, 1, 2, "Abschlusszeugnis (qual. Realschulabs.): ", "Abschluss-Zeugnis (qual. Realschulabschluss)",
+     "LayoutRealschuleAbschluss", nullptr},
+    {110, 1, 2, kZwischen, kZwischen, "LayoutRealschule", nullptr},
+    {15, 1, 2, nullptr, nullptr, "LayoutRegionaleSchule", nullptr},
+    {16, 1, 2, kUebergang, kUebergangT, "LayoutRegionaleSchule", nullptr},
+    {17, 1, 2, kAbgang, kAbgangT, "LayoutRegionaleSchuleAbschluss", nullptr},
+    {18, 1, 2, "Abschlusszeugnis (Berufsreife): ", "Abschluss-Zeugnis (Berufsreife): ",
+     "LayoutRegionaleSchuleAbschluss", nullptr},
+    {19, 1, 2, "Abschlusszeugnis (Berufsreife m. Leistungsf.): ", "Abschluss-Zeugnis (Berufsreife m. Leist.): ",
+     "LayoutRegionaleSchuleAbschluss", nullptr},
+    {20, 1, 2, "Abschlusszeugnis (Mittlere Reife): ", "Abschluss-Zeugnis (Mittlere Reife): ",
+     "LayoutRegionaleSchuleAbschluss", nullptr},
+    {115, 1, 2, kZwischen, kZwischen, "LayoutRegionaleSchule", nullptr},
+    {21, 1, 2, nullptr, nullptr, "LayoutGymnasium", nullptr},
+    {22, 1, 2, kUebergang, kUebergangT, "LayoutGymnasium", nullptr},
+    {23, 1, 1, kAbgang, kAbgangT, "LayoutGymnasiumAbgang", nullptr},
+    {24, 1, 1, "Prüfungszeugnis (BESTANDEN): ", "Versetzungs-/Prüfungs-Zeugnis (BESTANDEN): ",
+     "LayoutGymnasiumPruefung", nullptr},
+    {25, 1, 1, "Prüfungszeugnis (NICHT bestanden): ", "Versetzungs-/Prüfungs-Zeugnis (NICHT best.): ",
+     "LayoutGymnasiumPruefung", nullptr},
+    {121, 1, 2, kZwischen, "Zwischen-Zeugnis: ", "LayoutGymnasium", nullptr},
+    {26, 1, 2, nullptr, nullptr, "LayoutGesamtschule56", nullptr},
+    {27, 1, 2, nullptr, nullptr, "LayoutGesamtschule", nullptr},
+    {28, 1, 2, kAbgang, kAbgangT, "LayoutGesamtschuleAbgang", nullptr},
+    {29, 1, 2, kUebergang, kUebergangT, "LayoutGesamtschule", nullptr},
+    {127, 1, 2, kZwischen, kZwischen, "LayoutGesamtschule", nullptr},
+    {41, 1, 1, "Empfangsbekenntnis: ", "Empfangsbekenntnis: ", "LayoutEmpfangsbekenntnis", nullptr},
+}};
+
+// The learning-development report is printed by its own commands, never
+// through the certificate dispatcher, so it has no row in the table above.
+constexpr CertificateKind kReport{170, 1, 1, "Lernentwicklungsbericht: ", "Lernentwicklungsberichte",
+                                  "LayoutLernentwicklungsbericht", nullptr};
+
+} // namespace
+
+const CertificateKind* FindCertificateKind(int annexCode)
+{
+    for (const CertificateKind& k : kKinds)
+        if (k.annexCode == annexCode)
+            return &k;
+    return nullptr;
+}
+
+const CertificateKind& ReportKind()
+{
+    return kReport;
+}
+
+std::string CaptionPrefix(const CertificateKind& kind, bool firstHalfYear)
+{
+    if (kind.captionPrefix)
+        return kind.captionPrefix;
+    return firstHalfYear ? "Halbjahreszeugnis: " : "Jahreszeugnis: ";
+}
+
+std::string TitlePrefix(const CertificateKind& kind, bool firstHalfYear, int page)
+{
+    if (kind.annexCode == 22 && page > 0)
+        return "Übergangs-Zeugnis (Seite: " + std::to_string(page) + "/2): ";
+    if (kind.titlePrefix)
+        return kind.titlePrefix;
+    return firstHalfYear ? "Halbjahres-Zeugnis: " : "Jahres-Zeugnis: ";
+}
+
+} // namespace ruvek

@@ -1,0 +1,45 @@
+#pragma once
+// Which document an annex code stands for: its pages, the caption prefix of
+// the preview, the title prefix of the printer document and the layout
+// routine that draws its pages. One row per code; the print commands, the
+// preview and the command-line tool all read this table.
+#include "layouts/CertificatePage.h"
+
+#include <string>
+
+namespace ruvek {
+
+struct CertificateKind {
+    int annexCode;
+    int firstPage;
+    int lastPage;
+    // Caption and document title prefixes; nullptr stands for the half-year
+    // or year wording chosen by the record's Halbjahr1.
+    const char* captionPrefix;
+    const char* titlePrefix;
+    const char* layoutName;   // the layout routine's name, for messages
+    LayoutRoutine layout;     // nullptr while that layout is not built in
+};
+
+// The row of an annex code; nullptr for a code without one.
+const CertificateKind* FindCertificateKind(int annexCode);
+
+// The learning-development report (annex code 170), outside the table.
+const CertificateKind& ReportKind();
+// The layout routine of any printed code (table rows and the report); nullptr when none is built in.
+inline LayoutRoutine LayoutOf(int annexCode)
+{
+    const CertificateKind* kind = annexCode == ReportKind().annexCode ? &ReportKind() : FindCertificateKind(annexCode);
+    return kind ? kind->layout : nullptr;
+}
+
+// "Halbjahreszeugnis: " / "Jahreszeugnis: " or the row's own prefix.
+std::string CaptionPrefix(const CertificateKind& kind, bool firstHalfYear);
+// The printer document title prefix; `page` 0 means the whole document,
+// otherwise the document holds only that page (annex 22 names it).
+std::string TitlePrefix(const CertificateKind& kind, bool firstHalfYear, int page);
+
+// Text written on a page whose layout is not built in yet.
+inline constexpr const char* kNoLayoutText = " kein Ausdruck verfügbar!!! ";
+
+} // namespace ruvek

@@ -1,0 +1,128 @@
+#pragma once
+// What a print command will do, worked out before anything is printed: which
+// records, which documents with which titles and pages, which questions come
+// before which document, which students the series skipped and why. The
+// plan is a plain value; the dispatcher carries it out on a device.
+//
+// Questions stand in the plan where they are asked: a job's confirmation
+// (No skips the student's whole job), a document's page question (No skips
+// that document). Messages that belong to a job (the form-file messages of
+// the annex lookup, "no valid certificate yet") are shown when the job's turn
+// comes, in the order the questions would have been asked.
+#include "classfile/ZgnRec.h"
+#include "common/Prompter.h"
+#include "dispatch/DruckAuftrag.h"
+#include "print/AnlageFormFile.h"
+#include "settings/DrkEinst.h"
+#include "settings/ProgEinst.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace ruvek {
+
+// A record in the list position `listIndex` (-1: a copy that is not in the
+// list, as the page of a preview).
+struct PlannedRecord {
+    long listIndex = -1;
+    TZgnRec record{};
+};
+
+// One call of a layout routine: page `page` of record copy `copy`, moved
+// down by `raiseTop` (0.1 mm) for the lower half of an A4 sheet.
+struct PlannedDraw {
+    std::size_t copy = 0;
+    int annexCode = 0;
+    int page = 1;
+    int raiseTop = 0;
+    FormFileInfo form;    // the form control file the layout loads (empty: none)
+    bool operator==(const PlannedDraw&) const = default;
+};
+
+// One side of paper (or the one page a preview shows).
+struct PlannedSheet {
+    std::vector<PlannedDraw> draws;
+    bool operator==(const PlannedSheet&) const = default;
+};
+
+enum class PlannedOutput { Preview, Printer };
+
+struct PlannedDocument {
+    PlannedOutput output = PlannedOutput::Printer;
+    std::string title;                    // printer document title
+    std::string caption;                  // Titel of the print job (preview caption)
+    int page = 0;                         // Seite of the job: the page, 0 for a whole document
+    std::optional<std::string> question;  // asked first; No skips the document
+    std::optional<std::string> error;     // shown instead of printing (examination data)
+    std::vector<PlannedSheet> sheets;
+};
+
+struct PlannedNote {
+    MessageKind kind = MessageKind::Information;
+    std::string text;
+    bool operator==(const PlannedNote&) const = default;
+};
+
+// One student's print job (the report series: the whole series).
+struct PlannedJob {
+    std::size_t copy = 0;                 // the record the job is about
+    int annexCode = 0;                    // DruckAnlage
+    int vonSeite = 0, bisSeite = 0;
+    int ausgabeziel = 0;
+    std::vector<PlannedNote> notes;       // shown first
+    std::optional<std::string> confirm;   // then asked; No ends the job
+    std::vector<PlannedDocument> documents;
+};
+
+enum class SkipReason { Deleted, NichtDrucken, NoCertificate };
+
+struct PlannedSkip {
+    std::size_t listIndex = 0;
+    SkipReason reason{};
+    bool operator==(const PlannedSkip&) const = default;
+};
+
+struct PrintPlan {
+    std::vector<PlannedRecord> copies;
+    std::vector<PlannedJob> jobs;
+    std::vector<PlannedSkip> skipped;        // records the series passed over
+    std::optional<std::size_t> stoppedAt;    // list position of the record that ended the series
+
+    const TZgnRec& record(std::size_t copy) const { return copies.at(copy).record; }
+    // Everything printed, for summaries and tests.
+    std::size_t documentCount() const;
+    std::size_t sheetCount() const;
+};
+
+// What the plans read of the settings.
+struct PlanSettings {
+    const TDrkEinstRec& options;
+    bool zeigeFst = false;   // the print question names the form control file
+};
+
+// The messages the plans and the dispatcher give.
+inline constexpr const char* kMsgNoCertificate =
+    "Die derzeitigen Daten erlauben noch\nkeine gültige Auswahl eines Zeugnises!";
+inline constexpr const char* kMsgExamData = "Nicht genügend oder falsche Angaben zu den Prüfungen!";
+
+// Certificate of one record: target 1 (preview) or the printer (3 when the
+// option "doppelseitig" is set, else 2), with the dispatcher's questions.
+PrintPlan PlanCertificate(const TZgnRec& rec, long listIndex, bool preview, const PlanSettings& settings);
+// Certificates of the records from `start` on, with the series' skip and stop rules.
+PrintPlan PlanCertificateSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings);
+// Receipt acknowledgement of one record (printer or preview).
+PrintPlan PlanReceipt(const TZgnRec& rec, long listIndex, bool preview, const PlanSettings& settings);
+PrintPlan PlanReceiptSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings);
+// Learning-development report of one record, and the series for the grade conference.
+PrintPlan PlanReport(const TZgnRec& rec, long listIndex, const PlanSettings& settings);
+PrintPlan PlanReportSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings);
+
+// From the preview of `job`: "Seite drucken" (the page shown, no questions)
+// and "Zeugnis drucken" (the whole document with the page questions).
+PrintPlan PlanPreviewPage(const TDruckAuftrag& job, const PlanSettings& settings);
+PrintPlan PlanPreviewCertificate(const TDruckAuftrag& job, const PlanSettings& settings);
+
+} // namespace ruvek

@@ -1,0 +1,149 @@
+#include "ui/mainwindow/PrintCommands.h"
+
+#include "dispatch/PrintDispatch.h"
+#include "dispatch/SingleDocumentDevice.h"
+#include "qtdraw/PdfDevice.h"
+#include "qtdraw/PrinterDevice.h"
+#include "settings/ProgEinst.h"
+#include "ui/mainwindow/ActionRegistry.h"
+#include "ui/mainwindow/MainForm.h"
+#include "ui/print/PreViewForm.h"
+
+#include <QPrinter>
+
+#include <memory>
+#include <optional>
+
+namespace ruvek::ui {
+
+namespace {
+
+// The print job of the program and the commands that fill it. It lives as a
+// child of the main window.
+class PrintCommands : public QObject, public PreviewSink {
+public:
+    explicit PrintCommands(TMainForm& main) : QObject(&main), main_(main) {}
+
+    void install()
+    {
+        ActionRegistry& a = main_.actions();
+        a.setHandler("ausgewhlterZeugnistyp1", [this] { run(PlanCertificate(current(), index(), false, settings())); });
+        a.setHandler("Seitenansicht1", [this] { run(PlanCertificate(current(), index(), true, settings())); });
+        a.setHandler("ausgewhlteZeugnistypen1", [this] { run(PlanCertificateSeries(records(), start(), settings())); });
+        a.setHandler("Empfangsbekenntnis1", [this] { run(PlanReceipt(current(), index(), false, settings())); });
+        a.setHandler("SpeedButton12", [this] { run(PlanReceipt(current(), index(), true, settings())); });
+        a.setHandler("dieEmpfangsbekenntnisse1", [this] { run(PlanReceiptSeries(records(), start(), settings())); });
+        a.setHandler("Lernentwicklungsbericht1", [this] { run(PlanReport(current(), index(), settings())); });
+        a.setHandler("LernentwberichtefrZeugniskonferenz1",
+                     [this] { run(PlanReportSeries(records(), start(), settings())); });
+    }
+
+    void showPage(const TDruckAuftrag& job, const PageDrawer& drawPage) override
+    {
+        TPreViewForm& preview = previewForm();
+        preview.showPageModal(job, drawPage);
+    }
+
+private:
+    std::span<const TZgnRec> records() const
+    {
+        const auto& list = main_.klasse().records;
+        return {list.data(), list.size()};
+    }
+    std::size_t start() const { return static_cast<std::size_t>(std::max(main_.klasse().current, 0)); }
+    long index() const { return static_cast<long>(start()); }
+    // The print commands print the current record as last stored.
+    const TZgnRec& current() const { return records()[start()]; }
+    PlanSettings settings() const
+    {
+        const Settings& s = main_.state().settings;
+        return {s.druck, s.prog.ZeigeFst == 1};
+    }
+
+    TPreViewForm& previewForm()
+    {
+        ApplicationForms& forms = main_.forms();
+        if (!forms.preView) {
+            PrinterDevice& printer = main_.printerDevice();
+            forms.preView = new TPreViewForm(
+                {[&printer] { return paperGeometryOf(printer.printer()); }, [&printer] { return printer.deviceCaps(); }},
+                &main_);
+        }
+        TPreViewForm& preview = *forms.preView;
+        preview.setCommands({[this] { main_.FilePrintSetup(); },
+                             [this] { printFromPreview(PlanPreviewPage(job_, settings())); },
+                             [this] { printFromPreview(PlanPreviewCertificate(job_, settings())); },
+                             [this] { main_.DruckOptionen1Click(); }});
+        return preview;
+    }
+
+    // Printing from the preview leaves the job as the preview shows it.
+    void printFromPreview(const PrintPlan& plan)
+    {
+        const TDruckAuftrag saved = job_;
+        run(plan);
+        job_ = saved;
+    }
+
+    // Carries the plan out: to the printer, or without one into one PDF file
+    // for the whole command, chosen when the first document opens.
+    void run(const PrintPlan& plan)
+    {
+        ProgramState& state = main_.state();
+        Prompter& prompter = main_.prompter();
+        PrinterDevice& printer = main_.printerDevice();
+        const DispatchEnvironment env{state.settings.druck, state.katalog, state.schoolType(),
+                                      SchulnameText(state.settings.prog),
+                                      {state.settings.programFolder, state.settings.dataFolder}};
+        std::unique_ptr<PdfDevice> file;
+        std::optional<SingleDocumentDevice> merged;
+        PrintDevice* device = &printer;
+        if (printer.needsOutputFile()) {
+            merged.emplace(
+                [&](const std::string& title) -> PrintDevice* {
+                    FileDialogRequest request;
+                    request.title = "Ausdruck als PDF-Datei speichern";
+                    request.folder = state.klasse.dataFolder;
+                    request.filter = "PDF-Dokument (*.pdf)|*.pdf";
+                    request.proposedName = fileNameForTitle(title, ".pdf");
+                    const auto chosen = prompter.chooseSaveFile(request);
+                    if (!chosen)
+                        return nullptr;
+                    QPrinter& q = printer.printer();
+                    file = std::make_unique<PdfDevice>(*chosen, q.resolution(), q.pageLayout(),
+                                                       printer.deviceCaps().colors);
+                    return file.get();
+                },
+                printer.deviceCaps());
+            device = &*merged;
+        }
+        PrintDispatcher dispatcher(env, prompter, device, this);
+        const DispatchResult result = dispatcher.run(plan, job_);
+        if (merged) {
+            // A failed or cancelled command leaves no file: the PDF is
+            // discarded with its device.
+            if (!result.failed && !result.cancelled) {
+                if (const DeviceResult written = merged->finish(); !written)
+                    prompter.error(written.error);
+                else if (file)
+                    prompter.information("Der Ausdruck wurde als PDF-Datei gespeichert:\n" + file->file().string());
+            }
+        } else if (printer.isOpen()) {
+            (void)printer.endDocument(); // a printer job ends with what was sent
+        }
+        if (!result.cuts.empty())
+            prompter.warning(CutTextsMessage(result.cuts));
+    }
+
+    TMainForm& main_;
+    TDruckAuftrag job_;
+};
+
+} // namespace
+
+void installPrintCommands(TMainForm& main)
+{
+    (new PrintCommands(main))->install();
+}
+
+} // namespace ruvek::ui

@@ -1,0 +1,73 @@
+#pragma once
+// TPreViewForm: the preview window. It shows one page of the print job as it
+// will come out of the printer: the sheet outlined, the printer's printable
+// area white on it, and the page drawn by its layout. The layout runs once
+// per page shown (and again after the printer set-up changed the device);
+// every repaint replays that recording at the window's scale.
+#include "dispatch/DruckAuftrag.h"
+#include "print/Canvas.h"
+#include "print/RecordingCanvas.h"
+#include "ui/print/PreviewGeometry.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <vector>
+
+class QFrame;
+class QPushButton;
+
+namespace ruvek::ui {
+
+class TPreViewForm : public QDialog {
+    Q_OBJECT
+public:
+    using PageDrawer = std::function<void(Canvas&)>;
+    // What the buttons do beyond the window itself.
+    struct Commands {
+        std::function<void()> printerSetup;      // BitBtn1: the printer set-up dialog
+        std::function<void()> printPage;         // BitBtn4 "Seite drucken"
+        std::function<void()> printCertificate;  // BitBtn2 "Zeugnis drucken"
+        std::function<void()> printOptions;      // BitBtn5 "Druck-Optionen"
+    };
+    // The printer the page is laid out for: its paper and its capabilities.
+    struct Printer {
+        std::function<PaperGeometry()> paper;
+        std::function<DeviceCaps()> caps;
+    };
+
+    TPreViewForm(Printer printer, QWidget* parent = nullptr);
+
+    void setCommands(Commands commands) { commands_ = std::move(commands); }
+
+    // Draws the page of `job` once and shows it; exec() then runs it modally.
+    void preparePage(const TDruckAuftrag& job, PageDrawer draw);
+    // The modal preview of one page (maximised), as the dispatcher opens it.
+    void showPageModal(const TDruckAuftrag& job, PageDrawer draw);
+    // Lays the page out and draws it again (after a printer set-up).
+    void redrawPage();
+
+    const PreviewPageLayout& pageLayout() const { return layout_; }
+    const std::vector<CanvasOp>& recordedPage() const { return page_; }
+    void replay(Canvas& canvas) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void layoutPage();
+    void BitBtn1Click();
+
+    Printer printer_;
+    Commands commands_;
+    PageDrawer draw_;
+    std::vector<CanvasOp> page_;
+    PreviewPageLayout layout_;
+    QWidget* toolbar_ = nullptr;
+    QFrame* shape1_ = nullptr;
+    QWidget* area_ = nullptr;
+    QPushButton* close_ = nullptr;
+};
+
+} // namespace ruvek::ui

@@ -1,0 +1,70 @@
+#include "ui/print/PreviewGeometry.h"
+
+#include <QPrinter>
+
+#include <cmath>
+
+namespace ruvek::ui {
+
+namespace {
+constexpr int kToolbarBand = 40;
+
+int rounded(double v) { return static_cast<int>(std::lround(v)); }
+} // namespace
+
+PaperGeometry paperGeometryOf(const QPrinter& printer)
+{
+    const int dpiX = printer.resolution();
+    const int dpiY = printer.resolution();
+    if (dpiX <= 0 || dpiY <= 0)
+        return {};
+    const double kx = 25.4 / dpiX;
+    const double ky = 25.4 / dpiY;
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    const QRectF pageMm = printer.pageRect(QPrinter::Millimeter);
+    PaperGeometry g;
+    g.pw = rounded(paper.width() * kx);
+    g.ph = rounded(paper.height() * ky);
+    g.ox = rounded((page.left() - paper.left()) * kx);
+    g.oy = rounded((page.top() - paper.top()) * ky);
+    g.hs = static_cast<int>(pageMm.width());
+    g.vs = static_cast<int>(pageMm.height());
+    return g;
+}
+
+PreviewPageLayout layoutPreviewPage(int w, int h, const PaperGeometry& paper)
+{
+    PreviewPageLayout l;
+    // A window without room below the toolbar, or a printer without paper
+    // size, would divide by zero or give negative sizes: nothing to lay out.
+    if (w - 10 <= 0 || h - kToolbarBand <= 0 || paper.pw <= 0 || paper.ph <= 0 || paper.hs <= 0 || paper.vs <= 0)
+        return l;
+    const double c = double(w - 10) / double(h - kToolbarBand);
+    const double d = double(paper.pw) / double(paper.ph);
+    int pw = 0, ph = 0, left = 0, top = 0;
+    if (c < d) {
+        pw = w - 20;
+        ph = rounded(pw / d);
+        left = 10;
+        top = rounded(h / 2.0 + 8 - ph / 2.0);
+    } else {
+        ph = h - 50;
+        pw = rounded(ph * d);
+        left = rounded(w / 2.0 - pw / 2.0);
+        top = kToolbarBand;
+    }
+    if (pw <= 0 || ph <= 0)
+        return l;
+    const double k = double(ph) / paper.ph;
+    l.sheet = QRect(left, top, pw, ph);
+    l.area = QRect(left + rounded(k * paper.ox), top + rounded(k * paper.oy), rounded(k * paper.hs),
+                   rounded(k * paper.vs));
+    // The page's units span the sheet's pixels over the printable size.
+    l.unitX = double(pw) / (paper.hs * 10);
+    l.unitY = double(ph) / (paper.vs * 10);
+    l.valid = l.area.width() > 0 && l.area.height() > 0;
+    return l;
+}
+
+} // namespace ruvek::ui

@@ -1,0 +1,33 @@
+#pragma once
+// Where the preview window puts the sheet of paper and the printer's
+// printable area, and how it maps the page's 0.1 mm units onto pixels.
+#include <QRect>
+
+class QPrinter;
+
+namespace ruvek::ui {
+
+// The printer's paper and printable area in whole millimetres.
+struct PaperGeometry {
+    int pw = 0, ph = 0; // paper width and height
+    int ox = 0, oy = 0; // offset of the printable area
+    int hs = 0, vs = 0; // printable width and height
+};
+
+// From the printer: resolution, physical size and offsets, printable size.
+// All zero when the printer reports no resolution.
+PaperGeometry paperGeometryOf(const QPrinter& printer);
+
+struct PreviewPageLayout {
+    bool valid = false; // false: window too small or no printer; nothing is drawn
+    QRect sheet;        // the outline of the paper
+    QRect area;         // the printable area, where the page is drawn
+    double unitX = 0;   // pixels per 0.1 mm, horizontally and vertically
+    double unitY = 0;
+};
+
+// The layout for a client area of w by h pixels, of which the toolbar band
+// takes the top 40.
+PreviewPageLayout layoutPreviewPage(int w, int h, const PaperGeometry& paper);
+
+} // namespace ruvek::ui

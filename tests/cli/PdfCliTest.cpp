@@ -1,0 +1,188 @@
+// ruvek-cli pdf: the certificates of a whole class as one PDF, checked from
+// outside with the poppler tools on a class file built here byte by byte:
+// pages in list order, deleted and NichtDrucken students skipped, the
+// series stopping at the first blank record.
+#include "common/ByteFields.h"
+#include "common/Cp1252.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace ruvek;
+
+namespace {
+
+struct Student {
+    const char* name;
+    int anlage;
+    int status = 1;
+    int nichtDrucken = 0;
+};
+
+void putText(std::vector<std::uint8_t>& b, std::size_t off, std::string_view utf8)
+{
+    const std::string cp = utf8ToCp1252(utf8);
+    b[off] = static_cast<std::uint8_t>(cp.size());
+    std::copy(cp.begin(), cp.end(), b.begin() + static_cast<std::ptrdiff_t>(off + 1));
+}
+
+void writeClassFile(const fs::path& path, const std::vector<Student>& students)
+{
+    std::vector<std::uint8_t> img(92, 0);
+    putU16(img, 0, static_cast<std::uint16_t>(students.size()));
+    putText(img, 2, "jvq Ruvek DB");
+    putU16(img, 20, 2);
+    putU16(img, 22, 2);
+    // Records stand in the file last first.
+    for (auto it = students.rbegin(); it != students.rend(); ++it) {
+        std::vector<std::uint8_t> r(6044, 0);
+        putI16(r, 2, static_cast<std::int16_t>(it->status));
+        putText(r, 20, it->name);
+        putText(r, 51, "Kim");
+        putI16(r, 220, 1);
+        putI16(r, 228, static_cast<std::int16_t>(it->anlage <= 2 ? 1 : 3));
+        putText(r, 230, "2026");
+        putText(r, 235, "3b");
+        putI16(r, 348, static_cast<std::int16_t>(it->nichtDrucken));
+        putI32(r, 352, it->anlage);
+        for (std::size_t k = 0; k < 25; ++k) {
+            putText(r, 440 + 44 * k, "???");
+            putText(r, 440 + 44 * k + 31, "-");
+            putText(r, 440 + 44 * k + 36, "-");
+        }
+        img.insert(img.end(), r.begin(), r.end());
+    }
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(img.data()),
+                                                static_cast<std::streamsize>(img.size()));
+}
+
+struct Output {
+    int exitCode = -1;
+    std::string text;
+};
+
+Output run(const std::string& command)
+{
+    Output out;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe)
+        return out;
+    std::array<char, 4096> buf{};
+    while (const std::size_t n = fread(buf.data(), 1, buf.size(), pipe))
+        out.text.append(buf.data(), n);
+    const int status = pclose(pipe);
+    out.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return out;
+}
+
+std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
+
+class PdfCommand : public ::testing::Test {
+protected:
+    fs::path dir, cli;
+    void SetUp() override
+    {
+        if (run("command -v pdftotext").exitCode != 0)
+            GTEST_SKIP() << "poppler-utils are not installed";
+        std::random_device rd;
+        dir = fs::temp_directory_path() / ("ruvek-cli-pdf-" + std::to_string(rd()));
+        fs::create_directories(dir / "Daten");
+        cli = dir / "ruvek-cli";
+        fs::copy_file(RUVEK_CLI, cli);
+        for (const char* form : {"Anl001.FST", "Anl002.FST", "Anl003.FST", "Anl004.FST"})
+            fs::copy_file(fs::path(RUVEK_PROGRAM_DIR) / form, dir / form);
+        writeClassFile(dir / "Klasse.RVK", {
+                                               {"Albers", 3},
+                                               {"Weg", 3, 0},         // deleted
+                                               {"Nicht", 1, 1, 1},    // not printed in series
+                                               {"Cramer", 1},
+                                               {"???", 1},            // ends the series
+                                               {"Dorn", 3},
+                                           });
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+    Output pdf(const std::string& options, const fs::path& out)
+    {
+        return run(quoted(cli) + " pdf " + quoted(dir / "Klasse.RVK") + " -o " + quoted(out) + " " + options);
+    }
+    // The names on each page, in page order.
+    std::vector<std::string> pageNames(const fs::path& file, int pages)
+    {
+        std::vector<std::string> names;
+        for (int p = 1; p <= pages; ++p) {
+            const std::string text =
+                run("pdftotext -f " + std::to_string(p) + " -l " + std::to_string(p) + " " + quoted(file) + " -").text;
+            std::string found;
+            for (const char* n : {"Albers", "Weg", "Nicht", "Cramer", "Dorn"})
+                if (text.find(n) != std::string::npos)
+                    found += n;
+            names.push_back(found);
+        }
+        return names;
+    }
+    int pages(const fs::path& file)
+    {
+        const std::string info = run("pdfinfo " + quoted(file)).text;
+        const auto at = info.find("Pages:");
+        return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
+    }
+};
+
+TEST_F(PdfCommand, WholeClassLikeTheSeriesCommand)
+{
+    const fs::path out = dir / "Klasse.pdf";
+    const Output made = pdf("", out);
+    ASSERT_EQ(made.exitCode, 0) << made.text;
+    ASSERT_EQ(pages(out), 3);
+    EXPECT_EQ(pageNames(out, 3), (std::vector<std::string>{"Albers", "Albers", "Cramer"}));
+    EXPECT_NE(made.text.find("3 Seiten, 2 Schüler, 2 übersprungen"), std::string::npos) << made.text;
+    EXPECT_NE(made.text.find("Serie endet bei Nr. 5"), std::string::npos) << made.text;
+}
+
+TEST_F(PdfCommand, StartAndSingleStudent)
+{
+    struct Case {
+        std::string options;
+        std::vector<std::string> pages;
+    };
+    const Case cases[] = {{"--ab 3", {"Cramer"}}, {"--nur 6", {"Dorn", "Dorn"}}, {"--nur 3", {"Nicht"}}};
+    for (const Case& c : cases) {
+        const fs::path out = dir / "Teil.pdf";
+        const Output made = pdf(c.options, out);
+        ASSERT_EQ(made.exitCode, 0) << c.options << made.text;
+        EXPECT_EQ(pageNames(out, pages(out)), c.pages) << c.options;
+    }
+}
+
+TEST_F(PdfCommand, ReceiptsAreNotAvailableYetAndNothingIsWritten)
+{
+    const fs::path out = dir / "Empf.pdf";
+    const Output made = pdf("--empfangsbekenntnisse", out);
+    EXPECT_EQ(made.exitCode, 1);
+    EXPECT_NE(made.text.find("noch nicht gedruckt werden"), std::string::npos) << made.text;
+    EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(PdfCommand, UnwritableTargetLeavesNoFile)
+{
+    const fs::path out = dir / "fehlt" / "Klasse.pdf";
+    const Output made = pdf("", out);
+    EXPECT_EQ(made.exitCode, 1);
+    EXPECT_NE(made.text.find("Fehler"), std::string::npos) << made.text;
+    EXPECT_FALSE(fs::exists(out));
+}
+
+} // namespace

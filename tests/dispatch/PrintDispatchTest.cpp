@@ -1,0 +1,204 @@
+// Carrying out plans on the recording device and a recording preview: what
+// is asked, what is printed into which document, and what happens when a
+// form file is missing or the device fails.
+#include "DispatchFixtures.h"
+
+#include "dispatch/PrintDispatch.h"
+#include "dispatch/SingleDocumentDevice.h"
+#include "print/RecordingDevice.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace ruvek;
+using ruvek::test::kShippedForms;
+using ruvek::test::printOptions;
+using ruvek::test::ScriptedPrompter;
+using ruvek::test::Shown;
+using ruvek::test::student;
+
+namespace {
+
+// The preview window as a list of what it was asked to show.
+struct RecordingPreview : PreviewSink {
+    struct Page {
+        std::string caption;
+        int seite;
+        std::vector<std::string> texts;
+    };
+    std::vector<Page> pages;
+    void showPage(const TDruckAuftrag& job, const PageDrawer& drawPage) override
+    {
+        RecordingCanvas canvas;
+        canvas.setMetricMapping();
+        drawPage(canvas);
+        pages.push_back({job.Titel, job.Seite, canvas.texts()});
+    }
+};
+
+class Dispatch : public testing::Test {
+protected:
+    TFachKatalog katalog = defaultFachKatalog();
+    std::filesystem::path forms = kShippedForms;
+    ScriptedPrompter prompter;
+    RecordingDevice device;
+    RecordingPreview preview;
+    TDruckAuftrag job;
+
+    DispatchResult run(const PrintPlan& plan, const TDrkEinstRec& options, PrintDevice* printer = nullptr)
+    {
+        const DispatchEnvironment env{options, katalog, SchoolType::Grundschule, "Grundschule", {forms, forms}};
+        PrintDispatcher dispatcher(env, prompter, printer ? printer : &device, &preview);
+        return dispatcher.run(plan, job);
+    }
+
+    bool anyText(const std::string& text) const
+    {
+        const auto texts = device.recording().texts();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+};
+
+} // namespace
+
+TEST_F(Dispatch, DoubleSidedCertificateIsOneDocumentWithTwoPages)
+{
+    const TDrkEinstRec options = printOptions(1, 0);
+    prompter.answers = {true};
+    const DispatchResult result = run(PlanCertificate(student("Muster", 3), 4, false, {options, false}), options);
+    ASSERT_EQ(device.documents().size(), 1u);
+    EXPECT_EQ(device.documents()[0].title, "Jahres-Zeugnis: Anna Muster");
+    EXPECT_EQ(device.documents()[0].pageStarts.size(), 2u);
+    EXPECT_TRUE(device.documents()[0].ended);
+    EXPECT_EQ(result.sheets, 2);
+    EXPECT_EQ(result.students, std::vector<long>{4});
+    EXPECT_TRUE(anyText("Anna Muster"));
+    EXPECT_EQ(job.Titel, "Jahreszeugnis: Anna Muster [Seiten 1+2 von 2]");
+}
+
+TEST_F(Dispatch, AnswersDecideWhatIsPrinted)
+{
+    struct Case {
+        std::deque<bool> answers;
+        std::size_t documents;
+    };
+    // Page by page with all dialogs: confirmation, then one question per page.
+    const Case cases[] = {{{false}, 0}, {{true, true, true}, 2}, {{true, true, false}, 1}, {{true, false, true}, 1}};
+    const TDrkEinstRec options = printOptions(0, 0);
+    for (const Case& c : cases) {
+        RecordingDevice fresh;
+        prompter.answers = c.answers;
+        prompter.clearLog();
+        run(PlanCertificate(student("Muster", 3), 0, false, {options, false}), options, &fresh);
+        EXPECT_EQ(fresh.documents().size(), c.documents);
+        EXPECT_EQ(prompter.questions().size(), c.answers.size());
+    }
+}
+
+TEST_F(Dispatch, PreviewShowsEachPageWithItsCaption)
+{
+    const TDrkEinstRec options = printOptions(0, 0);
+    run(PlanCertificate(student("Muster", 3), 0, true, {options, false}), options);
+    ASSERT_EQ(preview.pages.size(), 2u);
+    EXPECT_EQ(preview.pages[0].caption, "Jahreszeugnis: Anna Muster  [Seite: 1 von 2]");
+    EXPECT_EQ(preview.pages[1].caption, "Jahreszeugnis: Anna Muster  [Seite: 2 von 2]");
+    EXPECT_EQ(preview.pages[1].seite, 2);
+    EXPECT_FALSE(preview.pages[0].texts.empty());
+    EXPECT_EQ(device.beginCalls(), 0);
+}
+
+TEST_F(Dispatch, LayoutNotBuiltInYetSaysSo)
+{
+    const TDrkEinstRec options = printOptions(0, 0);
+    run(PlanReceipt(student("Muster", 3), 0, true, {options, false}), options);
+    ASSERT_EQ(preview.pages.size(), 1u);
+    EXPECT_EQ(preview.pages[0].caption, "Empfangsbekenntnis: Anna Muster  [Seite: 1 von 1]");
+    EXPECT_EQ(preview.pages[0].texts, std::vector<std::string>{" kein Ausdruck verfügbar!!! "});
+}
+
+TEST_F(Dispatch, DeclinedFormFileOpensNoDocument)
+{
+    const auto empty = std::filesystem::temp_directory_path() / "ruvek-dispatch-noforms";
+    std::filesystem::remove_all(empty);
+    std::filesystem::create_directories(empty);
+    forms = empty;
+    const TDrkEinstRec options = printOptions(1, 1);
+    prompter.answers = {true, false}; // print? yes; create the missing form file? no
+    const DispatchResult result = run(PlanCertificate(student("Muster", 3), 0, false, {options, false}), options);
+    EXPECT_EQ(device.beginCalls(), 0);
+    EXPECT_EQ(result.missingForms, std::vector<std::string>{"Anl003.FST"});
+    std::filesystem::remove_all(empty);
+}
+
+TEST_F(Dispatch, DeviceFailureIsToldAndStopsTheCommand)
+{
+    const TDrkEinstRec options = printOptions(1, 1);
+    const std::vector<TZgnRec> list = {student("Albers", 3), student("Berg", 3)};
+    device.failOnEnd("Die Datei konnte nicht geschrieben werden.");
+    prompter.answers = {true};
+    const DispatchResult result = run(PlanCertificateSeries(list, 0, {options, false}), options);
+    EXPECT_TRUE(result.failed);
+    EXPECT_EQ(prompter.last(), Shown::error("Die Datei konnte nicht geschrieben werden."));
+    EXPECT_EQ(device.beginCalls(), 1) << "the second student is not started";
+}
+
+TEST_F(Dispatch, ExaminationDataErrorEndsTheJob)
+{
+    const TDrkEinstRec options = printOptions(0, 1);
+    prompter.answers = {true};
+    run(PlanCertificate(student("Muster", 24), 0, false, {options, false}), options);
+    EXPECT_EQ(device.beginCalls(), 0);
+    EXPECT_EQ(prompter.last(), Shown::error(kMsgExamData));
+}
+
+TEST_F(Dispatch, TextsThatDidNotFitAreCollected)
+{
+    const TDrkEinstRec options = printOptions(1, 1);
+    TZgnRec rec = student("Muster", 3);
+    std::string longText;
+    while (longText.size() < 1900)
+        longText += "Anna arbeitet aufmerksam und ausdauernd mit und bringt eigene Ideen ein. ";
+    rec.LEBText = longText;
+    prompter.answers = {true};
+    const DispatchResult result = run(PlanCertificate(rec, 0, false, {options, false}), options);
+    ASSERT_FALSE(result.cuts.empty());
+    EXPECT_EQ(result.cuts[0].student, "Anna Muster");
+    const std::string message = CutTextsMessage(result.cuts);
+    EXPECT_NE(message.find("Anna Muster"), std::string::npos);
+    EXPECT_NE(message.find(result.cuts[0].block), std::string::npos);
+}
+
+TEST_F(Dispatch, OneFileForTheWholeCommand)
+{
+    const TDrkEinstRec options = printOptions(0, 1);
+    const std::vector<TZgnRec> list = {student("Albers", 1), student("Berg", 1), student("Cramer", 1)};
+    RecordingDevice file;
+    std::vector<std::string> asked;
+    SingleDocumentDevice merged(
+        [&](const std::string& title) {
+            asked.push_back(title);
+            return &file;
+        },
+        {});
+    prompter.answers = {true, true, true};
+    const DispatchResult result = run(PlanCertificateSeries(list, 0, {options, false}), options, &merged);
+    ASSERT_TRUE(merged.finish());
+    EXPECT_EQ(asked, std::vector<std::string>{"Jahres-Zeugnis: Anna Albers"});
+    ASSERT_EQ(file.documents().size(), 1u);
+    EXPECT_EQ(file.documents()[0].pageStarts.size(), 3u);
+    EXPECT_TRUE(file.documents()[0].ended);
+    EXPECT_EQ(result.documents, 3);
+}
+
+TEST_F(Dispatch, CancelledFileChoiceStopsSilently)
+{
+    const TDrkEinstRec options = printOptions(0, 1);
+    SingleDocumentDevice merged([](const std::string&) -> PrintDevice* { return nullptr; }, {});
+    prompter.answers = {true};
+    const DispatchResult result = run(PlanCertificate(student("Muster", 1), 0, false, {options, false}), options, &merged);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_FALSE(result.failed);
+    EXPECT_TRUE(prompter.messages().empty());
+}
