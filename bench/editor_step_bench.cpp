@@ -80,12 +80,20 @@ int main(int argc, char** argv)
         app.processEvents();   // layout and painting of the new values
         ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     }
+    std::vector<std::pair<double, int>> slowest;
+    for (std::size_t i = 0; i < ms.size(); ++i)
+        slowest.emplace_back(ms[i], static_cast<int>(i));
+    std::sort(slowest.rbegin(), slowest.rend());
     std::sort(ms.begin(), ms.end());
     std::sort(logic.begin(), logic.end());
     std::printf("editor step (store + next + show), %zu steps in a class of %zu: median %.3f ms, worst %.3f ms\n",
                 ms.size(), k.records.size(), ms[ms.size() / 2], ms.back());
     std::printf("  of which store + next + show before painting: median %.3f ms, worst %.3f ms\n",
                 logic[logic.size() / 2], logic.back());
+    std::printf("  99th percentile %.3f ms; slowest steps:", ms[ms.size() * 99 / 100]);
+    for (std::size_t i = 0; i < 5 && i < slowest.size(); ++i)
+        std::printf(" #%d %.1f ms", slowest[i].second, slowest[i].first);
+    std::printf("\n");
     std::filesystem::remove_all(programFolder);
     return 0;
 }

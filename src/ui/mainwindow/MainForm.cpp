@@ -178,6 +178,9 @@ QLayout* TMainForm::buildRecordPanel(QWidget* sheet)
     // that all five editor tabs stay in view.
     listBox1_->setMinimumWidth(150);
     listBox1_->setMaximumWidth(230);
+    // Every entry is one line of the same font: with uniform sizes a changed
+    // entry does not make the view measure all entries of a large class anew.
+    listBox1_->setUniformItemSizes(true);
     auto* listCaption = buddyLabel(nullptr, QStringLiteral("Sch&üler:"), listBox1_);
 
     auto* nav = new QHBoxLayout;
