@@ -7,14 +7,22 @@ namespace ruvek::editor {
 
 std::string StudentListText(const TZgnRec& rec)
 {
-    std::string text = (rec.Name.str() + ", ").substr(0, 32);
-    text += rec.Vorname.view();
-    return text.substr(0, 62);
+    std::string text;
+    text.reserve(64);
+    text.append(rec.Name.view()).append(", ");
+    if (text.size() > 32)
+        text.resize(32);
+    text.append(rec.Vorname.view());
+    if (text.size() > 62)
+        text.resize(62);
+    return text;
 }
 
 StudentList BuildStudentList(std::span<const TZgnRec> records, int current, bool showDeleted)
 {
     StudentList list;
+    list.entries.reserve(records.size());
+    list.recordOf.reserve(records.size());
     for (std::size_t i = 0; i < records.size(); ++i) {
         if (!showDeleted && records[i].Status != 1)
             continue;
