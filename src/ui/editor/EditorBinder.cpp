@@ -152,8 +152,10 @@ void EditorBinder::writeValue(ControlId id, const ControlValue& v)
     }
     if (v.hint) {
         const QString hint = fromCp1252(*v.hint);
-        w->setToolTip(hint);
-        w->setStatusTip(hint);
+        if (w->toolTip() != hint) {
+            w->setToolTip(hint);
+            w->setStatusTip(hint);
+        }
     }
     if (!written_.test(i))
         return;
