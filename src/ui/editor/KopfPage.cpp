@@ -150,12 +150,13 @@ QWidget* buildKopfPage()
                                                QStringLiteral("ausreichend")});
     auto* label71 = buddyLabel("Label71", QStringLiteral("&Prädikat"), comboBox44);
 
-    auto* qualification = new QGridLayout;
-    qualification->setColumnStretch(0, 1);
-    qualification->addWidget(radioGroup1, 0, 0);
-    qualification->addWidget(bitBtn19, 0, 1, Qt::AlignBottom);
-    qualification->addWidget(radioGroup2, 1, 0);
-    qualification->addWidget(bitBtn28, 1, 1, Qt::AlignBottom);
+    // Each take-over button under its group: the column stays narrow enough
+    // to stand beside the head data in the default window.
+    auto* qualification = new QVBoxLayout;
+    qualification->addWidget(radioGroup1);
+    qualification->addWidget(bitBtn19, 0, Qt::AlignRight);
+    qualification->addWidget(radioGroup2);
+    qualification->addWidget(bitBtn28, 0, Qt::AlignRight);
     auto* predicate = new QHBoxLayout;
     predicate->addWidget(label71);
     predicate->addWidget(comboBox44, 1);
