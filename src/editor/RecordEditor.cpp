@@ -23,7 +23,8 @@ void RecordEditor::show()
     const auto shown = ShowIndex(class_.current, class_.count());
     if (shown)
         class_.current = *shown;
-    view_.setStudentList(BuildStudentList(class_.records, class_.current, context_.zeigeGeloeschte));
+    BuildStudentList(class_.records, class_.current, context_.zeigeGeloeschte, list_);
+    view_.setStudentList(list_);
     if (shown) {
         TZgnRec& rec = class_.currentRecord();
         snapshot_ = rec;

@@ -14,6 +14,7 @@
 #include "editor/EditorView.h"
 #include "editor/FormPatch.h"
 #include "editor/Navigation.h"
+#include "editor/StudentList.h"
 
 #include <optional>
 #include <string>
@@ -95,6 +96,7 @@ private:
     EditorView& view_;
     ShowContext context_;
     TZgnRec snapshot_{};
+    StudentList list_;   // the list last shown, kept for its storage
     int levelAtShow_ = 0;
     int listPosition_ = 0;
     bool backEnabled_ = true;

@@ -27,5 +27,7 @@ struct StudentList {
 // name the first is selected when either is current). A class of exactly
 // one record has that entry selected.
 StudentList BuildStudentList(std::span<const TZgnRec> records, int current, bool showDeleted);
+// The same, written into `list` and reusing its storage.
+void BuildStudentList(std::span<const TZgnRec> records, int current, bool showDeleted, StudentList& list);
 
 } // namespace ruvek::editor

@@ -4,12 +4,34 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace ruvek::ui {
 
-QString fromCp1252(std::string_view cp1252) { return QString::fromStdString(cp1252ToUtf8(cp1252)); }
+namespace {
+
+// Windows-1252 and Latin-1 agree everywhere but on 0x80..0x9F; most texts
+// (names, grades, subjects) avoid that range and cross without the table.
+bool latin1Byte(unsigned char b) { return b < 0x80 || b >= 0xA0; }
+bool latin1Char(QChar c) { return c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF); }
+
+bool allLatin1(const QString& text) { return std::all_of(text.cbegin(), text.cend(), latin1Char); }
+
+} // namespace
+
+QString fromCp1252(std::string_view cp1252)
+{
+    if (std::all_of(cp1252.begin(), cp1252.end(), [](char b) { return latin1Byte(static_cast<unsigned char>(b)); }))
+        return QString::fromLatin1(cp1252.data(), static_cast<qsizetype>(cp1252.size()));
+    return QString::fromStdString(cp1252ToUtf8(cp1252));
+}
 
 std::optional<std::string> toCp1252(const QString& text)
 {
+    if (allLatin1(text)) {
+        const QByteArray bytes = text.toLatin1();
+        return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
     bool lossless = true;
     std::string out = utf8ToCp1252(text.toStdString(), &lossless);
     if (!lossless)
@@ -19,6 +41,8 @@ std::optional<std::string> toCp1252(const QString& text)
 
 QString withoutNonCp1252(const QString& text, QString* refused)
 {
+    if (allLatin1(text))
+        return text;
     QString kept;
     kept.reserve(text.size());
     for (const uint cp : text.toUcs4()) {

@@ -233,5 +233,15 @@ TEST_F(MainCommandsTest, SmallestWindowShowsEverySpeedButtonAndEditorTab)
     EXPECT_LE(tabs->sizeHint().width(), editor->width());
     EXPECT_EQ(tabs->elideMode(), Qt::ElideNone);
 
+    // Nothing of the data sheet reaches past the window's right edge.
+    QWidget* sheet = form_->findChild<QWidget*>("TabSheet1");
+    ASSERT_TRUE(sheet);
+    for (const char* name : {"ListBox1", "Button4", "Edit1", "Edit2", "Edit3", "Edit4", "PageControl2"}) {
+        auto* w = sheet->findChild<QWidget*>(name);
+        ASSERT_TRUE(w) << name;
+        const QRect onSheet(w->mapTo(sheet, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(sheet->rect().contains(onSheet)) << name;
+    }
+
     form_->grab().save(QStringLiteral("/tmp/ui-795x580.png"));
 }

@@ -172,12 +172,22 @@ TEST_F(MainWindowTest, WindowFrame)
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(editorPages->tabText(i), utf(editorTabs[i]));
     EXPECT_EQ(editorPages->currentIndex(), 0);
-    // Pages whose content comes later say so.
-    for (const char* page : {"TabSheet2", "TabSheet3", "TabSheet7"}) {
-        auto* note = form.findChild<QWidget*>(page)->findChild<QLabel*>("PlaceholderNote");
-        ASSERT_TRUE(note) << page;
-        EXPECT_TRUE(note->text().contains(utf("in einer späteren Programmversion"))) << page;
+    // Each editor page carries its own controls; only the table view still
+    // announces its later program version.
+    const std::pair<const char*, const char*> pageControls[] = {
+        {"TabSheet3", "Edit5"}, {"TabSheet4", "Memo2"}, {"TabSheet5", "Memo3"},
+        {"TabSheet6", "EditF1"}, {"TabSheet7", "ComboBoxW1"}};
+    for (int i = 0; i < 5; ++i) {
+        const auto& [sheet, control] = pageControls[i];
+        QWidget* page = form.findChild<QWidget*>(sheet);
+        ASSERT_TRUE(page) << sheet;
+        EXPECT_EQ(editorPages->widget(i), page) << sheet;
+        EXPECT_TRUE(page->findChild<QWidget*>(control)) << sheet << " " << control;
+        EXPECT_FALSE(page->findChild<QLabel*>("PlaceholderNote")) << sheet;
     }
+    auto* tableNote = form.findChild<QWidget*>("TabSheet2")->findChild<QLabel*>("PlaceholderNote");
+    ASSERT_TRUE(tableNote);
+    EXPECT_TRUE(tableNote->text().contains(utf("in einer späteren Programmversion")));
 
     EXPECT_EQ(form.findChild<QWidget*>("StatusPanel0")->width(), 400);
     EXPECT_EQ(form.findChild<QWidget*>("StatusPanel1")->width(), 200);

@@ -152,8 +152,10 @@ void EditorBinder::writeValue(ControlId id, const ControlValue& v)
     }
     if (v.hint) {
         const QString hint = fromCp1252(*v.hint);
-        w->setToolTip(hint);
-        w->setStatusTip(hint);
+        if (w->toolTip() != hint) {
+            w->setToolTip(hint);
+            w->setStatusTip(hint);
+        }
     }
     if (!written_.test(i))
         return;
@@ -187,15 +189,22 @@ void EditorBinder::writeValue(ControlId id, const ControlValue& v)
     }
     case ControlKind::CheckBox: {
         auto* box = static_cast<QCheckBox*>(w);
-        box->setTristate(v.check == CheckState::Greyed);
-        box->setCheckState(v.check == CheckState::Checked  ? Qt::Checked
-                           : v.check == CheckState::Greyed ? Qt::PartiallyChecked
-                                                           : Qt::Unchecked);
+        const Qt::CheckState state = v.check == CheckState::Checked  ? Qt::Checked
+                                     : v.check == CheckState::Greyed ? Qt::PartiallyChecked
+                                                                     : Qt::Unchecked;
+        // A check box repaints on every write, even of its own state.
+        if (box->isTristate() != (v.check == CheckState::Greyed))
+            box->setTristate(v.check == CheckState::Greyed);
+        if (box->checkState() != state)
+            box->setCheckState(state);
         break;
     }
-    case ControlKind::RadioGroup:
-        static_cast<RadioGroup*>(w)->setItemIndex(v.index);
+    case ControlKind::RadioGroup: {
+        auto* group = static_cast<RadioGroup*>(w);
+        if (group->itemIndex() != v.index)
+            group->setItemIndex(v.index);
         break;
+    }
     case ControlKind::Label: {
         auto* label = static_cast<QLabel*>(w);
         const QString text = fromCp1252(v.text);
@@ -301,7 +310,13 @@ void EditorBinder::setStudentList(const ruvek::editor::StudentList& list)
     for (std::size_t e = 0; e < list.entries.size(); ++e) {
         QListWidgetItem* item = box->item(static_cast<int>(e));
         if (list.entries[e] != listEntries_[e]) {
-            item->setText(fromCp1252(list.entries[e]));
+            // The view would repaint every visible entry on a changed one;
+            // the entry keeps its size, so repainting it alone is enough.
+            {
+                const QSignalBlocker quiet(box->model());
+                item->setText(fromCp1252(list.entries[e]));
+            }
+            box->viewport()->update(box->visualItemRect(item));
             listEntries_[e] = list.entries[e];
         }
         if (deleted[e] != listDeleted_[e]) {
@@ -333,11 +348,15 @@ void EditorBinder::setIndicators(const ruvek::editor::Indicators& in)
     static_cast<QLineEdit*>(widget(ControlId::Edit12))->setText(QString::number(in.recordNumber));
     static_cast<QLineEdit*>(widget(ControlId::Edit13))->setText(QString::number(in.recordCount));
     auto* deleted = static_cast<QCheckBox*>(widget(ControlId::CheckBox2));
-    deleted->setTristate(in.deleted == CheckState::Greyed);
-    deleted->setCheckState(in.deleted == CheckState::Checked  ? Qt::Checked
-                           : in.deleted == CheckState::Greyed ? Qt::PartiallyChecked
-                                                              : Qt::Unchecked);
-    deleted->setVisible(in.deletedBoxVisible);
+    const Qt::CheckState state = in.deleted == CheckState::Checked  ? Qt::Checked
+                                 : in.deleted == CheckState::Greyed ? Qt::PartiallyChecked
+                                                                    : Qt::Unchecked;
+    if (deleted->isTristate() != (in.deleted == CheckState::Greyed))
+        deleted->setTristate(in.deleted == CheckState::Greyed);
+    if (deleted->checkState() != state)
+        deleted->setCheckState(state);
+    if (deleted->isHidden() == in.deletedBoxVisible)
+        deleted->setVisible(in.deletedBoxVisible);
     if (onChangedIndicator)
         onChangedIndicator(in.changed);
 }

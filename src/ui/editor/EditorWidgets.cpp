@@ -1,7 +1,10 @@
 #include "ui/editor/EditorWidgets.h"
 
 #include <QCheckBox>
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QFontMetrics>
@@ -145,6 +148,58 @@ void chainTabOrder(const std::vector<QWidget*>& widgets)
     }
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void TwoColumnPage::setColumns(QBoxLayout* columns, QLayout* left, QLayout* right)
+{
+    columns_ = columns;
+    left_ = left;
+    right_ = right;
+}
+
+void TwoColumnPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    arrange();
+}
+
+bool TwoColumnPage::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        arrange();   // content of a column was shown or hidden
+    if (event->type() == QEvent::ParentChange && parentWidget())
+        parentWidget()->installEventFilter(this);
+    return handled;
+}
+
+bool TwoColumnPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        arrange();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TwoColumnPage::arrange()
+{
+    if (!columns_)
+        return;
+    const QMargins m = layout() ? layout()->contentsMargins() : QMargins();
+    const int needed = left_->minimumSize().width() + columns_->spacing() + right_->minimumSize().width() +
+                       m.left() + m.right();
+    const int available = parentWidget() ? parentWidget()->width() : width();
+    const auto direction = available >= needed ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (columns_->direction() == direction)
+        return;
+    columns_->setDirection(direction);
+    // Lay out now, also while the page is hidden behind another tab: a
+    // layout left pending would not follow the resize that comes next.
+    if (layout())
+        layout()->activate();
+    // The scroll area sizes the page from its size hint; it learns of the
+    // new hint only when asked to lay out again.
+    if (QWidget* area = parentWidget() ? parentWidget()->parentWidget() : nullptr)
+        QCoreApplication::postEvent(area, new QEvent(QEvent::LayoutRequest));
 }
 
 QGroupBox* section(const char* name, const QString& caption)

@@ -6,8 +6,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <vector>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
@@ -18,7 +20,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
-class QWidget;
 
 namespace ruvek::ui::editor {
 
@@ -54,6 +55,28 @@ void chainTabOrder(const std::vector<QWidget*>& widgets);
 
 // The items of the two level-of-demand selectors ComboBox45 and ComboBox43.
 QStringList ebeneItems();
+
+// A page with two columns, side by side where the width its parent offers
+// (the scroll area's viewport) allows it and the right one under the left
+// one in a narrow window, so the page never needs a horizontal scroll bar
+// for lack of width. `columns` holds `left` and `right` and belongs to the
+// page's layout.
+class TwoColumnPage : public QWidget {
+public:
+    void setColumns(QBoxLayout* columns, QLayout* left, QLayout* right);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void arrange();
+
+    QBoxLayout* columns_ = nullptr;
+    QLayout* left_ = nullptr;
+    QLayout* right_ = nullptr;
+};
 
 // A captioned frame for a block of a page.
 QGroupBox* section(const char* name, const QString& caption);

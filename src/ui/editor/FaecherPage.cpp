@@ -88,14 +88,14 @@ void addSubjectRow(QGridLayout* grid, int r, int k, std::vector<QWidget*>& tabOr
 
 QWidget* buildFaecherPage()
 {
-    auto* page = new QWidget;
+    auto* page = new TwoColumnPage;
     std::vector<QWidget*> tabOrder;
 
     // --- left: the subject grid
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(6);
-    grid->setColumnMinimumWidth(1, 200);
+    grid->setColumnMinimumWidth(1, 160);
     grid->setColumnStretch(1, 1);
     grid->addWidget(label("Label61", QStringLiteral("(Prfgs.-fächer)")), 0, 0);
     grid->addWidget(label("Label48", QStringLiteral("Fach")), 0, 1);
@@ -176,10 +176,18 @@ QWidget* buildFaecherPage()
     right->addLayout(readAloud);
     right->addStretch(1);
 
-    auto* layout = new QHBoxLayout(page);
-    layout->addLayout(grid, 3);
-    layout->addSpacing(8);
-    layout->addLayout(right, 2);
+    // The grid keeps its rows together at the top; the space below the last
+    // row keeps it off the page's lower edge.
+    auto* left = new QVBoxLayout;
+    left->addLayout(grid);
+    left->addStretch(1);
+    auto* columns = new QBoxLayout(QBoxLayout::LeftToRight);
+    columns->setSpacing(12);
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+    page->setColumns(columns, left, right);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(columns);
 
     tabOrder.insert(tabOrder.end(), {comboBox43, bitBtn20, checkBox5, bitBtn18, comboBox38, checkBox4, bitBtn7,
                                      bitBtn22, bitBtn1, speedButton15, speedButton20, speedButton16});

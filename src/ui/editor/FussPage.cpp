@@ -32,7 +32,7 @@ QWidget* electiveCell(int w, std::vector<QWidget*>& tabOrder)
     row->setContentsMargins(0, 0, 0, 0);
     auto* subject = comboBox(rowName("ComboBoxW", w).constData());
     subject->setAccessibleName(QStringLiteral("Wahlpflichtfach W%1").arg(w));
-    subject->setMinimumWidth(180);
+    subject->setMinimumWidth(140);
     auto* grade = lineEdit(rowName("EditW", w).constData(), {}, 3);
     grade->setAlignment(Qt::AlignCenter);
     grade->setAccessibleName(QStringLiteral("Bewertung W%1").arg(w));
@@ -84,6 +84,7 @@ QWidget* buildFussPage()
     editWZ->setMaxLength(2);
     auto* overall = new QHBoxLayout;
     overall->addWidget(label("Label13", QStringLiteral("Wahlpflichtunterricht insgesamt:")));
+    overall->addSpacing(12);
     overall->addWidget(buddyLabel("Label14", QStringLiteral("&Bewertung"), editW));
     overall->addWidget(editW);
     overall->addWidget(buddyLabel("LabelWZus", QStringLiteral("Zus."), editWZ));
@@ -94,6 +95,7 @@ QWidget* buildFussPage()
     auto* bitBtn23 = button("BitBtn23", QStringLiteral("ALLE Bewertungen (u. Zus.) löschen"));
     auto* bitBtn21 = button("BitBtn21", QStringLiteral("mögl. Eintragungen"));
     auto* gradeButtons = new QHBoxLayout;
+    gradeButtons->setSpacing(6);
     gradeButtons->addStretch(1);
     gradeButtons->addWidget(bitBtn21);
     gradeButtons->addWidget(bitBtn23);

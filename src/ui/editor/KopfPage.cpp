@@ -50,7 +50,7 @@ QStringList ebeneItems()
 
 QWidget* buildKopfPage()
 {
-    auto* page = new QWidget;
+    auto* page = new TwoColumnPage;
 
     // --- left: the student and the certificate head
     auto* edit5 = lineEdit("Edit5", QStringLiteral("Name des Schülers / der Schülerin "));
@@ -118,23 +118,23 @@ QWidget* buildKopfPage()
     hg->addWidget(buddyLabel(nullptr, QStringLiteral("Klassen&lehrer:"), edit66), 4, 0);
     hg->addWidget(edit66, 4, 1, Qt::AlignLeft);
     hg->addWidget(bitBtn4, 4, 2);
-    hg->addWidget(buddyLabel(nullptr, QStringLiteral("Anlage (Zeugniserlass):"), edit7), 5, 0);
-    hg->addWidget(edit7, 5, 1, Qt::AlignLeft);
+    // The level of demand is head data like the rows above, with its
+    // take-over button in the same column.
+    auto* comboBox45 = comboBox("ComboBox45", ebeneItems());
+    comboBox45->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* bitBtn24 = takeOverButton("BitBtn24", kEbeneHint);
+    hg->addWidget(buddyLabel(nullptr, QStringLiteral("Anspruchs&ebene:"), comboBox45), 5, 0);
+    hg->addWidget(comboBox45, 5, 1, Qt::AlignLeft);
+    hg->addWidget(bitBtn24, 5, 2);
+    hg->addWidget(buddyLabel(nullptr, QStringLiteral("Anlage (Zeugniserlass):"), edit7), 6, 0);
+    hg->addWidget(edit7, 6, 1, Qt::AlignLeft);
 
     auto* left = new QVBoxLayout;
     left->addWidget(student);
     left->addWidget(head);
     left->addStretch(1);
 
-    // --- right: level of demand, qualification, transfer and leaving
-    auto* comboBox45 = comboBox("ComboBox45", ebeneItems());
-    comboBox45->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto* bitBtn24 = takeOverButton("BitBtn24", kEbeneHint);
-    auto* ebene = section(nullptr, QStringLiteral("Anspruchsebene"));
-    auto* eg = new QGridLayout(ebene);
-    eg->setColumnStretch(1, 1);
-    addRow(eg, 0, buddyLabel(nullptr, QStringLiteral("&Ebene:"), comboBox45), comboBox45, bitBtn24);
-
+    // --- right: qualification, transfer and leaving
     auto* radioGroup1 = radioGroup("RadioGroup1", QStringLiteral("Abschlussart"),
                                    {QStringLiteral("nicht ausgewählt"), QStringLiteral("Berufsreife (HS)"),
                                     QStringLiteral("Mittlere Reife (RS)")});
@@ -150,12 +150,13 @@ QWidget* buildKopfPage()
                                                QStringLiteral("ausreichend")});
     auto* label71 = buddyLabel("Label71", QStringLiteral("&Prädikat"), comboBox44);
 
-    auto* qualification = new QGridLayout;
-    qualification->setColumnStretch(0, 1);
-    qualification->addWidget(radioGroup1, 0, 0);
-    qualification->addWidget(bitBtn19, 0, 1, Qt::AlignBottom);
-    qualification->addWidget(radioGroup2, 1, 0);
-    qualification->addWidget(bitBtn28, 1, 1, Qt::AlignBottom);
+    // Each take-over button under its group: the column stays narrow enough
+    // to stand beside the head data in the default window.
+    auto* qualification = new QVBoxLayout;
+    qualification->addWidget(radioGroup1);
+    qualification->addWidget(bitBtn19, 0, Qt::AlignRight);
+    qualification->addWidget(radioGroup2);
+    qualification->addWidget(bitBtn28, 0, Qt::AlignRight);
     auto* predicate = new QHBoxLayout;
     predicate->addWidget(label71);
     predicate->addWidget(comboBox44, 1);
@@ -175,7 +176,6 @@ QWidget* buildKopfPage()
     grade->addStretch(1);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(ebene);
     right->addLayout(qualification);
     right->addLayout(predicate);
     right->addWidget(groupBox3);
@@ -194,10 +194,11 @@ QWidget* buildKopfPage()
         l->hide();
     }
 
-    auto* columns = new QHBoxLayout;
+    auto* columns = new QBoxLayout(QBoxLayout::LeftToRight);
+    columns->setSpacing(8);
     columns->addLayout(left, 1);
-    columns->addSpacing(8);
     columns->addLayout(right, 0);
+    page->setColumns(columns, left, right);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(columns, 1);
     layout->addWidget(label64);

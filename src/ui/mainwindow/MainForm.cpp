@@ -179,6 +179,9 @@ QLayout* TMainForm::buildRecordPanel(QWidget* sheet)
     // that all five editor tabs stay in view.
     listBox1_->setMinimumWidth(150);
     listBox1_->setMaximumWidth(230);
+    // Every entry is one line of the same font: with uniform sizes a changed
+    // entry does not make the view measure all entries of a large class anew.
+    listBox1_->setUniformItemSizes(true);
     auto* listCaption = buddyLabel(nullptr, QStringLiteral("Sch&üler:"), listBox1_);
 
     auto* nav = new QHBoxLayout;
@@ -191,8 +194,14 @@ QLayout* TMainForm::buildRecordPanel(QWidget* sheet)
                    {"Button2", "<", "zum vorigen Schüler"},
                    {"Button3", ">", "zum nächsten Schüler"},
                    {"Button4", "> |", "zum letzten Schüler"}};
-    for (const auto& b : buttons)
-        nav->addWidget(button(b.name, QString::fromUtf8(b.caption), QString::fromUtf8(b.hint)));
+    // Narrow buttons: the captions are a few characters, and every pixel the
+    // left column saves goes to the editor pages.
+    for (const auto& b : buttons) {
+        QPushButton* step = button(b.name, QString::fromUtf8(b.caption), QString::fromUtf8(b.hint));
+        step->setFixedWidth(40);
+        nav->addWidget(step);
+    }
+    nav->addStretch(1);
 
     edit12_ = displayEdit("Edit12", QStringLiteral("Nummer des aktuellen Datensatzes"), 5);
     edit13_ = displayEdit("Edit13", QStringLiteral("Anzahl der Datensätze"), 5);
@@ -227,21 +236,34 @@ QLayout* TMainForm::buildMirrorStrip()
 {
     using namespace editor;
     auto* strip = new QHBoxLayout;
-    auto* edit1 = displayEdit("Edit1", QStringLiteral("Name"), 18);
-    auto* edit2 = displayEdit("Edit2", QStringLiteral("Vorname"), 14);
-    auto* edit3 = displayEdit("Edit3", QStringLiteral("Klasse"), 6);
-    auto* edit4 = displayEdit("Edit4", QStringLiteral("Klassenlehrer"), 6);
+    auto* edit1 = displayEdit("Edit1", QStringLiteral("Name"), 0);
+    auto* edit2 = displayEdit("Edit2", QStringLiteral("Vorname"), 0);
+    auto* edit3 = displayEdit("Edit3", QStringLiteral("Klasse"), 0);
+    auto* edit4 = displayEdit("Edit4", QStringLiteral("Klassenlehrer"), 0);
     for (QLineEdit* e : {edit1, edit2})
         e->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The fields share the width the window leaves them: wide where there is
+    // room, narrow down to a few characters in the smallest window.
+    const int charWidth = edit1->fontMetrics().averageCharWidth();
+    const struct {
+        QLineEdit* edit;
+        int minChars;
+        int maxChars;
+        int stretch;
+    } fields[] = {{edit1, 8, 24, 4}, {edit2, 6, 18, 3}, {edit3, 4, 7, 1}, {edit4, 4, 7, 1}};
+    for (const auto& f : fields) {
+        f.edit->setMinimumWidth(charWidth * f.minChars + 14);
+        f.edit->setMaximumWidth(charWidth * f.maxChars + 14);
+    }
     strip->addWidget(buddyLabel(nullptr, QStringLiteral("Schüler/in:"), edit1));
-    strip->addWidget(edit1);
-    strip->addWidget(edit2);
-    strip->addSpacing(12);
+    strip->addWidget(edit1, fields[0].stretch);
+    strip->addWidget(edit2, fields[1].stretch);
+    strip->addSpacing(8);
     strip->addWidget(buddyLabel(nullptr, QStringLiteral("Klasse:"), edit3));
-    strip->addWidget(edit3);
-    strip->addSpacing(12);
+    strip->addWidget(edit3, fields[2].stretch);
+    strip->addSpacing(8);
     strip->addWidget(buddyLabel(nullptr, QStringLiteral("Klassenlehrer:"), edit4));
-    strip->addWidget(edit4);
+    strip->addWidget(edit4, fields[3].stretch);
     strip->addStretch(1);
     return strip;
 }
