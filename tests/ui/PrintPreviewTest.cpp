@@ -26,7 +26,7 @@ using namespace ruvek::ui;
 
 namespace {
 
-const fs::path kShippedForms = fs::path(RUVEK_TEST_DATA_DIR) / ".." / ".." / "data";
+const fs::path kShippedForms = fs::path(RUVEK_SOURCE_DIR) / "data";
 const PaperGeometry kA4{210, 297, 4, 4, 202, 289};
 
 TEST(PreviewGeometry, WideTallAndTinyWindows)
