@@ -5,13 +5,41 @@
 #include "settings/DrkEinst.h"
 
 #include <filesystem>
+#include <unistd.h>
 #include <string>
 
 namespace ruvek::test {
 
-// The shipped form control files lie in data/ of the source tree.
-inline const std::filesystem::path kShippedForms =
-    std::filesystem::path(RUVEK_TEST_DATA_DIR) / ".." / ".." / "data";
+// The shipped form control files lie in data/ of the source tree. Tests
+// that may write form files (a "yes" to the new-file question) work on a
+// copy (ShippedFormsCopy), never on the source tree.
+inline const std::filesystem::path kShippedForms = std::filesystem::path(RUVEK_SOURCE_DIR) / "data";
+
+// A private folder with copies of the shipped form files, removed at the end.
+class ShippedFormsCopy {
+public:
+    ShippedFormsCopy()
+    {
+        static int counter = 0;
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("ruvek-forms-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+        std::filesystem::create_directories(folder_);
+        for (const auto& entry : std::filesystem::directory_iterator(kShippedForms))
+            if (entry.path().extension() == ".FST")
+                std::filesystem::copy_file(entry.path(), folder_ / entry.path().filename());
+    }
+    ~ShippedFormsCopy()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+    ShippedFormsCopy(const ShippedFormsCopy&) = delete;
+    ShippedFormsCopy& operator=(const ShippedFormsCopy&) = delete;
+    const std::filesystem::path& folder() const { return folder_; }
+
+private:
+    std::filesystem::path folder_;
+};
 
 inline TZgnRec student(const std::string& name, int annexCode, int status = 1, int nichtDrucken = 0)
 {

@@ -14,6 +14,7 @@
 
 using namespace ruvek;
 using ruvek::test::kShippedForms;
+using ruvek::test::ShippedFormsCopy;
 using ruvek::test::printOptions;
 using ruvek::test::ScriptedPrompter;
 using ruvek::test::Shown;
@@ -41,7 +42,8 @@ struct RecordingPreview : PreviewSink {
 class Dispatch : public testing::Test {
 protected:
     TFachKatalog katalog = defaultFachKatalog();
-    std::filesystem::path forms = kShippedForms;
+    ShippedFormsCopy shippedForms;
+    std::filesystem::path forms = shippedForms.folder();
     ScriptedPrompter prompter;
     RecordingDevice device;
     RecordingPreview preview;
