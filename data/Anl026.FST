@@ -506,18 +506,18 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 63
 130
-2480
+1850
 0
 27
-1
+2
 1
 - - - - -
 64
 330
-2472
+1842
 1
 11
-1
+2
 1
 - - - - -
 65
@@ -537,7 +537,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 1
 - - - - -
 67
-16
+20
 65
 0
 95
@@ -546,18 +546,18 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 68
 130
-2200
+1600
 0
 12
-1
+2
 1
 - - - - -
 69
 330
-2200
+1600
 0
 11
-1
+2
 1
 - - - - -
 70
@@ -565,7 +565,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 65
 0
 85
-1
+2
 0
 - - - - -
 71
@@ -594,10 +594,10 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 74
 736
-2472
+1842
 1
 11
-1
+2
 1
 - - - - -
 75
@@ -722,7 +722,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 90
 130
-2510
+1350
 0
 16
 2
@@ -730,7 +730,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 91
 130
-2545
+1390
 0
 15
 2
@@ -738,7 +738,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 92
 130
-2580
+1430
 0
 15
 2
@@ -746,7 +746,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 93
 130
-2615
+1470
 0
 15
 2
@@ -850,7 +850,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 106
 500
-2080
+2000
 0
 15
 2
@@ -858,7 +858,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 107
 130
-2070
+1990
 0
 11
 2
@@ -866,7 +866,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 108
 400
-2230
+2170
 0
 15
 2
@@ -882,7 +882,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 110
 1400
-2230
+2170
 0
 15
 2
@@ -898,7 +898,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 112
 795
-2230
+2170
 0
 27
 2
@@ -906,7 +906,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 113
 784
-2230
+2170
 0
 1
 2
@@ -914,7 +914,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 114
 130
-2340
+2290
 0
 16
 2
@@ -922,7 +922,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 115
 500
-2440
+2400
 0
 15
 2
@@ -938,7 +938,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 117
 1350
-2440
+2400
 0
 15
 2
@@ -954,7 +954,7 @@ Jahreszeugnis Kl. 5+6 der Integrierten Gesamtschule
 - - - - -
 119
 130
-1300
+1250
 0
 15
 2
