@@ -126,6 +126,13 @@ bool writeClass(const ClassPlan& plan, const std::filesystem::path& folder, std:
             slot.Note = unused ? "-" : std::to_string(gradeDist(rng));
             slot.Niveau = row.level ? (rng() % 3 == 0 ? "B" : "M") : "-";
         }
+        // Every third student at the Regionale Schule learns a second foreign
+        // language; the others leave its row unused.
+        if (plan.schoolType == SchoolType::RegionaleSchule) {
+            const bool second = i % 3 == 0;
+            r.slot(3).Fach = cp(second ? "Französisch" : "  - - -");
+            r.slot(3).Note = second ? std::to_string(gradeDist(rng)) : "-";
+        }
         // Electives: one course each half-year and its overall grade.
         const char* first = plan.electives[rng() % plan.electives.size()];
         const char* second = plan.electives[rng() % plan.electives.size()];
