@@ -203,7 +203,8 @@ void GradeScale(PageContext& ctx, GradeScaleForm form, std::string_view footnote
         ctx.text(slot::GradeScale, kGradeScaleText);
     } else {
         ctx.text(slot::GradeScaleHeading, "Notenstufen: " + std::string(kGradeScaleText));
-        ctx.text(slot::GradeScale, footnoteUtf8);
+        if (!footnoteUtf8.empty())
+            ctx.text(slot::GradeScale, footnoteUtf8);
     }
 }
 

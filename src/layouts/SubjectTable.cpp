@@ -97,14 +97,17 @@ private:
         const std::string nameUtf8 = cp1252ToUtf8(name);
         const FixedRow* fixed = fixedRow(g.column, row);
 
-        if (fixed && fixed->kind == FixedRow::Kind::ForeignLanguage) {
+        if (fixed && fixed->kind == FixedRow::Kind::BareName) {
+            ctx_.text(textCell(x, y, origin_, origin_), nameUtf8);
+        } else if (fixed && fixed->kind == FixedRow::Kind::ForeignLanguage) {
             foreignLanguage(g, x, y, nameUtf8, fixed->captionUtf8);
-        } else if ((fixed && fixed->kind == FixedRow::Kind::Religion) || IsReligionSubject(ctx_.katalog(), name)) {
-            ReligionRow(ctx_, name, spec_.religionLabels, g.column, x, y);
+        } else if ((fixed && fixed->kind == FixedRow::Kind::Religion) || religionBySubject(g.column, row, name)) {
+            ReligionRow(ctx_, name, spec_.religionLabels, g.column, x, y,
+                        g.column == Column::Left ? slot::OpenField : spec_.rightReligionFontSlot);
         } else if (g.column == Column::Left && spec_.twoLineLabels && IsTwoLineSubject(ctx_.katalog(), name)) {
             ctx_.text(textCell(x, y - truncated(0.3 * pitch_), origin_, origin_), "Arbeit-Wirtschaft-Technik");
             ctx_.text(textCell(x, y + truncated(0.1 * pitch_), origin_, origin_), "und Informatik");
-        } else if (isPlaceholder(name)) {
+        } else if (isPlaceholder(name) && (g.column == Column::Left || spec_.rightPlaceholders)) {
             ctx_.hline({x, ruleEnd(g)}, y, 2);
             ctx_.text(textCell(x, y, origin_, origin_), cp1252ToUtf8(kFachUnbenutzt));
         } else if (g.column == Column::Right && spec_.firstOpenRow > 0 && row >= spec_.firstOpenRow) {
@@ -113,6 +116,15 @@ private:
         } else {
             ctx_.text(textCell(x, y, origin_, origin_), nameUtf8);
         }
+    }
+
+    bool religionBySubject(Column column, int row, std::string_view name) const
+    {
+        using Right = SubjectTableSpec::RightReligion;
+        const bool allowed = column == Column::Left ? spec_.leftReligionBySubject
+                                                    : spec_.rightReligion == Right::BySubject ||
+                                                          (spec_.rightReligion == Right::FirstRowBySubject && row == 1);
+        return allowed && IsReligionSubject(ctx_.katalog(), name);
     }
 
     void foreignLanguage(const ColumnGeometry& g, int x, int y, const std::string& nameUtf8,
@@ -193,14 +205,17 @@ bool IsTwoLineSubject(const TFachKatalog& katalog, std::string_view subjectCp125
            full.substr(0, subjectCp1252.size()) == subjectCp1252;
 }
 
-void ReligionRow(PageContext& ctx, std::string_view subjectCp1252, ReligionLabels labels, Column column, int x, int y)
+void ReligionRow(PageContext& ctx, std::string_view subjectCp1252, ReligionLabels labels, Column column, int x, int y,
+                 int openFieldFontSlot)
 {
     const TFstSlot& table = ctx.slot(slot::TableOrigin);
     const int pitch = ctx.slot(slot::RowPitch).Y;
     const int upperY = y - truncated(0.3 * pitch);
     const int lowerY = y + truncated(0.1 * pitch);
     const bool longForm = labels == ReligionLabels::Long;
-    const TFstSlot& openFont = ctx.slot(column == Column::Left ? slot::OpenField : slot::CaptionFont);
+    if (openFieldFontSlot == 0)
+        openFieldFontSlot = column == Column::Left ? slot::OpenField : slot::CaptionFont;
+    const TFstSlot& openFont = ctx.slot(openFieldFontSlot);
     const bool named = !isPlaceholder(subjectCp1252);
 
     auto drawLabels = [&] {

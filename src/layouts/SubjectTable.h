@@ -34,7 +34,8 @@ enum class ReligionLabels { Long, Short };
 
 // A row whose kind the layout fixes, whatever subject it holds.
 struct FixedRow {
-    enum class Kind { ForeignLanguage, Religion };
+    // BareName: the subject name alone, without caption, rule or placeholder handling.
+    enum class Kind { ForeignLanguage, Religion, BareName };
     Column column = Column::Left;
     int row = 1;
     Kind kind = Kind::ForeignLanguage;
@@ -50,6 +51,17 @@ struct SubjectTableSpec {
     // The level letter as printed; without it no level marks are printed.
     LevelCode (*printLevel)(const LevelCode&) = nullptr;
     std::vector<FixedRow> fixedRows;
+    // Rows that become religion rows because their subject is a religion /
+    // philosophy subject: in the left column, and in the right column all
+    // rows, none, or only row 1.
+    enum class RightReligion { BySubject, None, FirstRowBySubject };
+    bool leftReligionBySubject = true;
+    RightReligion rightReligion = RightReligion::BySubject;
+    // Right column: "  - - -" and "???" get the placeholder row; without it
+    // they are printed as names.
+    bool rightPlaceholders = true;
+    // Right column: the slot whose font a religion row's open field uses.
+    int rightReligionFontSlot = slot::CaptionFont;
 };
 
 // The table, when slot 32 is on this page.
@@ -62,7 +74,9 @@ void GradeCellText(PageContext& ctx, TFstSlot at, std::string_view gradeUtf8);
 // The religion / philosophy row at (x, y) of a column (print option
 // ReligionOption decides between the subject name, an open field and the
 // two labels with strike-outs).
-void ReligionRow(PageContext& ctx, std::string_view subjectCp1252, ReligionLabels labels, Column column, int x, int y);
+// `openFieldFontSlot` 0: slot 33 in the left column, slot 37 in the right.
+void ReligionRow(PageContext& ctx, std::string_view subjectCp1252, ReligionLabels labels, Column column, int x, int y,
+                 int openFieldFontSlot = 0);
 
 // True when the subject name is the whole or the beginning of the name of
 // catalogue entry 3 ("Arbeit-Wirtschaft-Technik u. Informatik"); an empty
