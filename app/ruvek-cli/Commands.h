@@ -32,3 +32,6 @@ int cmdPurge(const CliArgs& args, CliContext& context);    // purge CLASS.RVK
 int cmdSort(const CliArgs& args, CliContext& context);     // sort CLASS.RVK --nach ORDNUNG
 int cmdZeugnis(const CliArgs& args, CliContext& context);  // zeugnis CLASS.RVK --nr N -o FILE.pdf
 int cmdPdf(const CliArgs& args, CliContext& context);      // pdf CLASS.RVK -o FILE.pdf [--ab N | --nur N]
+int cmdStatistik(const CliArgs& args, CliContext& context); // statistik CLASS.RVK [--fach F] [--klasse K]
+int cmdFdbExport(const CliArgs& args, CliContext& context); // fdb-export CLASS.RVK -o FOLDER [...]
+int cmdFdbImport(const CliArgs& args, CliContext& context); // fdb-import CLASS.RVK LIST.FDB [--wahlpflicht H]

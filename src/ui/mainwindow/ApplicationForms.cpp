@@ -4,6 +4,7 @@
 #include "ui/mainwindow/AboutForm.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/PrintCommands.h"
+#include "ui/mainwindow/StatisticsCommands.h"
 #include "ui/print/InfoDlg.h"
 #include "ui/settings/DrkEinstForm.h"
 #include "ui/settings/ProgEinstForm.h"
@@ -42,8 +43,10 @@ void createApplicationForms(TMainForm& main)
     // 9. TPreViewForm: made with the print commands, which it serves; it
     //    asks the printer for its geometry on first use.
     installPrintCommands(main);
-    // 10.-13. TBewUebersForm, TFaNoExpForm, TEinstExpForm, TEinstImpForm:
-    //         not built into this version yet.
+    // 10.-11. TBewUebersForm, TFaNoExpForm, with TNotenStatForm (17.):
+    //         made with the commands they serve.
+    installStatisticsCommands(main);
+    // 12.-13. TEinstExpForm, TEinstImpForm: not built into this version yet.
     // 14. TAboutForm
     f.about = new TAboutForm(&main);
     // 15. TInfoDlg

@@ -184,8 +184,8 @@ void TMainForm::buildMenu()
     QMenu* wpImport = b.sub(fachlehrer, "Wahlpflicht-Fachzensuren-Liste importieren");
     b.item(wpImport, "1. Halbjahr");
     b.item(wpImport, "2. Halbjahr");
-    // The exchange with the subject teachers is defined as hidden and is
-    // never shown, so its commands cannot be reached.
+    // Hidden until the commands of the exchange with the subject teachers
+    // are installed (they show it).
     fachlehrer->menuAction()->setVisible(false);
     b.item(kommunikation, "mit &Schulverwaltung");
     QMenu* einstellungenAustausch = b.sub(kommunikation, "&Einstellungen");

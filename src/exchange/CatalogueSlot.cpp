@@ -1,0 +1,50 @@
+#include "exchange/CatalogueSlot.h"
+
+namespace ruvek {
+
+namespace {
+std::string_view name30(const TFachEintragKat& entry)
+{
+    return entry.FachName.view().substr(0, 30);
+}
+} // namespace
+
+int lastSlotNamed(const TZgnRec& record, std::string_view name, int first, int last)
+{
+    for (int j = last; j >= first; --j)
+        if (record.slot(j).Fach.view() == name)
+            return j;
+    return 0;
+}
+
+int catalogueSubjectSlot(const TZgnRec& record, const TFachEintragKat& entry)
+{
+    const int annex = record.AnlageFaecher;
+    if (annex >= 0 && annex < kFachPositionCount) {
+        const int row = entry.Position[static_cast<std::size_t>(annex)];
+        if (row >= 1 && row <= 18 && record.slot(row).Fach.view() == name30(entry))
+            return row;
+    }
+    return lastSlotNamed(record, name30(entry));
+}
+
+const TFachEintragKat* catalogueEntryNamed(const TFachKatalog& katalog, std::string_view fach)
+{
+    for (int e = 2; e < kFachKatalogCount; ++e)
+        if (name30(katalog[e]) == fach)
+            return &katalog[e];
+    return nullptr;
+}
+
+std::vector<int> electiveSlotsOfHalfYear(int annex, int halfYear)
+{
+    const bool six = annex == 8 || annex == 9 || annex == 13 || annex == 14 || (annex >= 18 && annex <= 20) ||
+                     (annex >= 27 && annex <= 29);
+    if (six)
+        return halfYear == 1 ? std::vector<int>{19, 20, 21} : std::vector<int>{22, 23, 24};
+    if (annex >= 5 && annex <= 29 && annex != 26)
+        return halfYear == 1 ? std::vector<int>{19, 22} : std::vector<int>{20, 23};
+    return {};
+}
+
+} // namespace ruvek
