@@ -174,7 +174,7 @@ TEST(GradeTable, PendingGradesTouchOnlyWhatWasTyped)
     EXPECT_EQ(records[0].slot(3).Note.str(), "4");
     EXPECT_EQ(records[0].slot(2).Note.str(), "1") << "a cell not typed into is never written";
     EXPECT_EQ(records[4].slot(3).Note.str(), "-");
-    EXPECT_EQ(m.rows[0].cells[1].text, "-") << "the table shows what it was filled with";
+    EXPECT_EQ(m.rows[0].cells[0].text, "-") << "the table shows what it was filled with";
 }
 
 TEST(GradeTable, ColoursAndEnter)
