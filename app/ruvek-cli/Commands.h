@@ -32,3 +32,5 @@ int cmdPurge(const CliArgs& args, CliContext& context);    // purge CLASS.RVK
 int cmdSort(const CliArgs& args, CliContext& context);     // sort CLASS.RVK --nach ORDNUNG
 int cmdZeugnis(const CliArgs& args, CliContext& context);  // zeugnis CLASS.RVK --nr N -o FILE.pdf
 int cmdPdf(const CliArgs& args, CliContext& context);      // pdf CLASS.RVK -o FILE.pdf [--ab N | --nur N]
+int cmdImportSchueler(const CliArgs& args, CliContext& context); // import-schueler CLASS.RVK FILE.TXT
+int cmdImportNoten(const CliArgs& args, CliContext& context);    // import-noten CLASS.RVK FILE.TXT

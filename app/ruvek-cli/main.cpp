@@ -27,6 +27,8 @@ constexpr Command kCommands[] = {
     {"zeugnis", cmdZeugnis, "zeugnis KLASSE.RVK --nr N -o DATEI.pdf  Zeugnis eines Schülers als PDF erzeugen"},
     {"pdf", cmdPdf, "pdf KLASSE.RVK -o DATEI.pdf [--ab N | --nur N] [--empfangsbekenntnisse |\n"
                     "    --lernentwicklungsberichte]     Zeugnisse der Klasse wie im Serienausdruck als eine PDF-Datei"},
+    {"import-schueler", cmdImportSchueler, "import-schueler KLASSE.RVK DATEI.TXT  Schüler aus einer Textdatei anfügen"},
+    {"import-noten", cmdImportNoten, "import-noten KLASSE.RVK DATEI.TXT  Bewertungen aus einer Textdatei eintragen"},
 };
 
 void usage()
