@@ -35,3 +35,5 @@ int cmdPdf(const CliArgs& args, CliContext& context);      // pdf CLASS.RVK -o F
 int cmdStatistik(const CliArgs& args, CliContext& context); // statistik CLASS.RVK [--fach F] [--klasse K]
 int cmdFdbExport(const CliArgs& args, CliContext& context); // fdb-export CLASS.RVK -o FOLDER [...]
 int cmdFdbImport(const CliArgs& args, CliContext& context); // fdb-import CLASS.RVK LIST.FDB [--wahlpflicht H]
+int cmdImportSchueler(const CliArgs& args, CliContext& context); // import-schueler CLASS.RVK FILE.TXT
+int cmdImportNoten(const CliArgs& args, CliContext& context);    // import-noten CLASS.RVK FILE.TXT

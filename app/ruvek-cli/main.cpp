@@ -31,6 +31,8 @@ constexpr Command kCommands[] = {
     {"fdb-export", cmdFdbExport, "fdb-export KLASSE.RVK -o ORDNER [--fach KURZ]... [--wahlpflicht 1|2]\n"
                                  "    [--alte-liste-loeschen] [--alte-eintraege-behalten]  Fachzensuren-Listen schreiben"},
     {"fdb-import", cmdFdbImport, "fdb-import KLASSE.RVK LISTE.FDB [--wahlpflicht 1|2]  Fachzensuren-Liste übernehmen"},
+    {"import-schueler", cmdImportSchueler, "import-schueler KLASSE.RVK DATEI.TXT  Schüler aus einer Textdatei anfügen"},
+    {"import-noten", cmdImportNoten, "import-noten KLASSE.RVK DATEI.TXT  Bewertungen aus einer Textdatei eintragen"},
 };
 
 void usage()

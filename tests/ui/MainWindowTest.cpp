@@ -172,8 +172,7 @@ TEST_F(MainWindowTest, WindowFrame)
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(editorPages->tabText(i), utf(editorTabs[i]));
     EXPECT_EQ(editorPages->currentIndex(), 0);
-    // Each editor page carries its own controls; only the table view still
-    // announces its later program version.
+    // Each editor page carries its own controls; the table page its grade table.
     const std::pair<const char*, const char*> pageControls[] = {
         {"TabSheet3", "Edit5"}, {"TabSheet4", "Memo2"}, {"TabSheet5", "Memo3"},
         {"TabSheet6", "EditF1"}, {"TabSheet7", "ComboBoxW1"}};
@@ -185,9 +184,11 @@ TEST_F(MainWindowTest, WindowFrame)
         EXPECT_TRUE(page->findChild<QWidget*>(control)) << sheet << " " << control;
         EXPECT_FALSE(page->findChild<QLabel*>("PlaceholderNote")) << sheet;
     }
-    auto* tableNote = form.findChild<QWidget*>("TabSheet2")->findChild<QLabel*>("PlaceholderNote");
-    ASSERT_TRUE(tableNote);
-    EXPECT_TRUE(tableNote->text().contains(utf("in einer späteren Programmversion")));
+    auto* tableSheet = form.findChild<QWidget*>("TabSheet2");
+    EXPECT_FALSE(tableSheet->findChild<QLabel*>("PlaceholderNote"));
+    auto* grid = tableSheet->findChild<QWidget*>("StringGrid1");
+    ASSERT_TRUE(grid);
+    EXPECT_FALSE(grid->isHidden());
 
     EXPECT_EQ(form.findChild<QWidget*>("StatusPanel0")->width(), 400);
     EXPECT_EQ(form.findChild<QWidget*>("StatusPanel1")->width(), 200);

@@ -2,6 +2,7 @@
 
 #include "ui/grades/BewHilfForm.h"
 #include "ui/mainwindow/AboutForm.h"
+#include "ui/mainwindow/GradeCommands.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/PrintCommands.h"
 #include "ui/mainwindow/StatisticsCommands.h"
@@ -51,8 +52,10 @@ void createApplicationForms(TMainForm& main)
     f.about = new TAboutForm(&main);
     // 15. TInfoDlg
     f.infoDlg = new TInfoDlg(&main);
-    // 16.-18. TFachEingForm, TNotenStatForm, TDatSichForm: not built into
-    //         this version yet.
+    // 16. TFachEingForm: made on first use by the grade commands, which
+    //     also set up the class grade table and the text imports.
+    installGradeCommands(main);
+    // 17.-18. TNotenStatForm, TDatSichForm: not built into this version yet.
 }
 
 } // namespace ruvek::ui

@@ -10,6 +10,7 @@
 #include "ui/editor/EditorBinder.h"
 #include "ui/editor/EditorPages.h"
 #include "ui/editor/EditorWidgets.h"
+#include "ui/exchange/EntryGrid.h"
 #include "ui/mainwindow/WindowTitle.h"
 
 #include <QCheckBox>
@@ -49,16 +50,6 @@ public:
         return metric == PM_TabBarTabHSpace ? value / 2 : value;
     }
 };
-
-// The note on a page whose content comes in a later program version.
-QLabel* placeholderNote(const QString& text, QWidget* page)
-{
-    auto* note = new QLabel(text, page);
-    note->setObjectName(QStringLiteral("PlaceholderNote"));
-    note->setAlignment(Qt::AlignCenter);
-    note->setEnabled(false);
-    return note;
-}
 
 } // namespace
 
@@ -153,15 +144,10 @@ void TMainForm::buildPages()
     tabSheet2->setObjectName(QStringLiteral("TabSheet2"));
     auto* tableLayout = new QVBoxLayout(tabSheet2);
     tableLayout->setContentsMargins(6, 6, 6, 6);
-    auto* grid = new QTableWidget(tabSheet2);
+    // The class grade table; GradeCommands.cpp fills it and takes the grades back.
+    auto* grid = new exchange::EntryGrid(tabSheet2);
     grid->setObjectName(QStringLiteral("StringGrid1"));
-    // Until the table view fills the grid, the page says so instead of
-    // showing an empty grid; the table view shows the grid when it comes.
-    grid->hide();
     tableLayout->addWidget(grid);
-    tableLayout->addWidget(placeholderNote(QStringLiteral("Die Schüler-Tabelle folgt in einer späteren "
-                                                          "Programmversion."),
-                                           tabSheet2));
 
     pageControl1_->addTab(tabSheet1, QStringLiteral("Schüler-Datenblätter"));
     pageControl1_->addTab(tabSheet2, QStringLiteral("Schüler-Tabelle"));
@@ -377,11 +363,18 @@ void TMainForm::FileSaveAs() { state_.klasse.fileSaveAs(*prompter_); }
 
 void TMainForm::storeForm()
 {
+    if (beforeStore)
+        beforeStore();
     editor_->storeForm();
     followSubjectsPageRequest();
 }
 
-void TMainForm::showCurrentRecord() { editor_->showCurrentRecord(); }
+void TMainForm::showCurrentRecord()
+{
+    editor_->showCurrentRecord();
+    if (onRecordShown)
+        onRecordShown();
+}
 
 void TMainForm::refreshIndicators() { editor_->refreshIndicators(); }
 

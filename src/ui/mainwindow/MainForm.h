@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -106,6 +107,11 @@ public:
     bool saveEnabled() const;
     QAction* menuAction(const QString& name) const;   // the registry's action of that name
     bool started() const { return started_; }
+
+    // Told after every show of the current record and before every store:
+    // the class grade table (GradeCommands.cpp) follows the records.
+    std::function<void()> onRecordShown;
+    std::function<void()> beforeStore;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,0 +1,91 @@
+// import-schueler KLASSE.RVK DATEI.TXT and import-noten KLASSE.RVK DATEI.TXT:
+// the text imports of the desktop program without its dialogs. The class is
+// saved atomically; counts and per-line findings go to stderr. A file that
+// cannot be read (or an unusable IMPORT.CFG) changes nothing.
+#include "ClassFileCommands.h"
+#include "Commands.h"
+
+#include "exchange/GradeImport.h"
+#include "exchange/ImportConfig.h"
+#include "exchange/ImportText.h"
+#include "exchange/StudentImport.h"
+#include "exchange/TextImportCommands.h"
+
+#include <iostream>
+#include <system_error>
+
+namespace {
+
+struct ImportArgs {
+    std::string classFile;
+    std::string textFile;
+};
+
+std::optional<ImportArgs> parse(const CliArgs& args, const char* usage)
+{
+    if (args.size() != 2) {
+        badArguments("Klassendatei und Textdatei werden erwartet.", usage);
+        return std::nullopt;
+    }
+    return ImportArgs{args[0], args[1]};
+}
+
+// Reads the text file before the class is touched.
+std::optional<ruvek::ImportText> readText(const std::string& file)
+{
+    auto text = ruvek::readImportText(file);
+    if (!text)
+        std::cerr << "Fehler: " << ruvek::unreadableFileText(file) << '\n';
+    else if (!text->unmappable.empty())
+        std::cerr << ruvek::unmappableReport(text->unmappable);
+    return text;
+}
+
+} // namespace
+
+int cmdImportSchueler(const CliArgs& args, CliContext& context)
+{
+    const auto a = parse(args, "Aufruf: ruvek-cli import-schueler KLASSE.RVK DATEI.TXT\n");
+    if (!a)
+        return 1;
+    const auto layout = ruvek::loadImportLayout(context.installation.settings.programFolder);
+    if (!layout.layout) {
+        std::cerr << "Fehler: " << layout.error << '\n';
+        return 1;
+    }
+    const auto text = readText(a->textFile);
+    if (!text)
+        return 1;
+    std::error_code ec;
+    ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
+    if (!openClassFile(a->classFile, context, openClass))
+        return 1;
+    // New students follow the last one of the class, in the file's order.
+    openClass.current = openClass.count() - 1;
+    const int added = ruvek::importStudents(openClass, text->lines, *layout.layout,
+                                            context.installation.settings.prog.VorgaengerDaten == 1);
+    std::cerr << added << " Schüler hinzugefügt.\n";
+    return saveWhenChanged(openClass, context);
+}
+
+int cmdImportNoten(const CliArgs& args, CliContext& context)
+{
+    const auto a = parse(args, "Aufruf: ruvek-cli import-noten KLASSE.RVK DATEI.TXT\n");
+    if (!a)
+        return 1;
+    const auto text = readText(a->textFile);
+    if (!text)
+        return 1;
+    std::error_code ec;
+    ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
+    if (!openClassFile(a->classFile, context, openClass))
+        return 1;
+    const ruvek::GradeImportPlan plan = ruvek::planGradeImport(openClass.records, text->lines,
+                                                               context.installation.katalog,
+                                                               context.installation.schoolType());
+    if (ruvek::applyGradeImport(openClass.records, plan))
+        openClass.changed = true;
+    std::cerr << ruvek::gradeImportSummary(plan) << '\n'
+              << plan.assignments.size() << " Bewertungen bei " << plan.studentsChanged << " Schülern eingetragen.\n";
+    return saveWhenChanged(openClass, context);
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The class grade table on the main window's page "Schüler-Tabelle"
+// (StringGrid1): filled from the records whenever the current record is
+// shown, grades typed in place, and the typed cells written into the records
+// when another student's row is chosen, the page is left, or the class is
+// stored. Choosing a row makes its student the current record.
+#include "exchange/GradeTable.h"
+
+#include <QObject>
+#include <vector>
+
+namespace ruvek::ui {
+class TMainForm;
+}
+
+namespace ruvek::ui::exchange {
+
+class EntryGrid;
+
+class GradeTableView : public QObject {
+    Q_OBJECT
+public:
+    GradeTableView(TMainForm& main, EntryGrid& grid);
+
+    // After every show of the current record: refill (pending grades are
+    // written first).
+    void recordShown();
+    // Writes the typed grades into the records; shows the current record
+    // again when one changed.
+    void writeBack();
+
+    const std::vector<PendingGrade>& pending() const { return pending_; }
+
+private:
+    void fill();
+    void paintRows();
+    void cellEdited(int row, int column);
+    void currentCellChanged(int row, int column, int previousRow, int previousColumn);
+
+    TMainForm& main_;
+    EntryGrid& grid_;
+    GradeTableModel model_;
+    std::vector<PendingGrade> pending_;
+    bool busy_ = false;
+};
+
+} // namespace ruvek::ui::exchange

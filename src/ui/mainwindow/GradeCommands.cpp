@@ -1,0 +1,65 @@
+#include "ui/mainwindow/GradeCommands.h"
+
+#include "exchange/TextImportCommands.h"
+#include "ui/exchange/EntryGrid.h"
+#include "ui/exchange/FachEingForm.h"
+#include "ui/exchange/GradeTableView.h"
+#include "ui/grades/BewHilfForm.h"
+#include "ui/mainwindow/ActionRegistry.h"
+#include "ui/mainwindow/MainForm.h"
+
+namespace ruvek::ui {
+
+namespace {
+
+// The subject-wise entry window, made on first use and kept for the run.
+exchange::TFachEingForm& fachEingForm(TMainForm& main)
+{
+    if (auto* form = main.findChild<exchange::TFachEingForm*>(QStringLiteral("FachEingForm")))
+        return *form;
+    return *new exchange::TFachEingForm(
+        main.klasse(), main.state(), main.prompter(),
+        [&main] {
+            if (main.forms().bewHilf)
+                main.forms().bewHilf->Open();
+        },
+        &main);
+}
+
+} // namespace
+
+void installGradeCommands(TMainForm& main)
+{
+    ActionRegistry& actions = main.actions();
+    // These commands work on the record list directly: the form is stored
+    // before, the current record shown again after.
+    const auto afterwards = [&main] {
+        main.showCurrentRecord();
+        main.refreshIndicators();
+    };
+    actions.setHandler(QStringLiteral("fcherweiseBewertungen1"), [&main, afterwards] {
+        main.storeForm();
+        exchange::TFachEingForm& form = fachEingForm(main);
+        form.FormShow();
+        form.exec();
+        afterwards();
+    });
+    actions.setHandler(QStringLiteral("importierenvonSchlerdatenimTXTFormat1"), [&main, afterwards] {
+        main.storeForm();
+        runStudentImport(main.klasse(), main.state(), main.prompter());
+        afterwards();
+    });
+    actions.setHandler(QStringLiteral("importierenvonBewertungenimTXTFormat1"), [&main, afterwards] {
+        main.storeForm();
+        runGradeImport(main.klasse(), main.state(), main.prompter());
+        afterwards();
+    });
+
+    if (auto* grid = main.findChild<exchange::EntryGrid*>(QStringLiteral("StringGrid1"))) {
+        auto* table = new exchange::GradeTableView(main, *grid);
+        main.onRecordShown = [table] { table->recordShown(); };
+        main.beforeStore = [table] { table->writeBack(); };
+    }
+}
+
+} // namespace ruvek::ui
