@@ -4,6 +4,7 @@
 #include "ui/mainwindow/AboutForm.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/PrintCommands.h"
+#include "ui/mainwindow/SettingsTransferCommands.h"
 #include "ui/print/InfoDlg.h"
 #include "ui/settings/DrkEinstForm.h"
 #include "ui/settings/ProgEinstForm.h"
@@ -42,14 +43,16 @@ void createApplicationForms(TMainForm& main)
     // 9. TPreViewForm: made with the print commands, which it serves; it
     //    asks the printer for its geometry on first use.
     installPrintCommands(main);
-    // 10.-13. TBewUebersForm, TFaNoExpForm, TEinstExpForm, TEinstImpForm:
-    //         not built into this version yet.
+    // 10.-11. TBewUebersForm, TFaNoExpForm: not built into this version yet.
+    // 12.-13. TEinstExpForm, TEinstImpForm
+    createSettingsTransferForms(main);
     // 14. TAboutForm
     f.about = new TAboutForm(&main);
     // 15. TInfoDlg
     f.infoDlg = new TInfoDlg(&main);
-    // 16.-18. TFachEingForm, TNotenStatForm, TDatSichForm: not built into
-    //         this version yet.
+    // 16.-17. TFachEingForm, TNotenStatForm: not built into this version yet.
+    // 18. TDatSichForm, and the commands of the transfer dialogs
+    createDataBackupForm(main);
 }
 
 } // namespace ruvek::ui
