@@ -33,6 +33,7 @@ TransferItemBoxes::TransferItemBoxes(const QString& title, QWidget* parent)
             layout->addWidget(box);
         }
     }
+    layout->addStretch(1);
 }
 
 void TransferItemBoxes::setSelection(const TransferSelection& selection)
