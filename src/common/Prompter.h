@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ruvek {
 
@@ -29,6 +30,14 @@ public:
     virtual bool askOkCancel(const std::string& text, MessageKind kind = MessageKind::Confirmation) = 0;
     // A message with an OK button.
     virtual void tell(MessageKind kind, const std::string& text) = 0;
+    // A question with buttons of its own (German captions, the first one the
+    // default); returns the index of the button pressed. A prompter without
+    // such boxes answers through askYesNo: Yes is the first button, No the last.
+    virtual int askChoice(const std::string& text, const std::vector<std::string>& buttons,
+                          MessageKind kind = MessageKind::Confirmation)
+    {
+        return askYesNo(text, kind) ? 0 : static_cast<int>(buttons.size()) - 1;
+    }
 
     // File and folder choice; std::nullopt when the user cancels.
     virtual std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) = 0;

@@ -212,6 +212,22 @@ void QtPrompter::tell(MessageKind kind, const std::string& text)
     runBox(parent_, kind, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+int QtPrompter::askChoice(const std::string& text, const std::vector<std::string>& buttons, MessageKind kind)
+{
+    QMessageBox box(iconFor(kind), titleFor(kind), toQString(text), QMessageBox::NoButton, ownerFor(parent_));
+    QList<QAbstractButton*> made;
+    for (const std::string& caption : buttons)
+        made << box.addButton(toQString(caption), QMessageBox::ActionRole);
+    if (!made.isEmpty()) {
+        box.setDefaultButton(static_cast<QPushButton*>(made.front()));
+        // Escape and closing the box count as the last button (the one that backs out).
+        box.setEscapeButton(made.back());
+    }
+    box.exec();
+    const qsizetype pressed = made.indexOf(box.clickedButton());
+    return pressed >= 0 ? static_cast<int>(pressed) : static_cast<int>(buttons.size()) - 1;
+}
+
 std::optional<std::filesystem::path> QtPrompter::chooseOpenFile(const FileDialogRequest& request)
 {
     QFileDialog dlg(ownerFor(parent_), toQString(request.title.empty() ? std::string("Öffnen") : request.title),

@@ -5,6 +5,7 @@
 #include "ui/mainwindow/GradeCommands.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/PrintCommands.h"
+#include "ui/mainwindow/SettingsTransferCommands.h"
 #include "ui/mainwindow/StatisticsCommands.h"
 #include "ui/print/InfoDlg.h"
 #include "ui/settings/DrkEinstForm.h"
@@ -47,7 +48,8 @@ void createApplicationForms(TMainForm& main)
     // 10.-11. TBewUebersForm, TFaNoExpForm, with TNotenStatForm (17.):
     //         made with the commands they serve.
     installStatisticsCommands(main);
-    // 12.-13. TEinstExpForm, TEinstImpForm: not built into this version yet.
+    // 12.-13. TEinstExpForm, TEinstImpForm
+    createSettingsTransferForms(main);
     // 14. TAboutForm
     f.about = new TAboutForm(&main);
     // 15. TInfoDlg
@@ -55,7 +57,9 @@ void createApplicationForms(TMainForm& main)
     // 16. TFachEingForm: made on first use by the grade commands, which
     //     also set up the class grade table and the text imports.
     installGradeCommands(main);
-    // 17.-18. TNotenStatForm, TDatSichForm: not built into this version yet.
+    // 17. TNotenStatForm: made with the statistics commands (10.).
+    // 18. TDatSichForm, and the commands of the transfer dialogs
+    createDataBackupForm(main);
 }
 
 } // namespace ruvek::ui

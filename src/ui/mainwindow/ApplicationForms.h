@@ -16,6 +16,9 @@ class TSchulEinstForm;
 class TDrkEinstForm;
 class TPreViewForm;
 class TInfoDlg;
+class TEinstExpForm;
+class TEinstImpForm;
+class TDatSichForm;
 
 struct ApplicationForms {
     QPointer<TBewHilfForm> bewHilf;   // beside the main window, not modal
@@ -26,6 +29,9 @@ struct ApplicationForms {
     QPointer<TAboutForm> about;
     QPointer<TPreViewForm> preView;   // made by the print commands, with the printer
     QPointer<TInfoDlg> infoDlg;
+    QPointer<TEinstExpForm> einstExp;
+    QPointer<TEinstImpForm> einstImp;
+    QPointer<TDatSichForm> datSich;
 };
 
 // Creates the forms after `main` in the program's creation order (the one

@@ -8,6 +8,7 @@
 #include "editor/RecordEditor.h"
 #include "ui/Cp1252Text.h"
 #include "ui/editor/EditorBinder.h"
+#include "ui/editor/ReadAloudWiring.h"
 #include "ui/grades/BewHilfForm.h"
 #include "ui/settings/RadioGroup.h"
 
@@ -85,10 +86,9 @@ void TMainForm::connectEditorButtons()
                 forms_.bewHilf->Open();
         });
 
-    // The read-aloud buttons are present; their function follows in a later
-    // program version. (The take-over and text buttons: CollectionCommands.cpp.)
-    for (const char* later : {"SpeedButton15", "SpeedButton16", "SpeedButton20"})
-        connect(control<QAbstractButton>(later), &QAbstractButton::clicked, this, &TMainForm::notYetBuilt);
+    // The read-aloud buttons: ReadAloudWiring.cpp. (The take-over and text
+    // buttons: CollectionCommands.cpp.)
+    installReadAloud(*this);
 }
 
 // The live handlers of the head selectors: they change what is visible
