@@ -2,6 +2,7 @@
 // outside with the poppler tools on a class file built here byte by byte:
 // pages in list order, deleted and NichtDrucken students skipped, the
 // series stopping at the first blank record.
+#include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
 
@@ -20,6 +21,10 @@ namespace fs = std::filesystem;
 using namespace ruvek;
 
 namespace {
+using ruvek::test::haveTool;
+using ruvek::test::Output;
+using ruvek::test::shellQuoted;
+using ruvek::test::run;
 
 struct Student {
     const char* name;
@@ -65,26 +70,6 @@ void writeClassFile(const fs::path& path, const std::vector<Student>& students)
                                                 static_cast<std::streamsize>(img.size()));
 }
 
-struct Output {
-    int exitCode = -1;
-    std::string text;
-};
-
-Output run(const std::string& command)
-{
-    Output out;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return out;
-    std::array<char, 4096> buf{};
-    while (const std::size_t n = fread(buf.data(), 1, buf.size(), pipe))
-        out.text.append(buf.data(), n);
-    const int status = pclose(pipe);
-    out.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
-}
-
-std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
 
 class PdfCommand : public ::testing::Test {
 protected:
@@ -116,7 +101,7 @@ protected:
     }
     Output pdf(const std::string& options, const fs::path& out)
     {
-        return run(quoted(cli) + " pdf " + quoted(dir / "Klasse.RVK") + " -o " + quoted(out) + " " + options);
+        return run(shellQuoted(cli) + " pdf " + shellQuoted(dir / "Klasse.RVK") + " -o " + shellQuoted(out) + " " + options);
     }
     // The names on each page, in page order.
     std::vector<std::string> pageNames(const fs::path& file, int pages)
@@ -124,7 +109,7 @@ protected:
         std::vector<std::string> names;
         for (int p = 1; p <= pages; ++p) {
             const std::string text =
-                run("pdftotext -f " + std::to_string(p) + " -l " + std::to_string(p) + " " + quoted(file) + " -").text;
+                run("pdftotext -f " + std::to_string(p) + " -l " + std::to_string(p) + " " + shellQuoted(file) + " -").text;
             std::string found;
             for (const char* n : {"Albers", "Weg", "Nicht", "Cramer", "Dorn"})
                 if (text.find(n) != std::string::npos)
@@ -135,7 +120,7 @@ protected:
     }
     int pages(const fs::path& file)
     {
-        const std::string info = run("pdfinfo " + quoted(file)).text;
+        const std::string info = run("pdfinfo " + shellQuoted(file)).text;
         const auto at = info.find("Pages:");
         return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
     }

@@ -1,5 +1,6 @@
 // ruvek-cli testpage: the printer test page as PDF, checked with the
 // poppler tools (skipped where they are not installed).
+#include "ShellCommand.h"
 #include <gtest/gtest.h>
 
 #include <array>
@@ -12,31 +13,14 @@
 #include <string>
 
 namespace {
+using ruvek::test::haveTool;
+using ruvek::test::Output;
+using ruvek::test::shellQuoted;
+using ruvek::test::run;
 
 namespace fs = std::filesystem;
 
-struct Output {
-    int exitCode = -1;
-    std::string text;
-};
 
-std::string quoted(const std::string& s) { return "'" + s + "'"; }
-
-Output run(const std::string& command)
-{
-    Output out;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return out;
-    std::array<char, 4096> buf{};
-    while (const std::size_t n = fread(buf.data(), 1, buf.size(), pipe))
-        out.text.append(buf.data(), n);
-    const int status = pclose(pipe);
-    out.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
-}
-
-bool haveTool(const char* tool) { return run(std::string("command -v ") + tool).exitCode == 0; }
 
 class TestpageCommand : public ::testing::Test {
 protected:
@@ -52,7 +36,7 @@ protected:
         std::error_code ec;
         fs::remove_all(dir, ec);
     }
-    Output testpage(const std::string& args) { return run(quoted(RUVEK_CLI) + " testpage " + args); }
+    Output testpage(const std::string& args) { return run(shellQuoted(RUVEK_CLI) + " testpage " + args); }
 };
 
 TEST_F(TestpageCommand, PdfShowsAllFiftyFontLabelsDateAndImprint)
@@ -60,11 +44,11 @@ TEST_F(TestpageCommand, PdfShowsAllFiftyFontLabelsDateAndImprint)
     if (!haveTool("pdftotext"))
         GTEST_SKIP() << "pdftotext is not installed";
     const fs::path pdf = dir / "Testblatt.pdf";
-    const Output made = testpage("-o " + quoted(pdf.string()));
+    const Output made = testpage("-o " + shellQuoted(pdf.string()));
     ASSERT_EQ(made.exitCode, 0) << made.text;
     ASSERT_TRUE(fs::exists(pdf));
 
-    const Output text = run("pdftotext -layout " + quoted(pdf.string()) + " -");
+    const Output text = run("pdftotext -layout " + shellQuoted(pdf.string()) + " -");
     ASSERT_EQ(text.exitCode, 0) << text.text;
     EXPECT_NE(text.text.find("Drucker-Testblatt"), std::string::npos);
     EXPECT_NE(text.text.find("Ruvek V.3.x."), std::string::npos);
@@ -92,8 +76,8 @@ TEST_F(TestpageCommand, PdfEmbedsTheThreeFaces)
     if (!haveTool("pdffonts"))
         GTEST_SKIP() << "pdffonts is not installed";
     const fs::path pdf = dir / "fonts.pdf";
-    ASSERT_EQ(testpage("-o " + quoted(pdf.string())).exitCode, 0);
-    const Output fonts = run("pdffonts " + quoted(pdf.string()));
+    ASSERT_EQ(testpage("-o " + shellQuoted(pdf.string())).exitCode, 0);
+    const Output fonts = run("pdffonts " + shellQuoted(pdf.string()));
     ASSERT_EQ(fonts.exitCode, 0) << fonts.text;
     // Liberation fonts are the metric twins of Arial, Times New Roman and
     // Courier New; either family is right, a substitute with other widths is not.
@@ -109,7 +93,7 @@ TEST_F(TestpageCommand, BadArgumentsAndUnwritableTarget)
     EXPECT_EQ(testpage("").exitCode, 2);
     EXPECT_EQ(testpage("-o").exitCode, 2);
     EXPECT_EQ(testpage("--unbekannt -o x.pdf").exitCode, 2);
-    const Output missingFolder = testpage("-o " + quoted((dir / "fehlt" / "x.pdf").string()));
+    const Output missingFolder = testpage("-o " + shellQuoted((dir / "fehlt" / "x.pdf").string()));
     EXPECT_EQ(missingFolder.exitCode, 1);
     EXPECT_NE(missingFolder.text.find("Fehler"), std::string::npos) << missingFolder.text;
 }

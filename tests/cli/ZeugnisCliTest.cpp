@@ -3,6 +3,7 @@
 // program runs from a program folder of its own with the shipped form
 // control files and a school name in its program settings; the class file is
 // built here byte by byte.
+#include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
 
@@ -23,6 +24,10 @@ namespace fs = std::filesystem;
 using namespace ruvek;
 
 namespace {
+using ruvek::test::haveTool;
+using ruvek::test::Output;
+using ruvek::test::shellQuoted;
+using ruvek::test::run;
 
 constexpr std::size_t kRecordSize = 6044;
 constexpr const char* kSchoolName = "Grundschule Am Lindenhof Rostock";
@@ -110,27 +115,6 @@ void writeProgramSettings(const fs::path& folder)
         .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
-struct Output {
-    int exitCode = -1;
-    std::string text;
-};
-
-Output run(const std::string& command)
-{
-    Output out;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return out;
-    std::array<char, 4096> buf{};
-    while (const std::size_t n = fread(buf.data(), 1, buf.size(), pipe))
-        out.text.append(buf.data(), n);
-    const int status = pclose(pipe);
-    out.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
-}
-
-std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
-bool haveTool(const char* tool) { return run(std::string("command -v ") + tool).exitCode == 0; }
 
 const std::vector<Subject> kGrades = {
     {"Deutsch", "2"}, {"Sachunterricht", "1"}, {"Mathematik", "3"}, {"evangelische Religion", "2"},
@@ -167,8 +151,8 @@ protected:
     }
     Output zeugnis(int nr, const fs::path& pdf)
     {
-        return run(quoted(cli) + " zeugnis " + quoted(dir / "Klasse.RVK") + " --nr " + std::to_string(nr) + " -o " +
-                   quoted(pdf));
+        return run(shellQuoted(cli) + " zeugnis " + shellQuoted(dir / "Klasse.RVK") + " --nr " + std::to_string(nr) + " -o " +
+                   shellQuoted(pdf));
     }
 };
 
@@ -198,7 +182,7 @@ TEST_F(ZeugnisCommand, EachPrimaryCertificateShowsItsTextsWithEmbeddedFonts)
         const Output made = zeugnis(c.nr, pdf);
         ASSERT_EQ(made.exitCode, 0) << made.text;
 
-        const Output text = run("pdftotext -layout " + quoted(pdf) + " -");
+        const Output text = run("pdftotext -layout " + shellQuoted(pdf) + " -");
         ASSERT_EQ(text.exitCode, 0) << text.text;
         for (const std::string& e : c.expected)
             EXPECT_NE(text.text.find(e), std::string::npos) << e << "\n" << text.text;
@@ -208,7 +192,7 @@ TEST_F(ZeugnisCommand, EachPrimaryCertificateShowsItsTextsWithEmbeddedFonts)
 
         // Every font of the certificate is embedded: the column "emb" (the
         // first of the three yes/no columns) says yes.
-        const Output fonts = run("pdffonts " + quoted(pdf));
+        const Output fonts = run("pdffonts " + shellQuoted(pdf));
         ASSERT_EQ(fonts.exitCode, 0) << fonts.text;
         const std::regex row(R"( (yes|no) +(yes|no) +(yes|no) +\d+ +\d+)");
         int fontRows = 0;
@@ -231,7 +215,7 @@ TEST_F(ZeugnisCommand, YearCertificateHasDigitsTransferCertificateWords)
     for (const Case c : {Case{3, "3"}, Case{4, "befriedigend"}}) {
         const fs::path pdf = dir / ("Zeugnis" + std::to_string(c.nr) + ".pdf");
         ASSERT_EQ(zeugnis(c.nr, pdf).exitCode, 0);
-        const Output text = run("pdftotext -layout " + quoted(pdf) + " -");
+        const Output text = run("pdftotext -layout " + shellQuoted(pdf) + " -");
         EXPECT_TRUE(std::regex_search(text.text, std::regex(std::string("Mathematik +") + c.mathematik + "\\n")))
             << text.text;
     }

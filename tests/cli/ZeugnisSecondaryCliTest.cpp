@@ -3,6 +3,7 @@
 // where the poppler tools are missing): title, school kind, subjects in
 // their rows, grades in digits or in words, level marks. The class file is
 // built here byte by byte. RUVEK_KEEP_TEST_OUTPUT keeps the PDFs.
+#include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
 
@@ -23,6 +24,10 @@ namespace fs = std::filesystem;
 using namespace ruvek;
 
 namespace {
+using ruvek::test::haveTool;
+using ruvek::test::Output;
+using ruvek::test::shellQuoted;
+using ruvek::test::run;
 
 constexpr std::size_t kRecordSize = 6044;
 
@@ -80,27 +85,6 @@ std::vector<std::uint8_t> recordImage(int anlage, int nr)
     return r;
 }
 
-struct Output {
-    int exitCode = -1;
-    std::string text;
-};
-
-Output run(const std::string& command)
-{
-    Output out;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return out;
-    std::array<char, 4096> buf{};
-    while (const std::size_t n = fread(buf.data(), 1, buf.size(), pipe))
-        out.text.append(buf.data(), n);
-    const int status = pclose(pipe);
-    out.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
-}
-
-std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
-bool haveTool(const std::string& tool) { return run("command -v " + tool).exitCode == 0; }
 
 struct Case {
     int anlage;
@@ -182,10 +166,10 @@ TEST_F(ZeugnisSecondary, EachAnnexCodePrintsItsCertificate)
         const Case& c = kCases[i];
         SCOPED_TRACE("Anlage " + std::to_string(c.anlage));
         const fs::path pdf = dir / ("Anl" + std::to_string(c.anlage) + ".pdf");
-        const Output made = run(quoted(cli) + " zeugnis " + quoted(dir / "Klasse.RVK") + " --nr " +
-                                std::to_string(i + 1) + " -o " + quoted(pdf));
+        const Output made = run(shellQuoted(cli) + " zeugnis " + shellQuoted(dir / "Klasse.RVK") + " --nr " +
+                                std::to_string(i + 1) + " -o " + shellQuoted(pdf));
         ASSERT_EQ(made.exitCode, 0) << made.text;
-        const Output text = run("pdftotext -q " + quoted(pdf) + " -");
+        const Output text = run("pdftotext -q " + shellQuoted(pdf) + " -");
         EXPECT_EQ(std::count(text.text.begin(), text.text.end(), '\f'), 2) << "two pages";
         for (const std::string& e : c.expected)
             EXPECT_NE(text.text.find(e), std::string::npos) << e;
