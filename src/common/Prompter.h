@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ruvek {
 
@@ -35,6 +36,15 @@ public:
     virtual std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::filesystem::path> chooseFolder(const std::string& title,
                                                               const std::filesystem::path& start) = 0;
+
+    // A question answered with one of several buttons of its own captions;
+    // the index of the button chosen. Closing the box chooses the last
+    // button, so the last one must be the harmless choice (the default here).
+    virtual int askChoice(const std::string& /*text*/, const std::vector<std::string>& buttons,
+                          MessageKind /*kind*/ = MessageKind::Confirmation)
+    {
+        return buttons.empty() ? -1 : static_cast<int>(buttons.size()) - 1;
+    }
 
     void error(const std::string& text) { tell(MessageKind::Error, text); }
     void warning(const std::string& text) { tell(MessageKind::Warning, text); }

@@ -212,6 +212,23 @@ void QtPrompter::tell(MessageKind kind, const std::string& text)
     runBox(parent_, kind, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+int QtPrompter::askChoice(const std::string& text, const std::vector<std::string>& buttons, MessageKind kind)
+{
+    QMessageBox box(iconFor(kind), titleFor(kind), toQString(text), QMessageBox::NoButton, ownerFor(parent_));
+    std::vector<QAbstractButton*> made;
+    for (const std::string& caption : buttons)
+        made.push_back(box.addButton(toQString(caption), QMessageBox::AcceptRole));
+    if (made.empty())
+        return -1;
+    box.setEscapeButton(made.back());
+    box.setDefaultButton(static_cast<QPushButton*>(made.front()));
+    box.exec();
+    for (std::size_t i = 0; i < made.size(); ++i)
+        if (box.clickedButton() == made[i])
+            return static_cast<int>(i);
+    return static_cast<int>(made.size()) - 1;
+}
+
 std::optional<std::filesystem::path> QtPrompter::chooseOpenFile(const FileDialogRequest& request)
 {
     QFileDialog dlg(ownerFor(parent_), toQString(request.title.empty() ? std::string("Öffnen") : request.title),

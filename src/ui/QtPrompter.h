@@ -39,6 +39,8 @@ public:
     bool askYesNo(const std::string& text, MessageKind kind = MessageKind::Confirmation) override;
     bool askOkCancel(const std::string& text, MessageKind kind = MessageKind::Confirmation) override;
     void tell(MessageKind kind, const std::string& text) override;
+    int askChoice(const std::string& text, const std::vector<std::string>& buttons,
+                  MessageKind kind = MessageKind::Confirmation) override;
 
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;

@@ -54,6 +54,8 @@ public:
     // The script: yes/no and ok/cancel answers, and open/save/folder choices, each in order.
     std::deque<bool> answers;
     std::deque<std::optional<std::filesystem::path>> files;
+    // Answers of askChoice: the index of the button chosen.
+    std::deque<int> choices;
     // Every file dialog request, in order.
     std::vector<FileDialogRequest> dialogs;
 
@@ -65,6 +67,18 @@ public:
     bool askYesNo(const std::string& text, MessageKind kind = MessageKind::Confirmation) override { return next(text, kind); }
     bool askOkCancel(const std::string& text, MessageKind kind = MessageKind::Confirmation) override { return next(text, kind); }
     void tell(MessageKind kind, const std::string& text) override { log_.push_back({kind, text, false}); }
+    int askChoice(const std::string& text, const std::vector<std::string>& buttons,
+                  MessageKind kind = MessageKind::Confirmation) override
+    {
+        log_.push_back({kind, text, true});
+        if (choices.empty()) {
+            ADD_FAILURE() << "unexpected choice: " << text;
+            return buttons.empty() ? -1 : static_cast<int>(buttons.size()) - 1;
+        }
+        const int c = choices.front();
+        choices.pop_front();
+        return c;
+    }
 
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& r) override { return nextFile(r); }
     std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& r) override { return nextFile(r); }
@@ -101,16 +115,19 @@ public:
     // Fails the test when scripted answers or file choices are left; then drops them.
     void expectScriptUsed()
     {
-        if (answers.empty() && files.empty())
+        if (answers.empty() && files.empty() && choices.empty())
             return;
         std::string left;
         for (bool a : answers)
             left += a ? " yes" : " no";
         for (const auto& f : files)
             left += " file:" + (f ? f->string() : std::string("<cancel>"));
+        for (int c : choices)
+            left += " choice:" + std::to_string(c);
         ADD_FAILURE() << "scripted answers left unused:" << left;
         answers.clear();
         files.clear();
+        choices.clear();
     }
 
 private:
