@@ -7,7 +7,10 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <fcntl.h>
 #include <fstream>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace ruvek {
 namespace {
@@ -43,6 +46,28 @@ std::optional<std::uint16_t> headerCount(const fs::path& file)
     if (!in.read(reinterpret_cast<char*>(&header), sizeof header) || !hasClassFileMagic(header))
         return std::nullopt;
     return header.Anzahl;
+}
+
+// A save killed while it copied a version leaves the copy's temporary file
+// (".7a 2026-... .RVK.tmpNNN") behind; no later write has that name again,
+// so the leftovers of all versions are removed here. A file still being
+// written is locked by its writer and stays.
+void removeKilledCopies(const fs::path& folder, const std::string& stem)
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const auto tmp = name.rfind(".RVK.tmp");
+        if (!name.starts_with("." + stem + " ") || tmp == std::string::npos ||
+            !isTempNameFor(name, folder / name.substr(1, tmp + 4 - 1)))
+            continue;
+        const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(it->path().c_str());
+        ::close(fd);
+    }
 }
 
 ClassFileView g_noView;
@@ -161,6 +186,7 @@ KeepResult keepCurrentVersion(const fs::path& classFile, std::size_t keep, std::
         if (!fs::exists(target, ec))
             break;
     }
+    removeKilledCopies(folder, stem);
     if (!writeFileSafely(target, bytes, error))
         return KeepResult::Failed;
     kept = listKeptVersions(classFile);
