@@ -12,6 +12,9 @@ fs::path recoveryPathFor(const fs::path& classFile)
 
 bool writeRecoveryFile(const fs::path& classFile, TDateiKopf header, const TDB2& records, std::string* error)
 {
+    // A class that was never saved has no header of its own yet.
+    if (!hasClassFileMagic(header))
+        header = newFileHeader(0);
     header.Anzahl = static_cast<std::uint16_t>(records.size());
     return writeClassFile(recoveryPathFor(classFile), header, records, error);
 }

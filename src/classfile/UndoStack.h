@@ -56,6 +56,10 @@ public:
     bool undo(OpenClass& oc);
     bool redo(OpenClass& oc);
 
+    // The window showed the record after the last step (which may lay out
+    // its subject slots): that list is what the step left behind.
+    void noteShown(const OpenClass& oc);
+
     void clear();
 
 private:
@@ -71,6 +75,7 @@ private:
     std::size_t maxBytes_;
     std::deque<Entry> undo_;
     std::deque<Entry> redo_;
+    std::deque<Entry>* lastStep_ = nullptr;   // the stack the last step pushed onto
 };
 
 } // namespace ruvek

@@ -11,6 +11,7 @@
 #include "ui/editor/EditorPages.h"
 #include "ui/editor/EditorWidgets.h"
 #include "ui/mainwindow/WindowTitle.h"
+#include "ui/mainwindow/WorkProtection.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -82,6 +83,7 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent) : QMainWindow(parent)
     FormCreate();
     connectEditor();
     connectCollectionCommands();
+    protection_ = new WorkProtection(*this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -327,6 +329,7 @@ void TMainForm::FormShow()
     pageControl1_->setCurrentIndex(0);   // "Schüler-Datenblätter"
     showClassFileName(state_.klasse.fileName);
     findChild<QWidget*>(QStringLiteral("Edit5"))->setFocus();
+    protection_->start();
 }
 
 void TMainForm::setTitleAndLevelLists()
@@ -360,6 +363,7 @@ bool TMainForm::FormClose()
         if (!saved)
             return false;
     }
+    k.guard.closeClass();   // the lock goes; unsaved changes were given up
     k.records.clear();
     k.scratch.clear();
     k.current = 0;
@@ -383,7 +387,17 @@ void TMainForm::storeForm()
 
 void TMainForm::showCurrentRecord() { editor_->showCurrentRecord(); }
 
-void TMainForm::refreshIndicators() { editor_->refreshIndicators(); }
+void TMainForm::refreshIndicators()
+{
+    editor_->refreshIndicators();
+    if (protection_)
+        protection_->refreshUndoEntries();
+}
+
+void TMainForm::undoable(const std::string& name, const std::function<void()>& command)
+{
+    protection_->undoable(name, command);
+}
 
 void TMainForm::goToFirstRecord() { editor_->navigate(ruvek::editor::NavCommand::First); }
 
@@ -392,7 +406,8 @@ void TMainForm::showClassFileName(const std::string& name)
     // Every file command ends here: the settings follow the data folder of
     // the class last opened or saved.
     state_.settings.dataFolder = state_.klasse.dataFolder;
-    statusPanel1_->setText(QString::fromStdString(name));
+    statusPanel1_->setText(QString::fromStdString(name) +
+                           (state_.klasse.guard.readOnly() ? QStringLiteral(" (schreibgeschützt)") : QString()));
 }
 
 void TMainForm::setSaveEnabled(bool enabled)
