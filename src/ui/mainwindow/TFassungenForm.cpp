@@ -40,7 +40,9 @@ TFassungenForm::TFassungenForm(const std::string& className, const std::vector<K
         const KeptVersion& v = versions[static_cast<std::size_t>(row)];
         const QString count = v.studentCount ? QString::number(*v.studentCount) : QStringLiteral("unlesbar");
         const QString cells[] = {QString::fromStdString(dateText(v.key.stamp)),
-                                 QString::fromStdString(timeText(v.key.stamp)), count, fileSizeText(v.size)};
+                                 QString::fromStdString(timeText(v.key.stamp)) +
+                                     (v.key.sequence > 1 ? QStringLiteral(" (%1)").arg(v.key.sequence) : QString()),
+                                 count, fileSizeText(v.size)};
         for (int col = 0; col < 4; ++col) {
             auto* item = new QTableWidgetItem(cells[col]);
             item->setTextAlignment(col >= 2 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
