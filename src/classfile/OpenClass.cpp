@@ -92,6 +92,8 @@ bool OpenClass::fileNew(Prompter& prompter)
     current = 0;
     records.resize(1);
     records[0] = newRecordTemplate;
+    guard.closeClass();
+    undo.clear();
     ui().showCurrentRecord();
     changed = false;
     fileName = kUnsavedClassName;
@@ -138,6 +140,11 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
         return false;
     }
 
+    // One writer per file: a file in use elsewhere opens read-only or not at all.
+    FileAccess access = guard.accessForOpen(folder / name, prompter);
+    if (!access.allowed)
+        return false;
+
     // Take the file over.
     const std::filesystem::path previousFolder = dataFolder;
     header = content.header;
@@ -154,6 +161,9 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     const auto backup = folder / withExtension(name, ".$KL");
     if (!isSameFile(backup, path) && !writeClassFile(backup, header, records))
         prompter.error("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!");
+
+    guard.adoptOpened(folder / name, std::move(access));
+    undo.clear();
 
     current = firstRecordIndex(ui().showsDeletedRecords());
     ui().showCurrentRecord();
@@ -202,6 +212,18 @@ bool OpenClass::fileSave(Prompter& prompter)
         return fileSaveAs(prompter);
     }
 
+    // Read-only, changed on disk since it was read, the replaced version kept.
+    switch (guard.beforeSave(filePath(), prompter)) {
+    case SaveCheck::Proceed:
+        break;
+    case SaveCheck::Cancel:
+        fileName = previousName;
+        return false;
+    case SaveCheck::SaveAs:
+        fileName = previousName;
+        return fileSaveAs(prompter);
+    }
+
     // The new content goes to a temporary file that replaces the old one
     // only when it is complete: a failed save leaves the file as it was.
     if (!writeClassFile(filePath(), header, records)) {
@@ -209,6 +231,7 @@ bool OpenClass::fileSave(Prompter& prompter)
         fileName = previousName;
         return false;
     }
+    guard.afterSave(filePath());
 
     changed = false;
     ui().showClassFileName(fileName);
@@ -241,6 +264,7 @@ bool OpenClass::fileSaveAs(Prompter& prompter)
     const std::filesystem::path folderBefore = dataFolder;
     const TDateiKopf headerBefore = header;
     const auto restore = [&] {
+        guard.abortSaveAs();
         dataFolder = folderBefore;
         fileName = nameBefore;
         header = headerBefore;
@@ -262,6 +286,15 @@ bool OpenClass::fileSaveAs(Prompter& prompter)
             return false;
         }
     }
+
+    // A file open for editing elsewhere is not written over.
+    FileAccess access = guard.accessForSaveAs(filePath(), prompter);
+    if (!access.allowed) {
+        restore();
+        refreshAll();
+        return false;
+    }
+    guard.beginSaveAs(filePath(), std::move(access));
 
     header = newFileHeader(count());
     if (!fileSave(prompter)) {

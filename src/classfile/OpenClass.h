@@ -9,7 +9,9 @@
 // list) goes through a ClassFileView. Without a view the commands work on
 // their own (command-line tool, tests).
 #include "classfile/ClassFile.h"
+#include "classfile/ClassFileGuard.h"
 #include "classfile/StudentRecord.h"
+#include "classfile/UndoStack.h"
 #include "classfile/ZgnRec.h"
 #include "common/Prompter.h"
 
@@ -83,6 +85,8 @@ public:
     SchoolType schoolType;            // current school type (for new records)
     RandomSource random;              // Zufall of new records
     ClassFileView* view = nullptr;    // window side; may be null
+    ClassFileGuard guard;             // lock, kept versions, recovery file (off unless enabled)
+    UndoStack undo;                   // the bulk commands done on this class
 
     std::uint16_t count() const { return static_cast<std::uint16_t>(records.size()); }
     TZgnRec& currentRecord() { return records[static_cast<std::size_t>(current)]; }

@@ -30,20 +30,22 @@ public:
     virtual bool askOkCancel(const std::string& text, MessageKind kind = MessageKind::Confirmation) = 0;
     // A message with an OK button.
     virtual void tell(MessageKind kind, const std::string& text) = 0;
-    // A question with buttons of its own (German captions, the first one the
-    // default); returns the index of the button pressed. A prompter without
-    // such boxes answers through askYesNo: Yes is the first button, No the last.
-    virtual int askChoice(const std::string& text, const std::vector<std::string>& buttons,
-                          MessageKind kind = MessageKind::Confirmation)
-    {
-        return askYesNo(text, kind) ? 0 : static_cast<int>(buttons.size()) - 1;
-    }
-
     // File and folder choice; std::nullopt when the user cancels.
     virtual std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::filesystem::path> chooseFolder(const std::string& title,
                                                               const std::filesystem::path& start) = 0;
+
+    // A question answered with one of several buttons of its own captions
+    // (German, the first one the default); the index of the button chosen.
+    // Closing the box chooses the last button, so the last one must be the
+    // harmless choice; a prompter without such boxes (the command line)
+    // takes it too.
+    virtual int askChoice(const std::string& /*text*/, const std::vector<std::string>& buttons,
+                          MessageKind /*kind*/ = MessageKind::Confirmation)
+    {
+        return buttons.empty() ? -1 : static_cast<int>(buttons.size()) - 1;
+    }
 
     void error(const std::string& text) { tell(MessageKind::Error, text); }
     void warning(const std::string& text) { tell(MessageKind::Warning, text); }

@@ -54,7 +54,7 @@ public:
     // The script: yes/no and ok/cancel answers, and open/save/folder choices, each in order.
     std::deque<bool> answers;
     std::deque<std::optional<std::filesystem::path>> files;
-    // Answers to askChoice: the index of the button pressed, in order.
+    // Answers of askChoice: the index of the button chosen.
     std::deque<int> choices;
     // Every file dialog request, in order.
     std::vector<FileDialogRequest> dialogs;
@@ -67,12 +67,13 @@ public:
     bool askYesNo(const std::string& text, MessageKind kind = MessageKind::Confirmation) override { return next(text, kind); }
     bool askOkCancel(const std::string& text, MessageKind kind = MessageKind::Confirmation) override { return next(text, kind); }
     void tell(MessageKind kind, const std::string& text) override { log_.push_back({kind, text, false}); }
-    int askChoice(const std::string& text, const std::vector<std::string>&, MessageKind kind = MessageKind::Confirmation) override
+    int askChoice(const std::string& text, const std::vector<std::string>& buttons,
+                  MessageKind kind = MessageKind::Confirmation) override
     {
         log_.push_back({kind, text, true});
         if (choices.empty()) {
-            ADD_FAILURE() << "unexpected choice question: " << text;
-            return -1;
+            ADD_FAILURE() << "unexpected choice: " << text;
+            return buttons.empty() ? -1 : static_cast<int>(buttons.size()) - 1;
         }
         const int c = choices.front();
         choices.pop_front();

@@ -16,6 +16,7 @@
 #include "ui/editor/TextAreaWiring.h"
 #include "ui/mainwindow/ActionRegistry.h"
 #include "ui/mainwindow/NeuDSForm.h"
+#include "ui/mainwindow/WorkProtection.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
@@ -142,7 +143,8 @@ void TMainForm::connectCollectionCommands()
     });
     actions_->setHandler(QStringLiteral("gelschteDatenstzeentgltigentfernen1"), [this, show] {
         storeForm();
-        const CollectionOutcome out = removeMarked(state_.klasse, *prompter_);
+        CollectionOutcome out;
+        undoable("Entfernen der gelöschten Datensätze", [&] { out = removeMarked(state_.klasse, *prompter_); });
         if (out.done)
             show(out);
     });
@@ -157,7 +159,7 @@ void TMainForm::connectCollectionCommands()
         // The table view is not written back: it is not shown in this
         // program version, and what it holds may be older than the records.
         storeForm();
-        show(pasteRecord(state_.klasse));
+        undoable("Einfügen (Schüler-Datensatz)", [&] { show(pasteRecord(state_.klasse)); });
         enableNavigation();
     });
     for (const auto& [name, order] : kSortCommands)
@@ -165,14 +167,15 @@ void TMainForm::connectCollectionCommands()
             if (!sortApplies(state_.klasse))
                 return;
             storeForm();
-            show(sortRecords(state_.klasse, order));
+            undoable(sortCommandName(static_cast<int>(order)), [&] { show(sortRecords(state_.klasse, order)); });
         });
 
     // The subject commands store first and leave the form as it is.
     for (const auto& [name, command] : kSubjectCommands)
         actions_->setHandler(QString::fromLatin1(name), [this, command = command] {
             storeForm();
-            ruvek::editor::takeOverSubjects(state_.klasse, command, *prompter_);
+            undoable(takeOverCommandName(ruvek::editor::subjectCommandSubject(command)),
+                     [&] { ruvek::editor::takeOverSubjects(state_.klasse, command, *prompter_); });
             refreshIndicators();
         });
 
@@ -188,7 +191,9 @@ void TMainForm::connectCollectionCommands()
     for (const editor::HeadTakeOverButton& b : editor::headTakeOverButtons())
         connect(findChild<QAbstractButton*>(QString::fromLatin1(b.name)), &QAbstractButton::clicked, this, [this, &b] {
             const ruvek::editor::HeadValue value = editor::headValue(b, binder_->readForm());
-            ruvek::editor::takeOverHead(state_.klasse, b.button, value, state_.katalog, *prompter_);
+            undoable(takeOverCommandName(ruvek::editor::headButtonSubject(b.button)), [&] {
+                ruvek::editor::takeOverHead(state_.klasse, b.button, value, state_.katalog, *prompter_);
+            });
             refreshIndicators();
         });
 

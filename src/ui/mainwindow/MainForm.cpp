@@ -12,6 +12,7 @@
 #include "ui/editor/EditorWidgets.h"
 #include "ui/exchange/EntryGrid.h"
 #include "ui/mainwindow/WindowTitle.h"
+#include "ui/mainwindow/WorkProtection.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -73,6 +74,7 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent) : QMainWindow(parent)
     FormCreate();
     connectEditor();
     connectCollectionCommands();
+    protection_ = new WorkProtection(*this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -313,6 +315,7 @@ void TMainForm::FormShow()
     pageControl1_->setCurrentIndex(0);   // "Schüler-Datenblätter"
     showClassFileName(state_.klasse.fileName);
     findChild<QWidget*>(QStringLiteral("Edit5"))->setFocus();
+    protection_->start();
 }
 
 void TMainForm::setTitleAndLevelLists()
@@ -346,6 +349,7 @@ bool TMainForm::FormClose()
         if (!saved)
             return false;
     }
+    k.guard.closeClass();   // the lock goes; unsaved changes were given up
     k.records.clear();
     k.scratch.clear();
     k.current = 0;
@@ -376,7 +380,17 @@ void TMainForm::showCurrentRecord()
         onRecordShown();
 }
 
-void TMainForm::refreshIndicators() { editor_->refreshIndicators(); }
+void TMainForm::refreshIndicators()
+{
+    editor_->refreshIndicators();
+    if (protection_)
+        protection_->refreshUndoEntries();
+}
+
+void TMainForm::undoable(const std::string& name, const std::function<void()>& command)
+{
+    protection_->undoable(name, command);
+}
 
 void TMainForm::goToFirstRecord() { editor_->navigate(ruvek::editor::NavCommand::First); }
 
@@ -385,7 +399,8 @@ void TMainForm::showClassFileName(const std::string& name)
     // Every file command ends here: the settings follow the data folder of
     // the class last opened or saved.
     state_.settings.dataFolder = state_.klasse.dataFolder;
-    statusPanel1_->setText(QString::fromStdString(name));
+    statusPanel1_->setText(QString::fromStdString(name) +
+                           (state_.klasse.guard.readOnly() ? QStringLiteral(" (schreibgeschützt)") : QString()));
 }
 
 void TMainForm::setSaveEnabled(bool enabled)

@@ -37,6 +37,7 @@ namespace ruvek::ui {
 
 class ActionRegistry;
 class QtPrompter;
+class WorkProtection;
 
 struct MainFormSetup {
     std::filesystem::path programFolder;  // empty: the folder of the program file
@@ -86,6 +87,10 @@ public:
     void afterSchoolSettingsOk();
     void afterProgramSettingsOk();
     void afterElectivesDialog(bool ok);
+
+    // Undo of the bulk commands, kept versions, recovery (WorkProtection.cpp).
+    WorkProtection& protection() { return *protection_; }
+    void undoable(const std::string& name, const std::function<void()>& command);
 
     // Caption for the school type (and, later, the level lists).
     void setTitleAndLevelLists();
@@ -144,6 +149,7 @@ private:
     template <class W>
     W* control(const char* objectName) const;
 
+    friend class WorkProtection;   // stores the form into a copy for the recovery file
     ProgramState state_;
     std::unique_ptr<QtPrompter> ownPrompter_;
     Prompter* prompter_ = nullptr;
@@ -151,6 +157,7 @@ private:
     ApplicationForms forms_;
     std::unique_ptr<PrinterDevice> printerDevice_;
     std::unique_ptr<ActionRegistry> actions_;
+    WorkProtection* protection_ = nullptr;   // owned by the window (QObject child)
     bool started_ = false;
 
     editor::EditorBinder* binder_ = nullptr;             // owned by the window (QObject child)

@@ -108,6 +108,7 @@ void TMainForm::buildMenu()
     b.item(datei, "&Öffnen ...", "FileOpenItem");
     b.item(datei, "&Speichern", "FileSaveItem");
     b.item(datei, "Speichern &unter ...", "FileSaveAsItem");
+    b.item(datei, "Ältere Fassung wiederherstellen …", "FileRestoreVersionItem");
     datei->addSeparator();
     b.item(datei, "Seitenansicht zeigen");   // Seitenansichtzeigen1
     b.item(datei, "&Drucker einrichten ...", "FilePrintSetupItem");
@@ -118,6 +119,9 @@ void TMainForm::buildMenu()
     b.item(eingeben, "&fächerweise Bewertungen, ...");
 
     QMenu* bearbeiten = b.menu(bar, "&Bearbeiten");
+    b.item(bearbeiten, "&Rückgängig", "EditUndoItem");
+    b.item(bearbeiten, "&Wiederherstellen", "EditRedoItem");
+    bearbeiten->addSeparator();
     b.item(bearbeiten, "&Löschen (Schüler-Datensatz)");
     bearbeiten->addSeparator();
     b.item(bearbeiten, "&Ausschneiden (Schüler-Datensatz)");

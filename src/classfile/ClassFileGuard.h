@@ -1,0 +1,115 @@
+#pragma once
+// What the open class does so that no work is lost: the lock of the class
+// file (one writer per file), the check that the file was not changed on
+// disk since it was opened or saved, the kept versions before each save and
+// the recovery file of unsaved changes. The file commands of the open class
+// call it at fixed points; with every option off (the default) it does
+// nothing, so tools and tests that do not ask for it see plain files.
+#include "classfile/ClassFile.h"
+#include "classfile/ClassLock.h"
+#include "common/Prompter.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace ruvek {
+
+struct SafetyOptions {
+    bool versionBackups = false; // keep the replaced version before each save
+    bool locking = false;        // lock files, read-only opening, changed-on-disk check
+    bool recovery = false;       // recovery files are written and removed
+    // This program as a lock names it (tests put in another computer or process).
+    std::function<LockOwner()> owner = currentLockOwner;
+};
+
+// What a file holds, to tell later whether someone else changed it.
+struct FileStamp {
+    bool exists = false;
+    std::uintmax_t size = 0;
+    std::uint64_t hash = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp stampOf(const std::filesystem::path& file);
+
+// How a class file may be used after its lock was looked at.
+struct FileAccess {
+    bool allowed = false;   // false: the user chose not to open / overwrite it
+    bool readOnly = false;
+    std::optional<ClassLock> lock;
+};
+
+enum class SaveCheck {
+    Proceed,
+    Cancel,   // the user chose not to overwrite
+    SaveAs,   // read-only: the data can only go under another name
+};
+
+class ClassFileGuard {
+public:
+    SafetyOptions options;
+
+    ClassFileGuard() = default;
+    ~ClassFileGuard();
+    ClassFileGuard(ClassFileGuard&& other) noexcept { *this = std::move(other); }
+    ClassFileGuard& operator=(ClassFileGuard&& other) noexcept;
+
+    // Before a class file is opened: looks at its lock and asks. Opening a
+    // file that is in use elsewhere offers read-only; a stale lock may be
+    // taken over.
+    FileAccess accessForOpen(const std::filesystem::path& classFile, Prompter& prompter);
+    // The file was read and is now the open class.
+    void adoptOpened(const std::filesystem::path& classFile, FileAccess access);
+
+    // Save As chose `classFile`: a file open for editing elsewhere is not
+    // overwritten; a stale lock may be taken over.
+    FileAccess accessForSaveAs(const std::filesystem::path& classFile, Prompter& prompter);
+    void beginSaveAs(const std::filesystem::path& classFile, FileAccess access);
+    void abortSaveAs();
+
+    // Right before a class file is written: read-only, lock lost, changed or
+    // removed on disk (each asks), then the replaced version is kept.
+    SaveCheck beforeSave(const std::filesystem::path& classFile, Prompter& prompter);
+    // The class file was written.
+    void afterSave(const std::filesystem::path& classFile);
+
+    // The class is left (New, another class opened, program end): the lock
+    // is released and the recovery file of unsaved changes removed.
+    void closeClass();
+
+    // Writes the recovery file of the open class.
+    bool writeRecovery(const std::filesystem::path& classFile, const TDateiKopf& header, const TDB2& records,
+                       std::string* error = nullptr);
+    // Counts a recovery file written by someone else (the one just restored
+    // from) as this class's own, removed by the next save or close.
+    void adoptRecovery(const std::filesystem::path& recoveryFile) { recoveryFile_ = recoveryFile; }
+
+    bool readOnly() const { return readOnly_; }
+    const std::optional<ClassLock>& lock() const { return lock_; }
+
+private:
+    FileAccess access(const std::filesystem::path& classFile, Prompter& prompter, bool forOpen);
+    void removeRecovery();
+
+    std::optional<ClassLock> lock_;
+    bool readOnly_ = false;
+    std::filesystem::path stampedFile_;   // the file the stamp belongs to
+    FileStamp stamp_;
+    std::filesystem::path recoveryFile_;  // written by this class, not yet removed
+    std::optional<FileAccess> pendingSaveAs_;
+    std::filesystem::path pendingSaveAsFile_;
+};
+
+// Questions and messages (also used by the tests).
+std::string askOpenReadOnlyText(const std::string& name, const LockOwner& owner);
+std::string askTakeOverStaleText(const std::string& name, const LockOwner* owner);
+std::string lockedForSaveAsText(const std::string& name, const LockOwner& owner);
+std::string readOnlySaveText(const std::string& name);
+std::string askOverwriteChangedText(const std::string& name, bool keepsVersions);
+std::string askSaveRemovedText(const std::string& name);
+std::string askLockLostText(const std::string& name, const LockOwner* owner);
+std::string askSaveWithoutVersionText(const std::string& error);
+
+} // namespace ruvek

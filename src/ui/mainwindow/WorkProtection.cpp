@@ -1,0 +1,319 @@
+#include "ui/mainwindow/WorkProtection.h"
+
+#include "classfile/RecordCollection.h"
+#include "editor/EditorForm.h"
+#include "editor/RecordEditor.h"
+#include "ui/editor/EditorBinder.h"
+#include "ui/mainwindow/ActionRegistry.h"
+#include "ui/mainwindow/MainForm.h"
+#include "ui/mainwindow/TFassungenForm.h"
+
+#include <QAction>
+#include <QTimer>
+
+namespace ruvek::ui {
+
+namespace {
+namespace fs = std::filesystem;
+
+// Answers every question with No: storing the form into a copy for the
+// recovery file must not ask the user anything.
+class SilentPrompter : public Prompter {
+public:
+    bool askYesNo(const std::string&, MessageKind) override { return false; }
+    bool askOkCancel(const std::string&, MessageKind) override { return false; }
+    void tell(MessageKind, const std::string&) override {}
+    std::optional<fs::path> chooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<fs::path> chooseSaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<fs::path> chooseFolder(const std::string&, const fs::path&) override { return std::nullopt; }
+};
+
+std::string fileTimeText(const fs::path& file)
+{
+    const LocalStamp s = modificationStamp(file);
+    return dateText(s) + " " + timeText(s);
+}
+} // namespace
+
+std::string sortCommandName(int sortOrder)
+{
+    switch (static_cast<SortOrder>(sortOrder)) {
+    case SortOrder::NameAscending: return "Sortieren nach Namen";
+    case SortOrder::NameDescending: return "Sortieren nach Namen (absteigend)";
+    case SortOrder::KeyAscending: return "Sortieren nach Schlüsselnummer";
+    case SortOrder::KeyDescending: return "Sortieren nach Schlüsselnummer (absteigend)";
+    case SortOrder::ClassAscending: return "Sortieren nach Klasse";
+    case SortOrder::ClassDescending: return "Sortieren nach Klasse (absteigend)";
+    case SortOrder::GirlsFirst: return "Sortieren wie im Klassenbuch (Mädchen zuerst)";
+    case SortOrder::BoysFirst: return "Sortieren wie im Klassenbuch (Jungen zuerst)";
+    }
+    return "Sortieren";
+}
+
+std::string takeOverCommandName(const std::string& subject)
+{
+    // The take-over's question names its subject with the verb ("Der
+    // Zeugnistyp wird"): the entry names only the subject.
+    std::string s = subject;
+    for (const char* verb : {" werden", " wird"})
+        if (s.ends_with(verb))
+            s.resize(s.size() - std::string_view(verb).size());
+    return "Übernehmen für alle folgenden Schüler (" + s + ")";
+}
+
+std::string recoveryOfferText(const PendingRecovery& p)
+{
+    const std::string name = p.classFile.filename().string();
+    const std::string when = fileTimeText(p.recoveryFile);
+    std::string text = "Das Programm wurde zuletzt nicht ordnungsgemäß beendet.\n\n";
+    if (name == kUnsavedClassName)
+        text += "Für eine noch nicht gespeicherte Klasse gibt es ungespeicherte Daten vom " + when + ".";
+    else if (!p.classFileExists)
+        text += "Für die Klasse \"" + name + "\" gibt es ungespeicherte Daten vom " + when +
+                ";\ndie Datei der Klasse selbst ist nicht mehr vorhanden.";
+    else
+        text += "Für die Klasse \"" + name + "\" gibt es ungespeicherte Änderungen vom " + when +
+                ",\ndie neuer sind als die gespeicherte Klasse (" + fileTimeText(p.classFile) + ").";
+    return text + "\n\nWiederherstellen: die Klasse mit diesen Daten öffnen\n"
+                  "Verwerfen: diese Daten löschen\n"
+                  "Später: beim nächsten Programmstart wieder fragen";
+}
+
+WorkProtection::WorkProtection(TMainForm& form) : QObject(&form), form_(form)
+{
+    timer_ = new QTimer(this);
+    timer_->setInterval(kRecoveryIntervalMs);
+    connect(timer_, &QTimer::timeout, this, [this] { writeRecoveryNow(); });
+
+    chooseVersion = [this](const std::string& className, const std::vector<KeptVersion>& versions) {
+        TFassungenForm dialog(className, versions, &form_);
+        return dialog.ask();
+    };
+
+    ActionRegistry& actions = form_.actions();
+    actions.setHandler(QStringLiteral("EditUndoItem"), [this] { undo(); });
+    actions.setHandler(QStringLiteral("EditRedoItem"), [this] { redo(); });
+    actions.setHandler(QStringLiteral("FileRestoreVersionItem"), [this] { restoreVersion(); });
+    // A text field with the focus keeps these keys for its own undo.
+    if (QAction* a = actions.action(QStringLiteral("EditUndoItem")))
+        a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    if (QAction* a = actions.action(QStringLiteral("EditRedoItem")))
+        a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    refreshUndoEntries();
+}
+
+void WorkProtection::start()
+{
+    SafetyOptions& o = form_.klasse().guard.options;
+    o.versionBackups = o.locking = o.recovery = true;
+    timer_->start();
+    offerRecoveries();
+    refreshUndoEntries();
+}
+
+void WorkProtection::undoable(const std::string& name, const std::function<void()>& command)
+{
+    OpenClass& k = form_.klasse();
+    ListSnapshot before = UndoStack::snapshot(k);
+    command();
+    if (k.undo.record(name, std::move(before), k))
+        settleShownRecord();
+    refreshUndoEntries();
+}
+
+void WorkProtection::undo()
+{
+    OpenClass& k = form_.klasse();
+    if (formEdited())
+        form_.storeForm();
+    if (!k.undo.canUndo())
+        return;
+    if (k.undo.undoLosesChanges(k) &&
+        !form_.prompter().askYesNo("Seit \"" + k.undo.undoName() +
+                                       "\" wurden weitere Änderungen gemacht.\n"
+                                       "Sie gehen beim Rückgängigmachen verloren.\n\nTrotzdem rückgängig machen?",
+                                   MessageKind::Warning))
+        return;
+    k.undo.undo(k);
+    form_.showCurrentRecord();
+    settleShownRecord();
+    form_.refreshIndicators();
+}
+
+void WorkProtection::redo()
+{
+    OpenClass& k = form_.klasse();
+    if (formEdited())
+        form_.storeForm();
+    if (!k.undo.canRedo())
+        return;
+    if (k.undo.redoLosesChanges(k) &&
+        !form_.prompter().askYesNo("Seit dem Rückgängigmachen von \"" + k.undo.redoName() +
+                                       "\" wurden weitere Änderungen gemacht.\n"
+                                       "Sie gehen beim Wiederherstellen verloren.\n\nTrotzdem wiederherstellen?",
+                                   MessageKind::Warning))
+        return;
+    k.undo.redo(k);
+    form_.showCurrentRecord();
+    settleShownRecord();
+    form_.refreshIndicators();
+}
+
+void WorkProtection::refreshUndoEntries()
+{
+    const OpenClass& k = form_.klasse();
+    const struct {
+        const char* name;
+        const char* caption;
+        bool can;
+        std::string command;
+    } entries[] = {{"EditUndoItem", kUndoCaption, k.undo.canUndo(), k.undo.undoName()},
+                   {"EditRedoItem", kRedoCaption, k.undo.canRedo(), k.undo.redoName()}};
+    for (const auto& e : entries) {
+        QAction* a = form_.actions().action(QString::fromLatin1(e.name));
+        if (!a)
+            continue;
+        QString caption = QString::fromUtf8(e.caption);
+        if (e.can)
+            caption += QStringLiteral(": ") + QString::fromStdString(e.command);
+        a->setText(caption);
+        form_.actions().setEnabled(QString::fromLatin1(e.name), e.can);
+    }
+}
+
+void WorkProtection::restoreVersion()
+{
+    OpenClass& k = form_.klasse();
+    Prompter& prompter = form_.prompter();
+    const bool unsavedWork = k.changed || formEdited();
+    fs::path classFile = k.filePath();
+    if (k.isUnsaved()) {
+        FileDialogRequest request;
+        request.title = "Ältere Fassung wiederherstellen – Klasse wählen";
+        request.folder = k.dataFolder;
+        request.filter = "Zeugnis-KL-Datenbanken (*.RVK)|*.RVK";
+        request.confirmOverwrite = false;
+        const auto chosen = prompter.chooseOpenFile(request);
+        if (!chosen)
+            return;
+        classFile = *chosen;
+    }
+    const std::string name = classFile.filename().string();
+    const auto versions = listKeptVersions(classFile);
+    if (versions.empty()) {
+        prompter.information("Von der Klasse \"" + name +
+                             "\" gibt es noch keine älteren Fassungen.\n"
+                             "Bei jedem Speichern wird die bisherige Fassung im Ordner \"Sicherungen\" aufbewahrt.");
+        return;
+    }
+    const auto index = chooseVersion(name, versions);
+    if (!index || *index >= versions.size())
+        return;
+    if (unsavedWork && !prompter.askYesNo("Die aktuellen Daten enthalten\nnoch ungespeicherte Änderungen!\n\n"
+                                        "Wollen Sie trotzdem die ältere Fassung öffnen,\n"
+                                        "ohne die Änderungen zu speichern?"))
+        return;
+    const KeptVersion& v = versions[*index];
+    if (!openKeptVersion(k, v.path, classFile.parent_path(), prompter))
+        return;
+    refreshUndoEntries();
+    prompter.information("Die Fassung vom " + dateText(v.key.stamp) + " um " + timeText(v.key.stamp) +
+                         " Uhr ist als neue, noch nicht gespeicherte Klasse geöffnet.\n"
+                         "Mit \"Speichern unter ...\" legen Sie sie unter einem Namen Ihrer Wahl ab;\n"
+                         "die Datei \"" + name + "\" bleibt unverändert, bis Sie sie selbst überschreiben.");
+}
+
+bool WorkProtection::writeRecoveryNow()
+{
+    OpenClass& k = form_.klasse();
+    if (k.records.empty())
+        return false;
+    TDB2 records = k.records;
+    if (!formEdited(&records) && !k.changed)
+        return false;
+    return k.guard.writeRecovery(k.filePath(), k.header, records);
+}
+
+// Showing a record lays out its subjects and fills controls that storing
+// then writes back in their own form: the list a step leaves behind is the
+// one after that store, so that undoing it finds no "later changes".
+void WorkProtection::settleShownRecord()
+{
+    OpenClass& k = form_.klasse();
+    form_.storeForm();
+    k.undo.noteShown(k);
+}
+
+bool WorkProtection::formEdited(TDB2* records) const
+{
+    const OpenClass& k = form_.klasse();
+    if (k.current < 0 || k.current >= static_cast<int>(k.records.size()) || !form_.editor_ || !form_.binder_)
+        return false;
+    // The form as it would be stored, into a copy: the user's typing, the
+    // record and the controls stay exactly as they are.
+    SilentPrompter silent;
+    const TZgnRec& shown = k.records[static_cast<std::size_t>(k.current)];
+    TZgnRec rec = shown;
+    ruvek::editor::Store(form_.binder_->readForm(), rec, form_.editor_->snapshot(), form_.editor_->levelAtShow(),
+                         form_.editor_->context(), silent);
+    if (records)
+        (*records)[static_cast<std::size_t>(k.current)] = rec;
+    // Storing writes some fields in its own form (the annex, laid-out
+    // subjects): compare with what storing the record as shown gives.
+    TZgnRec unedited = shown;
+    ruvek::editor::Store(ruvek::editor::Show(shown, form_.editor_->context()), unedited, form_.editor_->snapshot(),
+                         form_.editor_->levelAtShow(), form_.editor_->context(), silent);
+    return ruvek::editor::DiffersInWatchedFields(rec, unedited);
+}
+
+void WorkProtection::offerRecoveries()
+{
+    for (const PendingRecovery& p : findPendingRecoveries(form_.klasse().dataFolder)) {
+        const int choice = form_.prompter().askChoice(recoveryOfferText(p), kRecoveryButtons, MessageKind::Warning);
+        if (choice == 0 && restoreRecovery(p))
+            return;   // one class is open at a time; the others are offered next time
+        if (choice == 1) {
+            std::error_code ec;
+            fs::remove(p.recoveryFile, ec);
+        }
+    }
+}
+
+bool WorkProtection::restoreRecovery(const PendingRecovery& p)
+{
+    OpenClass& k = form_.klasse();
+    Prompter& prompter = form_.prompter();
+    ClassFileContent content;
+    const ReadError error = readClassFile(p.recoveryFile, content);
+    if (error != ReadError::None) {
+        prompter.error(readErrorText(error));
+        return false;
+    }
+    const std::string name = p.classFile.filename().string();
+    const bool unsaved = name == kUnsavedClassName;
+    FileAccess access;
+    access.allowed = true;
+    if (!unsaved) {
+        access = k.guard.accessForOpen(p.classFile, prompter);
+        if (!access.allowed)
+            return false;
+    }
+    k.header = content.header;
+    k.header.LeseVersion = k.header.Version;
+    k.header.Version = 2;
+    k.records = std::move(content.records);
+    k.dataFolder = p.classFile.parent_path();
+    k.fileName = name;
+    k.guard.adoptOpened(p.classFile, std::move(access));
+    k.guard.adoptRecovery(p.recoveryFile);
+    k.undo.clear();
+    k.current = k.firstRecordIndex(form_.showsDeletedRecords());
+    k.changed = true;
+    form_.setSaveEnabled(!unsaved);
+    form_.showClassFileName(k.fileName);
+    form_.showCurrentRecord();
+    form_.refreshIndicators();
+    return true;
+}
+
+} // namespace ruvek::ui

@@ -1,0 +1,75 @@
+#pragma once
+// The window side of keeping a teacher's work safe: the undo and redo of the
+// bulk commands in the menu "Bearbeiten", the command "Ältere Fassung
+// wiederherstellen …" of the menu "Datei", the recovery file written every
+// two minutes while the class has unsaved changes, and the offer of a
+// recovery file left by a program that did not end normally.
+#include "classfile/RecoveryFile.h"
+#include "classfile/VersionBackups.h"
+
+#include <QObject>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QTimer;
+
+namespace ruvek::ui {
+
+class TMainForm;
+
+// The captions of the undo and redo entries.
+inline constexpr const char* kUndoCaption = "&Rückgängig";
+inline constexpr const char* kRedoCaption = "&Wiederherstellen";
+// How often the recovery file is written (milliseconds).
+inline constexpr int kRecoveryIntervalMs = 2 * 60 * 1000;
+
+class WorkProtection : public QObject {
+    Q_OBJECT
+public:
+    explicit WorkProtection(TMainForm& form);
+
+    // After the first class exists: switches the protections on and offers
+    // the recovery files found in the data folder.
+    void start();
+
+    // Runs a bulk command so that it can be undone under `name`. The form
+    // has been stored before (where the command stores at all).
+    void undoable(const std::string& name, const std::function<void()>& command);
+    void undo();
+    void redo();
+    // The undo and redo entries name the commands they would handle.
+    void refreshUndoEntries();
+
+    void restoreVersion();
+    // Writes the recovery file when the class (or the form) holds unsaved
+    // changes; true when it wrote one.
+    bool writeRecoveryNow();
+    void offerRecoveries();
+
+    QTimer* recoveryTimer() const { return timer_; }
+    // Chooses one of the kept versions (the dialog; tests put in their own).
+    std::function<std::optional<std::size_t>(const std::string& className, const std::vector<KeptVersion>&)>
+        chooseVersion;
+
+private:
+    bool restoreRecovery(const PendingRecovery& pending);
+    void settleShownRecord();
+    // The list with the form stored into a copy of the current record, and
+    // whether the user changed anything in the form since it was shown.
+    bool formEdited(TDB2* records = nullptr) const;
+
+    TMainForm& form_;
+    QTimer* timer_ = nullptr;
+};
+
+// The names the undo entry shows.
+std::string sortCommandName(int sortOrder);
+std::string takeOverCommandName(const std::string& subject);
+
+// Questions and messages.
+std::string recoveryOfferText(const PendingRecovery& pending);
+inline const std::vector<std::string> kRecoveryButtons = {"Wiederherstellen", "Verwerfen", "Später"};
+
+} // namespace ruvek::ui

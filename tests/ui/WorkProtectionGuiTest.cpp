@@ -1,0 +1,206 @@
+// Keeping the work safe, through the main window: the undo entry names the
+// last bulk command and takes it back, "Ältere Fassung wiederherstellen …"
+// opens a kept version as an unsaved class, and typing not yet stored goes
+// into the recovery file that the next start offers. With RUVEK_SCREENSHOTS
+// set to a folder, the menu and the dialog are saved as pictures there.
+#include "classfile/RecoveryFile.h"
+#include "classfile/VersionBackups.h"
+#include "common/Cp1252.h"
+#include "support/ScriptedPrompter.h"
+#include "ui/mainwindow/ActionRegistry.h"
+#include "ui/mainwindow/ApplicationForms.h"
+#include "ui/mainwindow/MainForm.h"
+#include "ui/mainwindow/TFassungenForm.h"
+#include "ui/mainwindow/WorkProtection.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+
+namespace fs = std::filesystem;
+using ruvek::test::ScriptedPrompter;
+using ruvek::ui::TMainForm;
+
+namespace {
+
+void screenshot(QWidget* w, const char* name)
+{
+    if (const char* folder = std::getenv("RUVEK_SCREENSHOTS"))
+        w->grab().save(QString::fromUtf8(folder) + "/" + name);
+}
+
+std::vector<std::string> namesOf(const ruvek::OpenClass& k)
+{
+    std::vector<std::string> out;
+    for (const auto& r : k.records)
+        out.push_back(ruvek::cp1252ToUtf8(r.Name.str()));
+    return out;
+}
+
+class WorkProtectionGuiTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        programFolder_ = fs::temp_directory_path() / ("ruvek-protect-" + std::to_string(std::random_device{}()));
+        fs::create_directories(programFolder_);
+    }
+    void TearDown() override
+    {
+        forms_.clear();
+        std::error_code ec;
+        fs::remove_all(programFolder_, ec);
+    }
+    TMainForm& start(ScriptedPrompter& prompter)
+    {
+        forms_.push_back(std::make_unique<TMainForm>(ruvek::ui::MainFormSetup{programFolder_, &prompter}));
+        TMainForm& form = *forms_.back();
+        ruvek::ui::createApplicationForms(form);
+        form.state().settings.prog.ZeigeGeloeschte = 1;
+        form.state().settings.prog.InfoHinweise = 0;
+        form.resize(1000, 700);
+        form.show();
+        return form;
+    }
+    void setNames(TMainForm& form, std::vector<const char*> names)
+    {
+        ruvek::OpenClass& k = form.klasse();
+        const ruvek::TZgnRec fresh = k.records[0];
+        k.records.clear();
+        for (const char* n : names) {
+            k.records.push_back(fresh);
+            k.records.back().Name = ruvek::utf8ToCp1252(n);
+        }
+        k.current = 0;
+        form.showCurrentRecord();
+    }
+    fs::path dataFolder() const { return programFolder_ / "Daten"; }
+
+    ScriptedPrompter prompter_;
+    fs::path programFolder_;
+    std::vector<std::unique_ptr<TMainForm>> forms_;
+};
+
+TEST_F(WorkProtectionGuiTest, UndoEntryNamesTheLastBulkCommandAndTakesItBack)
+{
+    TMainForm& form = start(prompter_);
+    setNames(form, {"Zander", "adam", "Berg"});
+    QAction* undo = form.menuAction(QStringLiteral("EditUndoItem"));
+    QAction* redo = form.menuAction(QStringLiteral("EditRedoItem"));
+    ASSERT_TRUE(undo && redo);
+    EXPECT_EQ(undo->text(), QStringLiteral("&Rückgängig"));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+
+    form.menuAction(QStringLiteral("aufsteigend1"))->trigger();
+    form.menuAction(QStringLiteral("absteigend1"))->trigger();
+    EXPECT_EQ(undo->text(), QStringLiteral("&Rückgängig: Sortieren nach Namen (absteigend)"));
+    undo->trigger();
+    EXPECT_EQ(namesOf(form.klasse()), (std::vector<std::string>{"Berg", "Zander", "adam"}));
+    EXPECT_EQ(undo->text(), QStringLiteral("&Rückgängig: Sortieren nach Namen"));
+    EXPECT_EQ(redo->text(), QStringLiteral("&Wiederherstellen: Sortieren nach Namen (absteigend)"));
+
+    // The menu as the user sees it.
+    QMenu* bearbeiten = form.menuBar()->findChild<QMenu*>(QStringLiteral("Bearbeiten1"));
+    ASSERT_NE(bearbeiten, nullptr);
+    bearbeiten->popup(form.mapToGlobal(QPoint(60, 20)));
+    QApplication::processEvents();
+    screenshot(bearbeiten, "bearbeiten-rueckgaengig.png");
+    bearbeiten->hide();
+
+    undo->trigger();
+    EXPECT_EQ(namesOf(form.klasse()), (std::vector<std::string>{"Zander", "adam", "Berg"}));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(form.klasse().changed);
+    redo->trigger();
+    EXPECT_EQ(namesOf(form.klasse()), (std::vector<std::string>{"Berg", "Zander", "adam"}));
+    EXPECT_TRUE(prompter_.questions().empty());
+}
+
+TEST_F(WorkProtectionGuiTest, OlderVersionOpensFromTheDialogAsAnUnsavedClass)
+{
+    TMainForm& form = start(prompter_);
+    setNames(form, {"Anna", "Bernd"});
+    ruvek::OpenClass& k = form.klasse();
+    const fs::path file = dataFolder() / "7a.RVK";
+    ASSERT_TRUE(ruvek::writeClassFile(file, ruvek::newFileHeader(k.count()), k.records));
+    ASSERT_TRUE(k.openFile(file, prompter_));
+    EXPECT_TRUE(fs::exists(dataFolder() / "7a.RVK.$LK"));
+    for (const char* name : {"Annette", "Anne"}) {
+        k.records[0].Name = name;
+        form.showCurrentRecord();
+        form.FileSave();
+    }
+    ASSERT_EQ(ruvek::listKeptVersions(file).size(), 2u);
+
+    // The dialog: the older of the two versions ("Anna") is chosen.
+    bool dialogSeen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<ruvek::ui::TFassungenForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialogSeen = true;
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Ältere Fassung wiederherstellen"));
+        ASSERT_EQ(dialog->grid()->rowCount(), 2);
+        EXPECT_EQ(dialog->grid()->item(0, 2)->text(), QStringLiteral("2"));
+        screenshot(dialog, "aeltere-fassung.png");
+        dialog->grid()->selectRow(1);
+        dialog->findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->click();
+    });
+    form.menuAction(QStringLiteral("FileRestoreVersionItem"))->trigger();
+    EXPECT_TRUE(dialogSeen);
+    EXPECT_EQ(namesOf(k), (std::vector<std::string>{"Anna", "Bernd"}));
+    EXPECT_TRUE(k.isUnsaved());
+    EXPECT_TRUE(k.changed);
+    // (Showing the restored record may first tell that its subjects were laid out anew.)
+    EXPECT_TRUE(prompter_.questions().empty());
+    EXPECT_NE(prompter_.last().text.find("als neue, noch nicht gespeicherte Klasse geöffnet"),
+              std::string::npos);
+    // Nothing was overwritten; the lock of the class left is gone.
+    ruvek::ClassFileContent onDisk;
+    ASSERT_EQ(ruvek::readClassFile(file, onDisk), ruvek::ReadError::None);
+    EXPECT_EQ(ruvek::cp1252ToUtf8(onDisk.records[0].Name.str()), "Anne");
+    EXPECT_FALSE(fs::exists(dataFolder() / "7a.RVK.$LK"));
+}
+
+TEST_F(WorkProtectionGuiTest, TypingGoesIntoTheRecoveryFileWhichTheNextStartOffers)
+{
+    TMainForm& first = start(prompter_);
+    EXPECT_EQ(first.protection().recoveryTimer()->interval(), 120000);
+    EXPECT_TRUE(first.protection().recoveryTimer()->isActive());
+    EXPECT_FALSE(first.protection().writeRecoveryNow());   // nothing unsaved yet
+
+    auto* edit5 = first.findChild<QLineEdit*>(QStringLiteral("Edit5"));
+    ASSERT_NE(edit5, nullptr);
+    edit5->setFocus();
+    edit5->selectAll();
+    QTest::keyClicks(edit5, "Krause");
+    ASSERT_TRUE(first.protection().writeRecoveryNow());
+    // The typing is untouched: still in the field, not yet in the record.
+    EXPECT_EQ(edit5->text(), QStringLiteral("Krause"));
+    EXPECT_TRUE(edit5->isUndoAvailable());
+    EXPECT_EQ(first.klasse().records[0].Name, "???");
+
+    // The first program "crashes": its recovery file stays. The next start offers it.
+    const fs::path recovery = dataFolder() / "Vorgabe.RVK.$WH";
+    ASSERT_TRUE(fs::exists(recovery));
+    ScriptedPrompter second;
+    second.choices = {0};   // "Wiederherstellen"
+    TMainForm& next = start(second);
+    ASSERT_EQ(second.questions().size(), 1u);
+    EXPECT_NE(second.questions()[0].text.find("nicht ordnungsgemäß beendet"), std::string::npos);
+    EXPECT_EQ(namesOf(next.klasse()), std::vector<std::string>{"Krause"});
+    EXPECT_TRUE(next.klasse().changed);
+    EXPECT_TRUE(next.changedIndicatorVisible());
+}
+
+} // namespace
