@@ -134,6 +134,14 @@ TEST_F(GradeEntryGuiTest, SubjectColumnTypedDownAndKeptOnBeenden)
     EXPECT_TRUE(form_->changedIndicatorVisible());
     for (const auto& shown : prompter_.log())
         EXPECT_EQ(shown.text.find("nicht gefunden"), std::string::npos) << shown.text;
+
+    // The whole entry is one step of "Rückgängig".
+    QAction* undo = form_->menuAction(QStringLiteral("EditUndoItem"));
+    ASSERT_TRUE(undo);
+    EXPECT_EQ(undo->text(), QStringLiteral("&Rückgängig: Fächerweise Eingabe der Bewertungen"));
+    undo->trigger();
+    EXPECT_EQ(note(0, "Mathematik"), "-");
+    EXPECT_EQ(note(1, "Mathematik"), "-");
 }
 
 TEST_F(GradeEntryGuiTest, GradeTableCellWrittenBackWhenThePageIsLeft)

@@ -78,8 +78,9 @@ void TMainForm::connectEditorButtons()
     onClick("BitBtn11", [this] { editor_->dataUebernehmen(); });
     onClick("BitBtn6", [this] { editor_->datenZuruecksetzen(); });
     onClick("BitBtn7", [this] { editor_->rebuildCanon(); });
-    onClick("BitBtn22", [this] { editor_->clearGrades1To18(); });
-    onClick("BitBtn23", [this] { editor_->clearGrades19To25(); });
+    // Clearing all grades of a record can be undone like the list commands.
+    onClick("BitBtn22", [this] { undoable("ALLE Bewertungen löschen", [this] { editor_->clearGrades1To18(); }); });
+    onClick("BitBtn23", [this] { undoable("ALLE Bewertungen löschen", [this] { editor_->clearGrades19To25(); }); });
     for (const char* help : {"BitBtn1", "BitBtn21"})
         onClick(help, [this] {
             if (forms_.bewHilf)

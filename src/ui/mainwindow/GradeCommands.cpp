@@ -40,19 +40,28 @@ void installGradeCommands(TMainForm& main)
     actions.setHandler(QStringLiteral("fcherweiseBewertungen1"), [&main, afterwards] {
         main.storeForm();
         exchange::TFachEingForm& form = fachEingForm(main);
-        form.FormShow();
-        form.exec();
-        afterwards();
+        // What the window writes back into the records can be undone; the
+        // record is shown again inside the command, before the undo entry
+        // settles the form.
+        main.undoable("Fächerweise Eingabe der Bewertungen", [&form, afterwards] {
+            form.FormShow();
+            form.exec();
+            afterwards();
+        });
     });
     actions.setHandler(QStringLiteral("importierenvonSchlerdatenimTXTFormat1"), [&main, afterwards] {
         main.storeForm();
-        runStudentImport(main.klasse(), main.state(), main.prompter());
-        afterwards();
+        main.undoable("Import von Schülerdaten", [&main, afterwards] {
+            runStudentImport(main.klasse(), main.state(), main.prompter());
+            afterwards();
+        });
     });
     actions.setHandler(QStringLiteral("importierenvonBewertungenimTXTFormat1"), [&main, afterwards] {
         main.storeForm();
-        runGradeImport(main.klasse(), main.state(), main.prompter());
-        afterwards();
+        main.undoable("Import von Bewertungen", [&main, afterwards] {
+            runGradeImport(main.klasse(), main.state(), main.prompter());
+            afterwards();
+        });
     });
 
     if (auto* grid = main.findChild<exchange::EntryGrid*>(QStringLiteral("StringGrid1"))) {
