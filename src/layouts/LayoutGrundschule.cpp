@@ -49,10 +49,10 @@ void LayoutGrundschule(PageContext& ctx, const TZgnRec& rec, int annexCode)
     DrawPrimaryCertificate(ctx, rec, annexCode, Family::Classes2To4);
 }
 
-const SubjectTableSpec& SubjectTableGrundschuleSpec()
+const SubjectTableLayout& SubjectTableGrundschuleLayout()
 {
-    static const SubjectTableSpec spec = [] {
-        SubjectTableSpec s;
+    static const SubjectTableLayout layout = [] {
+        SubjectTableLayout s;
         s.columns = 1;
         s.rowsPerColumn = 9;
         s.twoLineLabels = false;
@@ -61,12 +61,12 @@ const SubjectTableSpec& SubjectTableGrundschuleSpec()
                        {Column::Left, 4, FixedRow::Kind::Religion, ""}};
         return s;
     }();
-    return spec;
+    return layout;
 }
 
 void SubjectTableGrundschule(PageContext& ctx, const TZgnRec& rec, bool wordMode)
 {
-    SubjectTable(ctx, rec, SubjectTableGrundschuleSpec(), wordMode);
+    SubjectTable(ctx, rec, SubjectTableGrundschuleLayout(), wordMode);
 }
 
 } // namespace ruvek

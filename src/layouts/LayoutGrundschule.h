@@ -11,7 +11,7 @@ void LayoutGrundschule(PageContext& ctx, const TZgnRec& rec, int annexCode);
 
 // Nine rows in one column: row 4 the religion / philosophy row with the long
 // labels, row 9 the foreign language.
-const SubjectTableSpec& SubjectTableGrundschuleSpec();
+const SubjectTableLayout& SubjectTableGrundschuleLayout();
 void SubjectTableGrundschule(PageContext& ctx, const TZgnRec& rec, bool wordMode);
 
 } // namespace ruvek

@@ -47,8 +47,8 @@ struct ColumnGeometry {
 
 class TableDrawer {
 public:
-    TableDrawer(PageContext& ctx, const TZgnRec& rec, const SubjectTableSpec& spec, bool wordMode)
-        : ctx_(ctx), rec_(rec), spec_(spec), wordMode_(wordMode), origin_(ctx.slot(slot::TableOrigin)),
+    TableDrawer(PageContext& ctx, const TZgnRec& rec, const SubjectTableLayout& layout, bool wordMode)
+        : ctx_(ctx), rec_(rec), layout_(layout), wordMode_(wordMode), origin_(ctx.slot(slot::TableOrigin)),
           pitch_(ctx.slot(slot::RowPitch).Y)
     {
     }
@@ -56,7 +56,7 @@ public:
     void draw()
     {
         drawColumn({Column::Left, 1, origin_.X, slot::LeftGrade, slot::LeftAddition, slot::OpenField});
-        if (spec_.columns >= 2)
+        if (layout_.columns >= 2)
             drawColumn({Column::Right, 10, origin_.X + ctx_.slot(slot::RightNames).X, slot::RightGrade,
                         slot::RightAddition, slot::CaptionFont});
     }
@@ -71,7 +71,7 @@ private:
 
     const FixedRow* fixedRow(Column column, int row) const
     {
-        for (const FixedRow& f : spec_.fixedRows)
+        for (const FixedRow& f : layout_.fixedRows)
             if (f.column == column && f.row == row)
                 return &f;
         return nullptr;
@@ -79,11 +79,11 @@ private:
 
     void drawColumn(const ColumnGeometry& g)
     {
-        for (int r = 1; r <= spec_.rowsPerColumn; ++r)
+        for (int r = 1; r <= layout_.rowsPerColumn; ++r)
             nameCell(g, r);
-        for (int r = 1; r <= spec_.rowsPerColumn; ++r)
+        for (int r = 1; r <= layout_.rowsPerColumn; ++r)
             gradeCell(g, r);
-        for (int r = 1; r <= spec_.rowsPerColumn; ++r) {
+        for (int r = 1; r <= layout_.rowsPerColumn; ++r) {
             const TFstSlot& style = ctx_.slot(g.additionSlot);
             ctx_.text(cell(origin_.X + style.X, baseLine(r), style, origin_), cp1252ToUtf8(subject(g, r).Zusatz.view()));
         }
@@ -102,15 +102,15 @@ private:
         } else if (fixed && fixed->kind == FixedRow::Kind::ForeignLanguage) {
             foreignLanguage(g, x, y, nameUtf8, fixed->captionUtf8);
         } else if ((fixed && fixed->kind == FixedRow::Kind::Religion) || religionBySubject(g.column, row, name)) {
-            ReligionRow(ctx_, name, spec_.religionLabels, g.column, x, y,
-                        g.column == Column::Left ? slot::OpenField : spec_.rightReligionFontSlot);
-        } else if (g.column == Column::Left && spec_.twoLineLabels && IsTwoLineSubject(ctx_.katalog(), name)) {
+            ReligionRow(ctx_, name, layout_.religionLabels, g.column, x, y,
+                        g.column == Column::Left ? slot::OpenField : layout_.rightReligionFontSlot);
+        } else if (g.column == Column::Left && layout_.twoLineLabels && IsTwoLineSubject(ctx_.katalog(), name)) {
             ctx_.text(textCell(x, y - truncated(0.3 * pitch_), origin_, origin_), "Arbeit-Wirtschaft-Technik");
             ctx_.text(textCell(x, y + truncated(0.1 * pitch_), origin_, origin_), "und Informatik");
-        } else if (isPlaceholder(name) && (g.column == Column::Left || spec_.rightPlaceholders)) {
+        } else if (isPlaceholder(name) && (g.column == Column::Left || layout_.rightPlaceholders)) {
             ctx_.hline({x, ruleEnd(g)}, y, 2);
             ctx_.text(textCell(x, y, origin_, origin_), cp1252ToUtf8(kFachUnbenutzt));
-        } else if (g.column == Column::Right && spec_.firstOpenRow > 0 && row >= spec_.firstOpenRow) {
+        } else if (g.column == Column::Right && layout_.firstOpenRow > 0 && row >= layout_.firstOpenRow) {
             ctx_.hline({x, origin_.X + ctx_.slot(slot::RightGrade).X - kRuleGap}, y, 2);
             ctx_.narrowText(textCell(x, y, ctx_.slot(slot::OpenField), origin_), nameUtf8, name.size() > 21 ? 4 : 0);
         } else {
@@ -120,10 +120,10 @@ private:
 
     bool religionBySubject(Column column, int row, std::string_view name) const
     {
-        using Right = SubjectTableSpec::RightReligion;
-        const bool allowed = column == Column::Left ? spec_.leftReligionBySubject
-                                                    : spec_.rightReligion == Right::BySubject ||
-                                                          (spec_.rightReligion == Right::FirstRowBySubject && row == 1);
+        using Right = SubjectTableLayout::RightReligion;
+        const bool allowed = column == Column::Left ? layout_.leftReligionBySubject
+                                                    : layout_.rightReligion == Right::BySubject ||
+                                                          (layout_.rightReligion == Right::FirstRowBySubject && row == 1);
         return allowed && IsReligionSubject(ctx_.katalog(), name);
     }
 
@@ -152,19 +152,19 @@ private:
         TFstSlot at = cell(x, y, style, origin_);
         GradeCellText(ctx_, at, GradeText(s.Note, wordMode_));
 
-        if (spec_.printLevel && (row == 2 || IsLevelSubject(ctx_.katalog(), s.Fach.view(), ctx_.schoolType()))) {
+        if (layout_.printLevel && (row == 2 || IsLevelSubject(ctx_.katalog(), s.Fach.view(), ctx_.schoolType()))) {
             const std::string grade = GradeText(s.Note, wordMode_);
             if (CharCount(grade) > 16)
                 at.Font = static_cast<std::uint16_t>(SmallerFont(at.Font));
             at.X = static_cast<std::uint16_t>(x - 160);
             at.Align = 2;
-            ctx_.text(at, "(" + cp1252ToUtf8(spec_.printLevel(s.Niveau).view()) + ")*");
+            ctx_.text(at, "(" + cp1252ToUtf8(layout_.printLevel(s.Niveau).view()) + ")*");
         }
     }
 
     PageContext& ctx_;
     const TZgnRec& rec_;
-    const SubjectTableSpec& spec_;
+    const SubjectTableLayout& layout_;
     bool wordMode_;
     TFstSlot origin_;
     int pitch_;
@@ -183,11 +183,11 @@ void electiveName(PageContext& ctx, int x, int y, std::string_view nameCp1252, c
 
 } // namespace
 
-void SubjectTable(PageContext& ctx, const TZgnRec& rec, const SubjectTableSpec& spec, bool wordMode)
+void SubjectTable(PageContext& ctx, const TZgnRec& rec, const SubjectTableLayout& layout, bool wordMode)
 {
     if (!ctx.drawn(slot::TableOrigin))
         return;
-    TableDrawer(ctx, rec, spec, wordMode).draw();
+    TableDrawer(ctx, rec, layout, wordMode).draw();
 }
 
 void GradeCellText(PageContext& ctx, TFstSlot at, std::string_view gradeUtf8)

@@ -42,7 +42,7 @@ struct FixedRow {
     std::string captionUtf8; // foreign-language rows: "Fremdsprache", "1. Fremdsprache", ...
 };
 
-struct SubjectTableSpec {
+struct SubjectTableLayout {
     int columns = 2;        // 1 (primary school) or 2
     int rowsPerColumn = 9;  // row r of the left column is subject slot r, of the right column 9 + r
     int firstOpenRow = 0;   // right-column rows from this one on are open rows; 0: none
@@ -65,7 +65,7 @@ struct SubjectTableSpec {
 };
 
 // The table, when slot 32 is on this page.
-void SubjectTable(PageContext& ctx, const TZgnRec& rec, const SubjectTableSpec& spec, bool wordMode);
+void SubjectTable(PageContext& ctx, const TZgnRec& rec, const SubjectTableLayout& layout, bool wordMode);
 
 // The grade text of a cell with its narrowing: spacing 4 less beyond 13
 // characters, and one font smaller beyond 16.

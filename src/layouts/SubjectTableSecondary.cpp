@@ -22,81 +22,81 @@ FixedRow religion(int row)
 }
 
 // Rows 2 and 3 of the left column: the first and second foreign language.
-void addLanguages(SubjectTableSpec& spec, bool second)
+void addLanguages(SubjectTableLayout& layout, bool second)
 {
-    spec.fixedRows.push_back(foreignLanguage(2, "1. Fremdsprache"));
+    layout.fixedRows.push_back(foreignLanguage(2, "1. Fremdsprache"));
     if (second)
-        spec.fixedRows.push_back(foreignLanguage(3, "2. Fremdsprache"));
+        layout.fixedRows.push_back(foreignLanguage(3, "2. Fremdsprache"));
 }
 
 } // namespace
 
-SubjectTableSpec SecondaryTableSpec(SecondaryBuild build, int annexCode, const SecondaryTableShape& shape)
+SubjectTableLayout SecondaryTableLayout(SecondaryBuild build, int annexCode, const SecondaryTableShape& shape)
 {
-    SubjectTableSpec spec;
-    spec.columns = 2;
-    spec.rowsPerColumn = shape.rowsPerColumn;
-    spec.firstOpenRow = shape.firstOpenRow;
-    spec.religionLabels = ReligionLabels::Short;
+    SubjectTableLayout layout;
+    layout.columns = 2;
+    layout.rowsPerColumn = shape.rowsPerColumn;
+    layout.firstOpenRow = shape.firstOpenRow;
+    layout.religionLabels = ReligionLabels::Short;
     LevelCode (*levelLetter)(const LevelCode&) = nullptr;
 
     switch (build) {
     case SecondaryBuild::RegionaleSchule:
         // The Berufsreife certificate (18) has one foreign language and the
         // religion row one row higher.
-        addLanguages(spec, annexCode != 18);
+        addLanguages(layout, annexCode != 18);
         if (oneOf(annexCode, {15, 16, 17, 19, 20, 115}))
-            spec.fixedRows.push_back(religion(9));
+            layout.fixedRows.push_back(religion(9));
         else if (annexCode == 18)
-            spec.fixedRows.push_back(religion(8));
+            layout.fixedRows.push_back(religion(8));
         levelLetter = PrintLevelRegional;
         break;
     case SecondaryBuild::Gesamtschule:
         if (annexCode == 26) {
             // Classes 5 and 6: rows 2 and 3 show their subjects as they are.
-            spec.fixedRows.push_back({Column::Left, 2, FixedRow::Kind::BareName, ""});
-            spec.fixedRows.push_back({Column::Left, 3, FixedRow::Kind::BareName, ""});
-            spec.fixedRows.push_back(religion(6));
+            layout.fixedRows.push_back({Column::Left, 2, FixedRow::Kind::BareName, ""});
+            layout.fixedRows.push_back({Column::Left, 3, FixedRow::Kind::BareName, ""});
+            layout.fixedRows.push_back(religion(6));
         } else {
-            addLanguages(spec, true);
+            addLanguages(layout, true);
             if (oneOf(annexCode, {27, 28, 29, 127}))
-                spec.fixedRows.push_back(religion(9));
+                layout.fixedRows.push_back(religion(9));
         }
         levelLetter = PrintLevelComprehensive;
         break;
     case SecondaryBuild::Gymnasium:
-        addLanguages(spec, true);
+        addLanguages(layout, true);
         if (oneOf(annexCode, {21, 22, 121}))
-            spec.fixedRows.push_back(religion(9));
-        spec.twoLineLabels = false;
+            layout.fixedRows.push_back(religion(9));
+        layout.twoLineLabels = false;
         // Only the leaving and examination certificates turn the first right
         // row into a religion row; the right column never has placeholders.
-        spec.rightReligion = oneOf(annexCode, {23, 24, 25}) ? SubjectTableSpec::RightReligion::FirstRowBySubject
-                                                            : SubjectTableSpec::RightReligion::None;
-        spec.rightPlaceholders = false;
-        spec.rightReligionFontSlot = slot::OpenField;
+        layout.rightReligion = oneOf(annexCode, {23, 24, 25}) ? SubjectTableLayout::RightReligion::FirstRowBySubject
+                                                            : SubjectTableLayout::RightReligion::None;
+        layout.rightPlaceholders = false;
+        layout.rightReligionFontSlot = slot::OpenField;
         break;
     case SecondaryBuild::Hauptschule:
-        addLanguages(spec, false);
+        addLanguages(layout, false);
         if (annexCode >= 5 && annexCode <= 9)
-            spec.fixedRows.push_back(religion(8));
+            layout.fixedRows.push_back(religion(8));
         break;
     case SecondaryBuild::Realschule:
-        addLanguages(spec, true);
+        addLanguages(layout, true);
         if (annexCode >= 10 && annexCode <= 14)
-            spec.fixedRows.push_back(religion(9));
-        spec.rightReligion = SubjectTableSpec::RightReligion::None;
+            layout.fixedRows.push_back(religion(9));
+        layout.rightReligion = SubjectTableLayout::RightReligion::None;
         break;
     }
     if (shape.levelMarks)
-        spec.printLevel = levelLetter;
-    return spec;
+        layout.printLevel = levelLetter;
+    return layout;
 }
 
 void SubjectTableSecondary(PageContext& ctx, const TZgnRec& rec, SecondaryBuild build, int annexCode,
                            const SecondaryTableShape& shape, bool wordMode)
 {
-    SubjectTable(ctx, rec, SecondaryTableSpec(build, annexCode, shape), wordMode);
+    SubjectTable(ctx, rec, SecondaryTableLayout(build, annexCode, shape), wordMode);
 }
 
 } // namespace ruvek

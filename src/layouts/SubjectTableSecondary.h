@@ -19,7 +19,7 @@ struct SecondaryTableShape {
 };
 
 // The table description of a build for an annex code.
-SubjectTableSpec SecondaryTableSpec(SecondaryBuild build, int annexCode, const SecondaryTableShape& shape);
+SubjectTableLayout SecondaryTableLayout(SecondaryBuild build, int annexCode, const SecondaryTableShape& shape);
 
 // The table, when slot 32 is on this page.
 void SubjectTableSecondary(PageContext& ctx, const TZgnRec& rec, SecondaryBuild build, int annexCode,
