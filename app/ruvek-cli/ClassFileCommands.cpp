@@ -51,3 +51,20 @@ int saveWhenChanged(ruvek::OpenClass& openClass, CliContext& context)
               << " Datensätze)\n";
     return 0;
 }
+
+std::optional<int> readFileAndOption(const CliArgs& args, const std::string& option, const char* usage,
+                                     std::optional<std::string>& file, std::optional<std::string>& value)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        bool ok = true;
+        if (auto v = optionValue(args, i, option, ok))
+            value = v;
+        else if (!ok)
+            return badArguments("Der Option " + args[i] + " fehlt ihr Wert.", usage);
+        else if (!file && !args[i].starts_with("--"))
+            file = args[i];
+        else
+            return badArguments("Unbekanntes Argument: " + args[i], usage);
+    }
+    return std::nullopt;
+}

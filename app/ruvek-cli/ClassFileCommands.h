@@ -14,6 +14,12 @@
 // `ok` false.
 std::optional<std::string> optionValue(const CliArgs& args, std::size_t& i, const std::string& name, bool& ok);
 
+// Reads "KLASSE.RVK OPTION WERT" (in either order): the class file and the
+// value of the one option a command takes. nullopt when the arguments are
+// well formed, else the exit code after the German message.
+std::optional<int> readFileAndOption(const CliArgs& args, const std::string& option, const char* usage,
+                                     std::optional<std::string>& file, std::optional<std::string>& value);
+
 // A record number as shown to the user (1..count); nullopt otherwise.
 std::optional<int> parseRecordNumber(const std::string& text, std::size_t count);
 

@@ -16,17 +16,8 @@ constexpr const char* kUsage = "Aufruf: ruvek-cli delete KLASSE.RVK --nr NR\n";
 int cmdDelete(const CliArgs& args, CliContext& context)
 {
     std::optional<std::string> file, nrText;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        bool ok = true;
-        if (auto v = optionValue(args, i, "--nr", ok))
-            nrText = v;
-        else if (!ok)
-            return badArguments("Der Option " + args[i] + " fehlt ihr Wert.", kUsage);
-        else if (!file && !args[i].starts_with("--"))
-            file = args[i];
-        else
-            return badArguments("Unbekanntes Argument: " + args[i], kUsage);
-    }
+    if (const auto failed = readFileAndOption(args, "--nr", kUsage, file, nrText))
+        return *failed;
     if (!file)
         return badArguments("Die Klassendatei fehlt.", kUsage);
     if (!nrText)

@@ -37,17 +37,8 @@ std::optional<ruvek::SortOrder> sortOrderNamed(const std::string& word)
 int cmdSort(const CliArgs& args, CliContext& context)
 {
     std::optional<std::string> file, word;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        bool ok = true;
-        if (auto v = optionValue(args, i, "--nach", ok))
-            word = v;
-        else if (!ok)
-            return badArguments("Der Option " + args[i] + " fehlt ihr Wert.", kUsage);
-        else if (!file && !args[i].starts_with("--"))
-            file = args[i];
-        else
-            return badArguments("Unbekanntes Argument: " + args[i], kUsage);
-    }
+    if (const auto failed = readFileAndOption(args, "--nach", kUsage, file, word))
+        return *failed;
     if (!file)
         return badArguments("Die Klassendatei fehlt.", kUsage);
     if (!word)
