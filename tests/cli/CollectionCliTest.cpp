@@ -1,6 +1,7 @@
 // ruvek-cli add, delete, purge and sort on class files built here byte by
 // byte, read back byte by byte: independent of the program's record
 // definition.
+#include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
 
@@ -107,17 +108,9 @@ struct CliRun {
 
 CliRun run(const std::string& exe, const std::string& args)
 {
-    CliRun result;
-    FILE* p = popen(("'" + exe + "' " + args + " 2>&1").c_str(), "r");
-    if (!p)
-        return result;
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        result.out.append(buf.data(), n);
-    const int status = pclose(p);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    // Output carries stdout and stderr together.
+    const ruvek::test::Output o = ruvek::test::run(ruvek::test::shellQuoted(exe) + " " + args);
+    return {o.exitCode, o.text};
 }
 
 class CollectionCli : public testing::Test {

@@ -1,5 +1,6 @@
 // ruvek-cli statistik, fdb-export and fdb-import from outside, on a class
 // file built byte by byte; the lists are read and edited byte by byte too.
+#include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
 
@@ -82,17 +83,9 @@ struct CliRun {
 
 CliRun run(const std::string& args)
 {
-    CliRun result;
-    FILE* p = popen(("'" RUVEK_CLI "' " + args + " 2>&1").c_str(), "r");
-    if (!p)
-        return result;
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        result.out.append(buf.data(), n);
-    const int status = pclose(p);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    // Output carries stdout and stderr together.
+    const ruvek::test::Output o = ruvek::test::run(ruvek::test::shellQuoted(RUVEK_CLI) + " " + args);
+    return {o.exitCode, o.text};
 }
 
 class GradeListCli : public testing::Test {

@@ -2,6 +2,7 @@
 // built here byte by byte: students appended in the file's order, grades
 // found by name and subject, and nothing written when the text file cannot
 // be read.
+#include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
 
@@ -97,17 +98,9 @@ struct CliRun {
 
 CliRun run(const std::string& args)
 {
-    CliRun result;
-    FILE* p = popen(("'" + std::string(RUVEK_CLI) + "' " + args + " 2>&1").c_str(), "r");
-    if (!p)
-        return result;
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        result.out.append(buf.data(), n);
-    const int status = pclose(p);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    // Output carries stdout and stderr together.
+    const ruvek::test::Output o = ruvek::test::run(ruvek::test::shellQuoted(RUVEK_CLI) + " " + args);
+    return {o.exitCode, o.text};
 }
 
 class ImportCli : public testing::Test {
