@@ -39,15 +39,8 @@ TEinstExpForm::TEinstExpForm(const Settings& settings, Prompter& prompter, QWidg
     sources->addRow(QStringLiteral("Primäre Quelle:"), edit1_);
     sources->addRow(QStringLiteral("Sekundäre Quelle:"), edit2_);
 
-    auto* button1 = new QPushButton(QStringLiteral("OK   (Exportieren)"), this);
-    button1->setObjectName(QStringLiteral("Button1"));
-    button1->setDefault(true);
-    auto* button2 = new QPushButton(QStringLiteral("Abbrechen"), this);
-    button2->setObjectName(QStringLiteral("Button2"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(button1);
-    buttons->addWidget(button2);
+    auto* buttons = transferButtonRow(this, QStringLiteral("OK   (Exportieren)"), [this] { Button1Click(); },
+                                      [this] { Button2Click(); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(items_->group());
@@ -57,9 +50,6 @@ TEinstExpForm::TEinstExpForm(const Settings& settings, Prompter& prompter, QWidg
     layout->addLayout(sources);
     layout->addLayout(buttons);
     resize(620, 420);
-
-    connect(button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 }
 
 TEinstExpForm::~TEinstExpForm() = default;

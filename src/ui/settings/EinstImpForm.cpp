@@ -48,15 +48,8 @@ TEinstImpForm::TEinstImpForm(const Settings& settings, Prompter& prompter, QWidg
     std::tie(checkBox10_, edit2_) = row(1, QStringLiteral("Ziel (aktueller Daten-Ordner): "), "Edit2", "CheckBox10");
     tg->setColumnStretch(2, 1);
 
-    auto* button1 = new QPushButton(QStringLiteral("OK   (Importieren)"), this);
-    button1->setObjectName(QStringLiteral("Button1"));
-    button1->setDefault(true);
-    auto* button2 = new QPushButton(QStringLiteral("Abbrechen"), this);
-    button2->setObjectName(QStringLiteral("Button2"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(button1);
-    buttons->addWidget(button2);
+    auto* buttons = transferButtonRow(this, QStringLiteral("OK   (Importieren)"), [this] { Button1Click(); },
+                                      [this] { Button2Click(); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(items_->group());
@@ -66,9 +59,6 @@ TEinstImpForm::TEinstImpForm(const Settings& settings, Prompter& prompter, QWidg
     layout->addWidget(targets);
     layout->addLayout(buttons);
     resize(620, 440);
-
-    connect(button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 }
 
 TEinstImpForm::~TEinstImpForm() = default;

@@ -1,6 +1,9 @@
 #include "ui/settings/TransferItemBoxes.h"
 
 #include <QCheckBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -48,6 +51,23 @@ TransferSelection TransferItemBoxes::selection() const
     for (std::size_t i = 0; i < boxes_.size(); ++i)
         s[i] = boxes_[i]->isChecked();
     return s;
+}
+
+QHBoxLayout* transferButtonRow(QDialog* dialog, const QString& okCaption, const std::function<void()>& ok,
+                               const std::function<void()>& cancel)
+{
+    auto* button1 = new QPushButton(okCaption, dialog);
+    button1->setObjectName(QStringLiteral("Button1"));
+    button1->setDefault(true);
+    auto* button2 = new QPushButton(QStringLiteral("Abbrechen"), dialog);
+    button2->setObjectName(QStringLiteral("Button2"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(button1);
+    buttons->addWidget(button2);
+    QObject::connect(button1, &QPushButton::clicked, dialog, ok);
+    QObject::connect(button2, &QPushButton::clicked, dialog, cancel);
+    return buttons;
 }
 
 } // namespace ruvek::ui

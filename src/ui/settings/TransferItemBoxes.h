@@ -6,12 +6,20 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 class QCheckBox;
+class QDialog;
+class QHBoxLayout;
 class QGroupBox;
 class QWidget;
 
 namespace ruvek::ui {
+
+// The button row of the transfer dialogs: "OK   (<action>)" (Button1, the
+// default) and "Abbrechen" (Button2), right-aligned.
+QHBoxLayout* transferButtonRow(QDialog* dialog, const QString& okCaption, const std::function<void()>& ok,
+                               const std::function<void()>& cancel);
 
 class TransferItemBoxes {
 public:
