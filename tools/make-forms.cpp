@@ -1,30 +1,22 @@
 // Writes the standard form control files of the installation from their
 // description:
 //
-//   make-forms DESCRIPTION OUTPUT-FOLDER
+//   make-forms DESCRIPTION-FOLDER OUTPUT-FOLDER
 //
-// e.g. make-forms tools/forms/standard-forms.txt data
+// e.g. make-forms tools/forms data (reads every *.txt in file-name order)
 #include "layouts/FormDescription.h"
 #include "print/FormFile.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 int main(int argc, char** argv)
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: make-forms DESCRIPTION OUTPUT-FOLDER\n");
+        std::fprintf(stderr, "usage: make-forms DESCRIPTION-FOLDER OUTPUT-FOLDER\n");
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "cannot read %s\n", argv[1]);
-        return 1;
-    }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const ruvek::FormDescriptionResult parsed = ruvek::ParseFormDescription(text);
+    const ruvek::FormDescriptionResult parsed = ruvek::ParseFormDescriptionFolder(argv[1]);
     if (!parsed.error.empty()) {
         std::fprintf(stderr, "%s: %s\n", argv[1], parsed.error.c_str());
         return 1;

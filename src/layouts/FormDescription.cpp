@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <sstream>
+#include <fstream>
+#include <iterator>
 
 namespace ruvek {
 namespace {
@@ -37,7 +38,7 @@ std::optional<long> number(std::string_view word)
 
 } // namespace
 
-FormDescriptionResult ParseFormDescription(std::string_view text)
+FormDescriptionResult ParseFormDescription(std::string_view text, const std::vector<DescribedForm>& earlier)
 {
     FormDescriptionResult result;
     int lineNo = 0;
@@ -73,11 +74,15 @@ FormDescriptionResult ParseFormDescription(std::string_view text)
             form.title = std::string(trimmed(rest));
         } else if (keyword == "like") {
             const std::string_view name = nextWord(rest);
-            const auto base = std::find_if(result.forms.begin(), result.forms.end() - 1,
-                                           [&](const DescribedForm& f) { return f.fileName == name; });
-            if (base == result.forms.end() - 1)
+            const auto named = [&](const DescribedForm& f) { return f.fileName == name; };
+            const auto base = std::find_if(result.forms.begin(), result.forms.end() - 1, named);
+            const auto older = std::find_if(earlier.begin(), earlier.end(), named);
+            if (base != result.forms.end() - 1)
+                form.slots = base->slots;
+            else if (older != earlier.end())
+                form.slots = older->slots;
+            else
                 return fail("no form " + std::string(name) + " described before");
-            form.slots = base->slots;
         } else {
             const auto index = number(keyword);
             if (!index || *index < 0 || *index >= static_cast<long>(kFstSlotCount))
@@ -93,6 +98,33 @@ FormDescriptionResult ParseFormDescription(std::string_view text)
         }
     }
     return result;
+}
+
+FormDescriptionResult ParseFormDescriptionFolder(const std::filesystem::path& folder)
+{
+    FormDescriptionResult all;
+    std::vector<std::filesystem::path> files;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+        if (entry.path().extension() == ".txt")
+            files.push_back(entry.path());
+    if (ec) {
+        all.error = folder.string() + ": " + ec.message();
+        return all;
+    }
+    std::sort(files.begin(), files.end());
+    for (const auto& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        FormDescriptionResult part = ParseFormDescription(text, all.forms);
+        if (!part.error.empty()) {
+            all.error = file.filename().string() + ": " + part.error;
+            return all;
+        }
+        for (DescribedForm& form : part.forms)
+            all.forms.push_back(std::move(form));
+    }
+    return all;
 }
 
 } // namespace ruvek

@@ -13,6 +13,7 @@
 // A slot line replaces all six values of that slot.
 #include "print/FstTable.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,11 @@ struct FormDescriptionResult {
     std::string error;                // "line N: ...", empty when the text is valid
 };
 
-FormDescriptionResult ParseFormDescription(std::string_view text);
+// `earlier` holds forms described in files read before, which "like" may name.
+FormDescriptionResult ParseFormDescription(std::string_view text, const std::vector<DescribedForm>& earlier = {});
+
+// Reads every *.txt description of a folder in file-name order (so a file may
+// build on the forms of the files sorted before it); errors name the file.
+FormDescriptionResult ParseFormDescriptionFolder(const std::filesystem::path& folder);
 
 } // namespace ruvek

@@ -110,7 +110,7 @@ TEST(GoldenLayout, PrimarySchoolCertificates)
 
 TEST(StandardForms, CheckedInFilesMatchTheirDescription)
 {
-    const FormDescriptionResult parsed = ParseFormDescription(readFile(kSourceRoot / "tools" / "forms" / "standard-forms.txt"));
+    const FormDescriptionResult parsed = ParseFormDescriptionFolder(kSourceRoot / "tools" / "forms");
     ASSERT_EQ(parsed.error, "");
     TDrkEinstRec options;
     test::ScriptedPrompter prompter;
