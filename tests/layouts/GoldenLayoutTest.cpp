@@ -18,6 +18,8 @@
 #include <iterator>
 #include <sstream>
 
+#include <unistd.h>
+
 using namespace ruvek;
 namespace fs = std::filesystem;
 
@@ -140,6 +142,23 @@ TEST(FormDescription, ErrorsNameTheLine)
     ASSERT_EQ(ok.error, "");
     EXPECT_EQ(ok.forms[1].slots[5], (TFstSlot{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(ok.forms[0].title, "T # x");
+}
+
+TEST(FormDescription, FolderFilesBuildOnEarlierFiles)
+{
+    const fs::path folder = fs::temp_directory_path() / ("ruvek-forms-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    std::ofstream(folder / "10-base.txt") << "form A.FST\n5 1 2 3 4 5 6\n";
+    std::ofstream(folder / "20-more.txt") << "form B.FST\nlike A.FST\n6 1 1 1 1 1 1\n";
+    std::ofstream(folder / "notes.md") << "not a description";
+    const FormDescriptionResult both = ParseFormDescriptionFolder(folder);
+    ASSERT_EQ(both.error, "");
+    ASSERT_EQ(both.forms.size(), 2u);
+    EXPECT_EQ(both.forms[1].slots[5], (TFstSlot{1, 2, 3, 4, 5, 6}));
+
+    std::ofstream(folder / "05-first.txt") << "form C.FST\nlike B.FST\n";
+    EXPECT_EQ(ParseFormDescriptionFolder(folder).error, "05-first.txt: line 2: no form B.FST described before");
+    fs::remove_all(folder);
 }
 
 } // namespace
