@@ -126,7 +126,7 @@ const std::vector<Case> kCases = {
     {8, true, {"Abschlusszeugnis", "Hauptschulabschluss", "1. Halbjahr", "2. Halbjahr"}, {}},
     {9, true, {"Abschlusszeugnis", "qualifizierten Hauptschulabschluss"}, {}},
     {12, true, {"Abgangszeugnis", "der Realschule entlassen."}, {}},
-    {13, true, {"Abschlusszeugnis", "Realschulabschluss", "Gesamtprädikat", "- - - - -"}, {}},
+    {13, true, {"Abschlusszeugnis", "Realschulabschluss", "Gesamtprädikat", "erworben."}, {}},
     {14, true, {"qualifizierten Realschulabschluss"}, {}},
     {17, true, {"Abgangszeugnis", "der Regionalen Schule entlassen.", "(M)*", "Schuljahr"},
      {"Gesamteinschätzung", "über das 1. Schulhalbjahr"}},
