@@ -11,8 +11,8 @@ namespace ruvek {
 namespace {
 
 namespace extra {
-inline constexpr int FirstHalfYearColumn = 46, SecondHalfYearColumn = 47, LevelOfDemandLine = 75,
-                     LevelOfDemand = 76, NotesHeading = 90, FirstNote = 91;
+inline constexpr int FirstHalfYearColumn = 46, SecondHalfYearColumn = 47, LevelOfDemandLine = 75, LevelOfDemand = 76,
+                     NotesHeading = 90, FirstNote = 91;
 } // namespace extra
 
 enum class Kind { RegionaleSchule, Hauptschule, Realschule, Gesamtschule };
@@ -116,10 +116,8 @@ FinalSeal FinalCertificateSeal(int annexCode)
     case 8:
     case 12:
     case 17:
-    case 28:
-        return {"Stempel/Siegel", true};
-    default:
-        return {"Siegel", false};
+    case 28: return {"Stempel/Siegel", true};
+    default: return {"Siegel", false};
     }
 }
 

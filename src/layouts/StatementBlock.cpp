@@ -16,7 +16,7 @@ struct Statement {
     const char* qualification; // slot 24
     const char* closing;       // slot 26
     bool leaving;
-    bool distinction;          // slot 27
+    bool distinction; // slot 27
 };
 
 constexpr const char* kLeaving =
@@ -29,7 +29,7 @@ constexpr const char* kRealschulExamSecond = "Kestland teilgenommen und den";
 constexpr const char* kWithDistinction = "mit dem Gesamtprädikat _____________________________________ erworben.";
 
 // The texts are the forms' own, "Jahrgangstufe" included.
-constexpr std::array<Statement, 11> kStatements{{
+constexpr std::array<Statement, 11> kStatements {{
     {7, kLeaving, nullptr, "Jahrgangsstufe ____ der Hauptschule entlassen.", nullptr, true, false},
     {12, kLeaving, nullptr, "Jahrgangsstufe ____ der Realschule entlassen.", nullptr, true, false},
     {17, kLeaving, nullptr, "Jahrgangsstufe ____ der Regionalen Schule entlassen.", nullptr, true, false},
@@ -40,8 +40,8 @@ constexpr std::array<Statement, 11> kStatements{{
      "qualifizierten Hauptschulabschluss", "erworben.", false, false},
     {13, kRealschulExam, kRealschulExamSecond, "Realschulabschluss", kWithDistinction, false, true},
     {14, kRealschulExam, kRealschulExamSecond, "qualifizierten Realschulabschluss", kWithDistinction, false, true},
-    {18, "hat erfolgreich am Unterricht der Jahrgangstufe 9 teilgenommen und die", nullptr, "Berufsreife",
-     "erworben.", false, false},
+    {18, "hat erfolgreich am Unterricht der Jahrgangstufe 9 teilgenommen und die", nullptr, "Berufsreife", "erworben.",
+     false, false},
     {19, "hat erfolgreich am Unterricht der Jahrgangsstufe 9 und an einem Leistungsfeststellungsverfahren",
      "gemäß § 16 Abs. 3 des Schulgesetzes des Landes Kestland teilgenommen und die",
      "Berufsreife mit Leistungsfeststellung", kWithDistinction, false, true},
@@ -54,20 +54,13 @@ constexpr std::array<Statement, 11> kStatements{{
 const char* DistinctionText(int praedikat)
 {
     switch (praedikat) {
-    case 1:
-        return "sehr gut - mit Auszeichnung";
-    case 2:
-        return "sehr gut";
-    case 3:
-        return "gut";
-    case 4:
-        return "befriedigend";
-    case 5:
-        return "bestanden";
-    case 6:
-        return "ausreichend";
-    default:
-        return "  - - - - - ";
+    case 1: return "sehr gut - mit Auszeichnung";
+    case 2: return "sehr gut";
+    case 3: return "gut";
+    case 4: return "befriedigend";
+    case 5: return "bestanden";
+    case 6: return "ausreichend";
+    default: return "  - - - - - ";
     }
 }
 

@@ -10,8 +10,8 @@
 namespace ruvek {
 
 namespace slot {
-inline constexpr int StatementFirst = 22, StatementSecond = 23, StatementQualification = 24,
-                     StatementYearLevel = 25, StatementClosing = 26, StatementDistinction = 27;
+inline constexpr int StatementFirst = 22, StatementSecond = 23, StatementQualification = 24, StatementYearLevel = 25,
+                     StatementClosing = 26, StatementDistinction = 27;
 } // namespace slot
 
 // The overall distinction by Praedikat; "  - - - - - " for any other value.

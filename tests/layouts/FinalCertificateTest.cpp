@@ -71,12 +71,24 @@ TZgnRec filledStudent(int annexCode)
     r.ZgnDatum = "08.07.2027";
     r.Anlage = annexCode;
     const char* subjects[18][3] = {
-        {"Deutsch", "2", "M"}, {"Englisch", "3", "R"}, {"Französisch", "2", "-"},
-        {"Mathematik", "4", "B"}, {"Geschichte", "1", "-"}, {"Geografie", "2", "-"},
-        {"Sozialkunde", "e", "-"}, {"Arbeit-Wirtschaft-Technik u. Informatik", "3", "-"},
-        {"evangelische Religion", "1", "-"}, {"Physik", "3", "E"}, {"Chemie", "2", "G"},
-        {"Biologie", "2", "-"}, {"Musik", "1", "-"}, {"Kunst und Gestaltung", "n", "-"}, {"Sport", "2", "-"},
-        {"  - - -", "-", "-"}, {"Informatik", "1", "-"}, {"???", "-", "-"},
+        {"Deutsch", "2", "M"},
+        {"Englisch", "3", "R"},
+        {"Französisch", "2", "-"},
+        {"Mathematik", "4", "B"},
+        {"Geschichte", "1", "-"},
+        {"Geografie", "2", "-"},
+        {"Sozialkunde", "e", "-"},
+        {"Arbeit-Wirtschaft-Technik u. Informatik", "3", "-"},
+        {"evangelische Religion", "1", "-"},
+        {"Physik", "3", "E"},
+        {"Chemie", "2", "G"},
+        {"Biologie", "2", "-"},
+        {"Musik", "1", "-"},
+        {"Kunst und Gestaltung", "n", "-"},
+        {"Sport", "2", "-"},
+        {"  - - -", "-", "-"},
+        {"Informatik", "1", "-"},
+        {"???", "-", "-"},
     };
     for (int k = 1; k <= 25; ++k) {
         r.slot(k).Fach = k <= 18 ? cp(subjects[k - 1][0]) : "???";
@@ -100,7 +112,7 @@ std::vector<RecordingCanvas> drawnPages(int annexCode, const TZgnRec& rec, const
 {
     const FinalCase& c = caseOf(annexCode);
     const TFachKatalog katalog = defaultFachKatalog();
-    const CertificateEnvironment env{options, katalog, c.schoolType, cp("Schule am Mühlenteich Lindenhagen")};
+    const CertificateEnvironment env {options, katalog, c.schoolType, cp("Schule am Mühlenteich Lindenhagen")};
     test::ScriptedPrompter prompter;
     const FormFileInfo info = AnlageFormFile(annexCode, options, prompter);
     const LoadedForm form = LoadCertificateForm(info, {kSourceRoot / "data", kSourceRoot / "data"}, options, prompter);
@@ -157,11 +169,11 @@ TEST(FinalCertificate, TitleSchoolYearAndSealPerAnnexCode)
         const char* seal;
         bool stempelStruck;
     } cases[] = {
-        {7, "Abgangszeugnis", "Stempel/Siegel", true},    {8, "Abschlusszeugnis", "Stempel/Siegel", true},
-        {9, "Abschlusszeugnis", "Siegel", false},         {12, "Abgangszeugnis", "Stempel/Siegel", true},
-        {13, "Abschlusszeugnis", "Siegel", false},        {14, "Abschlusszeugnis", "Siegel", false},
-        {17, "Abgangszeugnis", "Stempel/Siegel", true},   {18, "Abschlusszeugnis", "Siegel", false},
-        {19, "Abschlusszeugnis", "Siegel", false},        {20, "Abschlusszeugnis", "Siegel", false},
+        {7, "Abgangszeugnis", "Stempel/Siegel", true},  {8, "Abschlusszeugnis", "Stempel/Siegel", true},
+        {9, "Abschlusszeugnis", "Siegel", false},       {12, "Abgangszeugnis", "Stempel/Siegel", true},
+        {13, "Abschlusszeugnis", "Siegel", false},      {14, "Abschlusszeugnis", "Siegel", false},
+        {17, "Abgangszeugnis", "Stempel/Siegel", true}, {18, "Abschlusszeugnis", "Siegel", false},
+        {19, "Abschlusszeugnis", "Siegel", false},      {20, "Abschlusszeugnis", "Siegel", false},
         {28, "Abgangszeugnis", "Stempel/Siegel", true},
     };
     for (const auto& c : cases) {
@@ -199,7 +211,8 @@ TEST(FinalCertificate, LevelMarksAndRowsOfTheRegionaleSchule)
         EXPECT_EQ(std::any_of(texts.begin(), texts.end(), [](const std::string& t) { return t.ends_with(")*"); }),
                   c.levelMarks);
         const auto boxes = pages[1].ops(CanvasOpKind::Rectangle);
-        EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(), [](const CanvasOp& op) { return op.brush == BrushStyle::LightGrey; }),
+        EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(),
+                                [](const CanvasOp& op) { return op.brush == BrushStyle::LightGrey; }),
                   static_cast<long>(c.gradeBoxes));
     }
 }

@@ -18,7 +18,8 @@ LayoutBench statementBench()
 {
     LayoutBench b;
     for (int s = 22; s <= 27; ++s)
-        b.form[static_cast<std::size_t>(s)] = TFstSlot{130, static_cast<std::uint16_t>(1000 + 100 * (s - 22)), 0, 27, 1, 1};
+        b.form[static_cast<std::size_t>(s)] =
+            TFstSlot {130, static_cast<std::uint16_t>(1000 + 100 * (s - 22)), 0, 27, 1, 1};
     return b;
 }
 
@@ -133,13 +134,14 @@ TEST(StatementBlock, LeavingStatementStrikesThePronounThatDoesNotApply)
 
 TEST(StatementBlock, DistinctionTextsByPraedikat)
 {
-    const char* expected[] = {"  - - - - - ", "sehr gut - mit Auszeichnung", "sehr gut", "gut", "befriedigend",
-                              "bestanden",    "ausreichend",                 "  - - - - - "};
+    const char* expected[] = {
+        "  - - - - - ", "sehr gut - mit Auszeichnung", "sehr gut", "gut", "befriedigend", "bestanden", "ausreichend",
+        "  - - - - - "};
     for (int praedikat = 0; praedikat <= 7; ++praedikat) {
         SCOPED_TRACE(praedikat);
         EXPECT_STREQ(DistinctionText(praedikat), expected[praedikat]);
         LayoutBench b = statementBench();
-        EXPECT_EQ(drawn(b, 19, student(1, praedikat)).back(), (std::pair<int, std::string>{27, expected[praedikat]}));
+        EXPECT_EQ(drawn(b, 19, student(1, praedikat)).back(), (std::pair<int, std::string> {27, expected[praedikat]}));
     }
     EXPECT_STREQ(DistinctionText(-1), "  - - - - - ");
 }
