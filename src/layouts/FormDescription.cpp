@@ -36,12 +36,45 @@ std::optional<long> number(std::string_view word)
     return v;
 }
 
+// The form for pre-printed paper: the elements the paper carries are not drawn.
+DescribedForm publisherVariant(const DescribedForm& base, std::string_view suffix, std::string_view paper)
+{
+    DescribedForm variant = base;
+    const auto dot = base.fileName.rfind('.');
+    variant.fileName = base.fileName.substr(0, dot) + std::string(suffix) +
+                       (dot == std::string::npos ? std::string() : base.fileName.substr(dot));
+    variant.title = base.title + " " + std::string(paper);
+    for (const int index : base.preprinted) {
+        TFstSlot& s = variant.slots[static_cast<std::size_t>(index)];
+        if (index == static_cast<int>(kFrameTopLeftSlot))
+            s.Page = 0;
+        else
+            s.Visible = 0;
+    }
+    return variant;
+}
+
+struct PendingVariant {
+    std::string suffix;
+    std::string paper;
+};
+
 } // namespace
 
 FormDescriptionResult ParseFormDescription(std::string_view text, const std::vector<DescribedForm>& earlier)
 {
     FormDescriptionResult result;
     int lineNo = 0;
+    // The variants of the form being described, added once it is complete.
+    std::vector<PendingVariant> variants;
+    auto finishForm = [&] {
+        if (variants.empty())
+            return;
+        const DescribedForm base = result.forms.back();
+        for (const PendingVariant& v : variants)
+            result.forms.push_back(publisherVariant(base, v.suffix, v.paper));
+        variants.clear();
+    };
     auto fail = [&](const std::string& why) {
         result.error = "line " + std::to_string(lineNo) + ": " + why;
         return result;
@@ -64,7 +97,8 @@ FormDescriptionResult ParseFormDescription(std::string_view text, const std::vec
             const std::string_view name = nextWord(rest);
             if (name.empty())
                 return fail("form without a file name");
-            result.forms.push_back({std::string(name), std::string(), TFstTable{}});
+            finishForm();
+            result.forms.push_back({std::string(name), std::string(), TFstTable{}, {}});
             continue;
         }
         if (result.forms.empty())
@@ -77,16 +111,34 @@ FormDescriptionResult ParseFormDescription(std::string_view text, const std::vec
             const auto named = [&](const DescribedForm& f) { return f.fileName == name; };
             const auto base = std::find_if(result.forms.begin(), result.forms.end() - 1, named);
             const auto older = std::find_if(earlier.begin(), earlier.end(), named);
-            if (base != result.forms.end() - 1)
+            if (base != result.forms.end() - 1) {
                 form.slots = base->slots;
-            else if (older != earlier.end())
+                form.preprinted = base->preprinted;
+            } else if (older != earlier.end()) {
                 form.slots = older->slots;
-            else
+                form.preprinted = older->preprinted;
+            } else {
                 return fail("no form " + std::string(name) + " described before");
+            }
+        } else if (keyword == "preprinted") {
+            form.preprinted.clear();
+            for (std::string_view word = nextWord(rest); !word.empty(); word = nextWord(rest)) {
+                const auto index = number(word);
+                if (!index || *index < 0 || *index >= static_cast<long>(kFstSlotCount))
+                    return fail("preprinted needs slot numbers 0..140");
+                form.preprinted.push_back(static_cast<int>(*index));
+            }
+        } else if (keyword == "variant") {
+            const std::string_view suffix = nextWord(rest);
+            const std::string_view paper = trimmed(rest);
+            if (suffix.empty() || paper.empty())
+                return fail("variant needs a file-name suffix and the paper's name");
+            variants.push_back({std::string(suffix), std::string(paper)});
         } else {
             const auto index = number(keyword);
             if (!index || *index < 0 || *index >= static_cast<long>(kFstSlotCount))
-                return fail("expected a slot number 0..140, \"form\", \"title\" or \"like\"");
+                return fail("expected a slot number 0..140, \"form\", \"title\", \"like\", \"preprinted\" or "
+                            "\"variant\"");
             std::array<std::uint16_t, 6> v{};
             for (auto& value : v) {
                 const auto n = number(nextWord(rest));
@@ -97,6 +149,7 @@ FormDescriptionResult ParseFormDescription(std::string_view text, const std::vec
             form.slots[static_cast<std::size_t>(*index)] = TFstSlot{v[0], v[1], v[2], v[3], v[4], v[5]};
         }
     }
+    finishForm();
     return result;
 }
 

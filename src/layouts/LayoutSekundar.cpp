@@ -125,14 +125,21 @@ void DrawSecondaryCertificate(PageContext& ctx, const TZgnRec& rec, int annexCod
         ComprehensiveNotes(ctx, kind);
     const char* footnote = "";
     if (kind == Kind::Gesamtschule)
-        footnote = kComprehensiveFootnote;
+        footnote = ComprehensiveFootnote();
     else if (kind == Kind::RegionaleSchule)
-        footnote = regionalFrom2007 ? kRegionalFootnote : kRegionalFootnoteBefore2007;
+        footnote = RegionalFootnote(rec);
     GradeScale(ctx, m.scale, footnote);
     Footer(ctx);
 }
 
 } // namespace
+
+const char* ComprehensiveFootnote() { return kComprehensiveFootnote; }
+
+const char* RegionalFootnote(const TZgnRec& rec)
+{
+    return YearOfText(rec.SjBeginn.view()) > 2006 ? kRegionalFootnote : kRegionalFootnoteBefore2007;
+}
 
 const char* LevelOfDemandText(int ebene)
 {

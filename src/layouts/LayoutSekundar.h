@@ -22,4 +22,10 @@ void LayoutRealschule(PageContext& ctx, const TZgnRec& rec, int annexCode);     
 // refer to, by Ebene: "Hauptschule", "Realschule", "Gymnasium", else "   - - - - -".
 const char* LevelOfDemandText(int ebene);
 
+// The footnotes on the level letters under the grade scale: of the
+// Integrierte Gesamtschule, and of the Regionale Schule, whose wording
+// changed with the school year 2007/2008 (by SjBeginn).
+const char* ComprehensiveFootnote();
+const char* RegionalFootnote(const TZgnRec& rec);
+
 } // namespace ruvek

@@ -1,7 +1,8 @@
 // ruvek-cli zeugnis on the secondary certificates: one student per annex
 // code, each printed as a two-page PDF and read back with pdftotext (skipped
 // where the poppler tools are missing): title, school kind, subjects in
-// their rows, grades in digits or in words, level marks. The class file is
+// their rows, grades in digits or in words, level marks, and the statements
+// of the leaving and final certificates. The class file is
 // built here byte by byte. RUVEK_KEEP_TEST_OUTPUT keeps the PDFs.
 #include "ShellCommand.h"
 #include "common/ByteFields.h"
@@ -120,6 +121,21 @@ const std::vector<Case> kCases = {
      {"Weltkunde"}},
     {29, true, {"Übergangszeugnis", "der Integrierten Gesamtschule", "befriedigend"}, {}},
     {127, false, {"Zwischenzeugnis", "der Integrierten Gesamtschule"}, {}},
+    // Leaving and final certificates: always in words, the statement instead of the text area.
+    {7, true, {"Abgangszeugnis", "der Hauptschule", "Schuljahr", "der Hauptschule entlassen."}, {"Lernentwicklungsbericht"}},
+    {8, true, {"Abschlusszeugnis", "Hauptschulabschluss", "1. Halbjahr", "2. Halbjahr"}, {}},
+    {9, true, {"Abschlusszeugnis", "qualifizierten Hauptschulabschluss"}, {}},
+    {12, true, {"Abgangszeugnis", "der Realschule entlassen."}, {}},
+    {13, true, {"Abschlusszeugnis", "Realschulabschluss", "Gesamtprädikat", "erworben."}, {}},
+    {14, true, {"qualifizierten Realschulabschluss"}, {}},
+    {17, true, {"Abgangszeugnis", "der Regionalen Schule entlassen.", "(M)*", "Schuljahr"},
+     {"Gesamteinschätzung", "über das 1. Schulhalbjahr"}},
+    {18, true, {"Abschlusszeugnis", "Berufsreife", "(B)*"}, {"2. Fremdsprache"}},
+    {19, true, {"Berufsreife mit Leistungsfeststellung", "Gesamtprädikat"}, {}},
+    {20, true, {"Mittlere Reife", "2. Fremdsprache"}, {"(M)*", "(B)*"}},
+    {28, true, {"Abgangszeugnis", "der Integrierten Gesamtschule", "Jahrgangsstufe entlassen.", "Erläuterungen:",
+          "Gymnasialkurs", "(E)*"},
+     {"Fehltage"}},
 };
 
 class ZeugnisSecondary : public ::testing::Test {

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 
 #include <unistd.h>
@@ -120,17 +121,54 @@ TEST(StandardForms, CheckedInFilesMatchTheirDescription)
         SCOPED_TRACE(form.fileName);
         EXPECT_EQ(readFile(kSourceRoot / "data" / form.fileName), FormFileText(form.title, form.slots));
     }
-    // Every certificate built in has its form, titled with the annex's description.
-    const int annexCodes[] = {1, 2, 3, 4, 5, 6, 10, 11, 15, 16, 21, 22, 26, 27, 29, 104, 105, 110, 115, 121, 127};
-    ASSERT_EQ(parsed.forms.size(), std::size(annexCodes));
+    // Every certificate built in has its form, titled with the annex's
+    // description, and so has every publisher variant the print options choose.
+    const int annexCodes[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,  11,  12,  13,  14,  15,  16,
+                              17, 18, 19, 20, 21, 22, 26, 27, 28, 29, 104, 105, 110, 115, 121, 127};
+    struct Paper {
+        int verlag, wappenposition, wappengroesse;
+    };
+    const Paper papers[] = {{0, 0, 1}, {1, 3, 1}, {2, 3, 0}, {2, 3, 1}};
+    std::set<std::string> expected;
     for (const int annexCode : annexCodes) {
-        SCOPED_TRACE(annexCode);
-        const FormFileInfo info = AnlageFormFile(annexCode, options, prompter);
-        const auto form = std::find_if(parsed.forms.begin(), parsed.forms.end(),
-                                       [&](const DescribedForm& f) { return f.fileName == info.fileName; });
-        ASSERT_NE(form, parsed.forms.end());
-        EXPECT_EQ(form->title, info.description);
+        for (const Paper& paper : papers) {
+            SCOPED_TRACE(std::to_string(annexCode) + " on paper " + std::to_string(paper.verlag) + "/" +
+                         std::to_string(paper.wappengroesse));
+            options.Papierverlag = static_cast<std::int16_t>(paper.verlag);
+            options.Wappenposition = static_cast<std::int16_t>(paper.wappenposition);
+            options.Wappengroesse = static_cast<std::int16_t>(paper.wappengroesse);
+            const FormFileInfo info = AnlageFormFile(annexCode, options, prompter);
+            const bool fresh = expected.insert(info.fileName).second;
+            if (paper.verlag != 0 && !fresh)
+                continue; // no variant for this paper: the plain form, checked already
+            const auto form = std::find_if(parsed.forms.begin(), parsed.forms.end(),
+                                           [&](const DescribedForm& f) { return f.fileName == info.fileName; });
+            ASSERT_NE(form, parsed.forms.end());
+            EXPECT_EQ(form->title, info.description);
+        }
     }
+    EXPECT_EQ(parsed.forms.size(), expected.size());
+}
+
+TEST(FormDescription, PublisherVariantsSwitchOffWhatThePaperCarries)
+{
+    const auto parsed = ParseFormDescription("form A.FST\ntitle Zeugnis\n1 0 0 0 11 3 1\n4 900 205 1 15 1 1\n"
+                                             "5 900 370 1 20 1 1\npreprinted 1 4\nvariant _2030 (Verlag 16-0)\n"
+                                             "form B.FST\nlike A.FST\n5 900 400 1 20 1 1\nvariant _1 (P)\n");
+    ASSERT_EQ(parsed.error, "");
+    ASSERT_EQ(parsed.forms.size(), 4u);
+    const DescribedForm& variant = parsed.forms[1];
+    EXPECT_EQ(variant.fileName, "A_2030.FST");
+    EXPECT_EQ(variant.title, "Zeugnis (Verlag 16-0)");
+    EXPECT_EQ(variant.slots[1], (TFstSlot{0, 0, 0, 11, 0, 1})) << "the frame is drawn whatever Visible says";
+    EXPECT_EQ(variant.slots[4], (TFstSlot{900, 205, 1, 15, 1, 0}));
+    EXPECT_EQ(variant.slots[5], parsed.forms[0].slots[5]);
+    // "like" takes the preprinted slots along; the variant follows the finished form.
+    EXPECT_EQ(parsed.forms[3].fileName, "B_1.FST");
+    EXPECT_EQ(parsed.forms[3].slots[4].Visible, 0);
+    EXPECT_EQ(parsed.forms[3].slots[5].Y, 400);
+    EXPECT_EQ(ParseFormDescription("form A.FST\nvariant _2030\n").error,
+              "line 2: variant needs a file-name suffix and the paper's name");
 }
 
 TEST(FormDescription, ErrorsNameTheLine)

@@ -1,0 +1,231 @@
+// The leaving and final certificates of the Regionale Schule, Hauptschule,
+// Realschule and Integrierte Gesamtschule, drawn with the shipped form
+// control files: golden files of one filled student per annex code (after a
+// deliberate change, RUVEK_UPDATE_GOLDEN=1 rewrites them), and the rules
+// that differ between the annex codes of one layout.
+#include "common/Cp1252.h"
+#include "layouts/CertificatePage.h"
+#include "layouts/LayoutAbschluss.h"
+#include "print/RecordingCanvas.h"
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+using namespace ruvek;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kSourceRoot = fs::path(RUVEK_SOURCE_DIR);
+
+std::string cp(const char* utf8) { return utf8ToCp1252(utf8); }
+
+struct FinalCase {
+    int annexCode;
+    LayoutRoutine layout;
+    SchoolType schoolType;
+};
+
+const FinalCase kCases[] = {
+    {7, LayoutHauptschuleAbschluss, SchoolType::Hauptschule},
+    {8, LayoutHauptschuleAbschluss, SchoolType::Hauptschule},
+    {9, LayoutHauptschuleAbschluss, SchoolType::Hauptschule},
+    {12, LayoutRealschuleAbschluss, SchoolType::Realschule},
+    {13, LayoutRealschuleAbschluss, SchoolType::Realschule},
+    {14, LayoutRealschuleAbschluss, SchoolType::Realschule},
+    {17, LayoutRegionaleSchuleAbschluss, SchoolType::RegionaleSchule},
+    {18, LayoutRegionaleSchuleAbschluss, SchoolType::RegionaleSchule},
+    {19, LayoutRegionaleSchuleAbschluss, SchoolType::RegionaleSchule},
+    {20, LayoutRegionaleSchuleAbschluss, SchoolType::RegionaleSchule},
+    {28, LayoutGesamtschuleAbgang, SchoolType::IntegrierteGesamtschule},
+};
+
+const FinalCase& caseOf(int annexCode)
+{
+    return *std::find_if(std::begin(kCases), std::end(kCases),
+                         [&](const FinalCase& c) { return c.annexCode == annexCode; });
+}
+
+TZgnRec filledStudent(int annexCode)
+{
+    TZgnRec r;
+    r.Status = 1;
+    r.Name = cp("Schröder-Wendtland");
+    r.Vorname = cp("Maximilian");
+    r.GebDatum = "17.03.2011";
+    r.Weiblich = 0;
+    r.Ebene = 2;
+    r.SjBeginn = "2026";
+    r.Klasse = "10b";
+    r.Jahrgang = "9";
+    r.Praedikat = 3;
+    r.Fehltage = "7";
+    r.FehltageE = "5";
+    r.ZgnOrt = cp("Lindenhagen");
+    r.ZgnDatum = "08.07.2027";
+    r.Anlage = annexCode;
+    const char* subjects[18][3] = {
+        {"Deutsch", "2", "M"},
+        {"Englisch", "3", "R"},
+        {"Französisch", "2", "-"},
+        {"Mathematik", "4", "B"},
+        {"Geschichte", "1", "-"},
+        {"Geografie", "2", "-"},
+        {"Sozialkunde", "e", "-"},
+        {"Arbeit-Wirtschaft-Technik u. Informatik", "3", "-"},
+        {"evangelische Religion", "1", "-"},
+        {"Physik", "3", "E"},
+        {"Chemie", "2", "G"},
+        {"Biologie", "2", "-"},
+        {"Musik", "1", "-"},
+        {"Kunst und Gestaltung", "n", "-"},
+        {"Sport", "2", "-"},
+        {"  - - -", "-", "-"},
+        {"Informatik", "1", "-"},
+        {"???", "-", "-"},
+    };
+    for (int k = 1; k <= 25; ++k) {
+        r.slot(k).Fach = k <= 18 ? cp(subjects[k - 1][0]) : "???";
+        r.slot(k).Note = k <= 18 ? subjects[k - 1][1] : "-";
+        r.slot(k).Niveau = k <= 18 ? subjects[k - 1][2] : "-";
+    }
+    r.slot(19).Fach = cp("Darstellendes Spiel");
+    r.slot(19).Note = "2";
+    r.slot(20).Fach = cp("Informatik");
+    r.slot(20).Note = "1";
+    r.slot(22).Fach = cp("Hauswirtschaft");
+    r.slot(22).Note = "3";
+    r.slot(25).Note = "2";
+    r.Vermerke = cp("Maximilian war Klassensprecher und hat an der Arbeitsgemeinschaft \"Schulgarten\" "
+                    "teilgenommen.");
+    return r;
+}
+
+// Both pages drawn, each a list of the canvas operations.
+std::vector<RecordingCanvas> drawnPages(int annexCode, const TZgnRec& rec, const TDrkEinstRec& options = {})
+{
+    const FinalCase& c = caseOf(annexCode);
+    const TFachKatalog katalog = defaultFachKatalog();
+    const CertificateEnvironment env {options, katalog, c.schoolType, cp("Schule am Mühlenteich Lindenhagen")};
+    test::ScriptedPrompter prompter;
+    const FormFileInfo info = AnlageFormFile(annexCode, options, prompter);
+    const LoadedForm form = LoadCertificateForm(info, {kSourceRoot / "data", kSourceRoot / "data"}, options, prompter);
+    EXPECT_TRUE(form.loaded);
+    std::vector<RecordingCanvas> pages(2);
+    for (int page = 1; page <= 2; ++page) {
+        RecordingCanvas& canvas = pages[static_cast<std::size_t>(page - 1)];
+        canvas.setMetricMapping();
+        EXPECT_TRUE(DrawCertificatePage(canvas, env, form, c.layout, rec, annexCode, page).empty());
+    }
+    return pages;
+}
+
+std::vector<std::string> allTexts(const std::vector<RecordingCanvas>& pages)
+{
+    std::vector<std::string> out;
+    for (const RecordingCanvas& p : pages)
+        for (const std::string& t : p.texts())
+            out.push_back(t);
+    return out;
+}
+
+bool has(const std::vector<std::string>& texts, const std::string& t)
+{
+    return std::find(texts.begin(), texts.end(), t) != texts.end();
+}
+
+TEST(GoldenLayout, FinalCertificates)
+{
+    for (const FinalCase& c : kCases) {
+        SCOPED_TRACE(c.annexCode);
+        char name[16];
+        std::snprintf(name, sizeof name, "Anl%03d.txt", c.annexCode);
+        const fs::path golden = kSourceRoot / "tests" / "layouts" / "data" / name;
+        std::ostringstream out;
+        int page = 0;
+        for (const RecordingCanvas& canvas : drawnPages(c.annexCode, filledStudent(c.annexCode))) {
+            out << "# page " << ++page << "\n";
+            for (const CanvasOp& op : canvas.drawOps())
+                out << op << "\n";
+        }
+        if (std::getenv("RUVEK_UPDATE_GOLDEN"))
+            std::ofstream(golden, std::ios::binary) << out.str();
+        std::ifstream in(golden, std::ios::binary);
+        EXPECT_EQ(out.str(), std::string(std::istreambuf_iterator<char>(in), {})) << "golden file " << golden;
+    }
+}
+
+TEST(FinalCertificate, TitleSchoolYearAndSealPerAnnexCode)
+{
+    const struct {
+        int annexCode;
+        const char* title;
+        const char* seal;
+        bool stempelStruck;
+    } cases[] = {
+        {7, "Abgangszeugnis", "Stempel/Siegel", true},  {8, "Abschlusszeugnis", "Stempel/Siegel", true},
+        {9, "Abschlusszeugnis", "Siegel", false},       {12, "Abgangszeugnis", "Stempel/Siegel", true},
+        {13, "Abschlusszeugnis", "Siegel", false},      {14, "Abschlusszeugnis", "Siegel", false},
+        {17, "Abgangszeugnis", "Stempel/Siegel", true}, {18, "Abschlusszeugnis", "Siegel", false},
+        {19, "Abschlusszeugnis", "Siegel", false},      {20, "Abschlusszeugnis", "Siegel", false},
+        {28, "Abgangszeugnis", "Stempel/Siegel", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.annexCode);
+        const auto texts = allTexts(drawnPages(c.annexCode, filledStudent(c.annexCode)));
+        EXPECT_TRUE(has(texts, c.title));
+        EXPECT_TRUE(has(texts, "Schuljahr"));
+        EXPECT_TRUE(has(texts, "2026 / 2027"));
+        EXPECT_TRUE(has(texts, c.seal));
+        EXPECT_EQ(has(texts, " #####      "), c.stempelStruck);
+        EXPECT_FALSE(has(texts, "       #### ")) << "\"Siegel\" is never struck";
+    }
+}
+
+TEST(FinalCertificate, GradesInWordsWhateverTheOptionSays)
+{
+    TDrkEinstRec digits;
+    digits.BewertungenInWorten = 0;
+    const auto texts = allTexts(drawnPages(17, filledStudent(17), digits));
+    EXPECT_TRUE(has(texts, "ausreichend")); // Mathematik 4
+    EXPECT_FALSE(has(texts, "4"));
+}
+
+TEST(FinalCertificate, LevelMarksAndRowsOfTheRegionaleSchule)
+{
+    const struct {
+        int annexCode;
+        bool levelMarks;
+        std::size_t gradeBoxes; // two columns of rows, and the overall elective grade
+    } cases[] = {{17, true, 19}, {18, true, 17}, {19, true, 19}, {20, false, 19}, {28, true, 19}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.annexCode);
+        const auto pages = drawnPages(c.annexCode, filledStudent(c.annexCode));
+        const auto texts = pages[1].texts();
+        EXPECT_EQ(std::any_of(texts.begin(), texts.end(), [](const std::string& t) { return t.ends_with(")*"); }),
+                  c.levelMarks);
+        const auto boxes = pages[1].ops(CanvasOpKind::Rectangle);
+        EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(),
+                                [](const CanvasOp& op) { return op.brush == BrushStyle::LightGrey; }),
+                  static_cast<long>(c.gradeBoxes));
+    }
+}
+
+TEST(FinalCertificate, ElectiveColumnCaptionsOnlyWithThreeRows)
+{
+    for (const int annexCode : {7, 8, 12, 13, 17, 18, 28}) {
+        SCOPED_TRACE(annexCode);
+        const auto texts = drawnPages(annexCode, filledStudent(annexCode))[1].texts();
+        const auto count = std::count(texts.begin(), texts.end(), std::string("1. Halbjahr"));
+        // Two rows: the caption under the first row; three rows: over the left column.
+        EXPECT_EQ(count, annexCode == 28 ? 0 : 1);
+    }
+}
+
+} // namespace
