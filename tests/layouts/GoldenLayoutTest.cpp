@@ -119,7 +119,7 @@ TEST(StandardForms, CheckedInFilesMatchTheirDescription)
         EXPECT_EQ(readFile(kSourceRoot / "data" / form.fileName), FormFileText(form.title, form.slots));
     }
     // Every certificate built in has its form, titled with the annex's description.
-    const int annexCodes[] = {1, 2, 3, 4, 5, 6, 10, 11, 15, 16, 21, 22, 26, 27, 29, 104, 105, 110, 115, 121, 127};
+    const int annexCodes[] = {1, 2, 3, 4, 5, 6, 10, 11, 15, 16, 21, 22, 23, 24, 26, 27, 29, 104, 105, 110, 115, 121, 127};
     ASSERT_EQ(parsed.forms.size(), std::size(annexCodes));
     for (const int annexCode : annexCodes) {
         SCOPED_TRACE(annexCode);
