@@ -2,6 +2,7 @@
 
 #include "layouts/LayoutAbschluss.h"
 #include "layouts/LayoutGrundschule.h"
+#include "layouts/LayoutGymnasiumAbschluss.h"
 #include "layouts/LayoutSekundar.h"
 
 #include <array>
@@ -51,11 +52,11 @@ constexpr std::array<CertificateKind, 36> kKinds = {{
     {115, 1, 2, kZwischen, kZwischen, "LayoutRegionaleSchule", LayoutRegionaleSchule},
     {21, 1, 2, nullptr, nullptr, "LayoutGymnasium", LayoutGymnasium},
     {22, 1, 2, kUebergang, kUebergangT, "LayoutGymnasium", LayoutGymnasium},
-    {23, 1, 1, kAbgang, kAbgangT, "LayoutGymnasiumAbgang", nullptr},
+    {23, 1, 1, kAbgang, kAbgangT, "LayoutGymnasiumAbgang", LayoutGymnasiumAbgang},
     {24, 1, 1, "Prüfungszeugnis (BESTANDEN): ", "Versetzungs-/Prüfungs-Zeugnis (BESTANDEN): ",
-     "LayoutGymnasiumPruefung", nullptr},
+     "LayoutGymnasiumPruefung", LayoutGymnasiumPruefung},
     {25, 1, 1, "Prüfungszeugnis (NICHT bestanden): ", "Versetzungs-/Prüfungs-Zeugnis (NICHT best.): ",
-     "LayoutGymnasiumPruefung", nullptr},
+     "LayoutGymnasiumPruefung", LayoutGymnasiumPruefung},
     {121, 1, 2, kZwischen, "Zwischen-Zeugnis: ", "LayoutGymnasium", LayoutGymnasium},
     {26, 1, 2, nullptr, nullptr, "LayoutGesamtschule56", LayoutGesamtschule56},
     {27, 1, 2, nullptr, nullptr, "LayoutGesamtschule", LayoutGesamtschule},

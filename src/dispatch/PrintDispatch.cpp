@@ -1,11 +1,28 @@
 #include "dispatch/PrintDispatch.h"
 
 #include "dispatch/DecisionTable.h"
+#include "layouts/ExamTables.h"
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace ruvek {
+
+namespace {
+
+// The transfer-examination certificate: examination subjects that cannot be
+// determined are told before the page is drawn; the page only leaves them out.
+void tellExamSubjectErrors(Prompter& prompter, const DispatchEnvironment& env, int annexCode, const TZgnRec& rec)
+{
+    if (annexCode != 24 && annexCode != 25)
+        return;
+    const ExamSubjects exam = FindExamSubjects(rec, env.katalog, env.schoolType);
+    if (exam.error != ExamSubjectError::None)
+        prompter.error(ExamSubjectsMessage(exam.error));
+}
+
+} // namespace
 
 PrintDispatcher::PrintDispatcher(const DispatchEnvironment& env, Prompter& prompter, PrintDevice* printer,
                                  PreviewSink* preview)
@@ -130,6 +147,7 @@ DispatchResult PrintDispatcher::run(const PrintPlan& plan, TDruckAuftrag& job)
         job.VonSeite = static_cast<std::uint16_t>(planned.vonSeite);
         job.BisSeite = static_cast<std::uint16_t>(planned.bisSeite);
         job.Ausgabeziel = static_cast<std::int16_t>(planned.ausgabeziel);
+        bool examSubjectsChecked = false; // once per job
         for (const PlannedDocument& doc : planned.documents) {
             job.Seite = static_cast<std::uint16_t>(doc.page);
             job.Titel = doc.caption;
@@ -143,6 +161,8 @@ DispatchResult PrintDispatcher::run(const PrintPlan& plan, TDruckAuftrag& job)
             // document is opened or the preview shown.
             if (!loadForms(doc, result))
                 continue;
+            if (!std::exchange(examSubjectsChecked, true))
+                tellExamSubjectErrors(prompter_, env_, planned.annexCode, plan.record(planned.copy));
             if (doc.output == PlannedOutput::Preview) {
                 if (!preview_ || doc.sheets.empty())
                     continue;

@@ -204,3 +204,34 @@ TEST_F(Dispatch, CancelledFileChoiceStopsSilently)
     EXPECT_FALSE(result.failed);
     EXPECT_TRUE(prompter.messages().empty());
 }
+
+TEST_F(Dispatch, UndeterminableExaminationSubjectsAreToldOncePerJobNotWhileDrawing)
+{
+    // The fixture's school is a Grundschule: the examination's foreign
+    // language cannot be determined. The preview repaints its page twice.
+    struct RepaintingPreview : PreviewSink {
+        void showPage(const TDruckAuftrag&, const PageDrawer& drawPage) override
+        {
+            for (int i = 0; i < 2; ++i) {
+                RecordingCanvas canvas;
+                canvas.setMetricMapping();
+                drawPage(canvas);
+            }
+        }
+    } repainting;
+    TZgnRec rec = student("Muster", 24);
+    rec.UePruefung = 1;
+    const std::string message = "Fehler beim Ermitteln der Prüfungsfremdsprache!!!\n"
+                                "Prüfen Sie unbedingt die Daten!!! Ausdruck eventuell fehlerhaft!!!";
+    const TDrkEinstRec options = printOptions(0, 1);
+    const DispatchEnvironment env{options, katalog, SchoolType::Grundschule, "Schule", {forms, forms}};
+    PrintDispatcher dispatcher(env, prompter, &device, &repainting);
+    dispatcher.run(PlanCertificate(rec, 0, true, {options, false}), job);
+    EXPECT_EQ(prompter.log(), std::vector<Shown>{Shown::error(message)});
+
+    prompter.clearLog();
+    prompter.answers = {true};
+    dispatcher.run(PlanCertificate(rec, 0, false, {options, false}), job);
+    EXPECT_EQ(std::count(prompter.log().begin(), prompter.log().end(), Shown::error(message)), 1);
+    EXPECT_EQ(device.documents().size(), 1u) << "the certificate is printed all the same";
+}
