@@ -99,7 +99,7 @@ int cmdZeugnis(const CliArgs& args, CliContext& context)
 
     const auto app = makeGuiApplication();
     const ruvek::CertificateEnvironment env{options, inst.katalog, inst.schoolType(),
-                                            ruvek::SchulnameText(inst.settings.prog)};
+                                            ruvek::SchulnameText(inst.settings.prog), inst.settings.programFolder};
     ruvek::PdfDevice device(output);
     device.setTitle(info.description + ": " + name);
     if (const ruvek::DeviceResult opened = device.beginDocument(); !opened) {

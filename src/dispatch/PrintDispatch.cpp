@@ -46,7 +46,8 @@ std::vector<TextCutNotice> DrawPlannedPage(Canvas& canvas, const DispatchEnviron
     // The lower half of a sheet: the page origins move down.
     TDrkEinstRec options = env.options;
     options.RandOben = static_cast<decltype(options.RandOben)>(options.RandOben + raiseTop);
-    const CertificateEnvironment certEnv{options, env.katalog, env.schoolType, env.schulnameCp1252};
+    const CertificateEnvironment certEnv{options, env.katalog, env.schoolType, env.schulnameCp1252,
+                                         env.folders.program};
     return DrawCertificatePage(canvas, certEnv, *form, layout, rec, annexCode, page);
 }
 

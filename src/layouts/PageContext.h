@@ -19,6 +19,7 @@
 #include "settings/DrkEinst.h"
 #include "settings/FachKatalog.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,7 @@ struct CertificateEnvironment {
     const TFachKatalog& katalog;
     SchoolType schoolType = SchoolType::NichtAusgewaehlt;
     std::string schulnameCp1252; // printed in the school line
+    std::filesystem::path programFolder{}; // where the coat-of-arms pictures lie
 };
 
 // A free text that did not fit its block: which block, and the text that
@@ -65,6 +67,7 @@ public:
     const TFachKatalog& katalog() const { return env_.katalog; }
     SchoolType schoolType() const { return env_.schoolType; }
     const std::string& schulnameCp1252() const { return env_.schulnameCp1252; }
+    const std::filesystem::path& programFolder() const { return env_.programFolder; }
     int page() const { return page_; }
     const TPageOrigins& origins() const { return origins_; }
     DeviceOffsetXY offset() const { return offset_; }
