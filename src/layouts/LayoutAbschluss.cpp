@@ -1,6 +1,7 @@
 #include "layouts/LayoutAbschluss.h"
 
 #include "common/Cp1252.h"
+#include "layouts/CoatOfArms.h"
 #include "layouts/LayoutSekundar.h"
 #include "layouts/Sections.h"
 #include "layouts/StatementBlock.h"
@@ -71,6 +72,7 @@ void DrawFinalCertificate(PageContext& ctx, const TZgnRec& rec, int annexCode, K
     SchoolLine(ctx, "Name der Schule/Schulart(en)/Schulort");
     TitleLines(ctx, leaving ? "Abgangszeugnis" : "Abschlusszeugnis", m.schoolKind);
     WholeSchoolYearLine(ctx, rec);
+    CoatOfArmsAtSlot(ctx);
     NameBlock(ctx, rec);
     StatementBlock(ctx, rec, annexCode);
     Remarks(ctx, rec);

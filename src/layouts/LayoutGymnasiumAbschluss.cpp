@@ -1,5 +1,6 @@
 #include "layouts/LayoutGymnasiumAbschluss.h"
 
+#include "layouts/CoatOfArms.h"
 #include "layouts/ExamTables.h"
 #include "layouts/Sections.h"
 #include "layouts/SubjectTableSecondary.h"
@@ -70,6 +71,7 @@ void LayoutGymnasiumAbgang(PageContext& ctx, const TZgnRec& rec, int annexCode)
     constexpr bool wordMode = true;
     SchoolLine(ctx, kSchoolCaption);
     TitleLines(ctx, "Abgangszeugnis", "des Gymnasiums");
+    CoatOfArmsAtSlot(ctx);
     OneRuleNameBlock(ctx, rec);
     GymnasiumStatementBlock(ctx, rec, annexCode);
     Remarks(ctx, rec);
