@@ -1,6 +1,7 @@
 #include "dispatch/PrintDispatch.h"
 
 #include "dispatch/DecisionTable.h"
+#include "layouts/SheetPage.h"
 
 #include <algorithm>
 #include <exception>
@@ -29,7 +30,10 @@ std::vector<TextCutNotice> DrawPlannedPage(Canvas& canvas, const DispatchEnviron
     // The lower half of a sheet: the page origins move down.
     TDrkEinstRec options = env.options;
     options.RandOben = static_cast<decltype(options.RandOben)>(options.RandOben + raiseTop);
-    const CertificateEnvironment certEnv{options, env.katalog, env.schoolType, env.schulnameCp1252};
+    const CertificateEnvironment certEnv{options, env.katalog, env.schoolType, env.schulnameCp1252,
+                                         env.schulAnschriftCp1252};
+    if (annexCode == kAnlageEmpfangsbekenntnis || annexCode == kAnlageLernentwicklungsbericht)
+        return DrawSheetPage(canvas, certEnv, *form, layout, rec, annexCode);
     return DrawCertificatePage(canvas, certEnv, *form, layout, rec, annexCode, page);
 }
 

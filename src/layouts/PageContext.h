@@ -31,6 +31,7 @@ struct CertificateEnvironment {
     const TFachKatalog& katalog;
     SchoolType schoolType = SchoolType::NichtAusgewaehlt;
     std::string schulnameCp1252; // printed in the school line
+    std::string schulAnschriftCp1252{}; // the school's name and address on the receipt acknowledgement
 };
 
 // A free text that did not fit its block: which block, and the text that
@@ -65,6 +66,7 @@ public:
     const TFachKatalog& katalog() const { return env_.katalog; }
     SchoolType schoolType() const { return env_.schoolType; }
     const std::string& schulnameCp1252() const { return env_.schulnameCp1252; }
+    const std::string& schulAnschriftCp1252() const { return env_.schulAnschriftCp1252; }
     int page() const { return page_; }
     const TPageOrigins& origins() const { return origins_; }
     DeviceOffsetXY offset() const { return offset_; }
