@@ -120,10 +120,15 @@ TEST(StandardForms, CheckedInFilesMatchTheirDescription)
     }
     // Every certificate built in has its form, titled with the annex's description.
     const int annexCodes[] = {1, 2, 3, 4, 5, 6, 10, 11, 15, 16, 21, 22, 26, 27, 29, 104, 105, 110, 115, 121, 127};
-    ASSERT_EQ(parsed.forms.size(), std::size(annexCodes));
-    for (const int annexCode : annexCodes) {
-        SCOPED_TRACE(annexCode);
-        const FormFileInfo info = AnlageFormFile(annexCode, options, prompter);
+    // ... and so has every other sheet: the receipt acknowledgement (annex 41
+    // and its A4 and A5 forms) and the learning-development report.
+    std::vector<FormFileInfo> sheets = {kReceiptA4Form, kReceiptA5Form, kReportForm};
+    for (const int annexCode : annexCodes)
+        sheets.push_back(AnlageFormFile(annexCode, options, prompter));
+    sheets.push_back(AnlageFormFile(41, options, prompter));
+    ASSERT_EQ(parsed.forms.size(), sheets.size());
+    for (const FormFileInfo& info : sheets) {
+        SCOPED_TRACE(info.fileName);
         const auto form = std::find_if(parsed.forms.begin(), parsed.forms.end(),
                                        [&](const DescribedForm& f) { return f.fileName == info.fileName; });
         ASSERT_NE(form, parsed.forms.end());
