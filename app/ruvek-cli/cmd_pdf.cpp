@@ -1,7 +1,8 @@
 // ruvek-cli pdf KLASSE.RVK -o DATEI.pdf [--ab N | --nur N]
 //               [--empfangsbekenntnisse | --lernentwicklungsberichte]
-// The certificates of a class as one PDF file, exactly as the series command
-// of the program prints them (same plan, same skip and stop rules, same
+// The certificates (or the receipt acknowledgements, or the learning-
+// development reports) of a class as one PDF file, exactly as the series
+// commands of the program print them (same plan, same skip and stop rules, same
 // dispatcher), but without questions: everything is printed, and missing
 // form control files are reported, never created.
 #include "Commands.h"
@@ -113,16 +114,6 @@ int cmdPdf(const CliArgs& args, CliContext& context)
     }
     const std::size_t start = number - 1;
 
-    const int fixedCode = what == What::Empfangsbekenntnisse ? ruvek::kAnlageEmpfangsbekenntnis
-                          : what == What::Lernentwicklungsberichte ? ruvek::kAnlageLernentwicklungsbericht
-                                                                    : 0;
-    if (fixedCode && !ruvek::LayoutOf(fixedCode)) {
-        std::cerr << (what == What::Empfangsbekenntnisse ? "Empfangsbekenntnisse" : "Lernentwicklungsberichte")
-                  << " können in dieser Programmversion noch nicht gedruckt werden: ihr Layout ist noch nicht "
-                     "eingebaut.\n";
-        return 1;
-    }
-
     const ruvek::Installation& inst = context.installation;
     const ruvek::PlanSettings settings{inst.settings.druck, false};
     const std::span<const ruvek::TZgnRec> records(content.records.data(), count);
@@ -156,7 +147,8 @@ int cmdPdf(const CliArgs& args, CliContext& context)
     ruvek::SingleDocumentDevice device([&pdf](const std::string&) { return &pdf; }, pdf.deviceCaps());
     const ruvek::DispatchEnvironment env{inst.settings.druck, inst.katalog, inst.schoolType(),
                                          ruvek::SchulnameText(inst.settings.prog),
-                                         {inst.settings.programFolder, inst.settings.dataFolder}};
+                                         {inst.settings.programFolder, inst.settings.dataFolder},
+                                         inst.settings.schule.SchulAnschrift.str()};
     prompter.defaultAnswer = false; // never create a missing form file
     ruvek::PrintDispatcher dispatcher(env, prompter, &device, nullptr);
     const bool terminal = isatty(STDERR_FILENO) == 1;

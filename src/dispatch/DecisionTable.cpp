@@ -1,8 +1,10 @@
 #include "dispatch/DecisionTable.h"
 
 #include "layouts/LayoutAbschluss.h"
+#include "layouts/LayoutEmpfangsbekenntnis.h"
 #include "layouts/LayoutGrundschule.h"
 #include "layouts/LayoutGymnasiumAbschluss.h"
+#include "layouts/LayoutLernentwicklungsbericht.h"
 #include "layouts/LayoutSekundar.h"
 
 #include <array>
@@ -63,13 +65,13 @@ constexpr std::array<CertificateKind, 36> kKinds = {{
     {28, 1, 2, kAbgang, kAbgangT, "LayoutGesamtschuleAbgang", LayoutGesamtschuleAbgang},
     {29, 1, 2, kUebergang, kUebergangT, "LayoutGesamtschule", LayoutGesamtschule},
     {127, 1, 2, kZwischen, kZwischen, "LayoutGesamtschule", LayoutGesamtschule},
-    {41, 1, 1, "Empfangsbekenntnis: ", "Empfangsbekenntnis: ", "LayoutEmpfangsbekenntnis", nullptr},
+    {41, 1, 1, "Empfangsbekenntnis: ", "Empfangsbekenntnis: ", "LayoutEmpfangsbekenntnis", LayoutEmpfangsbekenntnis},
 }};
 
 // The learning-development report is printed by its own commands, never
 // through the certificate dispatcher, so it has no row in the table above.
 constexpr CertificateKind kReport{170, 1, 1, "Lernentwicklungsbericht: ", "Lernentwicklungsberichte",
-                                  "LayoutLernentwicklungsbericht", nullptr};
+                                  "LayoutLernentwicklungsbericht", LayoutLernentwicklungsbericht};
 
 } // namespace
 

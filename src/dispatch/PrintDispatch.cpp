@@ -2,6 +2,7 @@
 
 #include "dispatch/DecisionTable.h"
 #include "layouts/ExamTables.h"
+#include "layouts/SheetPage.h"
 
 #include <algorithm>
 #include <exception>
@@ -47,7 +48,9 @@ std::vector<TextCutNotice> DrawPlannedPage(Canvas& canvas, const DispatchEnviron
     TDrkEinstRec options = env.options;
     options.RandOben = static_cast<decltype(options.RandOben)>(options.RandOben + raiseTop);
     const CertificateEnvironment certEnv{options, env.katalog, env.schoolType, env.schulnameCp1252,
-                                         env.folders.program};
+                                         env.folders.program, env.schulAnschriftCp1252};
+    if (annexCode == kAnlageEmpfangsbekenntnis || annexCode == kAnlageLernentwicklungsbericht)
+        return DrawSheetPage(canvas, certEnv, *form, layout, rec, annexCode);
     return DrawCertificatePage(canvas, certEnv, *form, layout, rec, annexCode, page);
 }
 

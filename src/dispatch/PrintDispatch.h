@@ -32,6 +32,7 @@ struct DispatchEnvironment {
     SchoolType schoolType = SchoolType::NichtAusgewaehlt;
     std::string schulnameCp1252;
     FormFolders folders;
+    std::string schulAnschriftCp1252{}; // the school's name and address on the receipt acknowledgement
 };
 
 // A text that did not fit its block, with the student it belongs to.

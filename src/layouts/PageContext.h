@@ -33,6 +33,7 @@ struct CertificateEnvironment {
     SchoolType schoolType = SchoolType::NichtAusgewaehlt;
     std::string schulnameCp1252; // printed in the school line
     std::filesystem::path programFolder{}; // where the coat-of-arms pictures lie
+    std::string schulAnschriftCp1252{}; // the school's name and address on the receipt acknowledgement
 };
 
 // A free text that did not fit its block: which block, and the text that
@@ -68,6 +69,7 @@ public:
     SchoolType schoolType() const { return env_.schoolType; }
     const std::string& schulnameCp1252() const { return env_.schulnameCp1252; }
     const std::filesystem::path& programFolder() const { return env_.programFolder; }
+    const std::string& schulAnschriftCp1252() const { return env_.schulAnschriftCp1252; }
     int page() const { return page_; }
     const TPageOrigins& origins() const { return origins_; }
     DeviceOffsetXY offset() const { return offset_; }

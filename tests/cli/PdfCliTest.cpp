@@ -1,7 +1,8 @@
 // ruvek-cli pdf: the certificates of a whole class as one PDF, checked from
 // outside with the poppler tools on a class file built here byte by byte:
 // pages in list order, deleted and NichtDrucken students skipped, the
-// series stopping at the first blank record.
+// series stopping at the first blank record; the receipt and report series
+// likewise, also on the shipped example class.
 #include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
@@ -83,7 +84,7 @@ protected:
         fs::create_directories(dir / "Daten");
         cli = dir / "ruvek-cli";
         fs::copy_file(RUVEK_CLI, cli);
-        for (const char* form : {"Anl001.FST", "Anl002.FST", "Anl003.FST", "Anl004.FST"})
+        for (const char* form : {"Anl001.FST", "Anl002.FST", "Anl003.FST", "Anl004.FST", "Anl043.FST", "Anl170.FST"})
             fs::copy_file(fs::path(RUVEK_PROGRAM_DIR) / form, dir / form);
         writeClassFile(dir / "Klasse.RVK", {
                                                {"Albers", 3},
@@ -152,13 +153,59 @@ TEST_F(PdfCommand, StartAndSingleStudent)
     }
 }
 
-TEST_F(PdfCommand, ReceiptsAreNotAvailableYetAndNothingIsWritten)
+TEST_F(PdfCommand, ReceiptsAndReportsLikeTheirSeriesCommands)
 {
-    const fs::path out = dir / "Empf.pdf";
-    const Output made = pdf("--empfangsbekenntnisse", out);
-    EXPECT_EQ(made.exitCode, 1);
-    EXPECT_NE(made.text.find("noch nicht gedruckt werden"), std::string::npos) << made.text;
-    EXPECT_FALSE(fs::exists(out));
+    struct Case {
+        const char* option;
+        std::vector<std::string> pages;
+        const char* text;
+    };
+    // Receipts on A4 with a copy each, NichtDrucken not consulted; reports
+    // two to a sheet.
+    const Case cases[] = {
+        {"--empfangsbekenntnisse", {"Albers", "Albers", "Nicht", "Nicht", "Cramer", "Cramer"},
+         "Empfangsbekenntnis (zweifach):"},
+        {"--lernentwicklungsberichte", {"AlbersNicht", "Cramer"}, "Lernentwicklungsbericht"},
+    };
+    for (const Case& c : cases) {
+        const fs::path out = dir / "Blatt.pdf";
+        const Output made = pdf(c.option, out);
+        ASSERT_EQ(made.exitCode, 0) << c.option << made.text;
+        EXPECT_EQ(pageNames(out, pages(out)), c.pages) << c.option;
+        EXPECT_NE(run("pdftotext " + shellQuoted(out) + " -").text.find(c.text), std::string::npos) << c.option;
+    }
+}
+
+// The example class with school settings: the receipt names the certificate
+// and the school's address, the reports carry the learning-development texts.
+TEST_F(PdfCommand, ExampleClassReceiptAndReports)
+{
+    std::vector<std::uint8_t> school(94, 0);
+    putU16(school, 0, 2); // Regionale Schule
+    putText(school, 2, "Regionale Schule am Mühlenteich, Teichweg 4, 18055 Rostock");
+    std::ofstream(dir / "SCHEINST.DAT", std::ios::binary)
+        .write(reinterpret_cast<const char*>(school.data()), static_cast<std::streamsize>(school.size()));
+    const fs::path klasse = fs::path(RUVEK_SOURCE_DIR) / "data" / "examples" / "Beispielklasse.RVK";
+    struct Case {
+        const char* options;
+        int pages;
+        std::vector<std::string> texts;
+    };
+    const Case cases[] = {
+        {"--empfangsbekenntnisse --nur 2", 2,
+         {"für Jonas Bäcker (Klasse: 7a)", "Regionale Schule am Mühlenteich, Teichweg 4, 18055 Rostock",
+          "Rechtsbehelfsbelehrung:", "einzulegen."}},
+        {"--lernentwicklungsberichte", 11, {"Jonas Bäcker", "Jonas arbeitet im Unterricht aufmerksam mit."}},
+    };
+    for (const Case& c : cases) {
+        const fs::path out = dir / "Beispiel.pdf";
+        const Output made = run(shellQuoted(cli) + " pdf " + shellQuoted(klasse) + " -o " + shellQuoted(out) + " " + c.options);
+        ASSERT_EQ(made.exitCode, 0) << c.options << made.text;
+        EXPECT_EQ(pages(out), c.pages) << c.options;
+        const std::string text = run("pdftotext " + shellQuoted(out) + " -").text;
+        for (const std::string& t : c.texts)
+            EXPECT_NE(text.find(t), std::string::npos) << c.options << ": " << t << "\n" << text;
+    }
 }
 
 TEST_F(PdfCommand, UnwritableTargetLeavesNoFile)

@@ -111,13 +111,102 @@ TEST_F(Dispatch, PreviewShowsEachPageWithItsCaption)
     EXPECT_EQ(device.beginCalls(), 0);
 }
 
-TEST_F(Dispatch, LayoutNotBuiltInYetSaysSo)
+TEST_F(Dispatch, ReceiptPreviewShowsTheReceipt)
 {
     const TDrkEinstRec options = printOptions(0, 0);
     run(PlanReceipt(student("Muster", 3), 0, true, {options, false}), options);
     ASSERT_EQ(preview.pages.size(), 1u);
     EXPECT_EQ(preview.pages[0].caption, "Empfangsbekenntnis: Anna Muster  [Seite: 1 von 1]");
-    EXPECT_EQ(preview.pages[0].texts, std::vector<std::string>{" kein Ausdruck verfügbar!!! "});
+    const auto& texts = preview.pages[0].texts;
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Empfangsbekenntnis (zweifach):"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "für Anna Muster (Klasse: 3b)"), texts.end());
+}
+
+namespace {
+
+// The y of every text on a page, by text, in drawing order.
+std::vector<std::pair<std::string, int>> textPositions(const std::vector<CanvasOp>& ops)
+{
+    std::vector<std::pair<std::string, int>> out;
+    for (const CanvasOp& op : ops)
+        if (op.kind == CanvasOpKind::TextOut)
+            out.emplace_back(op.text, op.y1);
+    return out;
+}
+
+// The second of two items on one sheet is the first moved 148.5 mm down.
+void expectSecondHalfIsFirstMovedDown(const std::vector<CanvasOp>& sheetOps)
+{
+    const auto texts = textPositions(sheetOps);
+    ASSERT_EQ(texts.size() % 2, 0u);
+    const std::size_t half = texts.size() / 2;
+    for (std::size_t i = 0; i < half; ++i) {
+        if (texts[i].first != texts[half + i].first)
+            continue; // the two items may be different students
+        EXPECT_EQ(texts[i].second - texts[half + i].second, 1485) << texts[i].first;
+    }
+}
+
+} // namespace
+
+TEST_F(Dispatch, ReceiptSeriesByPrintKind)
+{
+    struct Case {
+        int empfDruckart;
+        int empfKopie;
+        std::size_t documents; // for two students
+        std::size_t receiptsPerSheet;
+    };
+    const Case cases[] = {{0, 1, 4, 1}, {1, 1, 2, 2}, {0, 0, 2, 1}, {1, 0, 2, 1}};
+    const std::vector<TZgnRec> list = {student("Albers", 3), student("Berg", 3, 1, 1)};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("EmpfDruckart " + std::to_string(c.empfDruckart) + ", EmpfKopie " + std::to_string(c.empfKopie));
+        TDrkEinstRec options = printOptions(0, 0);
+        options.EmpfDruckart = static_cast<std::int16_t>(c.empfDruckart);
+        options.EmpfKopie = static_cast<std::int16_t>(c.empfKopie);
+        RecordingDevice fresh;
+        const DispatchResult result = run(PlanReceiptSeries(list, 0, {options, false}), options, &fresh);
+        EXPECT_TRUE(prompter.questions().empty());
+        ASSERT_EQ(fresh.documents().size(), c.documents);
+        EXPECT_EQ(fresh.documents()[0].title, "Empfangsbekenntnis: Anna Albers");
+        EXPECT_EQ(fresh.pageCount(), c.documents);
+        const auto ops = fresh.pageOps(0);
+        const auto texts = textPositions(ops);
+        std::size_t receipts = 0;
+        for (const auto& t : texts)
+            receipts += t.first == "Empfangsbekenntnis (zweifach):";
+        EXPECT_EQ(receipts, c.receiptsPerSheet);
+        if (c.receiptsPerSheet == 2)
+            expectSecondHalfIsFirstMovedDown(ops);
+        EXPECT_EQ(result.students, (std::vector<long>{0, 1}));
+    }
+}
+
+TEST_F(Dispatch, ReportsForTheGradeConferenceTwoToASheet)
+{
+    const std::vector<TZgnRec> list = {student("Albers", 3), student("Berg", 3), student("Cramer", 3)};
+    for (const int zensurenkonferenz : {0, 1}) {
+        SCOPED_TRACE(zensurenkonferenz);
+        TDrkEinstRec options = printOptions(0, 0);
+        options.Zensurenkonferenz = static_cast<std::int16_t>(zensurenkonferenz);
+        RecordingDevice fresh;
+        run(PlanReportSeries(list, 0, {options, false}), options, &fresh);
+        ASSERT_EQ(fresh.documents().size(), 1u);
+        EXPECT_EQ(fresh.documents()[0].title, "Lernentwicklungsberichte");
+        std::vector<std::vector<std::string>> names;
+        for (std::size_t page = 0; page < fresh.pageCount(); ++page) {
+            names.emplace_back();
+            for (const auto& [text, y] : textPositions(fresh.pageOps(page)))
+                if (text.starts_with("Anna "))
+                    names.back().push_back(text);
+        }
+        if (zensurenkonferenz == 0) {
+            EXPECT_EQ(names, (std::vector<std::vector<std::string>>{{"Anna Albers", "Anna Berg"}, {"Anna Cramer"}}));
+            expectSecondHalfIsFirstMovedDown(fresh.pageOps(0));
+        } else {
+            EXPECT_EQ(names, (std::vector<std::vector<std::string>>{{"Anna Albers"}, {"Anna Berg"}, {"Anna Cramer"}}));
+        }
+    }
 }
 
 TEST_F(Dispatch, DeclinedFormFileOpensNoDocument)

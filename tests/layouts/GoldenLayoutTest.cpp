@@ -148,6 +148,16 @@ TEST(StandardForms, CheckedInFilesMatchTheirDescription)
             EXPECT_EQ(form->title, info.description);
         }
     }
+    // ... and so has every other sheet: the receipt acknowledgement (annex 41
+    // and its A4 and A5 forms) and the learning-development report.
+    for (const FormFileInfo& info : {kReceiptA4Form, kReceiptA5Form, kReportForm, AnlageFormFile(41, options, prompter)}) {
+        SCOPED_TRACE(info.fileName);
+        expected.insert(info.fileName);
+        const auto form = std::find_if(parsed.forms.begin(), parsed.forms.end(),
+                                       [&](const DescribedForm& f) { return f.fileName == info.fileName; });
+        ASSERT_NE(form, parsed.forms.end());
+        EXPECT_EQ(form->title, info.description);
+    }
     EXPECT_EQ(parsed.forms.size(), expected.size());
 }
 

@@ -94,7 +94,8 @@ private:
         PrinterDevice& printer = main_.printerDevice();
         const DispatchEnvironment env{state.settings.druck, state.katalog, state.schoolType(),
                                       SchulnameText(state.settings.prog),
-                                      {state.settings.programFolder, state.settings.dataFolder}};
+                                      {state.settings.programFolder, state.settings.dataFolder},
+                                      state.settings.schule.SchulAnschrift.str()};
         std::unique_ptr<PdfDevice> file;
         std::optional<SingleDocumentDevice> merged;
         PrintDevice* device = &printer;
