@@ -1,6 +1,8 @@
 #include "dispatch/PrintDispatch.h"
 
+#include "dispatch/DatenblattPlan.h"
 #include "dispatch/DecisionTable.h"
+#include "layouts/LayoutDatenblatt.h"
 
 #include <algorithm>
 #include <exception>
@@ -16,6 +18,9 @@ PrintDispatcher::PrintDispatcher(const DispatchEnvironment& env, Prompter& promp
 std::vector<TextCutNotice> DrawPlannedPage(Canvas& canvas, const DispatchEnvironment& env, const LoadedForm* form,
                                            const TZgnRec& rec, int annexCode, int page, int raiseTop)
 {
+    // The data sheet is plain paper with a geometry of its own.
+    if (annexCode == kAnlageDatenblatt)
+        return LayoutDatenblatt(canvas, {env.options, env.schulnameCp1252}, rec);
     const LayoutRoutine layout = LayoutOf(annexCode);
     if (!layout || !form) {
         FontSpec font;
