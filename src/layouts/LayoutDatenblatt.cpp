@@ -306,7 +306,7 @@ int drawHeadData(Sheet& s, int y, const DatenblattEnvironment& env, const TZgnRe
 
 // Column stops of one half of the subject table, from its left edge.
 struct Columns {
-    int nr = 0, fach = 70, note = 470, zusatz = 720, niveau = 800;
+    int nr = 0, fach = 60, note = 440, zusatz = 680, niveau = 760;
 };
 
 void subjectCaptions(Sheet& s, int x, int width, int y)
@@ -384,7 +384,7 @@ std::vector<TextCutNotice> drawTexts(Sheet& s, int y, const TZgnRec& rec)
         {"Informationen der Fachlehrer", blockText(rec.FLInfo.view())},
     }};
     const int width = kRight - kLeft - 20;
-    const int headingHeight = kHeadingCell + 16;
+    const int headingHeight = kHeadingCell + 16 + 10;  // drawHeading and the gap below it
     int cell = kValueCell;
     std::array<std::vector<std::string>, 3> lines;
     for (;; cell -= 2) {
@@ -399,8 +399,12 @@ std::vector<TextCutNotice> drawTexts(Sheet& s, int y, const TZgnRec& rec)
     const int lineHeight = cell * 6 / 5;
     std::vector<TextCutNotice> cuts;
     for (std::size_t b = 0; b < blocks.size(); ++b) {
-        y = drawHeading(s, y, blocks[b].title);
-        y += 10;
+        // A block that would start below the end of the page is not begun.
+        if (y + headingHeight + lineHeight > kBottom) {
+            cuts.push_back({blocks[b].title, blocks[b].text});
+            continue;
+        }
+        y = drawHeading(s, y, blocks[b].title) + 10;
         std::size_t n = 0;
         for (; n < lines[b].size(); ++n) {
             if (y + lineHeight > kBottom)
