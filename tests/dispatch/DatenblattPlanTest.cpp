@@ -19,8 +19,22 @@ using ruvek::test::student;
 
 namespace {
 
+struct OnePagePreview : PreviewSink {
+    std::string caption;
+    std::vector<std::string> texts;
+    void showPage(const TDruckAuftrag& shown, const PageDrawer& drawPage) override
+    {
+        RecordingCanvas canvas;
+        canvas.setMetricMapping();
+        drawPage(canvas);
+        caption = shown.Titel;
+        texts = canvas.texts();
+    }
+};
+
 class DatenblattDispatch : public testing::Test {
 protected:
+    OnePagePreview preview;
     TFachKatalog katalog = defaultFachKatalog();
     TDrkEinstRec options = printOptions(0, 0);
     ScriptedPrompter prompter;
@@ -31,7 +45,7 @@ protected:
     {
         // No form folders: the data sheet needs no form control file.
         const DispatchEnvironment env{options, katalog, SchoolType::Grundschule, "Grundschule", {}};
-        PrintDispatcher dispatcher(env, prompter, &device, nullptr);
+        PrintDispatcher dispatcher(env, prompter, &device, &preview);
         return dispatcher.run(plan, job);
     }
     bool onPage(std::size_t page, const std::string& text) const
@@ -96,4 +110,14 @@ TEST_F(DatenblattDispatch, SeriesWithoutStudentsAsksNothing)
     run(plan);
     EXPECT_TRUE(prompter.log().empty());
     EXPECT_TRUE(device.documents().empty());
+}
+
+TEST_F(DatenblattDispatch, SingleSheetInThePreviewWithoutQuestion)
+{
+    run(PlanDatenblatt(student("Muster", 3), 3, true));
+    EXPECT_TRUE(prompter.log().empty());
+    EXPECT_TRUE(device.documents().empty());
+    EXPECT_EQ(preview.caption, "Schüler-Datenblatt: Anna Muster");
+    EXPECT_NE(std::find(preview.texts.begin(), preview.texts.end(), "Schüler-Datenblatt"), preview.texts.end());
+    EXPECT_EQ(job.DruckAnlage, kAnlageDatenblatt);
 }
