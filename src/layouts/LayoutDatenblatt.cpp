@@ -348,16 +348,18 @@ int drawSubjects(Sheet& s, int y, const TZgnRec& rec)
     subjectCaptions(s, xl, half, y);
     subjectCaptions(s, xr, half, y);
     const int top = y + kRow;
+    auto slotRow = [&](int x, int row, const std::string& nr, int k) {
+        subjectRow(s, x, half, top + row * kRow, nr, trimmed(utf(rec.slot(k).Fach.view())), rec.slot(k), true);
+    };
     int row = 0;
     for (int k = 1; k <= 13; ++k, ++row)
-        subjectRow(s, xl, half, top + row * kRow, std::to_string(k), utf(rec.slot(k).Fach.view()), rec.slot(k), true);
-    int rowsLeft = row;
+        slotRow(xl, row, std::to_string(k), k);
+    const int rowsLeft = row;
     row = 0;
     for (int k = 14; k <= 18; ++k, ++row)
-        subjectRow(s, xr, half, top + row * kRow, std::to_string(k), utf(rec.slot(k).Fach.view()), rec.slot(k), true);
+        slotRow(xr, row, std::to_string(k), k);
     for (int w = 1; w <= 6; ++w, ++row)
-        subjectRow(s, xr, half, top + row * kRow, "W" + std::to_string(w), utf(rec.slot(18 + w).Fach.view()),
-                   rec.slot(18 + w), true);
+        slotRow(xr, row, "W" + std::to_string(w), 18 + w);
     subjectRow(s, xr, half, top + row * kRow, "W", "Wahlpflicht gesamt", rec.slot(25), false);
     ++row;
     return top + std::max(rowsLeft, row) * kRow + 20;
