@@ -1,14 +1,15 @@
 // ruvek-cli pdf KLASSE.RVK -o DATEI.pdf [--ab N | --nur N]
-//               [--empfangsbekenntnisse | --lernentwicklungsberichte]
-// The certificates (or the receipt acknowledgements, or the learning-
-// development reports) of a class as one PDF file, exactly as the series
-// commands of the program print them (same plan, same skip and stop rules, same
-// dispatcher), but without questions: everything is printed, and missing
-// form control files are reported, never created.
+//               [--empfangsbekenntnisse | --lernentwicklungsberichte | --datenblaetter]
+// The certificates (or the receipt acknowledgements, the learning-development
+// reports or the student data sheets) of a class as one PDF file, exactly as
+// the series commands of the program print them (same plan, same skip and
+// stop rules, same dispatcher), but without questions: everything is
+// printed, and missing form control files are reported, never created.
 #include "Commands.h"
 #include "GuiApplication.h"
 
 #include "classfile/ClassFile.h"
+#include "dispatch/DatenblattPlan.h"
 #include "dispatch/DecisionTable.h"
 #include "dispatch/PrintDispatch.h"
 #include "dispatch/SingleDocumentDevice.h"
@@ -26,13 +27,14 @@ namespace {
 
 constexpr const char* kUsage =
     "Aufruf: ruvek-cli pdf KLASSE.RVK -o DATEI.pdf [--ab N | --nur N]\n"
-    "                      [--empfangsbekenntnisse | --lernentwicklungsberichte]\n"
+    "                      [--empfangsbekenntnisse | --lernentwicklungsberichte | --datenblaetter]\n"
     "  --ab N    ab Schüler Nr. N der Liste (ab 1), wie \"für ALLE folgenden Schüler\"\n"
     "  --nur N   nur Schüler Nr. N\n"
     "  --empfangsbekenntnisse      Empfangsbekenntnisse statt Zeugnisse\n"
-    "  --lernentwicklungsberichte  Lernentwicklungsberichte für die Zeugniskonferenz\n";
+    "  --lernentwicklungsberichte  Lernentwicklungsberichte für die Zeugniskonferenz\n"
+    "  --datenblaetter             Schüler-Datenblätter (eine Seite je Schüler)\n";
 
-enum class What { Zeugnisse, Empfangsbekenntnisse, Lernentwicklungsberichte };
+enum class What { Zeugnisse, Empfangsbekenntnisse, Lernentwicklungsberichte, Datenblaetter };
 
 std::optional<int> parsePositive(const std::string& text)
 {
@@ -88,6 +90,8 @@ int cmdPdf(const CliArgs& args, CliContext& context)
             what = What::Empfangsbekenntnisse;
         } else if (a == "--lernentwicklungsberichte") {
             what = What::Lernentwicklungsberichte;
+        } else if (a == "--datenblaetter") {
+            what = What::Datenblaetter;
         } else if (!classFile && !a.starts_with("-")) {
             classFile = a;
         } else {
@@ -132,11 +136,14 @@ int cmdPdf(const CliArgs& args, CliContext& context)
         plan = nur ? ruvek::PlanReport(records[start], index, settings)
                    : ruvek::PlanReportSeries(records, start, settings);
         break;
+    case What::Datenblaetter:
+        plan = nur ? ruvek::PlanDatenblatt(records[start], index, false) : ruvek::PlanDatenblattSeries(records, start);
+        break;
     }
     dropQuestions(plan);
     std::map<int, int> withoutLayout; // annex code -> students
     for (const ruvek::PlannedJob& job : plan.jobs)
-        if (!job.documents.empty() && !ruvek::LayoutOf(job.annexCode))
+        if (!job.documents.empty() && job.annexCode != ruvek::kAnlageDatenblatt && !ruvek::LayoutOf(job.annexCode))
             ++withoutLayout[job.annexCode];
     for (const auto& [code, students] : withoutLayout)
         std::cerr << "Für die Anlage " << code << " gibt es noch kein Zeugnis-Layout: " << students

@@ -26,7 +26,8 @@ constexpr Command kCommands[] = {
                       "                                    schluessel-ab, klasse, klasse-ab, maedchen, jungen)"},
     {"zeugnis", cmdZeugnis, "zeugnis KLASSE.RVK --nr N -o DATEI.pdf  Zeugnis eines Schülers als PDF erzeugen"},
     {"pdf", cmdPdf, "pdf KLASSE.RVK -o DATEI.pdf [--ab N | --nur N] [--empfangsbekenntnisse |\n"
-                    "    --lernentwicklungsberichte]     Zeugnisse der Klasse wie im Serienausdruck als eine PDF-Datei"},
+                    "    --lernentwicklungsberichte | --datenblaetter]  Zeugnisse (Empfangsbekenntnisse, Berichte,\n"
+                    "    Schüler-Datenblätter) der Klasse wie im Serienausdruck als eine PDF-Datei"},
     {"statistik", cmdStatistik, "statistik KLASSE.RVK [--fach F] [--klasse K]  Notenverteilung mit Anteilen und Durchschnitt"},
     {"fdb-export", cmdFdbExport, "fdb-export KLASSE.RVK -o ORDNER [--fach KURZ]... [--wahlpflicht 1|2]\n"
                                  "    [--alte-liste-loeschen] [--alte-eintraege-behalten]  Fachzensuren-Listen schreiben"},

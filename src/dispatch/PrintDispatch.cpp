@@ -1,7 +1,9 @@
 #include "dispatch/PrintDispatch.h"
 
+#include "dispatch/DatenblattPlan.h"
 #include "dispatch/DecisionTable.h"
 #include "layouts/ExamTables.h"
+#include "layouts/LayoutDatenblatt.h"
 #include "layouts/SheetPage.h"
 
 #include <algorithm>
@@ -34,6 +36,9 @@ PrintDispatcher::PrintDispatcher(const DispatchEnvironment& env, Prompter& promp
 std::vector<TextCutNotice> DrawPlannedPage(Canvas& canvas, const DispatchEnvironment& env, const LoadedForm* form,
                                            const TZgnRec& rec, int annexCode, int page, int raiseTop)
 {
+    // The data sheet is plain paper with a geometry of its own.
+    if (annexCode == kAnlageDatenblatt)
+        return LayoutDatenblatt(canvas, {env.options, env.schulnameCp1252}, rec);
     const LayoutRoutine layout = LayoutOf(annexCode);
     if (!layout || !form) {
         FontSpec font;

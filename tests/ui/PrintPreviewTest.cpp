@@ -195,11 +195,17 @@ TEST(PrintCommand, CertificateGoesIntoOnePdfWithoutPrinter)
         EXPECT_TRUE(fs::exists(pdf));
         EXPECT_EQ(prompter.last(), test::Shown::information("Der Ausdruck wurde als PDF-Datei gespeichert:\n" + pdf.string()));
 
-        // The data sheets only say that they are not built in.
+        // The data sheets of the class go the same way into a file of their own.
         prompter.clearLog();
-        main.actions().action("SchlerDatenblatt1")->trigger();
+        const fs::path sheets = program / "Datenblaetter.pdf";
+        prompter.answers = {true}; // print the data sheets?
+        prompter.files = {sheets};
+        main.actions().action("SchlerDatenbltter1")->trigger();
+        ASSERT_EQ(prompter.dialogs.size(), 2u);
+        EXPECT_EQ(prompter.dialogs[1].proposedName, "Schüler-Datenblätter.pdf");
+        EXPECT_TRUE(fs::exists(sheets));
         EXPECT_EQ(prompter.last(),
-                  test::Shown::information("Diese Funktion ist in dieser Programmversion noch nicht eingebaut!"));
+                  test::Shown::information("Der Ausdruck wurde als PDF-Datei gespeichert:\n" + sheets.string()));
     }
     std::error_code ec;
     fs::remove_all(program, ec);

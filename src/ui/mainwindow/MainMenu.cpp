@@ -224,9 +224,6 @@ void TMainForm::buildMenu()
         {"FileSaveAsItem", &TMainForm::FileSaveAs},
         {"FilePrintSetupItem", &TMainForm::FilePrintSetup},
         {"FileExitItem", &TMainForm::FileExit},
-        // The data sheets are not part of this program version by definition.
-        {"SchlerDatenbltter1", &TMainForm::notYetBuilt},
-        {"SchlerDatenblatt1", &TMainForm::notYetBuilt},
         {"estblattausdrucken1", &TMainForm::estblattausdrucken1Click},
         {"WahlpflichtFcher1", &TMainForm::WahlpflichtFcher1Click},
         {"DruckOptionen1", &TMainForm::DruckOptionen1Click},

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/PrintCommands.h"
 
+#include "dispatch/DatenblattPlan.h"
 #include "dispatch/PrintDispatch.h"
 #include "dispatch/SingleDocumentDevice.h"
 #include "qtdraw/PdfDevice.h"
@@ -36,6 +37,10 @@ public:
         a.setHandler("Lernentwicklungsbericht1", [this] { run(PlanReport(current(), index(), settings())); });
         a.setHandler("LernentwberichtefrZeugniskonferenz1",
                      [this] { run(PlanReportSeries(records(), start(), settings())); });
+        // The data sheet of one student is a checklist to look at: it opens
+        // in the preview, whose buttons print it.
+        a.setHandler("SchlerDatenblatt1", [this] { run(PlanDatenblatt(current(), index(), true)); });
+        a.setHandler("SchlerDatenbltter1", [this] { run(PlanDatenblattSeries(records(), start())); });
     }
 
     void showPage(const TDruckAuftrag& job, const PageDrawer& drawPage) override
@@ -71,10 +76,30 @@ private:
         }
         TPreViewForm& preview = *forms.preView;
         preview.setCommands({[this] { main_.FilePrintSetup(); },
-                             [this] { printFromPreview(PlanPreviewPage(job_, settings())); },
-                             [this] { printFromPreview(PlanPreviewCertificate(job_, settings())); },
+                             [this] { printFromPreview(previewPagePlan()); },
+                             [this] { printFromPreview(previewDocumentPlan()); },
                              [this] { main_.DruckOptionen1Click(); }});
         return preview;
+    }
+
+    // What the preview's print buttons print: the page shown, or the whole
+    // certificate; a data sheet is one page either way.
+    PrintPlan previewPagePlan() const
+    {
+        return job_.DruckAnlage == kAnlageDatenblatt ? datenblattFromPreview() : PlanPreviewPage(job_, settings());
+    }
+    PrintPlan previewDocumentPlan() const
+    {
+        return job_.DruckAnlage == kAnlageDatenblatt ? datenblattFromPreview()
+                                                     : PlanPreviewCertificate(job_, settings());
+    }
+    // Asked for in the preview, so printed without a further question.
+    PrintPlan datenblattFromPreview() const
+    {
+        PrintPlan plan = PlanDatenblatt(job_.Daten, -1, false);
+        for (PlannedJob& job : plan.jobs)
+            job.confirm.reset();
+        return plan;
     }
 
     // Printing from the preview leaves the job as the preview shows it.
