@@ -1,6 +1,7 @@
 // ruvek-cli: the command-line companion of Ruvek for administrators.
 #include "Commands.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <system_error>
@@ -45,8 +46,12 @@ void usage()
 
 // The program folder is the folder of this executable, as for the desktop
 // program; the tool reads the installation there but never creates folders.
+// An installed tool's launcher names the user's own program folder instead,
+// the one the desktop program uses (RUVEK_PROGRAM_FOLDER).
 std::filesystem::path programFolder()
 {
+    if (const char* folder = std::getenv("RUVEK_PROGRAM_FOLDER"); folder && *folder)
+        return folder;
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::filesystem::current_path(ec) : exe.parent_path();

@@ -1,17 +1,38 @@
 // ruvek: the desktop program. Creates the main window and the program's
 // dialogs in their fixed order, then runs the message loop.
+//
+// Call: ruvek [KLASSE.RVK] — a class file named on the command line (as the
+// desktop does when a class file is double-clicked) is opened once the
+// window is up, through the same path as "Öffnen ...".
+#include "ui/QtPrompter.h"
 #include "ui/mainwindow/ApplicationForms.h"
 #include "ui/mainwindow/MainForm.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
+
+namespace {
+
+// The program folder is the folder of the program file. An installed program
+// lives in a folder its users cannot write to; its launcher then names a
+// folder of the user's own in RUVEK_PROGRAM_FOLDER.
+std::filesystem::path programFolderOverride()
+{
+    const QString folder = qEnvironmentVariable("RUVEK_PROGRAM_FOLDER");
+    return folder.isEmpty() ? std::filesystem::path() : ruvek::ui::toPath(folder);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ruvek"));
+    // Ties the windows to the installed desktop entry (name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.ruvek.Ruvek"));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     // Qt's own texts (standard dialogs, context menus) in German where the
@@ -21,8 +42,19 @@ int main(int argc, char** argv)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTexts);
 
-    ruvek::ui::TMainForm mainForm;
+    ruvek::ui::MainFormSetup setup;
+    setup.programFolder = programFolderOverride();
+    ruvek::ui::TMainForm mainForm(setup);
     ruvek::ui::createApplicationForms(mainForm);
     mainForm.show();   // FormShow runs now, with every setting loaded
+
+    // The class file argument opens when the message loop runs, so that any
+    // question or message about it stands over the visible main window.
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1) {
+        const std::filesystem::path classFile = ruvek::ui::toPath(args.at(1));
+        QTimer::singleShot(0, &mainForm,
+                           [&mainForm, classFile] { mainForm.klasse().fileOpen(classFile, mainForm.prompter()); });
+    }
     return app.exec();
 }

@@ -103,11 +103,21 @@ bool OpenClass::fileNew(Prompter& prompter)
     return true;
 }
 
+bool OpenClass::mayDropChanges(Prompter& prompter)
+{
+    return !changed || isUnsaved() ||
+           prompter.askYesNo("Wollen Sie jetzt wirklich eine neue Datei öffnen \n"
+                             "ohne die geänderten (aktuellen) Daten zu Speichern?");
+}
+
+bool OpenClass::fileOpen(const std::filesystem::path& chosen, Prompter& prompter)
+{
+    return mayDropChanges(prompter) && openFile(chosen, prompter);
+}
+
 bool OpenClass::fileOpen(Prompter& prompter)
 {
-    if (changed && !isUnsaved() &&
-        !prompter.askYesNo("Wollen Sie jetzt wirklich eine neue Datei öffnen \n"
-                           "ohne die geänderten (aktuellen) Daten zu Speichern?"))
+    if (!mayDropChanges(prompter))
         return false;
     FileDialogRequest request;
     request.title = "Öffnen";

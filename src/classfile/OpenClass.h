@@ -101,6 +101,10 @@ public:
     // (a new class was made, a file read, the class written).
     bool fileNew(Prompter& prompter);
     bool fileOpen(Prompter& prompter);
+    // File Open with the file already chosen, as when the program is started
+    // with a class file: the same question about unsaved changes, then the
+    // file is read as after the dialog.
+    bool fileOpen(const std::filesystem::path& chosen, Prompter& prompter);
     bool fileSave(Prompter& prompter);
     bool fileSaveAs(Prompter& prompter);
 
@@ -111,6 +115,9 @@ public:
 
 private:
     ClassFileView& ui();
+    // Whether the current class may be given up for another one: unsaved
+    // changes of a saved class are dropped only when the user agrees.
+    bool mayDropChanges(Prompter& prompter);
     void refreshAll();
 };
 

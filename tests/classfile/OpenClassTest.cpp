@@ -179,6 +179,33 @@ TEST_F(OpenClassTest, OpenAsksBeforeDroppingChangesOfASavedClass)
     EXPECT_EQ(prompter.dialogs.size(), 1u); // no second dialog
 }
 
+// A class file named at program start opens without the dialog, after the
+// same question about the changes of a saved class.
+TEST_F(OpenClassTest, OpenOfANamedFileAsksLikeTheDialog)
+{
+    writeBytes(dir / "alt.RVK", classBytes({"Alt"}));
+    writeBytes(dir / "neu.RVK", classBytes({"Neu1", "Neu2"}));
+    for (const bool agree : {false, true}) {
+        SCOPED_TRACE(agree);
+        ScriptedPrompter asked;
+        cls.changed = false;
+        ASSERT_TRUE(cls.fileOpen(dir / "alt.RVK", asked));
+        cls.changed = true;
+        const Snapshot before(cls);
+        asked.answers = {agree};
+        EXPECT_EQ(cls.fileOpen(dir / "neu.RVK", asked), agree);
+        EXPECT_EQ(asked.log(), (std::vector{Shown::question(kAskOpenUnsaved)}));
+        EXPECT_TRUE(asked.dialogs.empty());
+        if (agree) {
+            EXPECT_EQ(cls.fileName, "neu.RVK");
+            EXPECT_EQ(cls.count(), 2);
+            EXPECT_FALSE(cls.changed);
+        } else {
+            EXPECT_EQ(Snapshot(cls), before);
+        }
+    }
+}
+
 TEST_F(OpenClassTest, CancelledOpenChangesNothing)
 {
     const Snapshot before(cls);
