@@ -26,9 +26,14 @@ std::string pruefen(const std::string& argument)
 
 TEST(PruefenCli, CompleteClassExitsZero)
 {
-    const auto out = run(pruefen(shellQuoted(kExample)));
+    // Opening writes a backup copy beside the class file: check a copy.
+    const fs::path dir = fs::temp_directory_path() / ("ruvek-pruefen-" + std::to_string(std::random_device{}()));
+    fs::create_directories(dir);
+    fs::copy_file(kExample, dir / "8b.RVK");
+    const auto out = run(pruefen(shellQuoted(dir / "8b.RVK")));
     EXPECT_EQ(out.exitCode, 0) << out.text;
     EXPECT_EQ(out.text, "Keine Beanstandungen.\n");
+    fs::remove_all(dir);
 }
 
 TEST(PruefenCli, FindingsArePrintedOneALineAndExitOne)

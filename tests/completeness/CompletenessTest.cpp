@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace ruvek;
@@ -19,10 +20,15 @@ class Completeness : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // Opening writes a backup copy beside the file: open a copy.
+        const fs::path copy = fs::temp_directory_path() / ("ruvek-completeness-" + std::to_string(::getpid()));
+        fs::create_directories(copy);
+        fs::copy_file(fs::path(RUVEK_SOURCE_DIR) / "data/examples/Klasse8b-Regionale.RVK", copy / "8b.RVK");
         OpenClass open;
         test::ScriptedPrompter prompter;
-        ASSERT_TRUE(open.openFile(fs::path(RUVEK_SOURCE_DIR) / "data/examples/Klasse8b-Regionale.RVK", prompter));
+        ASSERT_TRUE(open.openFile(copy / "8b.RVK", prompter));
         records_ = open.records;
+        fs::remove_all(copy);
         // The shipped form files in the program folder; no school copies.
         inst_.settings.programFolder = RUVEK_PROGRAM_DIR;
         inst_.settings.dataFolder = fs::path(RUVEK_SOURCE_DIR) / "tests/completeness";

@@ -38,7 +38,9 @@ TEST(CompletenessWindow, ListsFindingsAndJumpsToTheField)
         main.state().settings.schule.Schultyp = 2; // Regionale Schule, as the example class
         main.show();
         OpenClass& k = main.klasse();
-        ASSERT_TRUE(k.openFile(fs::path(RUVEK_SOURCE_DIR) / "data/examples/Klasse8b-Regionale.RVK", prompter));
+        // Opening writes a backup copy beside the file: open a copy.
+        fs::copy_file(fs::path(RUVEK_SOURCE_DIR) / "data/examples/Klasse8b-Regionale.RVK", folder / "8b.RVK");
+        ASSERT_TRUE(k.openFile(folder / "8b.RVK", prompter));
         k.records[2].KlLehrer = "";   // student 3: no class teacher
         k.records[4].slot(4).Note = "-"; // student 5: no grade in Mathematik
         k.current = 0;
