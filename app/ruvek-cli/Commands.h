@@ -37,3 +37,4 @@ int cmdFdbExport(const CliArgs& args, CliContext& context); // fdb-export CLASS.
 int cmdFdbImport(const CliArgs& args, CliContext& context); // fdb-import CLASS.RVK LIST.FDB [--wahlpflicht H]
 int cmdImportSchueler(const CliArgs& args, CliContext& context); // import-schueler CLASS.RVK FILE.TXT
 int cmdImportNoten(const CliArgs& args, CliContext& context);    // import-noten CLASS.RVK FILE.TXT
+int cmdPruefen(const CliArgs& args, CliContext& context);        // pruefen CLASS.RVK

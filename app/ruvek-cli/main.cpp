@@ -35,6 +35,7 @@ constexpr Command kCommands[] = {
     {"fdb-import", cmdFdbImport, "fdb-import KLASSE.RVK LISTE.FDB [--wahlpflicht 1|2]  Fachzensuren-Liste übernehmen"},
     {"import-schueler", cmdImportSchueler, "import-schueler KLASSE.RVK DATEI.TXT  Schüler aus einer Textdatei anfügen"},
     {"import-noten", cmdImportNoten, "import-noten KLASSE.RVK DATEI.TXT  Bewertungen aus einer Textdatei eintragen"},
+    {"pruefen", cmdPruefen, "pruefen KLASSE.RVK              Zeugnisdaten auf Vollständigkeit prüfen (Exit-Code 1 bei Beanstandungen)"},
 };
 
 void usage()

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/ApplicationForms.h"
 
+#include "ui/completeness/CompletenessCommands.h"
 #include "ui/grades/BewHilfForm.h"
 #include "ui/mainwindow/AboutForm.h"
 #include "ui/mainwindow/GradeCommands.h"
@@ -60,6 +61,8 @@ void createApplicationForms(TMainForm& main)
     // 17. TNotenStatForm: made with the statistics commands (10.).
     // 18. TDatSichForm, and the commands of the transfer dialogs
     createDataBackupForm(main);
+    // The completeness check of the menu "Testen" and its findings window.
+    installCompletenessCommand(main);
 }
 
 } // namespace ruvek::ui

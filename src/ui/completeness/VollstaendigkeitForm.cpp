@@ -1,0 +1,125 @@
+#include "ui/completeness/VollstaendigkeitForm.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace ruvek::ui {
+
+namespace {
+enum Column { Nr, Schueler, Seite, Feld, Befund, ColumnCount };
+constexpr int kListIndexRole = Qt::UserRole;
+} // namespace
+
+TVollstaendigkeitForm::TVollstaendigkeitForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TVollstaendigkeitForm"));
+    setWindowTitle(QStringLiteral("Test auf Vollständigkeit"));
+    resize(860, 480);
+
+    summary_ = new QLabel(this);
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QStringLiteral("Befunde"));
+    list_->setColumnCount(ColumnCount);
+    list_->setHeaderLabels({QStringLiteral("Nr"), QStringLiteral("Schüler"), QStringLiteral("Seite"),
+                            QStringLiteral("Feld"), QStringLiteral("Befund")});
+    list_->setRootIsDecorated(false);
+    list_->setAlternatingRowColors(true);
+    list_->setSortingEnabled(true);
+    list_->sortByColumn(Nr, Qt::AscendingOrder);
+    list_->header()->setStretchLastSection(true);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { jumpTo(item); });
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* drucken = buttons->addButton(QStringLiteral("&Drucken"), QDialogButtonBox::ActionRole);
+    drucken->setObjectName(QStringLiteral("Drucken"));
+    auto* schliessen = buttons->addButton(QStringLiteral("&Schließen"), QDialogButtonBox::RejectRole);
+    schliessen->setObjectName(QStringLiteral("Schliessen"));
+    connect(drucken, &QPushButton::clicked, this, [this] { print(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* hint = new QLabel(QStringLiteral("Doppelklick auf einen Befund zeigt den Schüler und das Feld im Editor."),
+                            this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(list_, 1);
+    layout->addWidget(hint);
+    layout->addWidget(buttons);
+}
+
+void TVollstaendigkeitForm::setFindings(const std::vector<Finding>& findings, const QString& className)
+{
+    className_ = className;
+    list_->setSortingEnabled(false);
+    list_->clear();
+    for (const Finding& f : findings) {
+        auto* item = new QTreeWidgetItem(list_);
+        // A number, so the column sorts 2 before 10.
+        item->setData(Nr, Qt::DisplayRole, static_cast<int>(f.listIndex + 1));
+        item->setData(Nr, kListIndexRole, static_cast<qulonglong>(f.listIndex));
+        item->setText(Schueler, QString::fromStdString(f.student));
+        item->setText(Seite, QString::fromStdString(f.page));
+        item->setText(Feld, QString::fromStdString(f.field));
+        item->setText(Befund, QString::fromStdString(f.text));
+        item->setToolTip(Befund, item->text(Befund));
+    }
+    list_->setSortingEnabled(true);
+    for (int c = Nr; c < Befund; ++c)
+        list_->resizeColumnToContents(c);
+    summary_->setText(findings.empty()
+                          ? QStringLiteral("Keine Beanstandungen.")
+                          : QStringLiteral("%1 Beanstandung(en) in %2").arg(findings.size()).arg(className));
+}
+
+void TVollstaendigkeitForm::jumpTo(QTreeWidgetItem* item)
+{
+    if (!item || !onJump)
+        return;
+    onJump(static_cast<std::size_t>(item->data(Nr, kListIndexRole).toULongLong()), item->text(Feld));
+}
+
+QString TVollstaendigkeitForm::reportHtml() const
+{
+    QString html = QStringLiteral("<h3>Test auf Vollständigkeit: %1</h3>").arg(className_.toHtmlEscaped());
+    html += QStringLiteral("<p>%1</p>").arg(summary_->text().toHtmlEscaped());
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
+    for (int c = Nr; c < ColumnCount; ++c)
+        html += QStringLiteral("<th align=\"left\">%1</th>").arg(list_->headerItem()->text(c).toHtmlEscaped());
+    html += QStringLiteral("</tr>");
+    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+        html += QStringLiteral("<tr>");
+        for (int c = Nr; c < ColumnCount; ++c)
+            html += QStringLiteral("<td>%1</td>").arg(list_->topLevelItem(i)->text(c).toHtmlEscaped());
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+void TVollstaendigkeitForm::printTo(QPrinter& printer) const
+{
+    QTextDocument doc;
+    doc.setHtml(reportHtml());
+    doc.print(&printer);
+}
+
+void TVollstaendigkeitForm::print()
+{
+    QPrinter printer;
+    printer.setDocName(windowTitle());
+    // Without an installed printer the dialog offers only a file, which
+    // needs a name before the dialog opens.
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        printer.setOutputFileName(QStringLiteral("Vollstaendigkeit.pdf"));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printTo(printer);
+}
+
+} // namespace ruvek::ui
