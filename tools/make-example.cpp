@@ -42,16 +42,18 @@ constexpr Student kStudents[] = {
 };
 
 // The rows of the year certificate of the Regionale Schule (annex 15); the
-// free rows hold the foreign languages and religion/philosophy.
+// free rows hold the foreign languages and religion/philosophy. Subjects
+// taught on two levels carry the level letter the certificate prints.
 struct Row {
     int slot;
     const char* fach;
+    bool level = false;
 };
 constexpr Row kRows[] = {
-    {1, "Deutsch"},   {2, "Englisch"},  {4, "Mathematik"},  {5, "Geschichte"},
-    {6, "Geografie"}, {7, "Sozialkunde"}, {8, "Arbeit-Wirtschaft-Technik u. Informatik"},
-    {10, "Physik"},   {11, "Chemie"},   {12, "Biologie"},   {14, "Musik"},
-    {15, "Kunst und Gestaltung"},       {16, "Sport"},
+    {1, "Deutsch", true},   {2, "Englisch", true},  {4, "Mathematik", true},  {5, "Geschichte"},
+    {6, "Geografie"},       {7, "Sozialkunde"},     {8, "Arbeit-Wirtschaft-Technik u. Informatik"},
+    {10, "Physik", true},   {11, "Chemie", true},   {12, "Biologie"},         {14, "Musik"},
+    {15, "Kunst und Gestaltung"},                   {16, "Sport"},
 };
 
 std::string cp(const char* utf8) { return utf8ToCp1252(utf8); }
@@ -109,11 +111,17 @@ int main(int argc, char** argv)
             auto& slot = r.slot(row.slot);
             slot.Fach = cp(row.fach);
             slot.Note = std::to_string(gradeDist(rng));
+            // Derived from the grade, not drawn, so the other data stay as they were.
+            if (row.level)
+                slot.Niveau = slot.Note.str() <= "3" ? "M" : "B";
         }
-        // Second foreign language for some, religion or philosophy for all.
+        // Second foreign language for some (the others say so with the unused
+        // entry), religion or philosophy for all.
         if (rng() % 3 == 0) {
             r.slot(3).Fach = cp("Französisch");
             r.slot(3).Note = std::to_string(gradeDist(rng));
+        } else {
+            r.slot(3).Fach = "  - - -"; // the catalogue's unused entry
         }
         r.slot(9).Fach = cp(rng() % 2 ? "evangelische Religion" : "Philosophieren mit Kindern");
         r.slot(9).Note = std::to_string(gradeDist(rng));
