@@ -1,7 +1,7 @@
 // pruefen KLASSE.RVK: the completeness check of the menu "Testen → auf
 // Vollständigkeit" for one class, so an office can check all classes at
 // once. One finding a line, tab-separated: number of the student, name,
-// editor page, field, finding. Exit code 0 when there is none, 1 when there
+// editor page, field (as the editor captions it), finding. Exit code 0 when there is none, 1 when there
 // are findings, 2 when the class cannot be checked. The class file is only read.
 #include "ClassFileCommands.h"
 
@@ -26,7 +26,7 @@ int cmdPruefen(const CliArgs& args, CliContext& context)
 
     const auto findings = ruvek::CheckCompleteness(openClass.records, context.installation);
     for (const ruvek::Finding& f : findings)
-        std::cout << f.listIndex + 1 << '\t' << f.student << '\t' << f.page << '\t' << f.field << '\t' << f.text
+        std::cout << f.listIndex + 1 << '\t' << f.student << '\t' << f.page << '\t' << f.caption << '\t' << f.text
                   << '\n';
     if (findings.empty()) {
         std::cout << "Keine Beanstandungen.\n";

@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 #include "common/FileLookup.h"
+#include "completeness/FieldCaption.h"
 #include "completeness/RecordChecks.h"
 #include "dispatch/DecisionTable.h"
 #include "dispatch/PrintPlan.h"
@@ -193,7 +194,9 @@ private:
 
     void add(std::size_t listIndex, const TZgnRec& rec, RecordFinding f)
     {
-        out_.push_back({listIndex, StudentName(rec), std::move(f.page), std::move(f.field), std::move(f.text)});
+        std::string caption = FieldCaption(f.field);
+        out_.push_back({listIndex, StudentName(rec), std::move(f.page), std::move(f.field), std::move(f.text),
+                        std::move(caption)});
     }
     void addAll(std::size_t listIndex, const TZgnRec& rec, std::vector<RecordFinding> fs)
     {

@@ -204,7 +204,14 @@ void showBinding(FormValues& form, const FieldBinding& b, const TZgnRec& rec, co
     case ShowRule::EntryByNameWithHint: {
         auto items = SelectorItems(b.control, rec.AnlageFaecher, context);
         const std::string name = fieldText(rec, b);
-        const auto i = entryIndex(items, name);
+        auto i = entryIndex(items, name);
+        // A name the list does not offer (a class file from another school, a
+        // list edited since) is offered as one more entry: otherwise the
+        // selector would show nothing and the next store would wipe the name.
+        if (!i && !name.empty()) {
+            items.push_back(name);
+            i = static_cast<int>(items.size()) - 1;
+        }
         v.index = i.value_or(-1);
         v.text = i ? name : std::string();
         v.items = std::move(items);

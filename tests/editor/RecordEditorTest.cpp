@@ -120,6 +120,23 @@ TEST_F(RecordEditorTest, ShowThenStoreWithoutEditsChangesNothing)
     EXPECT_EQ(view.form()[ControlId::Edit64].text, "2027");
 }
 
+TEST_F(RecordEditorTest, NamesTheListsDoNotOfferSurviveShowAndStore)
+{
+    TZgnRec r = yearRecord("Albrecht");
+    r.slot(19).Fach = "Astronomie"; // elective W1, not in the school's elective list
+    r.slot(19).Note = "2";
+    r.slot(2).Fach = "Altgriechisch"; // not in the catalogue's language list
+    start({r});
+    const auto& w1 = view.form()[ControlId::ComboBoxW1];
+    ASSERT_TRUE(w1.items);
+    EXPECT_EQ(w1.text, "Astronomie");
+    EXPECT_EQ(w1.items->at(static_cast<std::size_t>(w1.index)), "Astronomie");
+    editor->store();
+    EXPECT_EQ(rec(0).slot(19).Fach, "Astronomie");
+    EXPECT_EQ(rec(0).slot(2).Fach, "Altgriechisch");
+    EXPECT_FALSE(openClass.changed);
+}
+
 TEST_F(RecordEditorTest, ChangeDetectionSeesSingleFields)
 {
     struct Case {

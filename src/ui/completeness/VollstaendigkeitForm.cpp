@@ -16,6 +16,7 @@ namespace ruvek::ui {
 namespace {
 enum Column { Nr, Schueler, Seite, Feld, Befund, ColumnCount };
 constexpr int kListIndexRole = Qt::UserRole;
+constexpr int kFieldRole = Qt::UserRole + 1; // objectName of the control to focus
 } // namespace
 
 TVollstaendigkeitForm::TVollstaendigkeitForm(QWidget* parent) : QDialog(parent)
@@ -66,7 +67,9 @@ void TVollstaendigkeitForm::setFindings(const std::vector<Finding>& findings, co
         item->setData(Nr, kListIndexRole, static_cast<qulonglong>(f.listIndex));
         item->setText(Schueler, QString::fromStdString(f.student));
         item->setText(Seite, QString::fromStdString(f.page));
-        item->setText(Feld, QString::fromStdString(f.field));
+        item->setText(Feld, QString::fromStdString(f.caption));
+        item->setData(Feld, kFieldRole, QString::fromStdString(f.field));
+        item->setToolTip(Feld, QString::fromStdString(f.field));
         item->setText(Befund, QString::fromStdString(f.text));
         item->setToolTip(Befund, item->text(Befund));
     }
@@ -82,7 +85,7 @@ void TVollstaendigkeitForm::jumpTo(QTreeWidgetItem* item)
 {
     if (!item || !onJump)
         return;
-    onJump(static_cast<std::size_t>(item->data(Nr, kListIndexRole).toULongLong()), item->text(Feld));
+    onJump(static_cast<std::size_t>(item->data(Nr, kListIndexRole).toULongLong()), item->data(Feld, kFieldRole).toString());
 }
 
 QString TVollstaendigkeitForm::reportHtml() const
