@@ -3,6 +3,8 @@
 // control files: golden files of one filled student per annex code (after a
 // deliberate change, RUVEK_UPDATE_GOLDEN=1 rewrites them), and the rules
 // that differ between the annex codes of one layout.
+#include "GoldenSupport.h"
+
 #include "common/Cp1252.h"
 #include "layouts/CertificatePage.h"
 #include "layouts/LayoutAbschluss.h"
@@ -18,13 +20,10 @@
 #include <sstream>
 
 using namespace ruvek;
+using namespace ruvek::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-const fs::path kSourceRoot = fs::path(RUVEK_SOURCE_DIR);
-
-std::string cp(const char* utf8) { return utf8ToCp1252(utf8); }
 
 struct FinalCase {
     int annexCode;
@@ -144,9 +143,6 @@ TEST(GoldenLayout, FinalCertificates)
 {
     for (const FinalCase& c : kCases) {
         SCOPED_TRACE(c.annexCode);
-        char name[16];
-        std::snprintf(name, sizeof name, "Anl%03d.txt", c.annexCode);
-        const fs::path golden = kSourceRoot / "tests" / "layouts" / "data" / name;
         std::ostringstream out;
         int page = 0;
         for (const RecordingCanvas& canvas : drawnPages(c.annexCode, filledStudent(c.annexCode))) {
@@ -154,10 +150,7 @@ TEST(GoldenLayout, FinalCertificates)
             for (const CanvasOp& op : canvas.drawOps())
                 out << op << "\n";
         }
-        if (std::getenv("RUVEK_UPDATE_GOLDEN"))
-            std::ofstream(golden, std::ios::binary) << out.str();
-        std::ifstream in(golden, std::ios::binary);
-        EXPECT_EQ(out.str(), std::string(std::istreambuf_iterator<char>(in), {})) << "golden file " << golden;
+        ExpectGolden(c.annexCode, out.str());
     }
 }
 

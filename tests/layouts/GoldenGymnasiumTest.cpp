@@ -2,6 +2,8 @@
 // transfer-examination certificates (annex codes 23, 24, 25), drawn with
 // the shipped form control files. After a deliberate change, RUVEK_UPDATE_GOLDEN=1
 // rewrites the files.
+#include "GoldenSupport.h"
+
 #include "common/Cp1252.h"
 #include "layouts/CertificatePage.h"
 #include "layouts/LayoutGymnasiumAbschluss.h"
@@ -16,19 +18,10 @@
 #include <sstream>
 
 using namespace ruvek;
+using namespace ruvek::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-const fs::path kSourceRoot = fs::path(RUVEK_SOURCE_DIR);
-
-std::string readFile(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string cp(const char* utf8) { return utf8ToCp1252(utf8); }
 
 TZgnRec filledStudent(int annexCode)
 {
@@ -95,11 +88,7 @@ TEST(GoldenLayout, GymnasiumLeavingAndExaminationCertificates)
 {
     for (const int annexCode : {23, 24, 25}) {
         SCOPED_TRACE(annexCode);
-        const fs::path golden = kSourceRoot / "tests" / "layouts" / "data" / ("Anl0" + std::to_string(annexCode) + ".txt");
-        const std::string actual = recorded(annexCode);
-        if (std::getenv("RUVEK_UPDATE_GOLDEN"))
-            std::ofstream(golden, std::ios::binary) << actual;
-        EXPECT_EQ(actual, readFile(golden)) << "golden file " << golden;
+        ExpectGolden(annexCode, recorded(annexCode));
     }
 }
 

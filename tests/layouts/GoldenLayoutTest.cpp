@@ -2,6 +2,8 @@
 // primary-school annex, drawn with the shipped form control files. A change
 // of a layout, a section or a form shows up as a difference here; after a
 // deliberate change, RUVEK_UPDATE_GOLDEN=1 rewrites the files.
+#include "GoldenSupport.h"
+
 #include "common/Cp1252.h"
 #include "layouts/CertificatePage.h"
 #include "layouts/FormDescription.h"
@@ -22,20 +24,10 @@
 #include <unistd.h>
 
 using namespace ruvek;
+using namespace ruvek::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-// The source tree: the checked-in form files and golden drawings.
-const fs::path kSourceRoot = fs::path(RUVEK_SOURCE_DIR);
-
-std::string readFile(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string cp(const char* utf8) { return utf8ToCp1252(utf8); }
 
 TZgnRec filledStudent(int annexCode)
 {
@@ -101,13 +93,7 @@ TEST(GoldenLayout, PrimarySchoolCertificates)
 {
     for (const int annexCode : {1, 2, 3, 4}) {
         SCOPED_TRACE(annexCode);
-        const fs::path golden = kSourceRoot / "tests" / "layouts" / "data" / ("Anl00" + std::to_string(annexCode) + ".txt");
-        const std::string actual = recorded(annexCode);
-        if (std::getenv("RUVEK_UPDATE_GOLDEN")) {
-            fs::create_directories(golden.parent_path());
-            std::ofstream(golden, std::ios::binary) << actual;
-        }
-        EXPECT_EQ(actual, readFile(golden)) << "golden file " << golden;
+        ExpectGolden(annexCode, recorded(annexCode));
     }
 }
 

@@ -2,6 +2,8 @@
 // secondary annex code, drawn with the shipped form control files through
 // the layout routine the dispatcher's table names for that code. After a
 // deliberate change, RUVEK_UPDATE_GOLDEN=1 rewrites the files.
+#include "GoldenSupport.h"
+
 #include "common/Cp1252.h"
 #include "layouts/CertificatePage.h"
 #include "layouts/LayoutSekundar.h"
@@ -16,19 +18,10 @@
 #include <sstream>
 
 using namespace ruvek;
+using namespace ruvek::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-const fs::path kSourceRoot = fs::path(RUVEK_SOURCE_DIR);
-
-std::string readFile(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string cp(const char* utf8) { return utf8ToCp1252(utf8); }
 
 struct SecondaryCase {
     int annexCode;
@@ -120,13 +113,7 @@ TEST(GoldenLayout, SecondaryCertificates)
 {
     for (const SecondaryCase& c : kCases) {
         SCOPED_TRACE(c.annexCode);
-        char name[16];
-        std::snprintf(name, sizeof name, "Anl%03d.txt", c.annexCode);
-        const fs::path golden = kSourceRoot / "tests" / "layouts" / "data" / name;
-        const std::string actual = recorded(c);
-        if (std::getenv("RUVEK_UPDATE_GOLDEN"))
-            std::ofstream(golden, std::ios::binary) << actual;
-        EXPECT_EQ(actual, readFile(golden)) << "golden file " << golden;
+        ExpectGolden(c.annexCode, recorded(c));
     }
 }
 
