@@ -2,8 +2,6 @@
 
 #include "classfile/RecordCollection.h"
 
-#include <algorithm>
-
 namespace ruvek {
 
 namespace {
@@ -53,27 +51,13 @@ PrintPlan PlanDatenblattSeries(std::span<const TZgnRec> records, std::size_t sta
     PlannedDocument doc;
     doc.title = kSeriesTitle;
     doc.caption = kSeriesTitle;
-    for (const std::size_t i : followingStudents(records, start, false)) {
-        const TZgnRec& rec = records[i];
-        // As in the certificate series: a record left out of series printing
-        // is passed over before the stop rule looks at it.
-        if (rec.NichtDrucken == 1) {
-            plan.skipped.push_back({i, SkipReason::NichtDrucken});
-            continue;
-        }
-        if (endsClass(rec)) {
-            plan.stoppedAt = i;
-            break;
-        }
-        plan.copies.push_back({static_cast<long>(i), rec});
+    // Every student the certificate series takes gets a sheet, also one
+    // without a valid certificate: the sheet is how it is found.
+    for (const std::size_t i : SeriesStudents(records, start, plan)) {
+        plan.copies.push_back({static_cast<long>(i), records[i]});
         doc.sheets.push_back(sheetOf(plan.copies.size() - 1));
     }
-    const std::size_t end = plan.stoppedAt.value_or(records.size());
-    for (std::size_t i = start; i < end; ++i)
-        if (records[i].Status != 1)
-            plan.skipped.push_back({i, SkipReason::Deleted});
-    std::stable_sort(plan.skipped.begin(), plan.skipped.end(),
-                     [](const PlannedSkip& a, const PlannedSkip& b) { return a.listIndex < b.listIndex; });
+    NoteDeletedInSeries(plan, records, start);
     if (!doc.sheets.empty()) {
         PlannedJob job = sheetJob(0, kZielSeitenweise);
         job.confirm = "Sollen jetzt die Schüler-Datenblätter\nfür " + std::to_string(doc.sheets.size()) +

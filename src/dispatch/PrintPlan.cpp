@@ -210,7 +210,28 @@ int certificateTarget(const PlanSettings& s)
 
 // The records a series walk passes over as deleted: inactive records between
 // `start` and where the series ended.
-void noteDeleted(PrintPlan& plan, std::span<const TZgnRec> records, std::size_t start)
+} // namespace
+
+std::vector<std::size_t> SeriesStudents(std::span<const TZgnRec> records, std::size_t start, PrintPlan& plan)
+{
+    std::vector<std::size_t> taken;
+    // Records not to be printed in series are passed over before the stop
+    // rule looks at them, so only a record the series would take ends it.
+    for (const std::size_t i : followingStudents(records, start, false)) {
+        if (records[i].NichtDrucken == 1) {
+            plan.skipped.push_back({i, SkipReason::NichtDrucken});
+            continue;
+        }
+        if (endsClass(records[i])) {
+            plan.stoppedAt = i;
+            break;
+        }
+        taken.push_back(i);
+    }
+    return taken;
+}
+
+void NoteDeletedInSeries(PrintPlan& plan, std::span<const TZgnRec> records, std::size_t start)
 {
     const std::size_t end = plan.stoppedAt.value_or(records.size());
     for (std::size_t i = start; i < end; ++i)
@@ -219,8 +240,6 @@ void noteDeleted(PrintPlan& plan, std::span<const TZgnRec> records, std::size_t 
     std::stable_sort(plan.skipped.begin(), plan.skipped.end(),
                      [](const PlannedSkip& a, const PlannedSkip& b) { return a.listIndex < b.listIndex; });
 }
-
-} // namespace
 
 std::size_t PrintPlan::documentCount() const
 {
@@ -259,18 +278,8 @@ PrintPlan PlanCertificateSeries(std::span<const TZgnRec> records, std::size_t st
 {
     PlanBuilder b(settings);
     PrintPlan& plan = b.plan();
-    // Records not to be printed in series are passed over before the stop
-    // rule looks at them, so only a record the series would take ends it.
-    for (const std::size_t i : followingStudents(records, start, false)) {
+    for (const std::size_t i : SeriesStudents(records, start, plan)) {
         const TZgnRec& rec = records[i];
-        if (rec.NichtDrucken == 1) {
-            plan.skipped.push_back({i, SkipReason::NichtDrucken});
-            continue;
-        }
-        if (endsClass(rec)) {
-            plan.stoppedAt = i;
-            break;
-        }
         const int code = JobAnnexCode(rec);
         if (code == 0) {
             plan.skipped.push_back({i, SkipReason::NoCertificate});
@@ -278,7 +287,7 @@ PrintPlan PlanCertificateSeries(std::span<const TZgnRec> records, std::size_t st
         }
         b.dispatch(b.addCopy(rec, static_cast<long>(i)), code, certificateTarget(settings), true);
     }
-    noteDeleted(plan, records, start);
+    NoteDeletedInSeries(plan, records, start);
     return plan;
 }
 
@@ -299,7 +308,7 @@ PrintPlan PlanReceiptSeries(std::span<const TZgnRec> records, std::size_t start,
     for (const std::size_t i : followingStudents(records, start))
         b.receiptJob(b.addCopy(records[i], static_cast<long>(i)));
     b.plan().stoppedAt = seriesStop(records, start);
-    noteDeleted(b.plan(), records, start);
+    NoteDeletedInSeries(b.plan(), records, start);
     return b.plan();
 }
 
@@ -355,7 +364,7 @@ PrintPlan PlanReportSeries(std::span<const TZgnRec> records, std::size_t start, 
         b.plan().jobs.push_back(std::move(job));
     }
     b.plan().stoppedAt = seriesStop(records, start);
-    noteDeleted(b.plan(), records, start);
+    NoteDeletedInSeries(b.plan(), records, start);
     return b.plan();
 }
 

@@ -111,6 +111,14 @@ inline constexpr const char* kMsgExamData = "Nicht genügend oder falsche Angabe
 // Certificate of one record: target 1 (preview) or the printer (3 when the
 // option "doppelseitig" is set, else 2), with the dispatcher's questions.
 PrintPlan PlanCertificate(const TZgnRec& rec, long listIndex, bool preview, const PlanSettings& settings);
+// The records a series from `start` takes, in list order: records left out
+// of series printing (NichtDrucken) are noted in `plan` as skipped, and the
+// walk ends at the first active record that ends the class (plan.stoppedAt).
+std::vector<std::size_t> SeriesStudents(std::span<const TZgnRec> records, std::size_t start, PrintPlan& plan);
+// Notes the deleted records between `start` and where the series stopped,
+// and puts all skipped records into list order.
+void NoteDeletedInSeries(PrintPlan& plan, std::span<const TZgnRec> records, std::size_t start);
+
 // Certificates of the records from `start` on, with the series' skip and stop rules.
 PrintPlan PlanCertificateSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings);
 // Receipt acknowledgement of one record (printer or preview).
