@@ -25,6 +25,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -175,6 +176,23 @@ QByteArray bmpBytes(const QImage& image)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
+    // Qt's BMP writer leaves the bits that pad a 1-bit row to four bytes
+    // uninitialised; zero them so every run writes the same file.
+    if (image.depth() == 1 && bytes.size() >= 14) {
+        const auto at = [&](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])); };
+        const std::uint32_t pixels = at(10) | at(11) << 8 | at(12) << 16 | at(13) << 24;
+        const int used = (image.width() + 7) / 8;
+        const int stride = (used + 3) / 4 * 4;
+        const auto lastBits = static_cast<unsigned char>(0xFF00 >> (image.width() % 8 == 0 ? 8 : image.width() % 8));
+        for (int row = 0; row < image.height(); ++row) {
+            const qsizetype start = pixels + static_cast<qsizetype>(row) * stride;
+            if (start + stride > bytes.size())
+                break;
+            bytes[start + used - 1] = static_cast<char>(static_cast<unsigned char>(bytes[start + used - 1]) & lastBits);
+            for (int i = used; i < stride; ++i)
+                bytes[start + i] = 0;
+        }
+    }
     return bytes;
 }
 
