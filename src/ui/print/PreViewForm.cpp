@@ -124,40 +124,7 @@ TPreViewForm::TPreViewForm(Printer printer, QWidget* parent) : QDialog(parent), 
     row->addStretch(1);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 
-    zoomBox_ = new QComboBox(toolbar_);
-    zoomBox_->setObjectName(QStringLiteral("ZoomBox"));
-    zoomBox_->setToolTip(QStringLiteral("Vergrößerung der Seitenansicht\n"
-                                        "Strg+Mausrad, Strg++ und Strg+- vergrößern und verkleinern,\n"
-                                        "Strg+0 zeigt wieder die ganze Seite.\n"
-                                        "Eine vergrößerte Seite lässt sich mit der Maus verschieben."));
-    zoomBox_->addItem(QStringLiteral("Ganze Seite"), 0.0);
-    for (double factor : {0.5, 1.0, 1.5, 2.0, 3.0, 4.0})
-        zoomBox_->addItem(zoomLabel(factor), factor);
-    row->addWidget(zoomBox_);
-    connect(zoomBox_, &QComboBox::activated, this, [this](int index) {
-        const double factor = zoomBox_->itemData(index).toDouble();
-        if (factor > 0)
-            setZoom(factor);
-        else
-            zoomToFit();
-    });
-    const struct {
-        const char* caption;
-        QList<QKeySequence> keys;
-        void (TPreViewForm::*slot)();
-    } zoomKeys[] = {
-        // Ctrl+= is Ctrl++ without Shift on keyboards where + needs Shift.
-        {"Vergrößern", QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal),
-         &TPreViewForm::zoomIn},
-        {"Verkleinern", QKeySequence::keyBindings(QKeySequence::ZoomOut), &TPreViewForm::zoomOut},
-        {"Ganze Seite", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &TPreViewForm::zoomToFit},
-    };
-    for (const auto& z : zoomKeys) {
-        auto* action = new QAction(QString::fromUtf8(z.caption), this);
-        action->setShortcuts(z.keys);
-        connect(action, &QAction::triggered, this, z.slot);
-        addAction(action);
-    }
+    addZoomControls(*row);
 
     // The page lies on a surface in a scroll area below the toolbar band. In
     // the whole-page view the surface is exactly the area's size, so that
@@ -185,6 +152,44 @@ TPreViewForm::TPreViewForm(Printer printer, QWidget* parent) : QDialog(parent), 
     shape1_->setPalette(paper);
     area_ = new PreviewArea(*this, surface_);
     resize(900, 700);
+}
+
+void TPreViewForm::addZoomControls(QHBoxLayout& row)
+{
+    zoomBox_ = new QComboBox(toolbar_);
+    zoomBox_->setObjectName(QStringLiteral("ZoomBox"));
+    zoomBox_->setToolTip(QStringLiteral("Vergrößerung der Seitenansicht\n"
+                                        "Strg+Mausrad, Strg++ und Strg+- vergrößern und verkleinern,\n"
+                                        "Strg+0 zeigt wieder die ganze Seite.\n"
+                                        "Eine vergrößerte Seite lässt sich mit der Maus verschieben."));
+    zoomBox_->addItem(QStringLiteral("Ganze Seite"), 0.0);
+    for (double factor : {0.5, 1.0, 1.5, 2.0, 3.0, 4.0})
+        zoomBox_->addItem(zoomLabel(factor), factor);
+    row.addWidget(zoomBox_);
+    connect(zoomBox_, &QComboBox::activated, this, [this](int index) {
+        const double factor = zoomBox_->itemData(index).toDouble();
+        if (factor > 0)
+            setZoom(factor);
+        else
+            zoomToFit();
+    });
+    const struct {
+        const char* caption;
+        QList<QKeySequence> keys;
+        void (TPreViewForm::*slot)();
+    } zoomKeys[] = {
+        // Ctrl+= is Ctrl++ without Shift on keyboards where + needs Shift.
+        {"Vergrößern", QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal),
+         &TPreViewForm::zoomIn},
+        {"Verkleinern", QKeySequence::keyBindings(QKeySequence::ZoomOut), &TPreViewForm::zoomOut},
+        {"Ganze Seite", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &TPreViewForm::zoomToFit},
+    };
+    for (const auto& z : zoomKeys) {
+        auto* action = new QAction(QString::fromUtf8(z.caption), this);
+        action->setShortcuts(z.keys);
+        connect(action, &QAction::triggered, this, z.slot);
+        addAction(action);
+    }
 }
 
 void TPreViewForm::preparePage(const TDruckAuftrag& job, PageDrawer draw)

@@ -19,6 +19,7 @@
 
 class QComboBox;
 class QFrame;
+class QHBoxLayout;
 class QPushButton;
 class QScrollArea;
 
@@ -74,6 +75,8 @@ protected:
 
 private:
     void layoutPage();
+    // The zoom box at the end of the button row, and the zoom keys.
+    void addZoomControls(QHBoxLayout& row);
     // Zooms to `factor` (none: the whole page) keeping the point of the page
     // under `at` (viewport coordinates) in its place.
     void zoomAround(std::optional<double> factor, QPoint at);
