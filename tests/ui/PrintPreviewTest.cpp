@@ -1,6 +1,7 @@
 // The preview window's page geometry, its drawing (once per page, replayed
-// on every repaint), the timed information dialog, and a print command of
-// the main window going into a PDF file when no printer is installed.
+// on every repaint, also when zoomed), the timed information dialog, and a
+// print command of the main window going into a PDF file when no printer is
+// installed.
 #include "dispatch/PrintDispatch.h"
 #include "qtdraw/PrinterDevice.h"
 #include "support/ScriptedPrompter.h"
@@ -9,10 +10,14 @@
 #include "ui/mainwindow/MainForm.h"
 #include "ui/print/InfoDlg.h"
 #include "ui/print/PreViewForm.h"
+#include "ui/print/PreviewZoom.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -28,6 +33,16 @@ namespace {
 
 const fs::path kShippedForms = fs::path(RUVEK_SOURCE_DIR) / "data";
 const PaperGeometry kA4{210, 297, 4, 4, 202, 289};
+
+// Dark pixels (text) of a screenshot inside `rect`.
+int darkPixels(const QImage& shot, const QRect& rect)
+{
+    int dark = 0;
+    for (int y = rect.top(); y < rect.bottom(); y += 2)
+        for (int x = rect.left(); x < rect.right(); x += 2)
+            dark += qGray(shot.pixel(x, y)) < 100;
+    return dark;
+}
 
 TEST(PreviewGeometry, WideTallAndTinyWindows)
 {
@@ -117,11 +132,7 @@ TEST_F(PreviewWindow, DrawsOnceAndReplaysOnEveryRepaint)
 
     // Dark pixels (text) inside the printable area of the screenshot.
     const QRect area = layoutPreviewPage(900, 1000, paperGeometryOf(printer.printer())).area;
-    int dark = 0;
-    for (int y = area.top(); y < area.bottom(); y += 2)
-        for (int x = area.left(); x < area.right(); x += 2)
-            dark += qGray(shot.pixel(x, y)) < 100;
-    EXPECT_GT(dark, 200);
+    EXPECT_GT(darkPixels(shot, area), 200);
     if (const char* keep = std::getenv("RUVEK_PREVIEW_SCREENSHOT"))
         shot.save(QString::fromLocal8Bit(keep));
 
@@ -142,6 +153,103 @@ TEST_F(PreviewWindow, TinyWindowShowsNothingAndDoesNotFail)
     preview.repaint();
     EXPECT_FALSE(preview.pageLayout().valid);
     EXPECT_FALSE(preview.findChild<QWidget*>("PreviewArea")->isVisible());
+}
+
+TEST(PreviewZoomSteps, StepFromAnyFactorAndStayWithinTheLimits)
+{
+    const struct {
+        double from, in, out;
+    } cases[] = {
+        {0.8, 1.0, 0.75},    // the whole-page view lies between steps
+        {1.0, 1.25, 0.75},   // from a step to its neighbours
+        {1.004, 1.25, 0.75}, // next to a step counts as that step
+        {4.0, 4.0, 3.0},     // the largest stays put
+        {0.25, 0.33, 0.25},  // the smallest stays put
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(zoomStepIn(c.from), c.in) << c.from;
+        EXPECT_DOUBLE_EQ(zoomStepOut(c.from), c.out) << c.from;
+    }
+    EXPECT_DOUBLE_EQ(zoomByWheel(2.0, 120), 2.5);
+    EXPECT_DOUBLE_EQ(zoomByWheel(2.0, -120), 1.6);
+    EXPECT_DOUBLE_EQ(zoomByWheel(3.5, 240), kMaxZoom);
+    EXPECT_EQ(zoomLabel(1.5), "150 %");
+}
+
+TEST_F(PreviewWindow, ZoomReplaysTheRecordedPageAtAnotherScaleAndScrolls)
+{
+    TPreViewForm preview({[this] { return paperGeometryOf(printer.printer()); }, [this] { return printer.deviceCaps(); }});
+    preview.preparePage(TDruckAuftrag{}, drawer());
+    preview.resize(900, 700);
+    preview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&preview));
+    auto* scroll = preview.findChild<QScrollArea*>("PreviewScroll");
+    auto* area = preview.findChild<QWidget*>("PreviewArea");
+    auto* box = preview.findChild<QComboBox*>("ZoomBox");
+    ASSERT_TRUE(scroll && area && box);
+    QWidget* viewport = scroll->viewport();
+    auto scrollRange = [&] { return QSize(scroll->horizontalScrollBar()->maximum(), scroll->verticalScrollBar()->maximum()); };
+
+    const PreviewPageLayout fit = preview.pageLayout();
+    ASSERT_TRUE(fit.valid);
+    EXPECT_TRUE(preview.fitsWindow());
+    EXPECT_EQ(fit.sheet, layoutPreviewPage(900, 700, paperGeometryOf(printer.printer())).sheet);
+    EXPECT_EQ(box->currentText(), "Ganze Seite");
+    const QImage fitShot = preview.grab().toImage();
+
+    // 100 % and 200 % from the zoom box: twice the size, and the page scrolls.
+    emit box->activated(box->findText("100 %"));
+    const QSize at100 = area->size();
+    const double unit100 = preview.pageLayout().unitX;
+    emit box->activated(box->findText("200 %"));
+    EXPECT_DOUBLE_EQ(preview.zoomFactor(), 2.0);
+    EXPECT_NEAR(area->width(), 2 * at100.width(), 1);
+    EXPECT_NEAR(area->height(), 2 * at100.height(), 1);
+    EXPECT_NEAR(preview.pageLayout().unitX, 2 * unit100, unit100 * 0.002);
+    EXPECT_GT(scrollRange().width(), 0);
+    EXPECT_GT(scrollRange().height(), 0);
+    const QImage zoomShot = preview.grab().toImage();
+    EXPECT_GT(darkPixels(zoomShot, scroll->geometry()), 200) << "the magnified page shows its text";
+
+    // Ctrl+wheel zooms round the pointer: the point of the page under it stays there.
+    const QPoint pointer(200, 150);
+    auto pageUnder = [&] { return QPointF(area->mapFrom(viewport, pointer)) / preview.pageLayout().unitX; };
+    const QPointF before = pageUnder();
+    QWheelEvent wheel(pointer, viewport->mapToGlobal(pointer), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    EXPECT_DOUBLE_EQ(preview.zoomFactor(), 2.5);
+    EXPECT_NEAR(pageUnder().x(), before.x(), 2);
+    EXPECT_NEAR(pageUnder().y(), before.y(), 2);
+    EXPECT_EQ(box->currentIndex(), -1);
+    EXPECT_EQ(box->placeholderText(), "250 %");
+
+    // Dragging with the mouse moves the magnified page.
+    const QPoint values(scroll->horizontalScrollBar()->value(), scroll->verticalScrollBar()->value());
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(400, 300));
+    QTest::mouseMove(viewport, QPoint(350, 240));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(350, 240));
+    EXPECT_EQ(QPoint(scroll->horizontalScrollBar()->value(), scroll->verticalScrollBar()->value()),
+              values + QPoint(50, 60));
+
+    // Ctrl+- and Ctrl++ step; Ctrl+0 brings back the whole page, exactly as it opened.
+    QTest::keyClick(&preview, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(preview.zoomFactor(), 2.0);
+    QTest::keyClick(&preview, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(preview.zoomFactor(), 3.0);
+    QTest::keyClick(&preview, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_TRUE(preview.fitsWindow());
+    EXPECT_EQ(preview.pageLayout().sheet, fit.sheet);
+    EXPECT_EQ(QRect(area->mapTo(&preview, QPoint(0, 0)), area->size()), fit.area);
+    EXPECT_EQ(scrollRange(), QSize(0, 0));
+    EXPECT_EQ(box->currentText(), "Ganze Seite");
+    EXPECT_EQ(preview.grab().toImage(), fitShot);
+    EXPECT_EQ(drawn, 1) << "zooming only replays the page recorded once";
+
+    if (const char* dir = std::getenv("RUVEK_PREVIEW_ZOOM_SCREENSHOTS")) {
+        fitShot.save(QDir(QString::fromLocal8Bit(dir)).filePath("preview-fit.png"));
+        zoomShot.save(QDir(QString::fromLocal8Bit(dir)).filePath("preview-200.png"));
+    }
 }
 
 TEST(InfoDialog, ClosesAfterItsTimeOrOnTheButton)

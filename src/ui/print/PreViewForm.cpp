@@ -2,13 +2,20 @@
 
 #include "print/CanvasReplay.h"
 #include "qtdraw/QtCanvas.h"
+#include "ui/print/PreviewViewportInput.h"
+#include "ui/print/PreviewZoom.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 
 namespace ruvek::ui {
@@ -16,6 +23,8 @@ namespace ruvek::ui {
 namespace {
 
 constexpr int kToolbarHeight = 40;
+// The grey border round a magnified sheet.
+constexpr int kZoomMargin = 10;
 
 // A recording canvas that measures text with the real fonts, so that text
 // wraps in the preview exactly as on paper.
@@ -42,7 +51,7 @@ private:
 // recorded page replayed on it.
 class PreviewArea : public QWidget {
 public:
-    explicit PreviewArea(TPreViewForm& form) : QWidget(&form), form_(form)
+    PreviewArea(TPreViewForm& form, QWidget* parent) : QWidget(parent), form_(form)
     {
         setObjectName(QStringLiteral("PreviewArea"));
     }
@@ -115,21 +124,81 @@ TPreViewForm::TPreViewForm(Printer printer, QWidget* parent) : QDialog(parent), 
     row->addStretch(1);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 
-    shape1_ = new QFrame(this);
+    addZoomControls(*row);
+
+    // The page lies on a surface in a scroll area below the toolbar band. In
+    // the whole-page view the surface is exactly the area's size, so that
+    // sheet and printable area keep their places in the window.
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("PreviewScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setAlignment(Qt::AlignCenter);
+    scroll_->setPalette(QDialog::style()->standardPalette());
+    scroll_->viewport()->setPalette(pal);
+    scroll_->viewport()->setAutoFillBackground(true);
+    surface_ = new QWidget;
+    surface_->setPalette(pal);
+    // Mouse input goes to the viewport, which zooms and pans.
+    surface_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    scroll_->setWidget(surface_);
+    new PreviewViewportInput(*scroll_, [this](int angle, QPoint at) { zoomAround(zoomByWheel(zoomFactor(), angle), at); });
+
+    shape1_ = new QFrame(surface_);
     shape1_->setObjectName(QStringLiteral("Shape1"));
     shape1_->setFrameShape(QFrame::Box);
     shape1_->setAutoFillBackground(true);
     QPalette paper = shape1_->palette();
     paper.setColor(QPalette::Window, QColor(236, 236, 236));
     shape1_->setPalette(paper);
-    area_ = new PreviewArea(*this);
+    area_ = new PreviewArea(*this, surface_);
     resize(900, 700);
+}
+
+void TPreViewForm::addZoomControls(QHBoxLayout& row)
+{
+    zoomBox_ = new QComboBox(toolbar_);
+    zoomBox_->setObjectName(QStringLiteral("ZoomBox"));
+    zoomBox_->setToolTip(QStringLiteral("Vergrößerung der Seitenansicht\n"
+                                        "Strg+Mausrad, Strg++ und Strg+- vergrößern und verkleinern,\n"
+                                        "Strg+0 zeigt wieder die ganze Seite.\n"
+                                        "Eine vergrößerte Seite lässt sich mit der Maus verschieben."));
+    zoomBox_->addItem(QStringLiteral("Ganze Seite"), 0.0);
+    for (double factor : {0.5, 1.0, 1.5, 2.0, 3.0, 4.0})
+        zoomBox_->addItem(zoomLabel(factor), factor);
+    row.addWidget(zoomBox_);
+    connect(zoomBox_, &QComboBox::activated, this, [this](int index) {
+        const double factor = zoomBox_->itemData(index).toDouble();
+        if (factor > 0)
+            setZoom(factor);
+        else
+            zoomToFit();
+    });
+    const struct {
+        const char* caption;
+        QList<QKeySequence> keys;
+        void (TPreViewForm::*slot)();
+    } zoomKeys[] = {
+        // Ctrl+= is Ctrl++ without Shift on keyboards where + needs Shift.
+        {"Vergrößern", QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal),
+         &TPreViewForm::zoomIn},
+        {"Verkleinern", QKeySequence::keyBindings(QKeySequence::ZoomOut), &TPreViewForm::zoomOut},
+        {"Ganze Seite", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &TPreViewForm::zoomToFit},
+    };
+    for (const auto& z : zoomKeys) {
+        auto* action = new QAction(QString::fromUtf8(z.caption), this);
+        action->setShortcuts(z.keys);
+        connect(action, &QAction::triggered, this, z.slot);
+        addAction(action);
+    }
 }
 
 void TPreViewForm::preparePage(const TDruckAuftrag& job, PageDrawer draw)
 {
     setWindowTitle(QString::fromStdString(job.Titel));
     draw_ = std::move(draw);
+    // Every page opens as a whole page.
+    zoom_.reset();
+    showZoom();
     redrawPage();
 }
 
@@ -160,14 +229,103 @@ void TPreViewForm::replay(Canvas& canvas) const
 void TPreViewForm::layoutPage()
 {
     toolbar_->setGeometry(0, 0, width(), kToolbarHeight);
-    layout_ = layoutPreviewPage(width(), height(), printer_.paper ? printer_.paper() : PaperGeometry{});
+    scroll_->setGeometry(0, kToolbarHeight, width(), std::max(0, height() - kToolbarHeight));
+    paper_ = printer_.paper ? printer_.paper() : PaperGeometry{};
+    // The scroll bars' policy first: the surface's new size then sets their ranges.
+    const Qt::ScrollBarPolicy bars = zoom_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    scroll_->setHorizontalScrollBarPolicy(bars);
+    scroll_->setVerticalScrollBarPolicy(bars);
+    QSize surface = scroll_->size();
+    if (zoom_) {
+        layout_ = layoutPreviewPageAt(*zoom_ * screenPixelsPerMm(), QPoint(kZoomMargin, kToolbarHeight + kZoomMargin),
+                                      paper_);
+        if (layout_.valid)
+            surface = QSize(layout_.sheet.right() + 1 + kZoomMargin,
+                            layout_.sheet.bottom() + 1 + kZoomMargin - kToolbarHeight);
+    } else {
+        layout_ = layoutPreviewPage(width(), height(), paper_);
+    }
+    surface_->resize(surface);
+    // The scroll area shows or hides its bars through a queued call; deliver
+    // it now, so that the viewport has its final size before a zoom places
+    // the view and before the next paint.
+    QCoreApplication::sendPostedEvents(scroll_, QEvent::MetaCall);
     shape1_->setVisible(layout_.valid);
     area_->setVisible(layout_.valid);
     if (layout_.valid) {
-        shape1_->setGeometry(layout_.sheet);
-        area_->setGeometry(layout_.area);
+        shape1_->setGeometry(layout_.sheet.translated(0, -kToolbarHeight));
+        area_->setGeometry(layout_.area.translated(0, -kToolbarHeight));
     }
     area_->update();
+}
+
+double TPreViewForm::screenPixelsPerMm() const
+{
+    return logicalDpiY() / 25.4;
+}
+
+double TPreViewForm::zoomFactor() const
+{
+    if (zoom_)
+        return *zoom_;
+    if (!layout_.valid)
+        return 1.0;
+    return layout_.sheet.height() / (paper_.ph * screenPixelsPerMm());
+}
+
+QPoint TPreViewForm::viewCentre() const
+{
+    return scroll_->viewport()->rect().center();
+}
+
+void TPreViewForm::setZoom(double factor)
+{
+    zoomAround(factor, viewCentre());
+}
+
+void TPreViewForm::zoomIn()
+{
+    zoomAround(zoomStepIn(zoomFactor()), viewCentre());
+}
+
+void TPreViewForm::zoomOut()
+{
+    zoomAround(zoomStepOut(zoomFactor()), viewCentre());
+}
+
+void TPreViewForm::zoomToFit()
+{
+    zoomAround(std::nullopt, viewCentre());
+}
+
+void TPreViewForm::zoomAround(std::optional<double> factor, QPoint at)
+{
+    // The point under `at` as a fraction of the sheet, to be found there again.
+    std::optional<QPointF> held;
+    if (layout_.valid) {
+        const QRect sheet = layout_.sheet.translated(0, -kToolbarHeight);
+        const QPointF p = surface_->mapFrom(scroll_->viewport(), at) - QPointF(sheet.topLeft());
+        held = QPointF(p.x() / sheet.width(), p.y() / sheet.height());
+    }
+    zoom_ = factor ? std::optional(clampZoom(*factor)) : std::nullopt;
+    layoutPage();
+    showZoom();
+    if (held && zoom_ && layout_.valid) {
+        const QRect sheet = layout_.sheet.translated(0, -kToolbarHeight);
+        const QPointF target = QPointF(sheet.topLeft()) + QPointF(held->x() * sheet.width(), held->y() * sheet.height());
+        // A surface larger than the viewport lies at minus the scroll values.
+        scroll_->horizontalScrollBar()->setValue(qRound(target.x() - at.x()));
+        scroll_->verticalScrollBar()->setValue(qRound(target.y() - at.y()));
+    }
+}
+
+void TPreViewForm::showZoom()
+{
+    const int index = zoom_ ? zoomBox_->findData(*zoom_) : 0;
+    zoomBox_->setCurrentIndex(index);
+    // A factor between the listed ones (from the wheel) shows as the hint text.
+    if (index < 0)
+        zoomBox_->setPlaceholderText(zoomLabel(*zoom_));
 }
 
 void TPreViewForm::resizeEvent(QResizeEvent* event)

@@ -3,7 +3,9 @@
 // will come out of the printer: the sheet outlined, the printer's printable
 // area white on it, and the page drawn by its layout. The layout runs once
 // per page shown (and again after the printer set-up changed the device);
-// every repaint replays that recording at the window's scale.
+// every repaint replays that recording at the window's scale. Zooming only
+// changes that scale: the whole page fitted into the window, as the window
+// opens, or a magnification that scrolls.
 #include "dispatch/DruckAuftrag.h"
 #include "print/Canvas.h"
 #include "print/RecordingCanvas.h"
@@ -12,10 +14,14 @@
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
+class QComboBox;
 class QFrame;
+class QHBoxLayout;
 class QPushButton;
+class QScrollArea;
 
 namespace ruvek::ui {
 
@@ -47,9 +53,21 @@ public:
     // Lays the page out and draws it again (after a printer set-up).
     void redrawPage();
 
+    // Where the sheet and the printable area lie, in the window's coordinates
+    // while nothing is scrolled (the whole-page view never scrolls).
     const PreviewPageLayout& pageLayout() const { return layout_; }
     const std::vector<CanvasOp>& recordedPage() const { return page_; }
     void replay(Canvas& canvas) const;
+
+    // The magnification: 1 shows the paper at its real size. The whole-page
+    // view has the factor that its fitted sheet amounts to.
+    bool fitsWindow() const { return !zoom_.has_value(); }
+    double zoomFactor() const;
+    // These keep the middle of the view where it is.
+    void setZoom(double factor);
+    void zoomIn();
+    void zoomOut();
+    void zoomToFit();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -57,6 +75,14 @@ protected:
 
 private:
     void layoutPage();
+    // The zoom box at the end of the button row, and the zoom keys.
+    void addZoomControls(QHBoxLayout& row);
+    // Zooms to `factor` (none: the whole page) keeping the point of the page
+    // under `at` (viewport coordinates) in its place.
+    void zoomAround(std::optional<double> factor, QPoint at);
+    QPoint viewCentre() const;
+    double screenPixelsPerMm() const;
+    void showZoom();
     void BitBtn1Click();
 
     Printer printer_;
@@ -64,7 +90,12 @@ private:
     PageDrawer draw_;
     std::vector<CanvasOp> page_;
     PreviewPageLayout layout_;
+    PaperGeometry paper_;
+    std::optional<double> zoom_; // none: the whole page fitted into the window
     QWidget* toolbar_ = nullptr;
+    QComboBox* zoomBox_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* surface_ = nullptr; // the scrolled widget that carries sheet and area
     QFrame* shape1_ = nullptr;
     QWidget* area_ = nullptr;
     QPushButton* close_ = nullptr;

@@ -10,6 +10,28 @@ namespace {
 constexpr int kToolbarBand = 40;
 
 int rounded(double v) { return static_cast<int>(std::lround(v)); }
+
+bool hasPaper(const PaperGeometry& paper)
+{
+    return paper.pw > 0 && paper.ph > 0 && paper.hs > 0 && paper.vs > 0;
+}
+
+// The printable area and the page's units for a sheet drawn at `sheet`.
+PreviewPageLayout placeSheet(const QRect& sheet, const PaperGeometry& paper)
+{
+    PreviewPageLayout l;
+    if (sheet.width() <= 0 || sheet.height() <= 0)
+        return l;
+    const double k = double(sheet.height()) / paper.ph;
+    l.sheet = sheet;
+    l.area = QRect(sheet.left() + rounded(k * paper.ox), sheet.top() + rounded(k * paper.oy), rounded(k * paper.hs),
+                   rounded(k * paper.vs));
+    // The page's units span the sheet's pixels over the printable size.
+    l.unitX = double(sheet.width()) / (paper.hs * 10);
+    l.unitY = double(sheet.height()) / (paper.vs * 10);
+    l.valid = l.area.width() > 0 && l.area.height() > 0;
+    return l;
+}
 } // namespace
 
 PaperGeometry paperGeometryOf(const QPrinter& printer)
@@ -35,11 +57,10 @@ PaperGeometry paperGeometryOf(const QPrinter& printer)
 
 PreviewPageLayout layoutPreviewPage(int w, int h, const PaperGeometry& paper)
 {
-    PreviewPageLayout l;
     // A window without room below the toolbar, or a printer without paper
     // size, would divide by zero or give negative sizes: nothing to lay out.
-    if (w - 10 <= 0 || h - kToolbarBand <= 0 || paper.pw <= 0 || paper.ph <= 0 || paper.hs <= 0 || paper.vs <= 0)
-        return l;
+    if (w - 10 <= 0 || h - kToolbarBand <= 0 || !hasPaper(paper))
+        return {};
     const double c = double(w - 10) / double(h - kToolbarBand);
     const double d = double(paper.pw) / double(paper.ph);
     int pw = 0, ph = 0, left = 0, top = 0;
@@ -54,17 +75,15 @@ PreviewPageLayout layoutPreviewPage(int w, int h, const PaperGeometry& paper)
         left = rounded(w / 2.0 - pw / 2.0);
         top = kToolbarBand;
     }
-    if (pw <= 0 || ph <= 0)
-        return l;
-    const double k = double(ph) / paper.ph;
-    l.sheet = QRect(left, top, pw, ph);
-    l.area = QRect(left + rounded(k * paper.ox), top + rounded(k * paper.oy), rounded(k * paper.hs),
-                   rounded(k * paper.vs));
-    // The page's units span the sheet's pixels over the printable size.
-    l.unitX = double(pw) / (paper.hs * 10);
-    l.unitY = double(ph) / (paper.vs * 10);
-    l.valid = l.area.width() > 0 && l.area.height() > 0;
-    return l;
+    return placeSheet(QRect(left, top, pw, ph), paper);
+}
+
+PreviewPageLayout layoutPreviewPageAt(double pixelsPerMm, QPoint sheetTopLeft, const PaperGeometry& paper)
+{
+    if (!hasPaper(paper) || !(pixelsPerMm > 0))
+        return {};
+    return placeSheet(QRect(sheetTopLeft, QSize(rounded(paper.pw * pixelsPerMm), rounded(paper.ph * pixelsPerMm))),
+                      paper);
 }
 
 } // namespace ruvek::ui

@@ -27,7 +27,11 @@ struct PreviewPageLayout {
 };
 
 // The layout for a client area of w by h pixels, of which the toolbar band
-// takes the top 40.
+// takes the top 40: the whole sheet fitted into the window.
 PreviewPageLayout layoutPreviewPage(int w, int h, const PaperGeometry& paper);
+
+// The layout at a fixed scale of `pixelsPerMm`, the sheet's top-left corner
+// at `sheetTopLeft`: the magnified page, which may be larger than the window.
+PreviewPageLayout layoutPreviewPageAt(double pixelsPerMm, QPoint sheetTopLeft, const PaperGeometry& paper);
 
 } // namespace ruvek::ui
