@@ -1,8 +1,7 @@
 #pragma once
 // The program's version, kept in one place: the window caption and the
-// about box show it in full ("V.3.1."), printed pages and print document
-// titles name only its series ("V.3.x."), so that forms printed with any
-// release of a series look alike.
+// about box show it in full ("V.3.1."), printed pages name only its series
+// ("V.3.x."), so that forms printed with any release of a series look alike.
 #include <string>
 #include <string_view>
 

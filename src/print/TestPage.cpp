@@ -151,7 +151,7 @@ void DrawTestPage(Canvas& canvas, const TDrkEinstRec& options, const std::string
 
 std::string TestPageDocumentTitle()
 {
-    return "Testblatt Druckerausgabe " + std::string(kProductName) + " V." + programVersionSeries();
+    return "Testblatt Druckerausgabe Ruvek V.2.x";
 }
 
 DeviceResult PrintTestPage(PrintDevice& device, const TDrkEinstRec& options)

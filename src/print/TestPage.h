@@ -14,8 +14,9 @@ namespace ruvek {
 
 inline constexpr const char* kTestPageHeading = "Drucker-Testblatt";
 
-// "Testblatt Druckerausgabe Ruvek V.3.x": the printer document title, and so
-// the proposed name of the PDF file when the page goes to a file.
+// "Testblatt Druckerausgabe Ruvek V.2.x": the printer document title, and so
+// the proposed name of the PDF file when the page goes to a file. The title
+// has kept the wording of the 2.x series and does not follow the version.
 std::string TestPageDocumentTitle();
 
 // "dd. MMMM yyyy" with the German month name, e.g. "05. März 2027".

@@ -82,7 +82,7 @@ TEST(TestPage, PrintedAsOneTitledDocumentInTenthMillimetres)
     const DeviceResult printed = PrintTestPage(printer, options);
     ASSERT_TRUE(printed) << printed.error;
     ASSERT_EQ(printer.documents().size(), 1u);
-    EXPECT_EQ(printer.documents()[0].title, "Testblatt Druckerausgabe Ruvek V.3.x");
+    EXPECT_EQ(printer.documents()[0].title, "Testblatt Druckerausgabe Ruvek V.2.x");
     EXPECT_TRUE(printer.documents()[0].ended);
     EXPECT_FALSE(printer.isOpen());
     ASSERT_EQ(printer.pageCount(), 1u);

@@ -31,7 +31,7 @@ TEST(TestPageCommand, UnwritablePdfIsReportedAsError)
     form.estblattausdrucken1Click();
 
     ASSERT_EQ(prompter.dialogs.size(), 1u);
-    EXPECT_EQ(prompter.dialogs[0].proposedName, "Testblatt Druckerausgabe Ruvek V.3.x.pdf");
+    EXPECT_EQ(prompter.dialogs[0].proposedName, "Testblatt Druckerausgabe Ruvek V.2.x.pdf");
     const auto shown = prompter.log();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].kind, MessageKind::Error);

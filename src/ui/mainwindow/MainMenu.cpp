@@ -169,7 +169,7 @@ void TMainForm::buildMenu()
                           "Wahlpflicht 1. HJ", "Wahlpflicht 2. HJ", "Wahlpflicht 1.+2. HJ"})
         b.item(uebernehmen, c);
     QMenu* temporaer = b.sub(hilfsmittel, "temporäre Einstellungen");
-    b.item(temporaer, "des Formulardrucks löschen");
+    b.item(temporaer, "des Formulardrucks löschen", nullptr, "löscht die Kopien der FST-Dateien im Datenverzeichnis");
     // Present but never shown: nothing in the program makes it visible.
     b.item(hilfsmittel, "Wahlpflichtfächer extrahieren")->setVisible(false);
     b.item(hilfsmittel, "gelöschte Datensätze entgültig &entfernen");
