@@ -7,9 +7,13 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ruvek::ui {
 
@@ -76,9 +80,31 @@ void TVollstaendigkeitForm::setFindings(const std::vector<Finding>& findings, co
     list_->setSortingEnabled(true);
     for (int c = Nr; c < Befund; ++c)
         list_->resizeColumnToContents(c);
+    widenForFindings();
     summary_->setText(findings.empty()
                           ? QStringLiteral("Keine Beanstandungen.")
                           : QStringLiteral("%1 Beanstandung(en) in %2").arg(findings.size()).arg(className));
+}
+
+// A finding's text is the point of the window: the window grows (up to the
+// screen's width) until the longest text is shown whole.
+void TVollstaendigkeitForm::widenForFindings()
+{
+    int longest = 0;
+    for (int i = 0; i < list_->topLevelItemCount(); ++i)
+        longest = std::max(longest, list_->fontMetrics().horizontalAdvance(list_->topLevelItem(i)->text(Befund)));
+    int needed = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width() + longest + 16;
+    for (int c = Nr; c < Befund; ++c)
+        needed += list_->columnWidth(c);
+    const QMargins margins = layout()->contentsMargins();
+    const int extra = needed - (width() - margins.left() - margins.right());
+    if (extra <= 0)
+        return;
+    int wanted = width() + extra;
+    if (const QScreen* s = screen())
+        wanted = std::min(wanted, s->availableGeometry().width());
+    if (wanted > width())
+        resize(wanted, height());
 }
 
 void TVollstaendigkeitForm::jumpTo(QTreeWidgetItem* item)

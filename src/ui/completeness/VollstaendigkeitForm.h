@@ -35,6 +35,7 @@ public:
 
 private:
     void jumpTo(QTreeWidgetItem* item);
+    void widenForFindings();
     void print();
 
     QTreeWidget* list_ = nullptr;

@@ -6,7 +6,10 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ruvek::ui {
 
@@ -14,6 +17,7 @@ namespace {
 constexpr int kRowHeight = 18;
 constexpr int kShrunkRowHeight = 6;
 constexpr int kMinRows = 40;
+constexpr int kNameColumnWidth = 150;
 } // namespace
 
 TBewUebersForm::TBewUebersForm(ProgramState& state, Prompter& prompter, QWidget* parent)
@@ -28,7 +32,7 @@ TBewUebersForm::TBewUebersForm(ProgramState& state, Prompter& prompter, QWidget*
     grid_->verticalHeader()->setMinimumSectionSize(1);
     grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid_->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("Fach      |      Bewertung")));
-    grid_->setColumnWidth(0, 150);
+    grid_->setColumnWidth(0, kNameColumnWidth);
     for (int i = 0; i < kUebersichtZaehler; ++i) {
         grid_->setHorizontalHeaderItem(i + 1, new QTableWidgetItem(QString::fromUtf8(kUebersichtSpalten[static_cast<std::size_t>(i)])));
         grid_->setColumnWidth(i + 1, 38);
@@ -73,9 +77,21 @@ void TBewUebersForm::FormShow()
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grid_->setItem(k, i + 1, item);
         }
-        if (row.empty())
+        if (row.empty()) {
+            // A shrunk row would show a sliver of its name: the name is
+            // left to the tool tip.
             grid_->setRowHeight(k, kShrunkRowHeight);
+            QTableWidgetItem* name = grid_->item(k, 0);
+            name->setForeground(Qt::transparent);
+            name->setToolTip(name->text());
+        }
     }
+    // Long subject names (and elective names behind "WPfl.: ") are shown whole.
+    grid_->resizeColumnToContents(0);
+    grid_->setColumnWidth(0, std::max(kNameColumnWidth, grid_->columnWidth(0)));
+    // Every column in view without scrolling sideways.
+    grid_->setMinimumWidth(grid_->horizontalHeader()->length() + grid_->verticalScrollBar()->sizeHint().width() +
+                           2 * grid_->frameWidth());
 }
 
 } // namespace ruvek::ui

@@ -113,6 +113,10 @@ void TFaNoExpForm::RadioGroup1Click()
         box->setEnabled(b.enabled);
         box->setChecked(b.ticked);
     }
+    // The abbreviations replace the placeholders: the window grows to show
+    // them whole.
+    layout()->activate();
+    resize(size().expandedTo(sizeHint()));
 }
 
 void TFaNoExpForm::Button1Click()

@@ -14,11 +14,14 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ruvek::ui::exchange {
 
 namespace {
 
 const QColor kWrongEntry(255, 200, 200);
+constexpr int kShownColumn = 30;   // narrower columns are hidden ones
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* hint = nullptr)
 {
@@ -60,6 +63,7 @@ TFachEingForm::TFachEingForm(OpenClass& openClass, const Installation& installat
     for (const char* h : kSubjectEntryHeaders)
         headers << QString::fromUtf8(h);
     grid_->setHorizontalHeaderLabels(headers);
+    grid_->horizontalHeader()->setMinimumSectionSize(0);
     // Down the column: a class's grades in one subject are typed one under
     // the other.
     grid_->setEnterMove([this](int row, int column) {
@@ -127,8 +131,14 @@ void TFachEingForm::FormShow()
     }
     subject_ = toUtf8(comboBox1_->currentText());
     const auto widths = subjectEntryWidths(installation_.schoolType(), installation_.settings.prog.ZeigeZusatz == 1);
-    for (int c = 0; c < kSubjectEntryColumns; ++c)
-        grid_->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    // The narrowest widths keep a column out of sight (the key number, and
+    // the level or addition where they do not apply); a shown column is at
+    // least as wide as its header.
+    QHeaderView* header = grid_->horizontalHeader();
+    for (int c = 0; c < kSubjectEntryColumns; ++c) {
+        const int width = widths[static_cast<std::size_t>(c)];
+        grid_->setColumnWidth(c, width < kShownColumn ? width : std::max(width, header->sectionSizeHint(c)));
+    }
     // Every opening starts from the records alone: no row of an earlier
     // opening survives to be written back.
     rows_ = studentRows(class_.records);

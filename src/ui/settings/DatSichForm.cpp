@@ -33,13 +33,14 @@ TDatSichForm::TDatSichForm(const Settings& settings, Prompter& prompter, QWidget
     auto* ol = new QVBoxLayout(options);
     ol->addWidget(checkBox1_);
 
+    // First in Tab order, as it stands left of the closing buttons.
+    auto* button3 = new QPushButton(QStringLiteral("neuen Ordner erstellen ..."), this);
+    button3->setObjectName(QStringLiteral("Button3"));
     auto* button1 = new QPushButton(QStringLiteral("Daten sichern"), this);
     button1->setObjectName(QStringLiteral("Button1"));
     button1->setDefault(true);
     auto* button2 = new QPushButton(QStringLiteral("Abbrechen"), this);
     button2->setObjectName(QStringLiteral("Button2"));
-    auto* button3 = new QPushButton(QStringLiteral("neuen Ordner erstellen ..."), this);
-    button3->setObjectName(QStringLiteral("Button3"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button3);
     buttons->addStretch();

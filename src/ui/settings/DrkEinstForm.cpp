@@ -97,9 +97,6 @@ TDrkEinstForm::TDrkEinstForm(Settings& settings, Prompter& prompter, std::functi
         comboRow->addStretch();
         rl->addRow(QStringLiteral("normales Streichungs-Zeichen"), comboRow);
 
-        auto* verlag = addRadioGroup("RadioGroup6", QStringLiteral("Papierverlag"), items(kPapierverlage),
-                                     &TDrkEinstRec::Papierverlag, 2);
-
         auto* empf = new QGroupBox(QStringLiteral("Empfangsbekenntnis"), p);
         auto* el = new QVBoxLayout(empf);
         el->addWidget(addRadioGroup("RadioGroup3", QStringLiteral("Druckart"), items(kEmpfDruckarten),
@@ -107,6 +104,11 @@ TDrkEinstForm::TDrkEinstForm(Settings& settings, Prompter& prompter, std::functi
         el->addWidget(addRadioGroup("RadioGroup4", QStringLiteral("Titel der Empf.-bekenntnis"), items(kEmpfTitel),
                                     &TDrkEinstRec::EmpfTitel));
         el->addWidget(addSwitch("CheckBox4", QStringLiteral("immer eine Kopie drucken"), &TDrkEinstRec::EmpfKopie));
+
+        // Made after the acknowledgement group it stands under, so that Tab
+        // goes down the right column in the order shown.
+        auto* verlag = addRadioGroup("RadioGroup6", QStringLiteral("Papierverlag"), items(kPapierverlage),
+                                     &TDrkEinstRec::Papierverlag, 2);
 
         auto* left = new QVBoxLayout;
         left->addWidget(druck);
@@ -184,13 +186,14 @@ TDrkEinstForm::TDrkEinstForm(Settings& settings, Prompter& prompter, std::functi
         pl->addStretch();
     }
 
+    // First in Tab order, as it stands left of the closing buttons.
+    button3_ = new QPushButton(QStringLiteral("Standard wiederherstellen"), this);
+    button3_->setObjectName("Button3");
     button1_ = new QPushButton(QStringLiteral("OK"), this);
     button1_->setObjectName("Button1");
     button1_->setDefault(true);
     button2_ = new QPushButton(QStringLiteral("Abbrechen"), this);
     button2_->setObjectName("Button2");
-    button3_ = new QPushButton(QStringLiteral("Standard wiederherstellen"), this);
-    button3_->setObjectName("Button3");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button3_);
     buttons->addStretch();

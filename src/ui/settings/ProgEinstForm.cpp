@@ -49,13 +49,14 @@ TProgEinstForm::TProgEinstForm(Settings& settings, Prompter& prompter, QWidget* 
     add(allgemein, addSwitch("CheckBox9", QStringLiteral("NUR für Gesamtschule: Anspruchebenen umrechnen lassen"),
                              &TProgEinstRec::GsEbenen));
 
+    // First in Tab order, as it stands left of the closing buttons.
+    button3_ = new QPushButton(QStringLiteral("Standard wiederherstellen"), this);
+    button3_->setObjectName("Button3");
     button1_ = new QPushButton(QStringLiteral("OK"), this);
     button1_->setObjectName("Button1");
     button1_->setDefault(true);
     button2_ = new QPushButton(QStringLiteral("Abbrechen"), this);
     button2_->setObjectName("Button2");
-    button3_ = new QPushButton(QStringLiteral("Standard wiederherstellen"), this);
-    button3_->setObjectName("Button3");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button3_);
     buttons->addStretch();

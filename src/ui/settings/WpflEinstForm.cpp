@@ -56,6 +56,11 @@ TWpflEinstForm::TWpflEinstForm(TWPflFach& list, std::vector<std::string>& wahlpf
     layout->addWidget(edit1_);
     layout->addWidget(button3_);
     layout->addLayout(buttons);
+    // Tab follows the controls from top to bottom.
+    setTabOrder(listBox1_, button4_);
+    setTabOrder(button4_, edit1_);
+    setTabOrder(edit1_, button3_);
+    setTabOrder(button3_, button1_);
 
     // Enter in the new-subject field belongs to "Fach zur Liste hinzufügen":
     // one typed name after another goes into the list, and only OK closes.

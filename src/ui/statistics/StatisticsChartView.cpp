@@ -27,6 +27,10 @@ StatisticsChartView::StatisticsChartView(QWidget* parent) : QChartView(parent)
     series_->setLabelsVisible(true);
     series_->setLabelsFormat(QStringLiteral("@value"));
     series_->setLabelsPrecision(4);
+    // Above the bars: a share like "16,67" is wider than its bar and would
+    // run white onto the white background.
+    series_->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    set_->setLabelColor(Qt::black);
     c->addSeries(series_);
 
     axisX_ = new QBarCategoryAxis(c);
