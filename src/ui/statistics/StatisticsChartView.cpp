@@ -1,5 +1,7 @@
 #include "ui/statistics/StatisticsChartView.h"
 
+#include <cmath>
+
 #include <QLocale>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
@@ -95,8 +97,10 @@ void StatisticsChartView::closeValueData()
     axisX_->clear();
     axisX_->append(categories);
     set_->remove(0, set_->count());
+    // The bars carry the shares as the fields beside the chart show them,
+    // with two decimals, so the labels above them read the same.
     for (double v : pending_)
-        set_->append(v);
+        set_->append(std::round(v * 100.0) / 100.0);
 }
 
 std::vector<double> StatisticsChartView::shownValues() const
