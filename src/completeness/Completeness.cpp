@@ -8,6 +8,7 @@
 #include "dispatch/PrintPlan.h"
 #include "editor/EditorControls.h"
 #include "layouts/CertificatePage.h"
+#include "layouts/ExamTables.h"
 #include "print/RecordingCanvas.h"
 #include "settings/ProgEinst.h"
 
@@ -150,6 +151,15 @@ private:
                 examReported = true;
                 const ControlId field = rec.UePruefung != 1 ? ControlId::CheckBox5 : ControlId::ComboBox38;
                 add(listIndex, rec, {page::Faecher, name(field), *doc.error});
+            }
+            // The examination subjects the certificate's table could not find
+            // (the print job says so before printing, too).
+            if (annex::isGymnasiumExamination(job.annexCode) && !examReported) {
+                examReported = true;
+                const ExamSubjects exam = FindExamSubjects(rec, inst_.katalog, inst_.schoolType());
+                if (exam.error != ExamSubjectError::None)
+                    add(listIndex, rec, {page::Faecher, name(ControlId::ComboBox38),
+                                         firstLine(ExamSubjectsMessage(exam.error))});
             }
             for (const PlannedSheet& sheet : doc.sheets)
                 for (const PlannedDraw& draw : sheet.draws)

@@ -102,6 +102,9 @@ TEST_F(Completeness, EachGapGivesItsFinding)
          "Vermerke passt nicht", true},
         {"examination data missing", [](TZgnRec& r) { r.Anlage = 24; r.UePruefung = 0; }, page::Faecher, "CheckBox5",
          "Nicht genügend oder falsche Angaben zu den Prüfungen!", false},
+        // A school of no Gymnasium type: the examination's foreign language cannot be found.
+        {"examination subject undetermined", [](TZgnRec& r) { r.Anlage = 24; r.UePruefung = 1; }, page::Faecher,
+         "ComboBox38", "Fehler beim Ermitteln der Prüfungsfremdsprache!!!", false},
     };
     const TDB2 complete = records_;
     for (const Case& c : cases) {
