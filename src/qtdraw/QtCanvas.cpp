@@ -123,7 +123,10 @@ void QtCanvas::textOut(int x, int y, std::string_view utf8)
     if (text.isEmpty())
         return;
     const CellFont& cf = cellFont();
-    const double width = textWidthF(text);
+    // Measuring shapes the whole text once more: left-aligned text without
+    // a drawn underline does not need its width.
+    const bool underlineByHand = extra_ != 0 && font_.underline;
+    const double width = (align_ != TextAlign::Left || underlineByHand) ? textWidthF(text) : 0.0;
     double startX = 0;
     if (align_ == TextAlign::Center)
         startX = -width / 2;
@@ -145,7 +148,7 @@ void QtCanvas::textOut(int x, int y, std::string_view utf8)
         painter_.drawText(QPointF(startX * k, baseline), text);
     } else {
         drawSpacedText(painter_, cf.font, text, startX * k, baseline, extra_ * k);
-        if (font_.underline) {
+        if (underlineByHand) {
             const QFontMetricsF metrics(cf.font);
             QPen pen(Qt::black, metrics.lineWidth(), Qt::SolidLine, Qt::FlatCap);
             painter_.setPen(pen);
