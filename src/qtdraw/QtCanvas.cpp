@@ -108,8 +108,18 @@ double QtCanvas::textWidthF(const QString& text) const
 {
     if (text.isEmpty())
         return 0;
-    const QFontMetricsF metrics(cellFont().font);
-    return metrics.horizontalAdvance(text) / kTextSubunits + characterCount(text) * double(extra_);
+    return advance(text) / kTextSubunits + characterCount(text) * double(extra_);
+}
+
+// Qt's advance of the text in the cell font, in 1/kTextSubunits of a unit.
+double QtCanvas::advance(const QString& text) const
+{
+    QHash<QString, double>& known = advances_[AdvanceKey(font_.face, font_.cellHeight, font_.bold, font_.italic)];
+    if (const auto it = known.constFind(text); it != known.cend())
+        return *it;
+    const double width = QFontMetricsF(cellFont().font).horizontalAdvance(text);
+    known.insert(text, width);
+    return width;
 }
 
 int QtCanvas::textWidth(std::string_view utf8)

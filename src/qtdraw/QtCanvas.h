@@ -18,10 +18,14 @@
 #include "print/Canvas.h"
 #include "qtdraw/CellFont.h"
 
+#include <QHash>
 #include <QPointF>
+#include <QString>
+
+#include <map>
+#include <tuple>
 
 class QPainter;
-class QString;
 
 namespace ruvek {
 
@@ -54,6 +58,7 @@ public:
 
 private:
     const CellFont& cellFont() const;
+    double advance(const QString& text) const;
     void applyPen();
     void applyBrush();
 
@@ -73,6 +78,10 @@ private:
     mutable FontSpec cachedSpec_;
     mutable CellFont cached_;
     mutable bool cacheValid_ = false;
+    // Advances of texts already measured, per face, cell height and style:
+    // headings, captions and grades recur on every page of a series.
+    using AdvanceKey = std::tuple<std::string, int, bool, bool>;
+    mutable std::map<AdvanceKey, QHash<QString, double>> advances_;
 };
 
 } // namespace ruvek
