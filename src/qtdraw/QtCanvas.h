@@ -18,6 +18,7 @@
 #include "print/Canvas.h"
 #include "qtdraw/CellFont.h"
 
+#include <QGlyphRun>
 #include <QHash>
 #include <QPointF>
 #include <QString>
@@ -59,6 +60,7 @@ public:
 private:
     const CellFont& cellFont() const;
     double advance(const QString& text) const;
+    void drawText(const QString& text, double startX, double baselineY);
     void applyPen();
     void applyBrush();
 
@@ -78,10 +80,16 @@ private:
     mutable FontSpec cachedSpec_;
     mutable CellFont cached_;
     mutable bool cacheValid_ = false;
-    // Advances of texts already measured, per face, cell height and style:
-    // headings, captions and grades recur on every page of a series.
-    using AdvanceKey = std::tuple<std::string, int, bool, bool>;
-    mutable std::map<AdvanceKey, QHash<QString, double>> advances_;
+    // Shaping is the costly part of text output, and headings, captions and
+    // grades recur on every page of a series: advances and glyphs of texts
+    // already shaped are kept per face, cell height and style.
+    using FaceKey = std::tuple<std::string, int, bool, bool>;
+    struct Shaped {
+        double ascent = 0; // of the laid-out line, on Qt's 1/64 grid
+        QGlyphRun run;     // empty: the text needs more than one font
+    };
+    mutable std::map<FaceKey, QHash<QString, double>> advances_;
+    std::map<FaceKey, QHash<QString, Shaped>> shaped_;
 };
 
 } // namespace ruvek
