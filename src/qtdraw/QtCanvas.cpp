@@ -72,6 +72,13 @@ void drawSpacedText(QPainter& painter, const QFont& font, const QString& text, d
     }
 }
 
+// Qt's text engine keeps positions in 1/64 of a unit and truncates a start
+// point onto that grid; glyph positions are on it already.
+double onTextGrid(double value)
+{
+    return std::trunc(value * 64) / 64;
+}
+
 } // namespace
 
 QtCanvas::QtCanvas(QPainter& painter, const DeviceCaps& caps)
@@ -108,8 +115,51 @@ double QtCanvas::textWidthF(const QString& text) const
 {
     if (text.isEmpty())
         return 0;
-    const QFontMetricsF metrics(cellFont().font);
-    return metrics.horizontalAdvance(text) / kTextSubunits + characterCount(text) * double(extra_);
+    return advance(text) / kTextSubunits + characterCount(text) * double(extra_);
+}
+
+// Draws the text as QPainter::drawText does (same glyphs at the same
+// positions, the same PDF content), shaping it only the first time. A text
+// that falls back to further fonts is left to drawText, which orders the
+// pieces its own way.
+void QtCanvas::drawText(const QString& text, double startX, double baselineY)
+{
+    auto& known = shaped_[FaceKey(font_.face, font_.cellHeight, font_.bold, font_.italic)];
+    auto it = known.find(text);
+    if (it == known.end()) {
+        QTextLayout layout(text, cellFont().font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1e6);
+        layout.endLayout();
+        Shaped shaped;
+        if (line.isValid()) {
+            shaped.ascent = line.ascent();
+            const QList<QGlyphRun> runs = layout.glyphRuns();
+            if (runs.size() == 1)
+                shaped.run = runs.front();
+        }
+        it = known.insert(text, shaped);
+    }
+    if (it->run.isEmpty()) {
+        painter_.drawText(QPointF(startX, baselineY), text);
+        return;
+    }
+    painter_.drawGlyphRun(QPointF(onTextGrid(startX), onTextGrid(baselineY) - it->ascent), it->run);
+}
+
+// Qt's advance of the text in the cell font, in 1/kTextSubunits of a unit.
+double QtCanvas::advance(const QString& text) const
+{
+    QHash<QString, double>& known = advances_[FaceKey(font_.face, font_.cellHeight, font_.bold, font_.italic)];
+    if (const auto it = known.constFind(text); it != known.cend())
+        return *it;
+    const double width = QFontMetricsF(cellFont().font).horizontalAdvance(text);
+    known.insert(text, width);
+    return width;
 }
 
 int QtCanvas::textWidth(std::string_view utf8)
@@ -123,7 +173,10 @@ void QtCanvas::textOut(int x, int y, std::string_view utf8)
     if (text.isEmpty())
         return;
     const CellFont& cf = cellFont();
-    const double width = textWidthF(text);
+    // Measuring shapes the whole text once more: left-aligned text without
+    // a drawn underline does not need its width.
+    const bool underlineByHand = extra_ != 0 && font_.underline;
+    const double width = (align_ != TextAlign::Left || underlineByHand) ? textWidthF(text) : 0.0;
     double startX = 0;
     if (align_ == TextAlign::Center)
         startX = -width / 2;
@@ -141,11 +194,14 @@ void QtCanvas::textOut(int x, int y, std::string_view utf8)
     painter_.setPen(QPen(Qt::black));
     const double k = kTextSubunits;
     const double baseline = -cf.descent * k;
-    if (extra_ == 0) {
+    if (extra_ == 0 && !font_.underline) {
+        drawText(text, startX * k, baseline);
+    } else if (extra_ == 0) {
+        // Qt places the underline from the unrounded baseline.
         painter_.drawText(QPointF(startX * k, baseline), text);
     } else {
         drawSpacedText(painter_, cf.font, text, startX * k, baseline, extra_ * k);
-        if (font_.underline) {
+        if (underlineByHand) {
             const QFontMetricsF metrics(cf.font);
             QPen pen(Qt::black, metrics.lineWidth(), Qt::SolidLine, Qt::FlatCap);
             painter_.setPen(pen);

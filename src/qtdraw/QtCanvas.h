@@ -18,10 +18,15 @@
 #include "print/Canvas.h"
 #include "qtdraw/CellFont.h"
 
+#include <QGlyphRun>
+#include <QHash>
 #include <QPointF>
+#include <QString>
+
+#include <map>
+#include <tuple>
 
 class QPainter;
-class QString;
 
 namespace ruvek {
 
@@ -54,6 +59,8 @@ public:
 
 private:
     const CellFont& cellFont() const;
+    double advance(const QString& text) const;
+    void drawText(const QString& text, double startX, double baselineY);
     void applyPen();
     void applyBrush();
 
@@ -73,6 +80,16 @@ private:
     mutable FontSpec cachedSpec_;
     mutable CellFont cached_;
     mutable bool cacheValid_ = false;
+    // Shaping is the costly part of text output, and headings, captions and
+    // grades recur on every page of a series: advances and glyphs of texts
+    // already shaped are kept per face, cell height and style.
+    using FaceKey = std::tuple<std::string, int, bool, bool>;
+    struct Shaped {
+        double ascent = 0; // of the laid-out line, on Qt's 1/64 grid
+        QGlyphRun run;     // empty: the text needs more than one font
+    };
+    mutable std::map<FaceKey, QHash<QString, double>> advances_;
+    std::map<FaceKey, QHash<QString, Shaped>> shaped_;
 };
 
 } // namespace ruvek
