@@ -40,13 +40,9 @@ QRectF logicalRect(int x1, int y1, int x2, int y2)
     return QRectF(QPointF(x1, -y1), QPointF(x2, -y2)).normalized();
 }
 
-// Draws text whose characters stand `extra` further apart each, keeping
-// the positions Qt's shaping gives the whole string. All values in the
-// painter's current units; baselineY is the baseline of the text.
-void drawSpacedText(QPainter& painter, const QFont& font, const QString& text, double startX, double baselineY,
-                    double extra)
+// Lays the whole text out on one unbroken line.
+QTextLine layOutOneLine(QTextLayout& layout)
 {
-    QTextLayout layout(text, font);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(option);
@@ -54,6 +50,17 @@ void drawSpacedText(QPainter& painter, const QFont& font, const QString& text, d
     QTextLine line = layout.createLine();
     line.setLineWidth(1e6);
     layout.endLayout();
+    return line;
+}
+
+// Draws text whose characters stand `extra` further apart each, keeping
+// the positions Qt's shaping gives the whole string. All values in the
+// painter's current units; baselineY is the baseline of the text.
+void drawSpacedText(QPainter& painter, const QFont& font, const QString& text, double startX, double baselineY,
+                    double extra)
+{
+    QTextLayout layout(text, font);
+    const QTextLine line = layOutOneLine(layout);
     if (!line.isValid())
         return;
     const QPointF at(startX, baselineY - line.ascent());
@@ -128,13 +135,7 @@ void QtCanvas::drawText(const QString& text, double startX, double baselineY)
     auto it = known.find(text);
     if (it == known.end()) {
         QTextLayout layout(text, cellFont().font);
-        QTextOption option;
-        option.setWrapMode(QTextOption::NoWrap);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        line.setLineWidth(1e6);
-        layout.endLayout();
+        const QTextLine line = layOutOneLine(layout);
         Shaped shaped;
         if (line.isValid()) {
             shaped.ascent = line.ascent();
