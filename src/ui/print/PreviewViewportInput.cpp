@@ -15,10 +15,10 @@ PreviewViewportInput::PreviewViewportInput(QScrollArea& scroll, WheelZoom zoom)
         connect(bar, &QScrollBar::rangeChanged, this, &PreviewViewportInput::updateCursor);
 }
 
+// The scroll area is only asked inside the mouse cases: the viewport also
+// sends events while the scroll area around it is being destroyed.
 bool PreviewViewportInput::eventFilter(QObject* watched, QEvent* event)
 {
-    QScrollBar* h = scroll_.horizontalScrollBar();
-    QScrollBar* v = scroll_.verticalScrollBar();
     switch (event->type()) {
     case QEvent::Wheel: {
         // Without Ctrl the wheel scrolls, as in every scrolled view.
@@ -33,7 +33,7 @@ bool PreviewViewportInput::eventFilter(QObject* watched, QEvent* event)
         if (mouse->button() != Qt::LeftButton || !scrollable())
             break;
         dragFrom_ = mouse->position().toPoint();
-        dragValues_ = QPoint(h->value(), v->value());
+        dragValues_ = QPoint(scroll_.horizontalScrollBar()->value(), scroll_.verticalScrollBar()->value());
         scroll_.viewport()->setCursor(Qt::ClosedHandCursor);
         return true;
     }
@@ -42,8 +42,8 @@ bool PreviewViewportInput::eventFilter(QObject* watched, QEvent* event)
             break;
         {
             const QPoint moved = static_cast<QMouseEvent*>(event)->position().toPoint() - *dragFrom_;
-            h->setValue(dragValues_.x() - moved.x());
-            v->setValue(dragValues_.y() - moved.y());
+            scroll_.horizontalScrollBar()->setValue(dragValues_.x() - moved.x());
+            scroll_.verticalScrollBar()->setValue(dragValues_.y() - moved.y());
         }
         return true;
     case QEvent::MouseButtonRelease:
