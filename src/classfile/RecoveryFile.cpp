@@ -1,6 +1,9 @@
 #include "classfile/RecoveryFile.h"
 
+#include "common/SafeFile.h"
+
 #include <algorithm>
+#include <fstream>
 
 namespace ruvek {
 namespace fs = std::filesystem;
@@ -53,6 +56,77 @@ std::vector<PendingRecovery> findPendingRecoveries(const fs::path& folder)
     for (auto& f : found)
         out.push_back(std::move(f.second));
     return out;
+}
+
+namespace {
+
+std::vector<fs::path> listedFolders(const fs::path& home)
+{
+    std::vector<fs::path> folders;
+    std::ifstream in(home / kRecoveryFoldersFile);
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty())
+            folders.emplace_back(line);
+    return folders;
+}
+
+bool writeListedFolders(const fs::path& home, const std::vector<fs::path>& folders)
+{
+    const fs::path list = home / kRecoveryFoldersFile;
+    if (folders.empty()) {
+        std::error_code ec;
+        fs::remove(list, ec);
+        return !ec;
+    }
+    std::string text;
+    for (const fs::path& f : folders)
+        text += f.string() + "\n";
+    SafeFileWriter writer(list);
+    return writer.open() && writer.write(ConstBytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())) &&
+           writer.commit();
+}
+
+bool sameFolder(const fs::path& a, const fs::path& b)
+{
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) || a.lexically_normal() == b.lexically_normal();
+}
+
+} // namespace
+
+bool rememberRecoveryFolder(const fs::path& home, const fs::path& folder)
+{
+    if (home.empty() || folder.empty() || sameFolder(home, folder))
+        return true;
+    std::vector<fs::path> folders = listedFolders(home);
+    if (std::any_of(folders.begin(), folders.end(), [&](const fs::path& f) { return sameFolder(f, folder); }))
+        return true;
+    folders.push_back(fs::absolute(folder).lexically_normal());
+    return writeListedFolders(home, folders);
+}
+
+std::vector<PendingRecovery> collectPendingRecoveries(const fs::path& home)
+{
+    std::vector<PendingRecovery> all = findPendingRecoveries(home);
+    const std::vector<fs::path> listed = listedFolders(home);
+    std::vector<fs::path> keep;
+    for (const fs::path& folder : listed) {
+        if (sameFolder(folder, home))
+            continue;
+        std::vector<PendingRecovery> found = findPendingRecoveries(folder);
+        if (found.empty())
+            continue;
+        keep.push_back(folder);
+        for (PendingRecovery& p : found)
+            all.push_back(std::move(p));
+    }
+    if (keep != listed)
+        writeListedFolders(home, keep);
+    std::error_code ec;
+    std::stable_sort(all.begin(), all.end(), [&](const PendingRecovery& a, const PendingRecovery& b) {
+        return fs::last_write_time(a.recoveryFile, ec) > fs::last_write_time(b.recoveryFile, ec);
+    });
+    return all;
 }
 
 } // namespace ruvek

@@ -35,4 +35,17 @@ struct PendingRecovery {
 // newest first.
 std::vector<PendingRecovery> findPendingRecoveries(const std::filesystem::path& folder);
 
+// A class opened from another folder has its recovery file there, where the
+// next start would not look. The start-up data folder ("home") therefore
+// keeps a list of such folders in this file, one path a line.
+inline constexpr std::string_view kRecoveryFoldersFile = "Wiederherstellung.lst";
+
+// Adds `folder` to the list in `home` unless it is there already (or is
+// `home` itself). False when the list could not be written.
+bool rememberRecoveryFolder(const std::filesystem::path& home, const std::filesystem::path& folder);
+
+// The pending recovery files of `home` and of every folder on its list,
+// newest first. Folders without one are dropped from the list.
+std::vector<PendingRecovery> collectPendingRecoveries(const std::filesystem::path& home);
+
 } // namespace ruvek

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 using namespace ruvek;
 using namespace ruvek::test;
 namespace fs = std::filesystem;
@@ -87,3 +90,29 @@ TEST(RecoveryFiles, OnlyThoseNewerThanTheirClassFileAreOffered)
     EXPECT_EQ(pending[1].classFile, dir / "ohneKlasse.RVK");
     EXPECT_FALSE(pending[1].classFileExists);
 }
+
+TEST(RecoveryFiles, FoldersOfClassesOpenedElsewhereAreRememberedUntilTheirRecoveryIsGone)
+{
+    TempDir home;
+    TempDir elsewhere;
+    const ByteVec bytes = headerBytes(0, 2);
+    writeBytes(elsewhere / "8c.RVK.$WH", bytes);
+
+    EXPECT_TRUE(findPendingRecoveries(home.path()).empty());
+    ASSERT_TRUE(rememberRecoveryFolder(home.path(), elsewhere.path()));
+    ASSERT_TRUE(rememberRecoveryFolder(home.path(), elsewhere.path() / "."));  // listed once
+    ASSERT_TRUE(rememberRecoveryFolder(home.path(), home.path()));             // home needs no entry
+    std::ifstream list(home / std::string(kRecoveryFoldersFile));
+    const std::string listed((std::istreambuf_iterator<char>(list)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(listed, elsewhere.path().string() + "\n");
+
+    const auto pending = collectPendingRecoveries(home.path());
+    ASSERT_EQ(pending.size(), 1u);
+    EXPECT_EQ(pending[0].classFile, elsewhere / "8c.RVK");
+
+    // Once the recovery file is gone (saved, discarded), the folder is forgotten.
+    fs::remove(elsewhere / "8c.RVK.$WH");
+    EXPECT_TRUE(collectPendingRecoveries(home.path()).empty());
+    EXPECT_FALSE(fs::exists(home / std::string(kRecoveryFoldersFile)));
+}
+

@@ -203,4 +203,30 @@ TEST_F(WorkProtectionGuiTest, TypingGoesIntoTheRecoveryFileWhichTheNextStartOffe
     EXPECT_TRUE(next.changedIndicatorVisible());
 }
 
+TEST_F(WorkProtectionGuiTest, RecoveryBesideAClassFromAnotherFolderIsOfferedToo)
+{
+    const fs::path elsewhere = programFolder_ / "anderswo";
+    fs::create_directories(elsewhere);
+    fs::copy_file(fs::path(RUVEK_SOURCE_DIR) / "data/examples/Klasse8b-Regionale.RVK", elsewhere / "8b.RVK");
+    TMainForm& first = start(prompter_);
+    ASSERT_TRUE(first.klasse().fileOpen(elsewhere / "8b.RVK", prompter_));
+    auto* edit5 = first.findChild<QLineEdit*>(QStringLiteral("Edit5"));
+    ASSERT_NE(edit5, nullptr);
+    edit5->setFocus();
+    edit5->selectAll();
+    QTest::keyClicks(edit5, "Umbenannt");
+    ASSERT_TRUE(first.protection().writeRecoveryNow());
+    ASSERT_TRUE(fs::exists(elsewhere / "8b.RVK.$WH"));
+
+    // The first program "crashes"; the next start looks in its own data folder
+    // and in the folder it was told about.
+    ScriptedPrompter second;
+    second.choices = {0};   // "Wiederherstellen"
+    TMainForm& next = start(second);
+    ASSERT_EQ(second.questions().size(), 1u);
+    EXPECT_EQ(next.klasse().filePath(), elsewhere / "8b.RVK");
+    EXPECT_EQ(namesOf(next.klasse())[0], "Umbenannt");
+}
+
 } // namespace
+

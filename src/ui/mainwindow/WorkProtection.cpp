@@ -106,6 +106,7 @@ void WorkProtection::start()
 {
     SafetyOptions& o = form_.klasse().guard.options;
     o.versionBackups = o.locking = o.recovery = true;
+    homeFolder_ = form_.klasse().dataFolder;
     timer_->start();
     offerRecoveries();
     refreshUndoEntries();
@@ -231,7 +232,12 @@ bool WorkProtection::writeRecoveryNow()
     TDB2 records = k.records;
     if (!formEdited(&records) && !k.changed)
         return false;
-    return k.guard.writeRecovery(k.filePath(), k.header, records);
+    if (!k.guard.writeRecovery(k.filePath(), k.header, records))
+        return false;
+    // So that the next start also finds a recovery file beside a class
+    // opened from another folder.
+    rememberRecoveryFolder(homeFolder_, k.filePath().parent_path());
+    return true;
 }
 
 // Showing a record lays out its subjects and fills controls that storing
@@ -268,7 +274,8 @@ bool WorkProtection::formEdited(TDB2* records) const
 
 void WorkProtection::offerRecoveries()
 {
-    for (const PendingRecovery& p : findPendingRecoveries(form_.klasse().dataFolder)) {
+    const fs::path home = homeFolder_.empty() ? form_.klasse().dataFolder : homeFolder_;
+    for (const PendingRecovery& p : collectPendingRecoveries(home)) {
         const int choice = form_.prompter().askChoice(recoveryOfferText(p), kRecoveryButtons, MessageKind::Warning);
         if (choice == 0 && restoreRecovery(p))
             return;   // one class is open at a time; the others are offered next time

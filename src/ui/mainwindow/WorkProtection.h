@@ -31,7 +31,8 @@ public:
     explicit WorkProtection(TMainForm& form);
 
     // After the first class exists: switches the protections on and offers
-    // the recovery files found in the data folder.
+    // the recovery files found in the data folder (and in the other folders
+    // where recovery files were written, see rememberRecoveryFolder).
     void start();
 
     // Runs a bulk command so that it can be undone under `name`. The form
@@ -62,6 +63,7 @@ private:
 
     TMainForm& form_;
     QTimer* timer_ = nullptr;
+    std::filesystem::path homeFolder_; // the data folder at start-up, where recovery files are looked for
 };
 
 // The names the undo entry shows.
