@@ -21,57 +21,55 @@ constexpr const char* kZwischen = "Zwischenzeugnis: ";
 
 // nullptr prefixes: half-year or year certificate.
 constexpr std::array<CertificateKind, 36> kKinds = {{
-    {1, 1, 1, nullptr, nullptr, "LayoutGrundschule1", LayoutGrundschule1},
-    {2, 1, 1, kUebergang, kUebergangT, "LayoutGrundschule1", LayoutGrundschule1},
-    {3, 1, 2, nullptr, nullptr, "LayoutGrundschule", LayoutGrundschule},
-    {4, 1, 2, kUebergang, kUebergangT, "LayoutGrundschule", LayoutGrundschule},
-    {104, 1, 2, nullptr, nullptr, "LayoutOrientierungsstufe", LayoutOrientierungsstufe},
-    {5, 1, 2, nullptr, nullptr, "LayoutHauptschule", LayoutHauptschule},
-    {6, 1, 2, kUebergang, kUebergangT, "LayoutHauptschule", LayoutHauptschule},
-    {7, 1, 2, kAbgang, kAbgangT, "LayoutHauptschuleAbschluss", LayoutHauptschuleAbschluss},
+    {1, 1, 1, nullptr, nullptr, LayoutGrundschule1},
+    {2, 1, 1, kUebergang, kUebergangT, LayoutGrundschule1},
+    {3, 1, 2, nullptr, nullptr, LayoutGrundschule},
+    {4, 1, 2, kUebergang, kUebergangT, LayoutGrundschule},
+    {104, 1, 2, nullptr, nullptr, LayoutOrientierungsstufe},
+    {5, 1, 2, nullptr, nullptr, LayoutHauptschule},
+    {6, 1, 2, kUebergang, kUebergangT, LayoutHauptschule},
+    {7, 1, 2, kAbgang, kAbgangT, LayoutHauptschuleAbschluss},
     {8, 1, 2, "Abschlusszeugnis (Hauptschulabschluss): ", "Abschluss-Zeugnis (Hauptschulabschluss): ",
-     "LayoutHauptschuleAbschluss", LayoutHauptschuleAbschluss},
+     LayoutHauptschuleAbschluss},
     {9, 1, 2, "Abschlusszeugnis (qual. Hauptschulabs.): ", "Abschluss-Zeugnis (qual. Hauptschulabschluss)",
-     "LayoutHauptschuleAbschluss", LayoutHauptschuleAbschluss},
-    {105, 1, 2, kZwischen, kZwischen, "LayoutHauptschule", LayoutHauptschule},
-    {10, 1, 2, nullptr, nullptr, "LayoutRealschule", LayoutRealschule},
-    {11, 1, 2, kUebergang, kUebergangT, "LayoutRealschule", LayoutRealschule},
-    {12, 1, 2, kAbgang, kAbgangT, "LayoutRealschuleAbschluss", LayoutRealschuleAbschluss},
-    {13, 1, 2, "Abschlusszeugnis (Realschulabschluss): ", "Abschluss-Zeugnis (Realschulabschluss): ",
-     "LayoutRealschuleAbschluss", LayoutRealschuleAbschluss},
+     LayoutHauptschuleAbschluss},
+    {105, 1, 2, kZwischen, kZwischen, LayoutHauptschule},
+    {10, 1, 2, nullptr, nullptr, LayoutRealschule},
+    {11, 1, 2, kUebergang, kUebergangT, LayoutRealschule},
+    {12, 1, 2, kAbgang, kAbgangT, LayoutRealschuleAbschluss},
+    {13, 1, 2,
+     "Abschlusszeugnis (Realschulabschluss): ", "Abschluss-Zeugnis (Realschulabschluss): ", LayoutRealschuleAbschluss},
     {14, 1, 2, "Abschlusszeugnis (qual. Realschulabs.): ", "Abschluss-Zeugnis (qual. Realschulabschluss)",
-     "LayoutRealschuleAbschluss", LayoutRealschuleAbschluss},
-    {110, 1, 2, kZwischen, kZwischen, "LayoutRealschule", LayoutRealschule},
-    {15, 1, 2, nullptr, nullptr, "LayoutRegionaleSchule", LayoutRegionaleSchule},
-    {16, 1, 2, kUebergang, kUebergangT, "LayoutRegionaleSchule", LayoutRegionaleSchule},
-    {17, 1, 2, kAbgang, kAbgangT, "LayoutRegionaleSchuleAbschluss", LayoutRegionaleSchuleAbschluss},
-    {18, 1, 2, "Abschlusszeugnis (Berufsreife): ", "Abschluss-Zeugnis (Berufsreife): ",
-     "LayoutRegionaleSchuleAbschluss", LayoutRegionaleSchuleAbschluss},
+     LayoutRealschuleAbschluss},
+    {110, 1, 2, kZwischen, kZwischen, LayoutRealschule},
+    {15, 1, 2, nullptr, nullptr, LayoutRegionaleSchule},
+    {16, 1, 2, kUebergang, kUebergangT, LayoutRegionaleSchule},
+    {17, 1, 2, kAbgang, kAbgangT, LayoutRegionaleSchuleAbschluss},
+    {18, 1, 2, "Abschlusszeugnis (Berufsreife): ", "Abschluss-Zeugnis (Berufsreife): ", LayoutRegionaleSchuleAbschluss},
     {19, 1, 2, "Abschlusszeugnis (Berufsreife m. Leistungsf.): ", "Abschluss-Zeugnis (Berufsreife m. Leist.): ",
-     "LayoutRegionaleSchuleAbschluss", LayoutRegionaleSchuleAbschluss},
-    {20, 1, 2, "Abschlusszeugnis (Mittlere Reife): ", "Abschluss-Zeugnis (Mittlere Reife): ",
-     "LayoutRegionaleSchuleAbschluss", LayoutRegionaleSchuleAbschluss},
-    {115, 1, 2, kZwischen, kZwischen, "LayoutRegionaleSchule", LayoutRegionaleSchule},
-    {21, 1, 2, nullptr, nullptr, "LayoutGymnasium", LayoutGymnasium},
-    {22, 1, 2, kUebergang, kUebergangT, "LayoutGymnasium", LayoutGymnasium},
-    {23, 1, 1, kAbgang, kAbgangT, "LayoutGymnasiumAbgang", LayoutGymnasiumAbgang},
-    {24, 1, 1, "Prüfungszeugnis (BESTANDEN): ", "Versetzungs-/Prüfungs-Zeugnis (BESTANDEN): ",
-     "LayoutGymnasiumPruefung", LayoutGymnasiumPruefung},
-    {25, 1, 1, "Prüfungszeugnis (NICHT bestanden): ", "Versetzungs-/Prüfungs-Zeugnis (NICHT best.): ",
-     "LayoutGymnasiumPruefung", LayoutGymnasiumPruefung},
-    {121, 1, 2, kZwischen, "Zwischen-Zeugnis: ", "LayoutGymnasium", LayoutGymnasium},
-    {26, 1, 2, nullptr, nullptr, "LayoutGesamtschule56", LayoutGesamtschule56},
-    {27, 1, 2, nullptr, nullptr, "LayoutGesamtschule", LayoutGesamtschule},
-    {28, 1, 2, kAbgang, kAbgangT, "LayoutGesamtschuleAbgang", LayoutGesamtschuleAbgang},
-    {29, 1, 2, kUebergang, kUebergangT, "LayoutGesamtschule", LayoutGesamtschule},
-    {127, 1, 2, kZwischen, kZwischen, "LayoutGesamtschule", LayoutGesamtschule},
-    {41, 1, 1, "Empfangsbekenntnis: ", "Empfangsbekenntnis: ", "LayoutEmpfangsbekenntnis", LayoutEmpfangsbekenntnis},
+     LayoutRegionaleSchuleAbschluss},
+    {20, 1, 2,
+     "Abschlusszeugnis (Mittlere Reife): ", "Abschluss-Zeugnis (Mittlere Reife): ", LayoutRegionaleSchuleAbschluss},
+    {115, 1, 2, kZwischen, kZwischen, LayoutRegionaleSchule},
+    {21, 1, 2, nullptr, nullptr, LayoutGymnasium},
+    {22, 1, 2, kUebergang, kUebergangT, LayoutGymnasium},
+    {23, 1, 1, kAbgang, kAbgangT, LayoutGymnasiumAbgang},
+    {24, 1, 1, "Prüfungszeugnis (BESTANDEN): ", "Versetzungs-/Prüfungs-Zeugnis (BESTANDEN): ", LayoutGymnasiumPruefung},
+    {25, 1, 1,
+     "Prüfungszeugnis (NICHT bestanden): ", "Versetzungs-/Prüfungs-Zeugnis (NICHT best.): ", LayoutGymnasiumPruefung},
+    {121, 1, 2, kZwischen, "Zwischen-Zeugnis: ", LayoutGymnasium},
+    {26, 1, 2, nullptr, nullptr, LayoutGesamtschule56},
+    {27, 1, 2, nullptr, nullptr, LayoutGesamtschule},
+    {28, 1, 2, kAbgang, kAbgangT, LayoutGesamtschuleAbgang},
+    {29, 1, 2, kUebergang, kUebergangT, LayoutGesamtschule},
+    {127, 1, 2, kZwischen, kZwischen, LayoutGesamtschule},
+    {41, 1, 1, "Empfangsbekenntnis: ", "Empfangsbekenntnis: ", LayoutEmpfangsbekenntnis},
 }};
 
 // The learning-development report is printed by its own commands, never
 // through the certificate dispatcher, so it has no row in the table above.
-constexpr CertificateKind kReport{170, 1, 1, "Lernentwicklungsbericht: ", "Lernentwicklungsberichte",
-                                  "LayoutLernentwicklungsbericht", LayoutLernentwicklungsbericht};
+constexpr CertificateKind kReport {
+    170, 1, 1, "Lernentwicklungsbericht: ", "Lernentwicklungsberichte", LayoutLernentwicklungsbericht};
 
 } // namespace
 
@@ -83,10 +81,7 @@ const CertificateKind* FindCertificateKind(int annexCode)
     return nullptr;
 }
 
-const CertificateKind& ReportKind()
-{
-    return kReport;
-}
+const CertificateKind& ReportKind() { return kReport; }
 
 std::string CaptionPrefix(const CertificateKind& kind, bool firstHalfYear)
 {

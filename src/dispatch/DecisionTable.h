@@ -17,8 +17,7 @@ struct CertificateKind {
     // or year wording chosen by the record's Halbjahr1.
     const char* captionPrefix;
     const char* titlePrefix;
-    const char* layoutName;   // the layout routine's name, for messages
-    LayoutRoutine layout;     // nullptr while that layout is not built in
+    LayoutRoutine layout; // nullptr for a code without a printout
 };
 
 // The row of an annex code; nullptr for a code without one.
