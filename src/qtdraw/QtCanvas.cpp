@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace ruvek {
 
@@ -38,6 +39,29 @@ int characterCount(const QString& s)
 QRectF logicalRect(int x1, int y1, int x2, int y2)
 {
     return QRectF(QPointF(x1, -y1), QPointF(x2, -y2)).normalized();
+}
+
+// A picture file, decoded once and again only when the file changes: the
+// preview replays its page, coat of arms included, at every repaint. A file
+// that cannot be read gives a null image.
+const QImage& decodedPicture(const std::filesystem::path& file)
+{
+    struct Decoded {
+        std::filesystem::file_time_type written;
+        QImage image;
+    };
+    static std::map<std::filesystem::path, Decoded> decoded;
+    static const QImage none;
+    std::error_code ec;
+    const auto written = std::filesystem::last_write_time(file, ec);
+    if (ec) {
+        decoded.erase(file);
+        return none;
+    }
+    auto it = decoded.find(file);
+    if (it == decoded.end() || it->second.written != written)
+        it = decoded.insert_or_assign(file, Decoded{written, QImage(QFile::decodeName(QByteArray(file.c_str())))}).first;
+    return it->second.image;
 }
 
 // Lays the whole text out on one unbroken line.
@@ -262,7 +286,7 @@ void QtCanvas::rectangle(int x1, int y1, int x2, int y2)
 
 bool QtCanvas::stretchPicture(const std::filesystem::path& file, int x1, int y1, int x2, int y2)
 {
-    const QImage image(QFile::decodeName(QByteArray(file.c_str())));
+    const QImage& image = decodedPicture(file);
     if (image.isNull())
         return false;
     painter_.drawImage(logicalRect(x1, y1, x2, y2), image);
