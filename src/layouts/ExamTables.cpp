@@ -43,26 +43,6 @@ int fourthSubjectSlot(const TZgnRec& rec, const TFachKatalog& katalog)
     return 0;
 }
 
-// A cell at (x, y) with alignment, font and visibility of `style` and the page of `pageOf`.
-TFstSlot cellAt(int x, int y, const TFstSlot& style, const TFstSlot& pageOf)
-{
-    TFstSlot at = style;
-    at.X = static_cast<std::uint16_t>(x);
-    at.Y = static_cast<std::uint16_t>(y);
-    at.Page = pageOf.Page;
-    return at;
-}
-
-// A text cell in the font of `fontSlot` with visibility and page of `base`.
-TFstSlot textAt(int x, int y, const TFstSlot& base, const TFstSlot& fontSlot)
-{
-    TFstSlot at = base;
-    at.X = static_cast<std::uint16_t>(x);
-    at.Y = static_cast<std::uint16_t>(y);
-    at.Font = fontSlot.Font;
-    return at;
-}
-
 // Grade texts of both tables: a text of more than 16 characters narrowed
 // by 6 and one font smaller.
 void examGradeText(PageContext& ctx, TFstSlot at, std::string_view gradeUtf8)
@@ -88,7 +68,7 @@ public:
     void leftColumn(const ExamRow (&rows)[2])
     {
         for (int r = 1; r <= 2; ++r)
-            ctx_.text(textAt(origin_.X, baseLine(r), origin_, origin_), name(rows[r - 1]));
+            ctx_.text(TableTextCell(origin_.X, baseLine(r), origin_, origin_), name(rows[r - 1]));
         grades(rows, 2, exam::LeftGrade);
         additions(rows, 2, exam::LeftAddition);
     }
@@ -101,7 +81,7 @@ public:
         const int ruleEnd = origin_.X + ctx_.slot(exam::RightGrade).X - kRuleGap;
         for (int r = 1; r <= count; ++r) {
             const int y = baseLine(r);
-            TFstSlot at = textAt(x, y, origin_, nameStyle);
+            TFstSlot at = TableTextCell(x, y, nameStyle, origin_);
             at.Align = nameStyle.Align;
             ctx_.text(at, name(rows[r - 1]));
             const int captionX = x + nameStyle.X;
@@ -109,7 +89,7 @@ public:
             // which then stands under it.
             const bool under = captionStyle.X == 0;
             ctx_.hline({under ? captionX : static_cast<int>(captionStyle.X), ruleEnd}, y, 2);
-            TFstSlot caption = textAt(captionX, under ? y + kUnderCaption : y, origin_, captionStyle);
+            TFstSlot caption = TableTextCell(captionX, under ? y + kUnderCaption : y, captionStyle, origin_);
             caption.Align = captionStyle.Align;
             ctx_.text(caption, rows[r - 1].caption);
         }
@@ -135,7 +115,7 @@ private:
             const int top = static_cast<int>(std::nearbyint(y - 0.75 * pitch_));
             ctx_.box({x - kBoxHalfWidth, top, x + kBoxHalfWidth, y}, 21);
             const int k = rows[r - 1].subjectSlot;
-            examGradeText(ctx_, cellAt(x, y, style, origin_), k ? GradeText(rec_.slot(k).Note, wordMode_) : "");
+            examGradeText(ctx_, TableCell(x, y, style, origin_), k ? GradeText(rec_.slot(k).Note, wordMode_) : "");
         }
     }
 
@@ -144,7 +124,7 @@ private:
         const TFstSlot& style = ctx_.slot(additionSlot);
         for (int r = 1; r <= count; ++r) {
             const int k = rows[r - 1].subjectSlot;
-            ctx_.text(cellAt(origin_.X + style.X, baseLine(r), style, origin_),
+            ctx_.text(TableCell(origin_.X + style.X, baseLine(r), style, origin_),
                       k ? cp1252ToUtf8(rec_.slot(k).Zusatz.view()) : std::string());
         }
     }
@@ -189,12 +169,12 @@ private:
             const int y = baseLine(static_cast<int>(i) + 1);
             ctx_.box({gradeX - kBoxHalfWidth, static_cast<int>(std::trunc(y - 0.75 * pitch_)), gradeX + kBoxHalfWidth, y},
                      22);
-            examGradeText(ctx_, cellAt(gradeX, y, gradeStyle, origin_), gradeText(slots[i]));
+            examGradeText(ctx_, TableCell(gradeX, y, gradeStyle, origin_), gradeText(slots[i]));
         }
         const TFstSlot& additionStyle = ctx_.slot(additionSlot);
         for (std::size_t i = 0; i < slots.size(); ++i)
             if (slots[i])
-                ctx_.text(cellAt(origin_.X + additionStyle.X, baseLine(static_cast<int>(i) + 1), additionStyle, origin_),
+                ctx_.text(TableCell(origin_.X + additionStyle.X, baseLine(static_cast<int>(i) + 1), additionStyle, origin_),
                           cp1252ToUtf8(rec_.slot(slots[i]).Zusatz.view()));
     }
 
@@ -220,10 +200,10 @@ private:
         } else if (column == Column::Right && row == 1) {
             ReligionRow(ctx_, name, ReligionLabels::Short, Column::Right, x, y);
         } else if (column == Column::Right && row == 2 && IsTwoLineTechnicsName(ctx_.katalog(), name)) {
-            ctx_.text(textAt(x, y, origin_, origin_), cp1252ToUtf8(name.substr(0, kOneLine)));
-            ctx_.text(textAt(x, y + kSecondLineDrop, origin_, origin_), "u. Informatik");
+            ctx_.text(TableTextCell(x, y, origin_, origin_), cp1252ToUtf8(name.substr(0, kOneLine)));
+            ctx_.text(TableTextCell(x, y + kSecondLineDrop, origin_, origin_), "u. Informatik");
         } else {
-            ctx_.text(textAt(x, y, origin_, origin_), cp1252ToUtf8(name));
+            ctx_.text(TableTextCell(x, y, origin_, origin_), cp1252ToUtf8(name));
         }
     }
 
@@ -232,14 +212,14 @@ private:
     {
         const int captionOffset = ctx_.slot(slot::OpenField).X;
         const int ruleEnd = origin_.X + ctx_.slot(slot::LeftGrade).X - kRuleGap;
-        ctx_.text(textAt(x, y, origin_, ctx_.slot(slot::OpenField)), nameUtf8);
+        ctx_.text(TableTextCell(x, y, ctx_.slot(slot::OpenField), origin_), nameUtf8);
         const TFstSlot& captionFont = ctx_.slot(slot::CaptionFont);
         if (captionOffset != 0) {
             ctx_.hline({captionOffset, ruleEnd}, y, 2);
-            ctx_.text(textAt(x + captionOffset, y, origin_, captionFont), caption);
+            ctx_.text(TableTextCell(x + captionOffset, y, captionFont, origin_), caption);
         } else {
             ctx_.hline({x, ruleEnd}, y, 2);
-            ctx_.text(textAt(x, y + kUnderCaption, origin_, captionFont), caption);
+            ctx_.text(TableTextCell(x, y + kUnderCaption, captionFont, origin_), caption);
         }
     }
 

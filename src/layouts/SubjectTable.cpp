@@ -16,27 +16,6 @@ bool isPlaceholder(std::string_view name) { return name == kFachUnbenutzt || nam
 
 int truncated(double v) { return static_cast<int>(std::trunc(v)); }
 
-// A cell: a position with the alignment, font and visibility of one slot and
-// the page of another.
-TFstSlot cell(int x, int y, const TFstSlot& style, const TFstSlot& pageOf)
-{
-    TFstSlot at = style;
-    at.X = static_cast<std::uint16_t>(x);
-    at.Y = static_cast<std::uint16_t>(y);
-    at.Page = pageOf.Page;
-    return at;
-}
-
-// A text in the font of `fontSlot`, left-aligned, on the table's page.
-TFstSlot textCell(int x, int y, const TFstSlot& fontSlot, const TFstSlot& table)
-{
-    TFstSlot at = table;
-    at.X = static_cast<std::uint16_t>(x);
-    at.Y = static_cast<std::uint16_t>(y);
-    at.Font = fontSlot.Font;
-    return at;
-}
-
 struct ColumnGeometry {
     Column column;
     int firstSubjectSlot; // subject slot of row 1
@@ -85,7 +64,7 @@ private:
             gradeCell(g, r);
         for (int r = 1; r <= layout_.rowsPerColumn; ++r) {
             const TFstSlot& style = ctx_.slot(g.additionSlot);
-            ctx_.text(cell(origin_.X + style.X, baseLine(r), style, origin_), cp1252ToUtf8(subject(g, r).Zusatz.view()));
+            ctx_.text(TableCell(origin_.X + style.X, baseLine(r), style, origin_), cp1252ToUtf8(subject(g, r).Zusatz.view()));
         }
     }
 
@@ -98,23 +77,23 @@ private:
         const FixedRow* fixed = fixedRow(g.column, row);
 
         if (fixed && fixed->kind == FixedRow::Kind::BareName) {
-            ctx_.text(textCell(x, y, origin_, origin_), nameUtf8);
+            ctx_.text(TableTextCell(x, y, origin_, origin_), nameUtf8);
         } else if (fixed && fixed->kind == FixedRow::Kind::ForeignLanguage) {
             foreignLanguage(g, x, y, nameUtf8, fixed->captionUtf8);
         } else if ((fixed && fixed->kind == FixedRow::Kind::Religion) || religionBySubject(g.column, row, name)) {
             ReligionRow(ctx_, name, layout_.religionLabels, g.column, x, y,
                         g.column == Column::Left ? slot::OpenField : layout_.rightReligionFontSlot);
         } else if (g.column == Column::Left && layout_.twoLineLabels && IsTwoLineSubject(ctx_.katalog(), name)) {
-            ctx_.text(textCell(x, y - truncated(0.3 * pitch_), origin_, origin_), "Arbeit-Wirtschaft-Technik");
-            ctx_.text(textCell(x, y + truncated(0.1 * pitch_), origin_, origin_), "und Informatik");
+            ctx_.text(TableTextCell(x, y - truncated(0.3 * pitch_), origin_, origin_), "Arbeit-Wirtschaft-Technik");
+            ctx_.text(TableTextCell(x, y + truncated(0.1 * pitch_), origin_, origin_), "und Informatik");
         } else if (isPlaceholder(name) && (g.column == Column::Left || layout_.rightPlaceholders)) {
             ctx_.hline({x, ruleEnd(g)}, y, 2);
-            ctx_.text(textCell(x, y, origin_, origin_), cp1252ToUtf8(kFachUnbenutzt));
+            ctx_.text(TableTextCell(x, y, origin_, origin_), cp1252ToUtf8(kFachUnbenutzt));
         } else if (g.column == Column::Right && layout_.firstOpenRow > 0 && row >= layout_.firstOpenRow) {
             ctx_.hline({x, origin_.X + ctx_.slot(slot::RightGrade).X - kRuleGap}, y, 2);
-            ctx_.narrowText(textCell(x, y, ctx_.slot(slot::OpenField), origin_), nameUtf8, name.size() > 21 ? 4 : 0);
+            ctx_.narrowText(TableTextCell(x, y, ctx_.slot(slot::OpenField), origin_), nameUtf8, name.size() > 21 ? 4 : 0);
         } else {
-            ctx_.text(textCell(x, y, origin_, origin_), nameUtf8);
+            ctx_.text(TableTextCell(x, y, origin_, origin_), nameUtf8);
         }
     }
 
@@ -131,14 +110,14 @@ private:
                          const std::string& caption)
     {
         const int captionOffset = ctx_.slot(slot::OpenField).X;
-        ctx_.text(textCell(x, y, ctx_.slot(slot::OpenField), origin_), nameUtf8);
+        ctx_.text(TableTextCell(x, y, ctx_.slot(slot::OpenField), origin_), nameUtf8);
         const TFstSlot& captionFont = ctx_.slot(slot::CaptionFont);
         if (captionOffset != 0) {
             ctx_.hline({captionOffset, ruleEnd(g)}, y, 2);
-            ctx_.text(textCell(x + captionOffset, y, captionFont, origin_), caption);
+            ctx_.text(TableTextCell(x + captionOffset, y, captionFont, origin_), caption);
         } else {
             ctx_.hline({x, ruleEnd(g)}, y, 2);
-            ctx_.text(textCell(x, y + kUnderCaption, captionFont, origin_), caption);
+            ctx_.text(TableTextCell(x, y + kUnderCaption, captionFont, origin_), caption);
         }
     }
 
@@ -149,7 +128,7 @@ private:
         const int y = baseLine(row);
         ctx_.box({x - kBoxHalfWidth, truncated(y - 0.75 * pitch_), x + kBoxHalfWidth, y}, 22);
         const TFachEintrag& s = subject(g, row);
-        TFstSlot at = cell(x, y, style, origin_);
+        TFstSlot at = TableCell(x, y, style, origin_);
         GradeCellText(ctx_, at, GradeText(s.Note, wordMode_));
 
         if (layout_.printLevel && (row == 2 || IsLevelSubject(ctx_.katalog(), s.Fach.view(), ctx_.schoolType()))) {
@@ -175,7 +154,7 @@ private:
 void electiveName(PageContext& ctx, int x, int y, std::string_view nameCp1252, const TFstSlot& page)
 {
     const std::string_view shown = nameCp1252 == kFachUnbekannt ? kFachUnbenutzt : nameCp1252;
-    TFstSlot at = textCell(x, y, ctx.slot(slot::OpenField), page);
+    TFstSlot at = TableTextCell(x, y, ctx.slot(slot::OpenField), page);
     if (shown.size() > 25)
         at.Font = static_cast<std::uint16_t>(SmallerFont(at.Font));
     ctx.narrowText(at, cp1252ToUtf8(shown), shown.size() > 21 ? 4 : 0);
@@ -188,6 +167,24 @@ void SubjectTable(PageContext& ctx, const TZgnRec& rec, const SubjectTableLayout
     if (!ctx.drawn(slot::TableOrigin))
         return;
     TableDrawer(ctx, rec, layout, wordMode).draw();
+}
+
+TFstSlot TableCell(int x, int y, const TFstSlot& style, const TFstSlot& pageOf)
+{
+    TFstSlot at = style;
+    at.X = static_cast<std::uint16_t>(x);
+    at.Y = static_cast<std::uint16_t>(y);
+    at.Page = pageOf.Page;
+    return at;
+}
+
+TFstSlot TableTextCell(int x, int y, const TFstSlot& fontSlot, const TFstSlot& table)
+{
+    TFstSlot at = table;
+    at.X = static_cast<std::uint16_t>(x);
+    at.Y = static_cast<std::uint16_t>(y);
+    at.Font = fontSlot.Font;
+    return at;
 }
 
 void GradeCellText(PageContext& ctx, TFstSlot at, std::string_view gradeUtf8)
@@ -219,22 +216,22 @@ void ReligionRow(PageContext& ctx, std::string_view subjectCp1252, ReligionLabel
     const bool named = !isPlaceholder(subjectCp1252);
 
     auto drawLabels = [&] {
-        ctx.text(textCell(x, upperY, table, table),
+        ctx.text(TableTextCell(x, upperY, table, table),
                  longForm ? "evangelische / katholische Religion /" : "ev. / kath. Religion /");
-        ctx.text(textCell(x, lowerY, table, table), "Philosophieren mit Kindern");
+        ctx.text(TableTextCell(x, lowerY, table, table), "Philosophieren mit Kindern");
     };
 
     switch (ctx.options().ReligionOption) {
     case 1:
         if (named)
-            ctx.text(textCell(x, y, table, table), cp1252ToUtf8(subjectCp1252));
+            ctx.text(TableTextCell(x, y, table, table), cp1252ToUtf8(subjectCp1252));
         else
             drawLabels();
         return;
     case 2:
         if (named) {
             const int gradeOffset = ctx.slot(column == Column::Left ? slot::LeftGrade : slot::RightGrade).X;
-            ctx.narrowText(textCell(x, y, openFont, table), cp1252ToUtf8(subjectCp1252),
+            ctx.narrowText(TableTextCell(x, y, openFont, table), cp1252ToUtf8(subjectCp1252),
                            subjectCp1252.size() > 21 ? 4 : 0);
             ctx.hline({x, table.X + gradeOffset - kRuleGap}, y, 2);
         } else {
@@ -248,7 +245,7 @@ void ReligionRow(PageContext& ctx, std::string_view subjectCp1252, ReligionLabel
     drawLabels();
     const std::string& fill = ctx.fill();
     const TFachKatalog& kat = ctx.katalog();
-    auto strike = [&](int atY, const std::string& text) { ctx.text(textCell(x, atY, openFont, table), text); };
+    auto strike = [&](int atY, const std::string& text) { ctx.text(TableTextCell(x, atY, openFont, table), text); };
     if (subjectCp1252 == kat[27].FachName.view()) { // evangelische Religion
         strike(lowerY, StrikeText(fill, 0, 18));
         strike(upperY, longForm ? StrikeText(fill, 9, 7) : StrikeText(fill, 3, 3));
@@ -289,19 +286,19 @@ void ElectiveBlock(PageContext& ctx, const TZgnRec& rec, int rows, bool wordMode
                 electiveName(ctx, side.nameX, baseLine(r), rec.slot(side.firstSlot + r - 1).Fach.view(), origin);
                 ctx.hline({side.nameX, tableX + ctx.slot(side.gradeSlot).X - kRuleGap}, baseLine(r), 2);
                 if (side.captions)
-                    ctx.text(textCell(origin.X, baseLine(r) + kUnderCaption, ctx.slot(slot::CaptionFont), origin),
+                    ctx.text(TableTextCell(origin.X, baseLine(r) + kUnderCaption, ctx.slot(slot::CaptionFont), origin),
                              r == 1 ? "1. Halbjahr" : "2. Halbjahr");
             }
             for (int r = 1; r <= rows; ++r) {
                 const TFstSlot& style = ctx.slot(side.gradeSlot);
                 const int x = origin.X + style.X;
                 ctx.hline({x - kBoxHalfWidth, x + kBoxHalfWidth}, baseLine(r), 2);
-                GradeCellText(ctx, cell(x, baseLine(r), style, origin),
+                GradeCellText(ctx, TableCell(x, baseLine(r), style, origin),
                               GradeText(rec.slot(side.firstSlot + r - 1).Note, wordMode));
             }
             for (int r = 1; r <= rows; ++r) {
                 const TFstSlot& style = ctx.slot(side.additionSlot);
-                ctx.text(cell(origin.X + style.X, baseLine(r), style, origin),
+                ctx.text(TableCell(origin.X + style.X, baseLine(r), style, origin),
                          cp1252ToUtf8(rec.slot(side.firstSlot + r - 1).Zusatz.view()));
             }
         }

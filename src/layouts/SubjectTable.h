@@ -67,6 +67,13 @@ struct SubjectTableLayout {
 // The table, when slot 32 is on this page.
 void SubjectTable(PageContext& ctx, const TZgnRec& rec, const SubjectTableLayout& layout, bool wordMode);
 
+// A cell of a table: the position (x, y) with the alignment, font and
+// visibility of `style` and the page of `pageOf`.
+TFstSlot TableCell(int x, int y, const TFstSlot& style, const TFstSlot& pageOf);
+// A text cell at (x, y) in the font of `fontSlot`, otherwise as `table`
+// (alignment, visibility, page).
+TFstSlot TableTextCell(int x, int y, const TFstSlot& fontSlot, const TFstSlot& table);
+
 // The grade text of a cell with its narrowing: spacing 4 less beyond 13
 // characters, and one font smaller beyond 16.
 void GradeCellText(PageContext& ctx, TFstSlot at, std::string_view gradeUtf8);
