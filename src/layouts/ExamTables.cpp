@@ -20,7 +20,7 @@ constexpr int kLastExamSlot = 18;
 constexpr int kBoxHalfWidth = 150;
 constexpr int kRuleGap = 200;
 constexpr int kUnderCaption = 30;
-constexpr int kSecondLineDrop = 35; // "u. Informatik" 3.5 mm under the first line
+constexpr int kSecondLineDrop = 35;  // "u. Informatik" 3.5 mm under the first line
 constexpr std::size_t kOneLine = 25; // characters of the first line of a two-line name
 
 // The last subject slot 1..18 of that name; 0 when there is none.
@@ -62,8 +62,7 @@ class ExamTableDrawer {
 public:
     ExamTableDrawer(PageContext& ctx, const TZgnRec& rec, bool wordMode)
         : ctx_(ctx), rec_(rec), wordMode_(wordMode), origin_(ctx.slot(exam::Origin)), pitch_(ctx.slot(exam::Pitch).Y)
-    {
-    }
+    { }
 
     void leftColumn(const ExamRow (&rows)[2])
     {
@@ -141,10 +140,13 @@ private:
 class AdmissionDrawer {
 public:
     AdmissionDrawer(PageContext& ctx, const TZgnRec& rec, const ExamSubjects& exam, bool wordMode)
-        : ctx_(ctx), rec_(rec), exam_(exam), wordMode_(wordMode), origin_(ctx.slot(slot::TableOrigin)),
+        : ctx_(ctx),
+          rec_(rec),
+          exam_(exam),
+          wordMode_(wordMode),
+          origin_(ctx.slot(slot::TableOrigin)),
           pitch_(ctx.slot(slot::RowPitch).Y)
-    {
-    }
+    { }
 
     void draw(const AdmissionRows& rows)
     {
@@ -167,26 +169,25 @@ private:
             if (!slots[i])
                 continue;
             const int y = baseLine(static_cast<int>(i) + 1);
-            ctx_.box({gradeX - kBoxHalfWidth, static_cast<int>(std::trunc(y - 0.75 * pitch_)), gradeX + kBoxHalfWidth, y},
-                     22);
+            ctx_.box(
+                {gradeX - kBoxHalfWidth, static_cast<int>(std::trunc(y - 0.75 * pitch_)), gradeX + kBoxHalfWidth, y},
+                22);
             examGradeText(ctx_, TableCell(gradeX, y, gradeStyle, origin_), gradeText(slots[i]));
         }
         const TFstSlot& additionStyle = ctx_.slot(additionSlot);
         for (std::size_t i = 0; i < slots.size(); ++i)
             if (slots[i])
-                ctx_.text(TableCell(origin_.X + additionStyle.X, baseLine(static_cast<int>(i) + 1), additionStyle, origin_),
-                          cp1252ToUtf8(rec_.slot(slots[i]).Zusatz.view()));
+                ctx_.text(
+                    TableCell(origin_.X + additionStyle.X, baseLine(static_cast<int>(i) + 1), additionStyle, origin_),
+                    cp1252ToUtf8(rec_.slot(slots[i]).Zusatz.view()));
     }
 
     std::string gradeText(int subjectSlot) const
     {
         switch (exam_.mark(subjectSlot)) {
-        case ExamMark::Examined:
-            return GradeText("-", true);
-        case ExamMark::FourthSubject:
-            return "siehe 4. Prüfungsfach";
-        case ExamMark::Ordinary:
-            break;
+        case ExamMark::Examined: return GradeText("-", true);
+        case ExamMark::FourthSubject: return "siehe 4. Prüfungsfach";
+        case ExamMark::Ordinary: break;
         }
         return GradeText(rec_.slot(subjectSlot).Note, wordMode_);
     }
@@ -269,8 +270,7 @@ std::string ExamSubjectsMessage(ExamSubjectError error)
     case ExamSubjectError::ForeignLanguageOrFourth:
         return "Fehler beim Ermitteln der Prüfungsfremdsprache oder des 4. Prüfungsfachs!!!\n"
                "Prüfen Sie unbedingt die Daten!!! Ausdruck eventuell fehlerhaft!!!";
-    case ExamSubjectError::None:
-        break;
+    case ExamSubjectError::None: break;
     }
     return {};
 }
@@ -289,8 +289,7 @@ void ExamSubjectTable(PageContext& ctx, const TZgnRec& rec, const ExamSubjects& 
 AdmissionRows AdmissionTableRows(SchoolType schoolType)
 {
     const bool comprehensive = schoolType == SchoolType::IntegrierteGesamtschule;
-    return {{3, 15, comprehensive ? 14 : 16, 5, comprehensive ? 6 : 7, comprehensive ? 7 : 6},
-            {9, 8, 10, 11, 12, 17}};
+    return {{3, 15, comprehensive ? 14 : 16, 5, comprehensive ? 6 : 7, comprehensive ? 7 : 6}, {9, 8, 10, 11, 12, 17}};
 }
 
 void AdmissionSubjectTable(PageContext& ctx, const TZgnRec& rec, const ExamSubjects& exam, bool wordMode)

@@ -8,9 +8,9 @@
 namespace ruvek {
 namespace {
 
-constexpr int kBoxHalfWidth = 150;  // grey grade boxes are 30 mm wide
-constexpr int kRuleGap = 200;       // rules end 20 mm before the grade centre
-constexpr int kUnderCaption = 30;   // captions 3 mm under the base line
+constexpr int kBoxHalfWidth = 150; // grey grade boxes are 30 mm wide
+constexpr int kRuleGap = 200;      // rules end 20 mm before the grade centre
+constexpr int kUnderCaption = 30;  // captions 3 mm under the base line
 
 bool isPlaceholder(std::string_view name) { return name == kFachUnbenutzt || name == kFachUnbekannt; }
 
@@ -27,10 +27,13 @@ struct ColumnGeometry {
 class TableDrawer {
 public:
     TableDrawer(PageContext& ctx, const TZgnRec& rec, const SubjectTableLayout& layout, bool wordMode)
-        : ctx_(ctx), rec_(rec), layout_(layout), wordMode_(wordMode), origin_(ctx.slot(slot::TableOrigin)),
+        : ctx_(ctx),
+          rec_(rec),
+          layout_(layout),
+          wordMode_(wordMode),
+          origin_(ctx.slot(slot::TableOrigin)),
           pitch_(ctx.slot(slot::RowPitch).Y)
-    {
-    }
+    { }
 
     void draw()
     {
@@ -64,7 +67,8 @@ private:
             gradeCell(g, r);
         for (int r = 1; r <= layout_.rowsPerColumn; ++r) {
             const TFstSlot& style = ctx_.slot(g.additionSlot);
-            ctx_.text(TableCell(origin_.X + style.X, baseLine(r), style, origin_), cp1252ToUtf8(subject(g, r).Zusatz.view()));
+            ctx_.text(TableCell(origin_.X + style.X, baseLine(r), style, origin_),
+                      cp1252ToUtf8(subject(g, r).Zusatz.view()));
         }
     }
 
@@ -91,7 +95,8 @@ private:
             ctx_.text(TableTextCell(x, y, origin_, origin_), cp1252ToUtf8(kFachUnbenutzt));
         } else if (g.column == Column::Right && layout_.firstOpenRow > 0 && row >= layout_.firstOpenRow) {
             ctx_.hline({x, origin_.X + ctx_.slot(slot::RightGrade).X - kRuleGap}, y, 2);
-            ctx_.narrowText(TableTextCell(x, y, ctx_.slot(slot::OpenField), origin_), nameUtf8, name.size() > 21 ? 4 : 0);
+            ctx_.narrowText(TableTextCell(x, y, ctx_.slot(slot::OpenField), origin_), nameUtf8,
+                            name.size() > 21 ? 4 : 0);
         } else {
             ctx_.text(TableTextCell(x, y, origin_, origin_), nameUtf8);
         }
@@ -100,14 +105,14 @@ private:
     bool religionBySubject(Column column, int row, std::string_view name) const
     {
         using Right = SubjectTableLayout::RightReligion;
-        const bool allowed = column == Column::Left ? layout_.leftReligionBySubject
-                                                    : layout_.rightReligion == Right::BySubject ||
-                                                          (layout_.rightReligion == Right::FirstRowBySubject && row == 1);
+        const bool allowed = column == Column::Left
+                                 ? layout_.leftReligionBySubject
+                                 : layout_.rightReligion == Right::BySubject ||
+                                       (layout_.rightReligion == Right::FirstRowBySubject && row == 1);
         return allowed && IsReligionSubject(ctx_.katalog(), name);
     }
 
-    void foreignLanguage(const ColumnGeometry& g, int x, int y, const std::string& nameUtf8,
-                         const std::string& caption)
+    void foreignLanguage(const ColumnGeometry& g, int x, int y, const std::string& nameUtf8, const std::string& caption)
     {
         const int captionOffset = ctx_.slot(slot::OpenField).X;
         ctx_.text(TableTextCell(x, y, ctx_.slot(slot::OpenField), origin_), nameUtf8);
@@ -238,8 +243,7 @@ void ReligionRow(PageContext& ctx, std::string_view subjectCp1252, ReligionLabel
             drawLabels();
         }
         return;
-    default:
-        break;
+    default: break;
     }
 
     drawLabels();
@@ -278,8 +282,8 @@ void ElectiveBlock(PageContext& ctx, const TZgnRec& rec, int rows, bool wordMode
         };
         const Side sides[] = {
             {19, origin.X, slot::ElectiveLeftGrade, slot::ElectiveLeftAddition, rows == 2},
-            {22, origin.X + ctx.slot(slot::ElectiveRightNames).X, slot::ElectiveRightGrade,
-             slot::ElectiveRightAddition, false},
+            {22, origin.X + ctx.slot(slot::ElectiveRightNames).X, slot::ElectiveRightGrade, slot::ElectiveRightAddition,
+             false},
         };
         for (const Side& side : sides) {
             for (int r = 1; r <= rows; ++r) {
