@@ -63,13 +63,13 @@ constexpr std::array<CertificateKind, 36> kKinds = {{
     {28, 1, 2, kAbgang, kAbgangT, LayoutGesamtschuleAbgang},
     {29, 1, 2, kUebergang, kUebergangT, LayoutGesamtschule},
     {127, 1, 2, kZwischen, kZwischen, LayoutGesamtschule},
-    {41, 1, 1, "Empfangsbekenntnis: ", "Empfangsbekenntnis: ", LayoutEmpfangsbekenntnis},
+    {41, 1, 1, "Empfangsbekenntnis: ", "Empfangsbekenntnis: ", LayoutEmpfangsbekenntnis, false},
 }};
 
 // The learning-development report is printed by its own commands, never
 // through the certificate dispatcher, so it has no row in the table above.
 constexpr CertificateKind kReport {
-    170, 1, 1, "Lernentwicklungsbericht: ", "Lernentwicklungsberichte", LayoutLernentwicklungsbericht};
+    170, 1, 1, "Lernentwicklungsbericht: ", "Lernentwicklungsberichte", LayoutLernentwicklungsbericht, false};
 
 } // namespace
 

@@ -18,6 +18,9 @@ struct CertificateKind {
     const char* captionPrefix;
     const char* titlePrefix;
     LayoutRoutine layout; // nullptr for a code without a printout
+    // Certificates get the page preamble (correction corners, the frame by
+    // MitRahmen); the other sheets (receipt, report) draw everything themselves.
+    bool certificatePreamble = true;
 };
 
 // The row of an annex code; nullptr for a code without one.
@@ -25,10 +28,15 @@ const CertificateKind* FindCertificateKind(int annexCode);
 
 // The learning-development report (annex code 170), outside the table.
 const CertificateKind& ReportKind();
-// The layout routine of any printed code (table rows and the report); nullptr when none is built in.
+// The kind of any printed code (table rows and the report); nullptr for none.
+inline const CertificateKind* PrintedKind(int annexCode)
+{
+    return annexCode == ReportKind().annexCode ? &ReportKind() : FindCertificateKind(annexCode);
+}
+// The layout routine of any printed code; nullptr when none is built in.
 inline LayoutRoutine LayoutOf(int annexCode)
 {
-    const CertificateKind* kind = annexCode == ReportKind().annexCode ? &ReportKind() : FindCertificateKind(annexCode);
+    const CertificateKind* kind = PrintedKind(annexCode);
     return kind ? kind->layout : nullptr;
 }
 

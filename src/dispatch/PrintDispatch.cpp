@@ -39,7 +39,8 @@ std::vector<TextCutNotice> DrawPlannedPage(Canvas& canvas, const DispatchEnviron
     // The data sheet is plain paper with a geometry of its own.
     if (annexCode == kAnlageDatenblatt)
         return LayoutDatenblatt(canvas, {env.options, env.schulnameCp1252}, rec);
-    const LayoutRoutine layout = LayoutOf(annexCode);
+    const CertificateKind* kind = PrintedKind(annexCode);
+    const LayoutRoutine layout = kind ? kind->layout : nullptr;
     if (!layout || !form) {
         FontSpec font;
         font.face = "Arial";
@@ -54,7 +55,7 @@ std::vector<TextCutNotice> DrawPlannedPage(Canvas& canvas, const DispatchEnviron
     options.RandOben = static_cast<decltype(options.RandOben)>(options.RandOben + raiseTop);
     const CertificateEnvironment certEnv{options, env.katalog, env.schoolType, env.schulnameCp1252,
                                          env.folders.program, env.schulAnschriftCp1252};
-    if (annexCode == kAnlageEmpfangsbekenntnis || annexCode == kAnlageLernentwicklungsbericht)
+    if (!kind->certificatePreamble)
         return DrawSheetPage(canvas, certEnv, *form, layout, rec, annexCode);
     return DrawCertificatePage(canvas, certEnv, *form, layout, rec, annexCode, page);
 }
