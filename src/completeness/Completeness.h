@@ -32,7 +32,7 @@ struct Finding {
     std::string page;          // editor page (see namespace page)
     std::string field;         // objectName of the control to correct
     std::string text;          // what is wrong, German, UTF-8
-    std::string caption{};     // the field as the teacher knows it ("Klassenleiter(in)")
+    std::string caption{};     // the field as the teacher knows it ("Klassenlehrer")
     bool operator==(const Finding&) const = default;
 };
 

@@ -12,14 +12,14 @@ using editor::ControlId;
 namespace {
 
 constexpr std::array<std::pair<ControlId, const char*>, 9> kFixed = {{
-    {ControlId::Edit7, "Anlage (Zeugnisformular)"},
+    {ControlId::Edit7, "Anlage (Zeugniserlass)"},
     {ControlId::Edit63, "Schuljahr"},
-    {ControlId::Edit66, "Klassenleiter(in)"},
+    {ControlId::Edit66, "Klassenlehrer"},
     {ControlId::Edit69, "Zeugnisort"},
     {ControlId::MaskEdit4, "Zeugnisdatum"},
     {ControlId::Memo2, "Lernentwicklungsbericht"},
     {ControlId::Memo3, "Vermerke"},
-    {ControlId::CheckBox5, "Übergangsprüfung"},
+    {ControlId::CheckBox5, "Teilnahme an Übergangsprüfung"},
     {ControlId::ComboBox38, "4. Prüfungsfach"},
 }};
 

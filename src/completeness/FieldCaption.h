@@ -1,6 +1,6 @@
 #pragma once
 // The name a teacher knows a field of the record editor by, for the lists of
-// the completeness check: "Klassenleiter(in)" rather than "Edit66".
+// the completeness check: "Klassenlehrer" rather than "Edit66".
 #include <string>
 #include <string_view>
 

@@ -84,7 +84,7 @@ std::vector<RecordFinding> CheckHeadAndFoot(const TZgnRec& rec)
     else if (!yearOk)
         out.push_back({page::Kopf, name(ControlId::Edit63), "Schuljahr ist unplausibel: " + cp1252ToUtf8(rec.SjBeginn.view())});
     if (blankOrUnset(rec.KlLehrer.view()))
-        out.push_back({page::Kopf, name(ControlId::Edit66), "Klassenleiter fehlt"});
+        out.push_back({page::Kopf, name(ControlId::Edit66), "Klassenlehrer fehlt"});
     if (blankOrUnset(rec.ZgnOrt.view()))
         out.push_back({page::Fuss, name(ControlId::Edit69), "Zeugnisort fehlt"});
 

@@ -48,7 +48,7 @@ TEST(PruefenCli, FindingsArePrintedOneALineAndExitOne)
 
     const auto out = run(pruefen(shellQuoted(file)));
     EXPECT_EQ(out.exitCode, 1) << out.text;
-    EXPECT_EQ(out.text, "3\tMarlene Claußen\tZeugnis-Kopf\tKlassenleiter(in)\tKlassenleiter fehlt\n"
+    EXPECT_EQ(out.text, "3\tMarlene Claußen\tZeugnis-Kopf\tKlassenlehrer\tKlassenlehrer fehlt\n"
                         "5\tSophie Ewert\tZeugnis-Fuß\tZeugnisort\tZeugnisort fehlt\n"
                         "2 Beanstandungen.\n");
     fs::remove_all(dir);

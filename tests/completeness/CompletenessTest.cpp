@@ -88,7 +88,7 @@ TEST_F(Completeness, EachGapGivesItsFinding)
         {"school year empty", [](TZgnRec& r) { r.SjBeginn = ""; }, page::Kopf, "Edit63", "Schuljahr fehlt", false},
         {"school year implausible", [](TZgnRec& r) { r.SjBeginn = "1999"; }, page::Kopf, "Edit63",
          "Schuljahr ist unplausibel", false},
-        {"class teacher empty", [](TZgnRec& r) { r.KlLehrer = ""; }, page::Kopf, "Edit66", "Klassenleiter fehlt", true},
+        {"class teacher empty", [](TZgnRec& r) { r.KlLehrer = ""; }, page::Kopf, "Edit66", "Klassenlehrer fehlt", true},
         {"place empty", [](TZgnRec& r) { r.ZgnOrt = "  "; }, page::Fuss, "Edit69", "Zeugnisort fehlt", true},
         {"date mask empty", [](TZgnRec& r) { r.ZgnDatum = "  .  .20  "; }, page::Fuss, "MaskEdit4",
          "Zeugnisdatum fehlt", true},

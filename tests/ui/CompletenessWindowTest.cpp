@@ -62,7 +62,7 @@ TEST(CompletenessWindow, ListsFindingsAndJumpsToTheField)
                 others.push_back(list->topLevelItem(i));
         ASSERT_EQ(others.size(), 2u);
         EXPECT_EQ(others[0]->text(0), "3");
-        EXPECT_EQ(others[0]->text(3), "Klassenleiter(in)");
+        EXPECT_EQ(others[0]->text(3), "Klassenlehrer");
         EXPECT_EQ(others[1]->text(1), QStringLiteral("Sophie Ewert"));
         EXPECT_EQ(others[1]->text(2), QStringLiteral("Fächer u. Bewertungen"));
         EXPECT_TRUE(window->reportHtml().contains(QStringLiteral("Bewertung fehlt: Mathematik")));
