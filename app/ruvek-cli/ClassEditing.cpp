@@ -1,6 +1,9 @@
 #include "ClassEditing.h"
 
+#include "ClassFileCommands.h"
+
 #include "classfile/ClassFile.h"
+#include "document/ClassDocument.h"
 #include "common/Cp1252.h"
 #include "editor/StudentList.h"
 
@@ -45,46 +48,56 @@ std::optional<FormArgs> parseFormArgs(const CliArgs& args, const char* usage)
     return out;
 }
 
-std::unique_ptr<ClassEditing> openForEditing(const FormArgs& args, CliContext& context)
+std::unique_ptr<ClassEditing> openForEditing(const FormArgs& args, CliContext& context, bool forChange,
+                                             int& exitCode)
 {
-    const std::string& file = args.file;
-    const int nr = args.nr;
+    exitCode = 1;
     if (args.schultyp)
         context.installation.settings.schule.Schultyp = static_cast<std::uint16_t>(*args.schultyp);
     CliPrompter& prompter = context.prompter;
-    const std::filesystem::path path = file;
-    if (path.filename().string().ends_with(".ZDB")) {
-        prompter.error("Diese Dateien können nicht mehr geöffnet werden!");
-        return nullptr;
-    }
-    ruvek::ClassFileContent content;
-    const auto error = ruvek::readClassFile(path, content);
-    if (error != ruvek::ReadError::None) {
-        prompter.error(ruvek::readErrorText(error));
-        return nullptr;
-    }
-
-    const ruvek::Installation& inst = context.installation;
+    ruvek::Installation& inst = context.installation;
     auto e = std::make_unique<ClassEditing>(inst.schoolType());
     ruvek::OpenClass& cls = e->openClass;
-    std::error_code ec;
-    const auto absolute = std::filesystem::absolute(path, ec);
-    cls.dataFolder = (ec ? path : absolute).parent_path();
-    cls.fileName = path.filename().string();
-    cls.header = content.header;
-    cls.header.LeseVersion = cls.header.Version;
-    cls.header.Version = 2;
-    cls.records = std::move(content.records);
-    cls.changed = false;
-    e->editor = std::make_unique<ruvek::editor::RecordEditor>(cls, inst, prompter, e->view);
+    // A failed assignment must leave the folder as it was: no backup copy.
+    cls.writesBackupCopy = false;
+    if (forChange) {
+        if (const int refused = openClassForChange(args.file, context, cls)) {
+            exitCode = refused;
+            return nullptr;
+        }
+    } else if (!openClassForReading(args.file, context, cls)) {
+        return nullptr;
+    }
 
-    const auto list = ruvek::editor::BuildStudentList(cls.records, 0, e->editor->showsDeletedRecords());
+    const int nr = args.nr;
+    const auto list = ruvek::editor::BuildStudentList(cls.records, 0,
+                                                      ruvek::editor::ShowContext::FromInstallation(inst).zeigeGeloeschte);
     if (cls.records.empty() || static_cast<std::size_t>(nr) > list.recordOf.size()) {
         prompter.error("Einen Schüler Nr. " + std::to_string(nr) + " gibt es in der Liste nicht (1 bis " +
                        std::to_string(list.recordOf.size()) + ").");
         return nullptr;
     }
     cls.current = list.recordOf[static_cast<std::size_t>(nr - 1)];
+
+    // Without school settings the certificate form is decided with the
+    // school type the record was made for; never with none at all, which
+    // would take the record's form away.
+    const ruvek::TZgnRec& rec = cls.currentRecord();
+    const auto schoolType = ruvek::schoolTypeForRecord(inst.schoolType(), rec);
+    if (!schoolType) {
+        if (forChange) {
+            prompter.error(ruvek::unknownSchoolTypeText(rec, nr));
+            return nullptr;
+        }
+    } else if (*schoolType != inst.schoolType()) {
+        prompter.information("Die Schul-Einstellungen nennen keine Schulart; für Schüler Nr. " + std::to_string(nr) +
+                             " gilt die Schulart, für die sein Datensatz angelegt wurde (" +
+                             std::to_string(ruvek::toInt(*schoolType)) + ").");
+        inst.settings.schule.Schultyp = static_cast<std::uint16_t>(ruvek::toInt(*schoolType));
+    }
+    cls.schoolType = inst.schoolType();
+    e->editor = std::make_unique<ruvek::editor::RecordEditor>(cls, inst, prompter, e->view);
     e->editor->show();
+    exitCode = 0;
     return e;
 }

@@ -32,5 +32,8 @@ struct FormArgs {
 std::optional<FormArgs> parseFormArgs(const CliArgs& args, const char* usage);
 
 // Opens the class and shows list entry nr (1-based, as the student list
-// numbers it). Messages go to the context's prompter; nullptr on failure.
-std::unique_ptr<ClassEditing> openForEditing(const FormArgs& args, CliContext& context);
+// numbers it): `forChange` for a command that will save it (lock taken,
+// version kept), otherwise only read. Messages go to the context's prompter;
+// nullptr on failure with the exit code in `exitCode`.
+std::unique_ptr<ClassEditing> openForEditing(const FormArgs& args, CliContext& context, bool forChange,
+                                             int& exitCode);

@@ -1,5 +1,7 @@
 #include "ClassFileCommands.h"
 
+#include "document/ClassDocument.h"
+
 #include <charconv>
 #include <iostream>
 #include <system_error>
@@ -34,9 +36,22 @@ int badArguments(const std::string& message, const char* usage)
     return 1;
 }
 
-bool openClassFile(const std::string& file, CliContext& context, ruvek::OpenClass& openClass)
+int openClassForChange(const std::string& file, CliContext& context, ruvek::OpenClass& openClass)
 {
-    return openClass.openFile(file, context.prompter);
+    ruvek::ClassDocument document(openClass, context.prompter);
+    switch (document.openForChange(file, context.lockWait).result) {
+    case ruvek::OpenResult::Opened: return 0;
+    case ruvek::OpenResult::Locked: return kExitLocked;
+    case ruvek::OpenResult::Unreadable:
+    case ruvek::OpenResult::Refused: break;
+    }
+    return 1;
+}
+
+bool openClassForReading(const std::string& file, CliContext& context, ruvek::OpenClass& openClass)
+{
+    return ruvek::ClassDocument(openClass, context.prompter).openForReading(file).result ==
+           ruvek::OpenResult::Opened;
 }
 
 int saveWhenChanged(ruvek::OpenClass& openClass, CliContext& context)

@@ -27,9 +27,22 @@ std::optional<int> parseRecordNumber(const std::string& text, std::size_t count)
 // exit code for it.
 int badArguments(const std::string& message, const char* usage);
 
-// Opens the class file into `openClass`; false (the message shown) when it
-// cannot be read.
-bool openClassFile(const std::string& file, CliContext& context, ruvek::OpenClass& openClass);
+// The exit code of a command refused because another program has the
+// class open for editing.
+inline constexpr int kExitLocked = 3;
+
+// Opens the class file into `openClass` for a command that changes it, as
+// the program's File Open does: the class's lock is taken first (waiting up
+// to the context's --warten time for another program to release it), the
+// replaced version will be kept in "Sicherungen", and a file changed on disk
+// in between is never overwritten. Returns 0 when open, otherwise the exit
+// code after the message: kExitLocked for a class in use elsewhere, 1 else.
+int openClassForChange(const std::string& file, CliContext& context, ruvek::OpenClass& openClass);
+
+// Reads the class file into `openClass` for a command that only reads it:
+// no lock, no backup copy, nothing on disk changes. False (the message
+// shown) when it cannot be read.
+bool openClassForReading(const std::string& file, CliContext& context, ruvek::OpenClass& openClass);
 
 // Saves the class when the command changed it; a class that did not change
 // is not written, so its file stays byte for byte as it was. Returns the

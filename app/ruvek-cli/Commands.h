@@ -6,6 +6,7 @@
 
 #include "settings/Installation.h"
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct CliContext {
     ruvek::Installation installation;
     CliPrompter prompter;
     int loadErrors = 0;   // error messages while loading the installation
+    // How long a command that changes a class waits for another program to
+    // release it (--warten SEKUNDEN); zero: refuse at once.
+    std::chrono::milliseconds lockWait{0};
 };
 
 int cmdShow(const CliArgs& args, CliContext& context);     // show CLASS.RVK

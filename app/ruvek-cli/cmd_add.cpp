@@ -48,8 +48,8 @@ int cmdAdd(const CliArgs& args, CliContext& context)
 
     std::error_code ec;
     ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
-    if (!openClassFile(*file, context, openClass))
-        return 1;
+    if (const int refused = openClassForChange(*file, context, openClass))
+        return refused;
 
     int after = openClass.count();
     if (hinter) {

@@ -62,7 +62,7 @@ int cmdFdbExport(const CliArgs& args, CliContext& context)
     if (files.size() != 1 || !folder)
         return badArguments("Klassendatei und Ordner (-o) werden gebraucht.", kExportUsage);
     ruvek::OpenClass openClass(context.installation.schoolType());
-    if (!openClassFile(files[0], context, openClass))
+    if (!openClassForReading(files[0], context, openClass))
         return 1;
 
     const ruvek::TFachKatalog& kat = context.installation.katalog;
@@ -111,8 +111,8 @@ int cmdFdbImport(const CliArgs& args, CliContext& context)
     if (files.size() != 2)
         return badArguments("Klassendatei und Liste werden gebraucht.", kImportUsage);
     ruvek::OpenClass openClass(context.installation.schoolType());
-    if (!openClassFile(files[0], context, openClass))
-        return 1;
+    if (const int refused = openClassForChange(files[0], context, openClass))
+        return refused;
     ruvek::importGradeListFile(openClass, files[1], context.installation.katalog, halfYear, context.prompter);
     return saveWhenChanged(openClass, context);
 }

@@ -79,9 +79,10 @@ int cmdForm(const CliArgs& args, CliContext& context)
             std::cerr << kUsage;
         return 2;
     }
-    const auto editing = openForEditing(*parsed, context);
+    int refused = 1;
+    const auto editing = openForEditing(*parsed, context, false, refused);
     if (!editing)
-        return 1;
+        return refused;
 
     using namespace ruvek::editor;
     const FormValues& form = editing->view.form();

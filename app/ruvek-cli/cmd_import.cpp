@@ -58,8 +58,8 @@ int cmdImportSchueler(const CliArgs& args, CliContext& context)
         return 1;
     std::error_code ec;
     ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
-    if (!openClassFile(a->classFile, context, openClass))
-        return 1;
+    if (const int refused = openClassForChange(a->classFile, context, openClass))
+        return refused;
     // New students follow the last one of the class, in the file's order.
     openClass.current = openClass.count() - 1;
     const int added = ruvek::importStudents(openClass, text->lines, *layout.layout,
@@ -78,8 +78,8 @@ int cmdImportNoten(const CliArgs& args, CliContext& context)
         return 1;
     std::error_code ec;
     ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
-    if (!openClassFile(a->classFile, context, openClass))
-        return 1;
+    if (const int refused = openClassForChange(a->classFile, context, openClass))
+        return refused;
     const ruvek::GradeImportPlan plan = ruvek::planGradeImport(openClass.records, text->lines,
                                                                context.installation.katalog,
                                                                context.installation.schoolType());

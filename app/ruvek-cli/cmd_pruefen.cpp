@@ -21,7 +21,7 @@ int cmdPruefen(const CliArgs& args, CliContext& context)
         return kCannotCheck;
     }
     ruvek::OpenClass openClass(context.installation.schoolType());
-    if (!openClassFile(args[0], context, openClass))
+    if (!openClassForReading(args[0], context, openClass))
         return kCannotCheck;
 
     const auto findings = ruvek::CheckCompleteness(openClass.records, context.installation);

@@ -17,8 +17,8 @@ int cmdPurge(const CliArgs& args, CliContext& context)
 
     std::error_code ec;
     ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
-    if (!openClassFile(args[0], context, openClass))
-        return 1;
+    if (const int refused = openClassForChange(args[0], context, openClass))
+        return refused;
     ruvek::removeMarked(openClass, context.prompter);
     return saveWhenChanged(openClass, context);
 }

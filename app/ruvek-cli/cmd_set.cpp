@@ -120,9 +120,10 @@ int cmdSet(const CliArgs& args, CliContext& context)
         return 2;
     }
     CliPrompter& prompter = context.prompter;
-    const auto editing = openForEditing(*parsed, context);
+    int refused = 1;
+    const auto editing = openForEditing(*parsed, context, true, refused);
     if (!editing)
-        return 1;
+        return refused;
 
     for (const std::string& assignment : parsed->rest) {
         const auto eq = assignment.find('=');

@@ -49,8 +49,8 @@ int cmdSort(const CliArgs& args, CliContext& context)
 
     std::error_code ec;
     ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
-    if (!openClassFile(*file, context, openClass))
-        return 1;
+    if (const int refused = openClassForChange(*file, context, openClass))
+        return refused;
     ruvek::sortRecords(openClass, *order);
     return saveWhenChanged(openClass, context);
 }

@@ -49,7 +49,7 @@ int cmdStatistik(const CliArgs& args, CliContext& context)
     if (!file)
         return badArguments("Die Klassendatei fehlt.", kUsage);
     ruvek::OpenClass openClass(context.installation.schoolType());
-    if (!openClassFile(*file, context, openClass))
+    if (!openClassForReading(*file, context, openClass))
         return 1;
 
     const auto result = ruvek::computeGradeStatistics(openClass.records, ruvek::utf8ToCp1252(fach),

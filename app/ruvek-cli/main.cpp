@@ -1,6 +1,7 @@
 // ruvek-cli: the command-line companion of Ruvek for administrators.
 #include "Commands.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -40,9 +41,46 @@ constexpr Command kCommands[] = {
 
 void usage()
 {
-    std::cerr << "Aufruf: ruvek-cli BEFEHL [ARGUMENTE]\n\nBefehle:\n";
+    std::cerr << "Aufruf: ruvek-cli BEFEHL [ARGUMENTE] [--warten SEKUNDEN]\n\nBefehle:\n";
     for (const auto& c : kCommands)
         std::cerr << "  " << c.usage << '\n';
+    std::cerr << "\nBefehle, die eine Klasse ändern, nehmen sie für sich in Anspruch (wie das Programm beim Öffnen);\n"
+                 "ist sie an einem anderen Arbeitsplatz geöffnet, wird sie nicht geändert (Exit-Code 3).\n"
+                 "  --warten SEKUNDEN              so lange darauf warten, dass die Klasse frei wird\n";
+}
+
+// Takes "--warten SEKUNDEN" (or "--warten=SEKUNDEN") out of the arguments.
+// False after a message when its value is not a whole number of seconds.
+bool takeLockWait(CliArgs& args, std::chrono::milliseconds& wait)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string value;
+        std::size_t take = 0;
+        if (args[i] == "--warten" && i + 1 < args.size()) {
+            value = args[i + 1];
+            take = 2;
+        } else if (args[i].starts_with("--warten=")) {
+            value = args[i].substr(9);
+            take = 1;
+        } else if (args[i] == "--warten") {
+            std::cerr << "Fehler: Der Option --warten fehlt ihr Wert (Sekunden).\n";
+            return false;
+        } else {
+            continue;
+        }
+        int seconds = -1;
+        const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), seconds);
+        if (value.empty() || ec != std::errc() || end != value.data() + value.size() || seconds < 0 ||
+            seconds > 24 * 60 * 60) {
+            std::cerr << "Fehler: --warten erwartet eine Zahl von Sekunden (0 bis 86400): " << value << '\n';
+            return false;
+        }
+        wait = std::chrono::seconds(seconds);
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i + take));
+        --i;
+    }
+    return true;
 }
 
 // The program folder is the folder of this executable, as for the desktop
@@ -69,9 +107,12 @@ int main(int argc, char** argv)
         if (std::strcmp(argv[1], c.name) != 0)
             continue;
         CliContext context;
+        CliArgs args(argv + 2, argv + argc);
+        if (!takeLockWait(args, context.lockWait))
+            return 1;
         context.installation.load(ruvek::existingFolders(programFolder()), context.prompter);
         context.loadErrors = context.prompter.errorCount;
-        return c.run(CliArgs(argv + 2, argv + argc), context);
+        return c.run(args, context);
     }
     std::cerr << "Unbekannter Befehl: " << argv[1] << "\n\n";
     usage();

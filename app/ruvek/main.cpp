@@ -7,6 +7,7 @@
 #include "ui/QtPrompter.h"
 #include "ui/mainwindow/ApplicationForms.h"
 #include "ui/mainwindow/MainForm.h"
+#include "ui/mainwindow/ShutdownSignals.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -46,15 +47,22 @@ int main(int argc, char** argv)
     setup.programFolder = programFolderOverride();
     ruvek::ui::TMainForm mainForm(setup);
     ruvek::ui::createApplicationForms(mainForm);
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1)
+        mainForm.startupFile = ruvek::ui::toPath(args.at(1));
     mainForm.show();   // FormShow runs now, with every setting loaded
 
     // The class file argument opens when the message loop runs, so that any
     // question or message about it stands over the visible main window.
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1) {
-        const std::filesystem::path classFile = ruvek::ui::toPath(args.at(1));
-        QTimer::singleShot(0, &mainForm,
-                           [&mainForm, classFile] { mainForm.klasse().fileOpen(classFile, mainForm.prompter()); });
-    }
+    if (!mainForm.startupFile.empty())
+        QTimer::singleShot(0, &mainForm, [&mainForm] { mainForm.openStartupFile(); });
+
+    // Logout, shutdown, kill: keep unsaved work as a recovery file, release
+    // the lock, and end without questions.
+    ruvek::ui::watchShutdownSignals(&mainForm, [&mainForm] {
+        mainForm.endBySignal();
+        QApplication::closeAllWindows();
+        QApplication::exit(0);
+    });
     return app.exec();
 }

@@ -80,6 +80,18 @@ std::string askSaveWithoutVersionText(const std::string& error)
            (error.empty() ? std::string(".") : ":\n" + error) + "\n\nSoll trotzdem gespeichert werden?";
 }
 
+std::string lockedUnattendedText(const std::string& name, const LockOwner& owner)
+{
+    return "Die Klasse \"" + name + "\" wird gerade an einem anderen Arbeitsplatz bearbeitet:\n" +
+           describeLockOwner(owner) + "\nSie wird deshalb nicht geändert.";
+}
+
+std::string changedOnDiskRefusedText(const std::string& name)
+{
+    return "Die Datei \"" + name + "\" wurde seit dem Lesen von einem anderen Programm oder Arbeitsplatz "
+           "geändert oder entfernt.\nSie wird deshalb nicht überschrieben; nichts wurde gespeichert.";
+}
+
 FileStamp stampOf(const fs::path& file)
 {
     FileStamp s;
@@ -109,6 +121,7 @@ ClassFileGuard& ClassFileGuard::operator=(ClassFileGuard&& other) noexcept
         stampedFile_ = std::move(other.stampedFile_);
         stamp_ = other.stamp_;
         recoveryFile_ = std::move(other.recoveryFile_);
+        recoveryRestored_ = other.recoveryRestored_;
         pendingSaveAs_ = std::move(other.pendingSaveAs_);
         pendingSaveAsFile_ = std::move(other.pendingSaveAsFile_);
         other.lock_.reset();
@@ -122,6 +135,7 @@ FileAccess ClassFileGuard::access(const fs::path& classFile, Prompter& prompter,
 {
     FileAccess result;
     result.allowed = true;
+    refusedBy_.reset();
     if (!options.locking)
         return result;
     // The class already open here keeps its lock.
@@ -152,6 +166,11 @@ FileAccess ClassFileGuard::access(const fs::path& classFile, Prompter& prompter,
             [[fallthrough]];
         case LockState::HeldByOther: {
             const LockOwner owner = probe.owner.value_or(LockOwner{"?", "?", 0, nowSeconds()});
+            if (options.unattended) {
+                refusedBy_ = owner;
+                result.allowed = false;
+                return result;
+            }
             if (!forOpen) {
                 prompter.error(lockedForSaveAsText(name, owner));
                 result.allowed = false;
@@ -164,6 +183,11 @@ FileAccess ClassFileGuard::access(const fs::path& classFile, Prompter& prompter,
         }
     }
     // The lock kept changing hands: treat the file as in use.
+    if (options.unattended) {
+        refusedBy_ = probeLock(classFile, me, nowSeconds()).owner.value_or(LockOwner{"?", "?", 0, nowSeconds()});
+        result.allowed = false;
+        return result;
+    }
     result.readOnly = forOpen;
     result.allowed = forOpen;
     return result;
@@ -216,12 +240,21 @@ SaveCheck ClassFileGuard::beforeSave(const fs::path& classFile, Prompter& prompt
         }
         if (lock_ && samePath(lock_->classFile(), classFile) && !lock_->stillOurs()) {
             const LockProbe probe = probeLock(classFile, options.owner(), nowSeconds());
+            if (options.unattended) {
+                refusedBy_ = probe.owner;
+                prompter.error(lockedUnattendedText(name, probe.owner.value_or(LockOwner{"?", "?", 0, 0})));
+                return SaveCheck::Cancel;
+            }
             if (!prompter.askYesNo(askLockLostText(name, probe.owner ? &*probe.owner : nullptr),
                                    MessageKind::Warning))
                 return SaveCheck::Cancel;
         }
         if (!stampedFile_.empty() && samePath(stampedFile_, classFile) && stamp_.exists) {
             const FileStamp now = stampOf(classFile);
+            if (options.unattended && now != stamp_) {
+                prompter.error(changedOnDiskRefusedText(name));
+                return SaveCheck::Cancel;
+            }
             if (!now.exists && !prompter.askYesNo(askSaveRemovedText(name), MessageKind::Warning))
                 return SaveCheck::Cancel;
             if (now.exists && now != stamp_ &&
@@ -249,6 +282,7 @@ void ClassFileGuard::afterSave(const fs::path& classFile)
         abortSaveAs();
     }
     // Everything unsaved is saved now.
+    recoveryRestored_ = false;
     removeRecovery();
     if (options.recovery) {
         std::error_code ec;
@@ -282,10 +316,23 @@ bool ClassFileGuard::writeRecovery(const fs::path& classFile, const TDateiKopf& 
     return true;
 }
 
+void ClassFileGuard::releaseKeepingRecovery()
+{
+    recoveryFile_.clear();
+    recoveryRestored_ = false;
+    closeClass();
+}
+
 void ClassFileGuard::removeRecovery()
 {
     if (recoveryFile_.empty())
         return;
+    if (recoveryRestored_) {
+        // Restored work that was never saved: it stays for the next start.
+        recoveryFile_.clear();
+        recoveryRestored_ = false;
+        return;
+    }
     std::error_code ec;
     fs::remove(recoveryFile_, ec);
     recoveryFile_.clear();

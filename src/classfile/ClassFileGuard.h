@@ -23,6 +23,10 @@ struct SafetyOptions {
     bool recovery = false;       // recovery files are written and removed
     // This program as a lock names it (tests put in another computer or process).
     std::function<LockOwner()> owner = currentLockOwner;
+    // Nobody is there to answer (command line, scripts): a class in use
+    // elsewhere is refused instead of opened read-only, and a file changed,
+    // removed or taken over on disk is never overwritten.
+    bool unattended = false;
 };
 
 // What a file holds, to tell later whether someone else changed it.
@@ -83,10 +87,23 @@ public:
     bool writeRecovery(const std::filesystem::path& classFile, const TDateiKopf& header, const TDB2& records,
                        std::string* error = nullptr);
     // Counts a recovery file written by someone else (the one just restored
-    // from) as this class's own, removed by the next save or close.
-    void adoptRecovery(const std::filesystem::path& recoveryFile) { recoveryFile_ = recoveryFile; }
+    // from) as this class's own. It holds work that exists nowhere else, so
+    // only a save removes it; closing the class, another open or the end of
+    // the program leave it for the next start to offer again.
+    void adoptRecovery(const std::filesystem::path& recoveryFile)
+    {
+        recoveryFile_ = recoveryFile;
+        recoveryRestored_ = true;
+    }
+    // The session ends without a save (a signal): the lock is released, a
+    // recovery file stays where it is.
+    void releaseKeepingRecovery();
+    void forgetRefusal() { refusedBy_.reset(); }
 
     bool readOnly() const { return readOnly_; }
+    // Who held the lock when the last open or Save As was refused
+    // unattended because of it.
+    const std::optional<LockOwner>& refusedBy() const { return refusedBy_; }
     const std::optional<ClassLock>& lock() const { return lock_; }
 
 private:
@@ -94,10 +111,12 @@ private:
     void removeRecovery();
 
     std::optional<ClassLock> lock_;
+    std::optional<LockOwner> refusedBy_;
     bool readOnly_ = false;
     std::filesystem::path stampedFile_;   // the file the stamp belongs to
     FileStamp stamp_;
     std::filesystem::path recoveryFile_;  // written by this class, not yet removed
+    bool recoveryRestored_ = false;       // recoveryFile_ holds restored work: only a save removes it
     std::optional<FileAccess> pendingSaveAs_;
     std::filesystem::path pendingSaveAsFile_;
 };
@@ -111,5 +130,7 @@ std::string askOverwriteChangedText(const std::string& name, bool keepsVersions)
 std::string askSaveRemovedText(const std::string& name);
 std::string askLockLostText(const std::string& name, const LockOwner* owner);
 std::string askSaveWithoutVersionText(const std::string& error);
+std::string lockedUnattendedText(const std::string& name, const LockOwner& owner);
+std::string changedOnDiskRefusedText(const std::string& name);
 
 } // namespace ruvek

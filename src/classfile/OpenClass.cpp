@@ -92,6 +92,7 @@ bool OpenClass::fileNew(Prompter& prompter)
     current = 0;
     records.resize(1);
     records[0] = newRecordTemplate;
+    listReshaped();
     guard.closeClass();
     undo.clear();
     ui().showCurrentRecord();
@@ -143,17 +144,26 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
         return false;
     }
 
+    // One writer per file: a file in use elsewhere opens read-only or not at
+    // all. The lock is taken before the file is read, so that no other
+    // writer can save between the read and the lock: what is read here is
+    // what the lock protects. (A file that is not there is not locked; the
+    // read below reports it.)
+    FileAccess access;
+    access.allowed = true;
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec)) {
+        access = guard.accessForOpen(folder / name, prompter);
+        if (!access.allowed)
+            return false;
+    }
+
     ClassFileContent content;
     const ReadError error = readClassFile(path, content);
     if (error != ReadError::None) {
         prompter.error(readErrorText(error));
-        return false;
+        return false;   // a lock just taken is released with `access`
     }
-
-    // One writer per file: a file in use elsewhere opens read-only or not at all.
-    FileAccess access = guard.accessForOpen(folder / name, prompter);
-    if (!access.allowed)
-        return false;
 
     // Take the file over.
     const std::filesystem::path previousFolder = dataFolder;
@@ -161,6 +171,7 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     header.LeseVersion = header.Version;
     header.Version = 2;
     records = std::move(content.records);
+    listReshaped();
     dataFolder = folder;
     fileName = name;
 
@@ -169,7 +180,7 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     // carries the backup extension (or whose backup name leads to it through
     // a link) keeps its bytes, which may be the only version-1 original.
     const auto backup = folder / withExtension(name, ".$KL");
-    if (!isSameFile(backup, path) && !writeClassFile(backup, header, records))
+    if (writesBackupCopy && !isSameFile(backup, path) && !writeClassFile(backup, header, records))
         prompter.error("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!");
 
     guard.adoptOpened(folder / name, std::move(access));
@@ -222,6 +233,23 @@ bool OpenClass::fileSave(Prompter& prompter)
         return fileSaveAs(prompter);
     }
 
+    // A file that cannot be written is found before anything else happens
+    // (no version is kept, no question about one is asked).
+    {
+        SafeFileWriter probe(filePath());
+        if (!probe.open()) {
+            const std::string target = folderText(dataFolder) + fileName;
+            fileName = previousName;
+            if (probe.targetWriteProtected()) {
+                if (prompter.askYesNo(writeProtectedText(target) + "\n\n" + kAskSaveAsInstead, MessageKind::Warning))
+                    return fileSaveAs(prompter);
+                return false;
+            }
+            prompter.error(" Fehler beim Speichern von: \n" + target + "\n(" + probe.errorText() + ")");
+            return false;
+        }
+    }
+
     // Read-only, changed on disk since it was read, the replaced version kept.
     switch (guard.beforeSave(filePath(), prompter)) {
     case SaveCheck::Proceed:
@@ -236,12 +264,16 @@ bool OpenClass::fileSave(Prompter& prompter)
 
     // The new content goes to a temporary file that replaces the old one
     // only when it is complete: a failed save leaves the file as it was.
-    if (!writeClassFile(filePath(), header, records)) {
-        prompter.error(" Fehler beim Speichern von: \n" + folderText(dataFolder) + fileName);
+    std::string reason;
+    if (!writeClassFile(filePath(), header, records, &reason)) {
+        prompter.error(" Fehler beim Speichern von: \n" + folderText(dataFolder) + fileName +
+                       (reason.empty() ? std::string() : "\n(" + reason + ")"));
         fileName = previousName;
         return false;
     }
     guard.afterSave(filePath());
+    // A save of the backup copy that was killed left its temporary file.
+    removeLeftoverTemps(dataFolder / withExtension(fileName, ".$KL"));
 
     changed = false;
     ui().showClassFileName(fileName);
@@ -290,7 +322,7 @@ bool OpenClass::fileSaveAs(Prompter& prompter)
     {
         SafeFileWriter probe(filePath());
         if (!probe.open()) {
-            prompter.error("Fehler beim Erzeugen der neuen Datei!");
+            prompter.error("Fehler beim Erzeugen der neuen Datei!\n(" + probe.errorText() + ")");
             restore();
             refreshAll();
             return false;

@@ -87,6 +87,14 @@ public:
     ClassFileView* view = nullptr;    // window side; may be null
     ClassFileGuard guard;             // lock, kept versions, recovery file (off unless enabled)
     UndoStack undo;                   // the bulk commands done on this class
+    // Counts every change of which record stands where (records inserted,
+    // removed, reordered, or the list replaced). The editor stores its form
+    // only into the record it showed it from: the same index at the same count.
+    std::uint64_t listVersion = 0;
+    // File Open writes the backup copy (.$KL) of the file it read; a command
+    // that must leave the folder as it was when it fails turns that off.
+    bool writesBackupCopy = true;
+    void listReshaped() { ++listVersion; }
 
     std::uint16_t count() const { return static_cast<std::uint16_t>(records.size()); }
     TZgnRec& currentRecord() { return records[static_cast<std::size_t>(current)]; }
@@ -126,5 +134,6 @@ inline constexpr std::string_view kOpenFilter =
     "Zeugnis-KL-Datenbanken (*.RVK; *.ZDB)|*.RVK;*.ZDB|alle Dateien (*.*)|*.*";
 inline constexpr std::string_view kSaveFilter = "Zeugnis-KL-Datenbanken (*.RVK)| *.RVK";
 inline constexpr std::string_view kProposedNewName = "unbekannte Klasse.RVK";
+inline constexpr const char* kAskSaveAsInstead = "Sollen die Daten unter einem anderen Namen gespeichert werden?";
 
 } // namespace ruvek

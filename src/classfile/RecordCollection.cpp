@@ -32,6 +32,7 @@ void insertAfterCurrent(OpenClass& oc, const TZgnRec& rec)
 {
     const auto at = oc.records.begin() + static_cast<std::ptrdiff_t>(currentIndex(oc) + 1);
     oc.records.insert(at, rec);
+    oc.listReshaped();
 }
 
 void takeOverFromPredecessor(TZgnRec& rec, const TZgnRec& pre, SchoolType schoolType)
@@ -87,13 +88,28 @@ bool deletePermitted(bool darfLoeschen, Prompter& prompter)
     return darfLoeschen;
 }
 
-CollectionOutcome markCurrentDeleted(OpenClass& oc, Prompter& prompter)
+CollectionOutcome markCurrentDeleted(OpenClass& oc, Prompter& prompter, bool showsDeleted)
 {
     CollectionOutcome out{.showRecord = true};
     if (prompter.askYesNo(kAskDelete)) {
         oc.currentRecord().Status = 0;
         oc.changed = true;
         out.done = true;
+        if (!showsDeleted) {
+            // The student just deleted leaves the list; the editor follows
+            // the list to the next listed student (or the one before).
+            out.rebuildList = true;
+            const int n = static_cast<int>(oc.records.size());
+            int next = -1;
+            for (int i = oc.current + 1; i < n && next < 0; ++i)
+                if (oc.records[static_cast<std::size_t>(i)].Status != 0)
+                    next = i;
+            for (int i = oc.current - 1; i >= 0 && next < 0; --i)
+                if (oc.records[static_cast<std::size_t>(i)].Status != 0)
+                    next = i;
+            if (next >= 0)
+                oc.current = next;
+        }
     }
     return out;
 }
@@ -115,6 +131,7 @@ CollectionOutcome removeMarked(OpenClass& oc, Prompter& prompter)
             --oc.current;
     }
     oc.current = std::min(oc.current, static_cast<int>(oc.records.size()) - 1);
+    oc.listReshaped();
     return {.done = true, .showRecord = true, .rebuildList = true};
 }
 
@@ -199,6 +216,7 @@ CollectionOutcome sortRecords(OpenClass& oc, SortOrder order)
     // the same order as exchanging out-of-order neighbours until none is left.
     std::stable_sort(oc.records.begin(), oc.records.end(),
                      [order](const TZgnRec& a, const TZgnRec& b) { return outOfOrder(order, b, a); });
+    oc.listReshaped();
     oc.changed = true;
     return {.done = true, .showRecord = true, .rebuildList = true};
 }

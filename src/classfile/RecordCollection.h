@@ -81,8 +81,10 @@ bool deletePermitted(bool darfLoeschen, Prompter& prompter);
 
 // Delete (mark), after the permission check and the store: asks; Yes marks
 // the current record deleted (Status 0) and sets the changed flag. The
-// record is shown again either way.
-CollectionOutcome markCurrentDeleted(OpenClass& oc, Prompter& prompter);
+// record is shown again either way. When deleted records are not listed
+// (`showsDeleted` false) the current record moves on to the next listed
+// one, or the one before it when none follows.
+CollectionOutcome markCurrentDeleted(OpenClass& oc, Prompter& prompter, bool showsDeleted = true);
 
 // Remove marked, after the form has been stored: asks; Yes removes every
 // record with Status 0 for good. The current index moves down by one for

@@ -90,6 +90,7 @@ bool UndoStack::step(std::deque<Entry>& from, std::deque<Entry>& to, OpenClass& 
     from.pop_back();
     Entry back{entry.name, snapshot(oc), listFingerprint(entry.state.records, entry.state.current)};
     oc.records = std::move(entry.state.records);
+    oc.listReshaped();
     oc.current = entry.state.current;
     // The list now differs from what the file holds (or may: a save in
     // between wrote the other state).

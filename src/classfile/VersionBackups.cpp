@@ -210,6 +210,7 @@ bool openKeptVersion(OpenClass& oc, const fs::path& version, const fs::path& cla
     oc.header.LeseVersion = oc.header.Version;
     oc.header.Version = 2;
     oc.records = std::move(content.records);
+    oc.listReshaped();
     oc.dataFolder = classFolder;
     oc.fileName = std::string(kUnsavedClassName);
     makeKeyNumbersUnique(oc.records);

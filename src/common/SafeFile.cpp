@@ -1,6 +1,7 @@
 #include "common/SafeFile.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -16,7 +17,26 @@ constexpr std::size_t kBufferSize = 1 << 20;
 // Links are followed at most this far (the system's own limit is 40).
 constexpr int kMaxLinkHops = 40;
 
-std::string tempPrefixFor(const std::filesystem::path& target) { return "." + target.filename().string() + ".tmp"; }
+// A file name has at most this many bytes (NAME_MAX of Linux file systems).
+constexpr std::size_t kMaxNameBytes = 255;
+// The temporary name adds ".", ".tmp" and up to six digits to the target's name.
+constexpr std::size_t kTempExtraBytes = 1 + 4 + 6;
+
+std::string tempPrefixFor(const std::filesystem::path& target)
+{
+    const std::string name = target.filename().string();
+    if (name.size() + kTempExtraBytes <= kMaxNameBytes)
+        return "." + name + ".tmp";
+    // Too long a name: its start and a hash of the whole name, so that two
+    // long names with the same start still get prefixes of their own.
+    std::uint32_t h = 2166136261u;
+    for (unsigned char c : name)
+        h = (h ^ c) * 16777619u;
+    char hash[10];
+    std::snprintf(hash, sizeof hash, "~%08x", h);
+    const std::size_t keep = kMaxNameBytes - kTempExtraBytes - 9;
+    return "." + name.substr(0, keep) + hash + ".tmp";
+}
 
 std::string tempNameFor(const std::filesystem::path& target)
 {
@@ -32,7 +52,7 @@ std::filesystem::path folderOf(const std::filesystem::path& file)
 // Removes temporary files of `target` that no writer holds any more: a save
 // that was killed leaves its temporary file behind, unlocked. A file some
 // writer is still writing is locked and stays.
-void removeLeftoverTemps(const std::filesystem::path& target, const std::filesystem::path& own)
+void removeLeftoverTempsExcept(const std::filesystem::path& target, const std::filesystem::path& own)
 {
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
@@ -49,6 +69,50 @@ void removeLeftoverTemps(const std::filesystem::path& target, const std::filesys
     }
 }
 } // namespace
+
+void removeLeftoverTemps(const std::filesystem::path& target)
+{
+    removeLeftoverTempsExcept(resolveWriteTarget(target), {});
+}
+
+bool isWriteProtected(const std::filesystem::path& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    // The administrator may write anything; a file without any write bit
+    // was still protected on purpose, so it counts as protected for everyone.
+    if ((st.st_mode & 0222) == 0)
+        return true;
+    return ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EPERM || errno == EROFS);
+}
+
+std::string systemErrorText(int errorNumber)
+{
+    switch (errorNumber) {
+    case EACCES:
+    case EPERM: return "Keine Berechtigung";
+    case ENOSPC: return "Kein Speicherplatz";
+    case EDQUOT: return "Speicherplatz-Kontingent überschritten";
+    case ENAMETOOLONG: return "Dateiname zu lang";
+    case EROFS: return "Das Laufwerk ist schreibgeschützt";
+    case ENOENT: return "Ordner oder Datei nicht vorhanden";
+    case ENOTDIR: return "Ein Teil des Pfades ist kein Ordner";
+    case EISDIR: return "Ein Ordner dieses Namens ist vorhanden";
+    case EIO: return "Ein-/Ausgabefehler";
+    case EMFILE:
+    case ENFILE: return "Zu viele offene Dateien";
+    case EXDEV: return "Datei und Ordner liegen auf verschiedenen Laufwerken";
+    case EBUSY: return "Die Datei ist in Gebrauch";
+    case EFBIG: return "Die Datei wird zu groß";
+    default: return std::strerror(errorNumber);
+    }
+}
+
+std::string writeProtectedText(const std::filesystem::path& path)
+{
+    return "Die Datei \"" + path.filename().string() + "\" ist schreibgeschützt.";
+}
 
 bool isTempNameFor(const std::string& name, const std::filesystem::path& target)
 {
@@ -97,7 +161,7 @@ bool SafeFileWriter::createLockedTemp()
         ::close(m_fd);
         m_fd = -1;
     }
-    m_error = std::strerror(errno);
+    m_error = systemErrorText(errno);
     m_temp.clear();
     return false;
 }
@@ -106,9 +170,17 @@ bool SafeFileWriter::open()
 {
     discard();
     m_failed = false;
+    m_writeProtected = false;
+    // A write-protected file is not replaced: the folder would allow the
+    // rename, but the file's owner said it must not change.
+    if (isWriteProtected(m_target)) {
+        m_writeProtected = true;
+        m_error = "Die Datei ist schreibgeschützt";
+        return false;
+    }
     if (!createLockedTemp())
         return false;
-    removeLeftoverTemps(m_target, m_temp);
+    removeLeftoverTempsExcept(m_target, m_temp);
     // Keep the permissions of the file being replaced.
     struct stat st {};
     if (::stat(m_target.c_str(), &st) == 0)
@@ -125,7 +197,7 @@ bool SafeFileWriter::flushBuffer()
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            m_error = std::strerror(errno);
+            m_error = systemErrorText(errno);
             m_failed = true;
             return false;
         }
@@ -156,7 +228,7 @@ bool SafeFileWriter::commit()
     // The file is renamed while it is still open and locked, so no cleaner
     // takes it for a leftover in between.
     if (::fsync(m_fd) != 0 || ::rename(m_temp.c_str(), m_target.c_str()) != 0) {
-        m_error = std::strerror(errno);
+        m_error = systemErrorText(errno);
         discard();
         return false;
     }

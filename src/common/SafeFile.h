@@ -31,8 +31,11 @@ public:
     bool write(ConstBytes data);
     // Flushes, syncs and renames over the target. False leaves the target as it was.
     bool commit();
-    // The system's reason for the last failure (for messages).
+    // The reason of the last failure in German words (for messages).
     const std::string& errorText() const { return m_error; }
+    // The target exists but nobody may write it (no write permission bit, or
+    // the system refuses writing): open() fails rather than replace it.
+    bool targetWriteProtected() const { return m_writeProtected; }
 
 private:
     bool flushBuffer();
@@ -45,6 +48,7 @@ private:
     bool m_failed = false;
     std::vector<std::uint8_t> m_buffer;
     std::string m_error;
+    bool m_writeProtected = false;
 };
 
 // Writes data as the whole new content of path, safely. False on any failure.
@@ -55,7 +59,24 @@ bool writeFileSafely(const std::filesystem::path& path, ConstBytes data, std::st
 std::filesystem::path resolveWriteTarget(const std::filesystem::path& path);
 
 // Whether `name` has the form of a temporary file a writer for `target` makes.
+// Temporary names never exceed the 255 bytes a file name may have: for a long
+// target name the temporary name shortens the name, never the target.
 bool isTempNameFor(const std::string& name, const std::filesystem::path& target);
+
+// Removes the temporary files of `target` that a killed save left behind
+// (a writer still at work holds its file locked; that one stays).
+void removeLeftoverTemps(const std::filesystem::path& target);
+
+// Whether the existing file `path` is write-protected: it carries no write
+// permission bit at all, or this user may not write it. A missing file is not.
+bool isWriteProtected(const std::filesystem::path& path);
+
+// The reason of a failed system call in German words ("Keine Berechtigung",
+// "Kein Speicherplatz", "Dateiname zu lang", ...).
+std::string systemErrorText(int errorNumber);
+
+// "Die Datei NAME ist schreibgeschützt." for refused saves.
+std::string writeProtectedText(const std::filesystem::path& path);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out);

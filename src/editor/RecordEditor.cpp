@@ -5,6 +5,8 @@
 #include "grades/SlotAdapt.h"
 #include "settings/Installation.h"
 
+#include <algorithm>
+
 namespace ruvek::editor {
 
 RecordEditor::RecordEditor(OpenClass& openClass, const Installation& installation, Prompter& prompter, EditorView& view)
@@ -27,6 +29,8 @@ void RecordEditor::show()
     view_.setStudentList(list_);
     if (shown) {
         TZgnRec& rec = class_.currentRecord();
+        shownIndex_ = class_.current;
+        shownListVersion_ = class_.listVersion;
         snapshot_ = rec;
         levelAtShow_ = rec.Ebene;
         context_.recordIndex = class_.current;
@@ -42,6 +46,8 @@ StoreOutcome RecordEditor::store()
     if (!index)
         return {};
     class_.current = *index;
+    if (class_.current != shownIndex_ || class_.listVersion != shownListVersion_)
+        return {};
     const StoreOutcome out = Store(view_.readForm(), class_.currentRecord(), snapshot_, levelAtShow_, context_, prompter_);
     if (out.differs)
         class_.changed = true;
@@ -63,6 +69,16 @@ void RecordEditor::refreshIndicators()
     ind.recordCount = class_.count();
     if (const auto index = ShowIndex(class_.current, class_.count())) {
         ind.recordNumber = class_.current + 1;
+        // With deleted students left out of the list, the counter counts
+        // what the list shows, so that both always agree.
+        if (!context_.zeigeGeloeschte) {
+            const auto& of = list_.recordOf;
+            const auto at = std::find(of.begin(), of.end(), class_.current);
+            if (at != of.end()) {
+                ind.recordNumber = static_cast<int>(at - of.begin()) + 1;
+                ind.recordCount = static_cast<int>(of.size());
+            }
+        }
         ind.deleted = class_.records[static_cast<std::size_t>(*index)].Status == 0 ? CheckState::Checked
                                                                                   : CheckState::Unchecked;
     }

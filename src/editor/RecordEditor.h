@@ -45,7 +45,11 @@ public:
     // indicators. An empty class shows nothing.
     void show();
     // View -> record; sets the changed flag when anything differs. Returns
-    // what the store did (nothing for an empty class).
+    // what the store did: nothing for an empty class, and nothing when the
+    // record the form was shown from is no longer the current one at its
+    // place (it was removed, or the list was reordered or replaced since):
+    // the form then belongs to no record and is dropped, never written over
+    // another student.
     StoreOutcome store();
     // Indicators Edit12, Edit13, CheckBox2, Edit73.
     void refreshIndicators();
@@ -98,6 +102,10 @@ private:
     TZgnRec snapshot_{};
     StudentList list_;   // the list last shown, kept for its storage
     int levelAtShow_ = 0;
+    // Which record the form was filled from: its index and the list's
+    // version then. A form is never stored into another record.
+    int shownIndex_ = -1;
+    std::uint64_t shownListVersion_ = 0;
     int listPosition_ = 0;
     bool backEnabled_ = true;
     bool forwardEnabled_ = true;

@@ -58,11 +58,11 @@ bool saveSettingsFile(const fs::path& folder, const std::string& name, ConstByte
     const fs::path target = findSettingsFile(folder, name).value_or(folder / name);
     SafeFileWriter writer(target);
     if (!writer.open()) {
-        prompter.error(kMsgCreateFailed);
+        prompter.error(std::string(kMsgCreateFailed) + "\n" + target.string() + "\n(" + writer.errorText() + ")");
         return false;
     }
     if (!writer.write(image) || !writer.commit()) {
-        prompter.error(failurePrefix + target.string());
+        prompter.error(failurePrefix + target.string() + "\n(" + writer.errorText() + ")");
         return false;
     }
     return true;

@@ -398,7 +398,8 @@ TEST_F(OpenClassTest, FailedSaveKeepsTheOldFileAndTheChangedFlag)
         EXPECT_FALSE(cls.fileSave(prompter));
     }
     EXPECT_EQ(prompter.log(),
-              (std::vector{Shown::error(" Fehler beim Speichern von: \n" + dir.path().string() + "/k.RVK")}));
+              (std::vector{Shown::error(" Fehler beim Speichern von: \n" + dir.path().string() +
+                                        "/k.RVK\n(Die Datei wird zu groß)")}));
     EXPECT_TRUE(cls.changed);
     EXPECT_EQ(readBytes(dir / "k.RVK"), original);
     // No temporary file is left behind.
@@ -432,7 +433,8 @@ TEST_F(OpenClassTest, SaveAsIntoAMissingFolderCannotCreateTheFile)
     cls.changed = true;
     prompter.files.push_back(dir / "gibtsnicht" / "k.RVK");
     EXPECT_FALSE(cls.fileSaveAs(prompter));
-    EXPECT_EQ(prompter.log(), (std::vector{Shown::error("Fehler beim Erzeugen der neuen Datei!")}));
+    EXPECT_EQ(prompter.log(),
+              (std::vector{Shown::error("Fehler beim Erzeugen der neuen Datei!\n(Ordner oder Datei nicht vorhanden)")}));
     EXPECT_EQ(cls.fileName, "Vorgabe.RVK");
     EXPECT_EQ(cls.dataFolder, dir.path());
     EXPECT_TRUE(cls.changed);

@@ -182,9 +182,12 @@ TEST_F(DrkEinstFiles, FailedSaveSaysSo)
     rec.ZentralSpeichern = 1;
     EXPECT_FALSE(SaveDrkEinst(rec, program, data, prompter));
     EXPECT_EQ(prompter.log(),
-              (std::vector<Shown>{{MessageKind::Error, "Fehler beim Erzeugen der neuen Datei!"},
-                                         {MessageKind::Error, "Fehler beim Speichern von: \n" +
-                                                                  (program / "DRKEINST.DAT").string()}}));
+              (std::vector<Shown>{{MessageKind::Error, "Fehler beim Erzeugen der neuen Datei!\n" +
+                                                           (data / "DRKEINST.DAT").string() +
+                                                           "\n(Ordner oder Datei nicht vorhanden)"},
+                                  {MessageKind::Error, "Fehler beim Speichern von: \n" +
+                                                           (program / "DRKEINST.DAT").string() +
+                                                           "\n(Ein Ordner dieses Namens ist vorhanden)"}}));
     EXPECT_TRUE(std::filesystem::is_directory(program / "DRKEINST.DAT"));
     EXPECT_EQ(test::fileNames(program), std::vector<std::string>{});
 }

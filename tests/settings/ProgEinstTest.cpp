@@ -153,7 +153,8 @@ TEST_F(ProgEinstFiles, UnreadableFileGivesError)
               (std::vector<Shown>{
                   {MessageKind::Error, "Die Programm-Einstellungs-Datei\nkonnte nicht geöffnet werden!"}}));
     EXPECT_FALSE(SaveProgEinst(rec, program, prompter));
-    EXPECT_EQ(prompter.last(), Shown::error(" Fehler beim Speichern von: \n" + (program / "RVKEINST.DAT").string()));
+    EXPECT_EQ(prompter.last(), Shown::error(" Fehler beim Speichern von: \n" + (program / "RVKEINST.DAT").string() +
+                                            "\n(Ein Ordner dieses Namens ist vorhanden)"));
 }
 
 } // namespace

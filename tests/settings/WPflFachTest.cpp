@@ -201,7 +201,9 @@ TEST_F(WPflFachFiles, SaveIntoMissingFolderFailsWithMessageAndKeepsList)
     ScriptedPrompter p;
     const auto l = listOf({"Informatik"});
     EXPECT_FALSE(SaveWPflFach(l, {program / "fehlt", data, 1}, p));
-    EXPECT_EQ(p.log(), std::vector{Shown::error("Fehler beim Erzeugen der neuen Datei!")});
+    EXPECT_EQ(p.log(), std::vector{Shown::error("Fehler beim Erzeugen der neuen Datei!\n" +
+                                                (program / "fehlt" / "WPflFach.DAT").string() +
+                                                "\n(Ordner oder Datei nicht vorhanden)")});
     EXPECT_EQ(l.count(), 3u);
 }
 

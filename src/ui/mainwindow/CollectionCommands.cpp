@@ -139,7 +139,7 @@ void TMainForm::connectCollectionCommands()
         if (!deletePermitted(darfLoeschen(), *prompter_))
             return;
         storeForm();
-        show(markCurrentDeleted(state_.klasse, *prompter_));
+        show(markCurrentDeleted(state_.klasse, *prompter_, showsDeletedRecords()));
     });
     actions_->setHandler(QStringLiteral("gelschteDatenstzeentgltigentfernen1"), [this, show] {
         storeForm();

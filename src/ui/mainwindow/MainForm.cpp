@@ -315,7 +315,22 @@ void TMainForm::FormShow()
     pageControl1_->setCurrentIndex(0);   // "Schüler-Datenblätter"
     showClassFileName(state_.klasse.fileName);
     findChild<QWidget*>(QStringLiteral("Edit5"))->setFocus();
-    protection_->start();
+    protection_->start(!startupFile.empty());
+}
+
+void TMainForm::openStartupFile()
+{
+    if (!startupFile.empty())
+        protection_->openAtStart(startupFile);
+}
+
+void TMainForm::endBySignal()
+{
+    if (endingBySignal_)
+        return;
+    endingBySignal_ = true;
+    if (protection_ && started_)
+        protection_->endBySignal();
 }
 
 void TMainForm::setTitleAndLevelLists()
@@ -335,6 +350,9 @@ void TMainForm::closeEvent(QCloseEvent* event)
 // Shutdown: confirm, offer to save, release the class.
 bool TMainForm::FormClose()
 {
+    // Ended by a signal: the recovery file holds the unsaved work already.
+    if (endingBySignal_)
+        return true;
     storeForm();
     if (!prompter_->askYesNo("Wollen Sie das Programm jetzt wirklich beenden?"))
         return false;

@@ -64,6 +64,13 @@ public:
     // Start-up and shutdown (run by the show and close events).
     void FormShow();
     bool FormClose();   // true: the program may end
+    // The class file named on the command line, opened once the window runs
+    // (openStartupFile); set before the window is first shown.
+    std::filesystem::path startupFile;
+    void openStartupFile();
+    // Logout, shutdown or kill: unsaved work goes into the recovery file,
+    // the lock is released, and the window closes without a question.
+    void endBySignal();
 
     // Commands of the menu and the speed bar.
     void FileNew();
@@ -159,6 +166,7 @@ private:
     std::unique_ptr<ActionRegistry> actions_;
     WorkProtection* protection_ = nullptr;   // owned by the window (QObject child)
     bool started_ = false;
+    bool endingBySignal_ = false;
 
     editor::EditorBinder* binder_ = nullptr;             // owned by the window (QObject child)
     std::unique_ptr<ruvek::editor::RecordEditor> editor_;

@@ -1,6 +1,7 @@
 #include "ui/mainwindow/WorkProtection.h"
 
 #include "classfile/RecordCollection.h"
+#include "document/ClassDocument.h"
 #include "editor/EditorForm.h"
 #include "editor/RecordEditor.h"
 #include "ui/editor/EditorBinder.h"
@@ -102,24 +103,52 @@ WorkProtection::WorkProtection(TMainForm& form) : QObject(&form), form_(form)
     refreshUndoEntries();
 }
 
-void WorkProtection::start()
+void WorkProtection::start(bool classFileFollows)
 {
-    SafetyOptions& o = form_.klasse().guard.options;
-    o.versionBackups = o.locking = o.recovery = true;
+    applyDocumentMode(form_.klasse(), DocumentMode::Desktop);
     homeFolder_ = form_.klasse().dataFolder;
     timer_->start();
-    offerRecoveries();
+    // A class file named at start-up is opened by openAtStart, which offers
+    // that class's own recovery file; the others wait for a start without one.
+    if (!classFileFollows)
+        offerRecoveries();
     refreshUndoEntries();
+}
+
+bool WorkProtection::openAtStart(const fs::path& classFile)
+{
+    std::error_code ec;
+    const fs::path file = fs::absolute(classFile, ec);
+    const fs::path recovery = recoveryPathFor(ec ? classFile : file);
+    if (recoveryIsNewer(recovery, ec ? classFile : file)) {
+        const PendingRecovery pending{recovery, ec ? classFile : file, fs::exists(file, ec)};
+        const int choice = form_.prompter().askChoice(recoveryOfferText(pending), kRecoveryButtons,
+                                                      MessageKind::Warning);
+        // Restored, the class is open with its unsaved work: the file is not
+        // read over it.
+        if (choice == 0 && restoreRecovery(pending))
+            return true;
+        if (choice == 1)
+            fs::remove(recovery, ec);
+    }
+    return form_.klasse().fileOpen(classFile, form_.prompter());
 }
 
 void WorkProtection::undoable(const std::string& name, const std::function<void()>& command)
 {
-    OpenClass& k = form_.klasse();
-    ListSnapshot before = UndoStack::snapshot(k);
-    command();
-    if (k.undo.record(name, std::move(before), k))
-        settleShownRecord();
+    ClassDocument(form_.klasse(), form_.prompter()).runUndoable(name, command, form_);
     refreshUndoEntries();
+}
+
+void WorkProtection::endBySignal()
+{
+    OpenClass& k = form_.klasse();
+    timer_->stop();
+    TDB2 records = k.records;
+    const bool unsaved = !records.empty() && (formEdited(&records) || k.changed);
+    ClassDocument(k, form_.prompter()).endBySignal(unsaved ? &records : nullptr);
+    if (unsaved)
+        rememberRecoveryFolder(homeFolder_, k.filePath().parent_path());
 }
 
 void WorkProtection::undo()
@@ -289,34 +318,9 @@ void WorkProtection::offerRecoveries()
 bool WorkProtection::restoreRecovery(const PendingRecovery& p)
 {
     OpenClass& k = form_.klasse();
-    Prompter& prompter = form_.prompter();
-    ClassFileContent content;
-    const ReadError error = readClassFile(p.recoveryFile, content);
-    if (error != ReadError::None) {
-        prompter.error(readErrorText(error));
+    if (!ClassDocument(k, form_.prompter()).restoreRecovery(p, form_.showsDeletedRecords()))
         return false;
-    }
-    const std::string name = p.classFile.filename().string();
-    const bool unsaved = name == kUnsavedClassName;
-    FileAccess access;
-    access.allowed = true;
-    if (!unsaved) {
-        access = k.guard.accessForOpen(p.classFile, prompter);
-        if (!access.allowed)
-            return false;
-    }
-    k.header = content.header;
-    k.header.LeseVersion = k.header.Version;
-    k.header.Version = 2;
-    k.records = std::move(content.records);
-    k.dataFolder = p.classFile.parent_path();
-    k.fileName = name;
-    k.guard.adoptOpened(p.classFile, std::move(access));
-    k.guard.adoptRecovery(p.recoveryFile);
-    k.undo.clear();
-    k.current = k.firstRecordIndex(form_.showsDeletedRecords());
-    k.changed = true;
-    form_.setSaveEnabled(!unsaved);
+    form_.setSaveEnabled(!k.isUnsaved());
     form_.showClassFileName(k.fileName);
     form_.showCurrentRecord();
     form_.refreshIndicators();

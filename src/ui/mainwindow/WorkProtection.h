@@ -32,8 +32,16 @@ public:
 
     // After the first class exists: switches the protections on and offers
     // the recovery files found in the data folder (and in the other folders
-    // where recovery files were written, see rememberRecoveryFolder).
-    void start();
+    // where recovery files were written, see rememberRecoveryFolder) -
+    // unless a class file named at start-up follows (openAtStart).
+    void start(bool classFileFollows = false);
+    // Opens the class file named at start-up. A recovery file of that class
+    // is offered first; restored, it is the open class and the file is not
+    // read over it.
+    bool openAtStart(const std::filesystem::path& classFile);
+    // The session ends by a signal: unsaved work goes into the recovery
+    // file, the lock is released, nothing is asked.
+    void endBySignal();
 
     // Runs a bulk command so that it can be undone under `name`. The form
     // has been stored before (where the command stores at all).
