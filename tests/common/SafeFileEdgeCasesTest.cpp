@@ -91,5 +91,44 @@ TEST(SafeFileLeftovers, TemporaryNamesOfATarget)
     EXPECT_FALSE(isTempNameFor(".K.RVKX.tmp1", "K.RVK"));
 }
 
+TEST(SafeFileNames, LongestFileNamesSaveBecauseTheTemporaryNameIsShortened)
+{
+    for (std::size_t length : {240u, 244u, 245u, 251u, 255u}) {
+        SCOPED_TRACE(length);
+        ScratchFolder dir;
+        const std::string name = std::string(length - 4, 'k') + ".RVK";
+        writeText(dir / name, "alt");
+        ASSERT_TRUE(writeFileSafely(dir / name, bytesOf("neu")));
+        EXPECT_EQ(readText(dir / name), "neu");
+        EXPECT_EQ(dir.names(), (std::set<std::string>{name}));
+    }
+    // Two long names that share their first 230 bytes get temporary names of their own.
+    const std::string start(240, 'a');
+    ScratchFolder dir;
+    writeText(dir / (start + "1.RVK"), "eins");
+    ASSERT_TRUE(writeFileSafely(dir / (start + "2.RVK"), bytesOf("zwei")));
+    EXPECT_EQ(readText(dir / (start + "1.RVK")), "eins");
+}
+
+TEST(SafeFileRefusals, AWriteProtectedFileIsNotReplacedAndTheReasonIsGerman)
+{
+    ScratchFolder dir;
+    writeText(dir / "K.RVK", "alt");
+    fs::permissions(dir / "K.RVK", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    SafeFileWriter writer(dir / "K.RVK");
+    EXPECT_FALSE(writer.open());
+    EXPECT_TRUE(writer.targetWriteProtected());
+    EXPECT_EQ(readText(dir / "K.RVK"), "alt");
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"K.RVK"}));
+    fs::permissions(dir / "K.RVK", fs::perms::owner_write, fs::perm_options::add);
+
+    std::string error;
+    EXPECT_FALSE(writeFileSafely(dir / "fehlt" / "K.RVK", bytesOf("x"), &error));
+    EXPECT_EQ(error, "Ordner oder Datei nicht vorhanden");
+    EXPECT_EQ(systemErrorText(EACCES), "Keine Berechtigung");
+    EXPECT_EQ(systemErrorText(ENOSPC), "Kein Speicherplatz");
+    EXPECT_EQ(systemErrorText(ENAMETOOLONG), "Dateiname zu lang");
+}
+
 } // namespace
 } // namespace ruvek

@@ -228,5 +228,115 @@ TEST_F(WorkProtectionGuiTest, RecoveryBesideAClassFromAnotherFolderIsOfferedToo)
     EXPECT_EQ(namesOf(next.klasse())[0], "Umbenannt");
 }
 
-} // namespace
+// Started with the class file (a double-click) after a crash: the class's
+// recovery file is offered first, and once restored nothing reads the file
+// over it. The recovery file survives every end that did not save it.
+TEST_F(WorkProtectionGuiTest, StartedWithTheClassFileRestoredWorkIsNeitherReadOverNorLost)
+{
+    const fs::path elsewhere = programFolder_ / "anderswo";
+    fs::create_directories(elsewhere);
+    const fs::path classFile = elsewhere / "8b.RVK";
+    fs::copy_file(fs::path(RUVEK_SOURCE_DIR) / "data/examples/Klasse8b-Regionale.RVK", classFile);
+    TMainForm& first = start(prompter_);
+    ASSERT_TRUE(first.klasse().fileOpen(classFile, prompter_));
+    auto* edit5 = first.findChild<QLineEdit*>(QStringLiteral("Edit5"));
+    edit5->setFocus();
+    edit5->selectAll();
+    QTest::keyClicks(edit5, "Umbenannt");
+    ASSERT_TRUE(first.protection().writeRecoveryNow());
+    const fs::path recovery = elsewhere / "8b.RVK.$WH";
 
+    const auto startWith = [&](ScriptedPrompter& p) -> TMainForm& {
+        forms_.push_back(std::make_unique<TMainForm>(ruvek::ui::MainFormSetup{programFolder_, &p}));
+        TMainForm& form = *forms_.back();
+        ruvek::ui::createApplicationForms(form);
+        form.state().settings.prog.InfoHinweise = 0;
+        form.startupFile = classFile;
+        form.show();
+        form.openStartupFile();
+        return form;
+    };
+    ScriptedPrompter second;
+    second.choices = {0};   // "Wiederherstellen"
+    TMainForm& next = startWith(second);
+    ASSERT_EQ(second.questions().size(), 1u) << "only the recovery offer, no question to discard it";
+    EXPECT_EQ(next.klasse().filePath(), classFile);
+    EXPECT_EQ(namesOf(next.klasse())[0], "Umbenannt");
+    EXPECT_TRUE(next.klasse().changed);
+
+    // Quit without saving: the recovery file stays for the next start.
+    second.answers = {true, false};   // end the program: yes; save: no
+    EXPECT_TRUE(next.FormClose());
+    EXPECT_TRUE(fs::exists(recovery));
+
+    ScriptedPrompter third;
+    third.choices = {0};
+    TMainForm& last = startWith(third);
+    EXPECT_EQ(namesOf(last.klasse())[0], "Umbenannt");
+    ASSERT_TRUE(last.klasse().fileSave(third));
+    EXPECT_FALSE(fs::exists(recovery));
+    ruvek::ClassFileContent saved;
+    ASSERT_EQ(ruvek::readClassFile(classFile, saved), ruvek::ReadError::None);
+    EXPECT_EQ(ruvek::cp1252ToUtf8(saved.records[0].Name.str()), "Umbenannt");
+}
+
+// Logout, shutdown or kill: typing not yet stored goes into the recovery
+// file, the lock goes, and the window closes without asking.
+TEST_F(WorkProtectionGuiTest, EndedByASignalTheWorkIsInTheRecoveryFileAndNoLockIsLeft)
+{
+    const fs::path classFile = dataFolder() / "8b.RVK";
+    fs::create_directories(dataFolder());
+    fs::copy_file(fs::path(RUVEK_SOURCE_DIR) / "data/examples/Klasse8b-Regionale.RVK", classFile);
+    TMainForm& form = start(prompter_);
+    ASSERT_TRUE(form.klasse().fileOpen(classFile, prompter_));
+    ASSERT_TRUE(fs::exists(ruvek::lockPathFor(classFile)));
+    auto* edit5 = form.findChild<QLineEdit*>(QStringLiteral("Edit5"));
+    edit5->setFocus();
+    edit5->selectAll();
+    QTest::keyClicks(edit5, "Getippt");
+
+    form.endBySignal();
+    EXPECT_TRUE(form.FormClose()) << "no question when the session ends by a signal";
+    EXPECT_FALSE(fs::exists(ruvek::lockPathFor(classFile)));
+    ruvek::ClassFileContent saved;
+    ASSERT_EQ(ruvek::readClassFile(ruvek::recoveryPathFor(classFile), saved), ruvek::ReadError::None);
+    EXPECT_EQ(ruvek::cp1252ToUtf8(saved.records[0].Name.str()), "Getippt");
+    forms_.clear();   // the window going away must not take the recovery file with it
+    EXPECT_TRUE(fs::exists(ruvek::recoveryPathFor(classFile)));
+}
+
+// Delete a student and at once remove the deleted ones, with deleted
+// students left out of the list: the next student keeps her own data, and
+// list and counter agree after the delete.
+TEST_F(WorkProtectionGuiTest, RemovingRightAfterADeleteNeverOverwritesTheNextStudent)
+{
+    TMainForm& form = start(prompter_);
+    form.state().settings.prog.ZeigeGeloeschte = 0;
+    form.state().settings.prog.DarfLoeschen = 1;
+    form.afterProgramSettingsOk();
+    setNames(form, {"Zacharias", "Zander", "Zimmermann"});
+    ruvek::OpenClass& k = form.klasse();
+    for (std::size_t i = 0; i < k.records.size(); ++i)
+        k.records[i].SchlNr = static_cast<std::int32_t>(471123 + i);
+    k.current = 1;
+    form.showCurrentRecord();
+
+    prompter_.answers = {true};   // "Wollen Sie diesen Datensatz löschen?"
+    auto* minus = form.findChild<QAbstractButton*>(QStringLiteral("Button7"));
+    ASSERT_NE(minus, nullptr);
+    minus->click();
+    EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Edit5"))->text(), QStringLiteral("Zimmermann"));
+    EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Edit12"))->text(), QStringLiteral("2"));
+    EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("Edit13"))->text(), QStringLiteral("2"));
+    // Her record as her own form stores it (what the removal stores first).
+    form.storeForm();
+    const auto zimmermann = ruvek::toBytes(k.records[2]);
+    EXPECT_EQ(k.records[2].SchlNr, 471125);
+
+    prompter_.answers = {true};   // remove the deleted ones for good
+    form.menuAction(QStringLiteral("gelschteDatenstzeentgltigentfernen1"))->trigger();
+    ASSERT_EQ(namesOf(k), (std::vector<std::string>{"Zacharias", "Zimmermann"}));
+    EXPECT_EQ(ruvek::toBytes(k.records[1]), zimmermann);
+}
+
+} // namespace
