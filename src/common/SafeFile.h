@@ -57,7 +57,8 @@ std::filesystem::path resolveWriteTarget(const std::filesystem::path& path);
 // Whether `name` has the form of a temporary file a writer for `target` makes.
 bool isTempNameFor(const std::string& name, const std::filesystem::path& target);
 
-// Reads a whole file; false when it cannot be opened or read.
+// Reads a whole file through readInputFile (regular files up to its limit
+// only); false when it cannot be opened or read or is refused.
 bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out);
 
 } // namespace ruvek
