@@ -61,6 +61,7 @@ std::unique_ptr<ClassEditing> openForEditing(const FormArgs& args, CliContext& c
     const auto error = ruvek::readClassFile(path, content);
     if (error != ruvek::ReadError::None) {
         prompter.error(ruvek::readErrorText(error));
+        context.failureExit = exitcode::kUnreadable;
         return nullptr;
     }
 

@@ -31,7 +31,7 @@ std::optional<int> parseRecordNumber(const std::string& text, std::size_t count)
 int badArguments(const std::string& message, const char* usage)
 {
     std::cerr << "Fehler: " << message << '\n' << usage;
-    return 1;
+    return exitcode::kUnreadable;
 }
 
 bool openClassFile(const std::string& file, CliContext& context, ruvek::OpenClass& openClass)

@@ -24,7 +24,8 @@ std::optional<int> readFileAndOption(const CliArgs& args, const std::string& opt
 std::optional<int> parseRecordNumber(const std::string& text, std::size_t count);
 
 // Prints the German error message of a bad command line and returns the
-// exit code for it.
+// exit code for it (a command line that cannot be understood is unreadable
+// input).
 int badArguments(const std::string& message, const char* usage);
 
 // Opens the class file into `openClass`; false (the message shown) when it

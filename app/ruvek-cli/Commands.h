@@ -3,6 +3,7 @@
 // args are the arguments after the subcommand name; the return value is the
 // process exit code.
 #include "CliPrompter.h"
+#include "ExitCodes.h"
 
 #include "settings/Installation.h"
 
@@ -18,6 +19,9 @@ struct CliContext {
     ruvek::Installation installation;
     CliPrompter prompter;
     int loadErrors = 0;   // error messages while loading the installation
+    // The exit code for the failure a shared step (opening a class for
+    // editing) reported: unreadable input or a refusal.
+    int failureExit = exitcode::kRefused;
 };
 
 int cmdShow(const CliArgs& args, CliContext& context);     // show CLASS.RVK

@@ -49,7 +49,7 @@ int cmdAdd(const CliArgs& args, CliContext& context)
     std::error_code ec;
     ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
     if (!openClassFile(*file, context, openClass))
-        return 1;
+        return exitcode::kUnreadable;
 
     int after = openClass.count();
     if (hinter) {

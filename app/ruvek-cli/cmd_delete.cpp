@@ -26,7 +26,7 @@ int cmdDelete(const CliArgs& args, CliContext& context)
     std::error_code ec;
     ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
     if (!openClassFile(*file, context, openClass))
-        return 1;
+        return exitcode::kUnreadable;
     const auto nr = parseRecordNumber(*nrText, openClass.count());
     if (!nr)
         return badArguments("Die Nummer hinter --nr muss zwischen 1 und " + std::to_string(openClass.count()) +

@@ -63,7 +63,7 @@ int cmdFdbExport(const CliArgs& args, CliContext& context)
         return badArguments("Klassendatei und Ordner (-o) werden gebraucht.", kExportUsage);
     ruvek::OpenClass openClass(context.installation.schoolType());
     if (!openClassFile(files[0], context, openClass))
-        return 1;
+        return exitcode::kUnreadable;
 
     const ruvek::TFachKatalog& kat = context.installation.katalog;
     std::vector<ruvek::GradeListSubject> lists;
@@ -87,7 +87,7 @@ int cmdFdbExport(const CliArgs& args, CliContext& context)
     const auto report = ruvek::exportGradeLists(openClass.records, lists, choices, *folder, context.prompter);
     for (const auto& p : report.written)
         std::cout << p.string() << '\n';
-    return report.aborted ? 1 : 0;
+    return report.aborted ? exitcode::kRefused : exitcode::kDone;
 }
 
 int cmdFdbImport(const CliArgs& args, CliContext& context)
@@ -112,7 +112,11 @@ int cmdFdbImport(const CliArgs& args, CliContext& context)
         return badArguments("Klassendatei und Liste werden gebraucht.", kImportUsage);
     ruvek::OpenClass openClass(context.installation.schoolType());
     if (!openClassFile(files[0], context, openClass))
-        return 1;
-    ruvek::importGradeListFile(openClass, files[1], context.installation.katalog, halfYear, context.prompter);
+        return exitcode::kUnreadable;
+    bool unreadable = false;
+    ruvek::importGradeListFile(openClass, files[1], context.installation.katalog, halfYear, context.prompter,
+                               &unreadable);
+    if (unreadable)
+        return exitcode::kUnreadable;
     return saveWhenChanged(openClass, context);
 }

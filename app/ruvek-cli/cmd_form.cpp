@@ -77,11 +77,11 @@ int cmdForm(const CliArgs& args, CliContext& context)
     if (!parsed || !parsed->rest.empty()) {
         if (parsed)
             std::cerr << kUsage;
-        return 2;
+        return exitcode::kUnreadable;
     }
     const auto editing = openForEditing(*parsed, context);
     if (!editing)
-        return 1;
+        return context.failureExit;
 
     using namespace ruvek::editor;
     const FormValues& form = editing->view.form();

@@ -18,7 +18,7 @@ int cmdPurge(const CliArgs& args, CliContext& context)
     std::error_code ec;
     ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
     if (!openClassFile(args[0], context, openClass))
-        return 1;
+        return exitcode::kUnreadable;
     ruvek::removeMarked(openClass, context.prompter);
     return saveWhenChanged(openClass, context);
 }

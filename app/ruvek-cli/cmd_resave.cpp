@@ -13,7 +13,7 @@ int cmdResave(const CliArgs& args, CliContext& context)
 {
     if (args.size() != 2) {
         std::cerr << "Aufruf: ruvek-cli resave ALT.RVK NEU.RVK\n";
-        return 2;
+        return exitcode::kUnreadable;
     }
     CliPrompter& prompter = context.prompter;
     std::error_code ec;
@@ -21,7 +21,7 @@ int cmdResave(const CliArgs& args, CliContext& context)
 
     prompter.files = {args[0]};
     if (!openClass.fileOpen(prompter))
-        return 1;
+        return exitcode::kUnreadable;
 
     prompter.files = {args[1]};
     if (!openClass.fileSaveAs(prompter))

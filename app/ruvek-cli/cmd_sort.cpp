@@ -50,7 +50,7 @@ int cmdSort(const CliArgs& args, CliContext& context)
     std::error_code ec;
     ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
     if (!openClassFile(*file, context, openClass))
-        return 1;
+        return exitcode::kUnreadable;
     ruvek::sortRecords(openClass, *order);
     return saveWhenChanged(openClass, context);
 }

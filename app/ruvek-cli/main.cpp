@@ -38,11 +38,12 @@ constexpr Command kCommands[] = {
     {"pruefen", cmdPruefen, "pruefen KLASSE.RVK              Zeugnisdaten auf Vollständigkeit prüfen (Exit-Code 1 bei Beanstandungen)"},
 };
 
-void usage()
+void usage(std::ostream& out)
 {
-    std::cerr << "Aufruf: ruvek-cli BEFEHL [ARGUMENTE]\n\nBefehle:\n";
+    out << "Aufruf: ruvek-cli BEFEHL [ARGUMENTE]\n\nBefehle:\n";
     for (const auto& c : kCommands)
-        std::cerr << "  " << c.usage << '\n';
+        out << "  " << c.usage << '\n';
+    out << '\n' << exitcode::kHelpText;
 }
 
 // The program folder is the folder of this executable, as for the desktop
@@ -61,9 +62,14 @@ std::filesystem::path programFolder()
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
+                      std::strcmp(argv[1], "hilfe") == 0)) {
+        usage(std::cout);
+        return exitcode::kDone;
+    }
     if (argc < 2) {
-        usage();
-        return 2;
+        usage(std::cerr);
+        return exitcode::kUnreadable;
     }
     for (const auto& c : kCommands) {
         if (std::strcmp(argv[1], c.name) != 0)
@@ -74,6 +80,6 @@ int main(int argc, char** argv)
         return c.run(CliArgs(argv + 2, argv + argc), context);
     }
     std::cerr << "Unbekannter Befehl: " << argv[1] << "\n\n";
-    usage();
-    return 2;
+    usage(std::cerr);
+    return exitcode::kUnreadable;
 }
