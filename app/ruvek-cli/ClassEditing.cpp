@@ -66,6 +66,7 @@ std::unique_ptr<ClassEditing> openForEditing(const FormArgs& args, CliContext& c
             return nullptr;
         }
     } else if (!openClassForReading(args.file, context, cls)) {
+        exitCode = exitcode::kUnreadable;
         return nullptr;
     }
 

@@ -33,19 +33,19 @@ std::optional<int> parseRecordNumber(const std::string& text, std::size_t count)
 int badArguments(const std::string& message, const char* usage)
 {
     std::cerr << "Fehler: " << message << '\n' << usage;
-    return 1;
+    return exitcode::kUnreadable;
 }
 
 int openClassForChange(const std::string& file, CliContext& context, ruvek::OpenClass& openClass)
 {
     ruvek::ClassDocument document(openClass, context.prompter);
     switch (document.openForChange(file, context.lockWait).result) {
-    case ruvek::OpenResult::Opened: return 0;
-    case ruvek::OpenResult::Locked: return kExitLocked;
-    case ruvek::OpenResult::Unreadable:
+    case ruvek::OpenResult::Opened: return exitcode::kDone;
+    case ruvek::OpenResult::Locked: return exitcode::kLocked;
+    case ruvek::OpenResult::Unreadable: return exitcode::kUnreadable;
     case ruvek::OpenResult::Refused: break;
     }
-    return 1;
+    return exitcode::kRefused;
 }
 
 bool openClassForReading(const std::string& file, CliContext& context, ruvek::OpenClass& openClass)

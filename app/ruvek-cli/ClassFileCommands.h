@@ -24,19 +24,16 @@ std::optional<int> readFileAndOption(const CliArgs& args, const std::string& opt
 std::optional<int> parseRecordNumber(const std::string& text, std::size_t count);
 
 // Prints the German error message of a bad command line and returns the
-// exit code for it.
+// exit code for it (a command line that cannot be understood is unreadable
+// input).
 int badArguments(const std::string& message, const char* usage);
-
-// The exit code of a command refused because another program has the
-// class open for editing.
-inline constexpr int kExitLocked = 3;
 
 // Opens the class file into `openClass` for a command that changes it, as
 // the program's File Open does: the class's lock is taken first (waiting up
 // to the context's --warten time for another program to release it), the
 // replaced version will be kept in "Sicherungen", and a file changed on disk
 // in between is never overwritten. Returns 0 when open, otherwise the exit
-// code after the message: kExitLocked for a class in use elsewhere, 1 else.
+// code after the message (exitcode::kLocked for a class in use elsewhere).
 int openClassForChange(const std::string& file, CliContext& context, ruvek::OpenClass& openClass);
 
 // Reads the class file into `openClass` for a command that only reads it:

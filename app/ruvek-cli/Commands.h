@@ -3,6 +3,7 @@
 // args are the arguments after the subcommand name; the return value is the
 // process exit code.
 #include "CliPrompter.h"
+#include "ExitCodes.h"
 
 #include "settings/Installation.h"
 

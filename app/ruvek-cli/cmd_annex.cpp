@@ -9,6 +9,7 @@
 #include "classfile/ClassFile.h"
 #include "common/Cp1252.h"
 #include "grades/Annex.h"
+#include "settings/SchulEinst.h"
 
 #include <charconv>
 #include <iostream>
@@ -28,6 +29,27 @@ std::optional<int> parseSchultyp(const std::string& text)
     return value;
 }
 
+// Reads SCHEINST.DAT again, silently: whether the school type is known.
+// (A missing file is fine: the default school type holds.)
+bool schoolSettingsReadable(const ruvek::Installation& installation)
+{
+    struct Counting : ruvek::Prompter {
+        int errors = 0;
+        bool askYesNo(const std::string&, ruvek::MessageKind) override { return false; }
+        bool askOkCancel(const std::string&, ruvek::MessageKind) override { return false; }
+        void tell(ruvek::MessageKind kind, const std::string&) override { errors += kind == ruvek::MessageKind::Error; }
+        std::optional<std::filesystem::path> chooseOpenFile(const ruvek::FileDialogRequest&) override { return {}; }
+        std::optional<std::filesystem::path> chooseSaveFile(const ruvek::FileDialogRequest&) override { return {}; }
+        std::optional<std::filesystem::path> chooseFolder(const std::string&, const std::filesystem::path&) override
+        {
+            return {};
+        }
+    } counting;
+    ruvek::TSchulEinstRec rec;
+    ruvek::LoadSchulEinst(rec, installation.settings.programFolder, installation.settings.dataFolder, counting);
+    return counting.errors == 0;
+}
+
 } // namespace
 
 int cmdAnnex(const CliArgs& args, CliContext& context)
@@ -40,7 +62,7 @@ int cmdAnnex(const CliArgs& args, CliContext& context)
         if (a == "--schultyp") {
             if (i + 1 >= args.size()) {
                 std::cerr << kUsage;
-                return 2;
+                return exitcode::kUnreadable;
             }
             value = args[++i];
         } else if (a.starts_with("--schultyp=")) {
@@ -50,17 +72,17 @@ int cmdAnnex(const CliArgs& args, CliContext& context)
             continue;
         } else {
             std::cerr << kUsage;
-            return 2;
+            return exitcode::kUnreadable;
         }
         schultyp = parseSchultyp(*value);
         if (!schultyp) {
             std::cerr << "Der Schultyp muss eine Zahl von 0 bis 9 sein: " << *value << '\n';
-            return 2;
+            return exitcode::kUnreadable;
         }
     }
     if (!file) {
         std::cerr << kUsage;
-        return 2;
+        return exitcode::kUnreadable;
     }
 
     CliPrompter& prompter = context.prompter;
@@ -70,11 +92,13 @@ int cmdAnnex(const CliArgs& args, CliContext& context)
         return 1;
     }
 
-    // Without --schultyp the decision rests on the installation's settings:
-    // when they could not be read, no answer is better than a wrong one.
+    // Without --schultyp the decision rests on the school settings: when
+    // they could not be read, no answer is better than a wrong one. Other
+    // settings do not matter here; an older program settings file has been
+    // read and converted, as for every other command.
     if (!schultyp) {
-        if (context.loadErrors > 0)
-            return 1;
+        if (context.loadErrors > 0 && !schoolSettingsReadable(context.installation))
+            return exitcode::kUnreadable;
         schultyp = ruvek::toInt(context.installation.schoolType());
     }
 
@@ -82,7 +106,7 @@ int cmdAnnex(const CliArgs& args, CliContext& context)
     const auto error = ruvek::readClassFile(path, content);
     if (error != ruvek::ReadError::None) {
         prompter.error(ruvek::readErrorText(error));
-        return 1;
+        return exitcode::kUnreadable;
     }
 
     for (std::size_t i = 0; i < content.records.size(); ++i) {

@@ -63,7 +63,7 @@ int cmdFdbExport(const CliArgs& args, CliContext& context)
         return badArguments("Klassendatei und Ordner (-o) werden gebraucht.", kExportUsage);
     ruvek::OpenClass openClass(context.installation.schoolType());
     if (!openClassForReading(files[0], context, openClass))
-        return 1;
+        return exitcode::kUnreadable;
 
     const ruvek::TFachKatalog& kat = context.installation.katalog;
     std::vector<ruvek::GradeListSubject> lists;
@@ -87,7 +87,7 @@ int cmdFdbExport(const CliArgs& args, CliContext& context)
     const auto report = ruvek::exportGradeLists(openClass.records, lists, choices, *folder, context.prompter);
     for (const auto& p : report.written)
         std::cout << p.string() << '\n';
-    return report.aborted ? 1 : 0;
+    return report.aborted ? exitcode::kRefused : exitcode::kDone;
 }
 
 int cmdFdbImport(const CliArgs& args, CliContext& context)
@@ -113,6 +113,10 @@ int cmdFdbImport(const CliArgs& args, CliContext& context)
     ruvek::OpenClass openClass(context.installation.schoolType());
     if (const int refused = openClassForChange(files[0], context, openClass))
         return refused;
-    ruvek::importGradeListFile(openClass, files[1], context.installation.katalog, halfYear, context.prompter);
+    bool unreadable = false;
+    ruvek::importGradeListFile(openClass, files[1], context.installation.katalog, halfYear, context.prompter,
+                               &unreadable);
+    if (unreadable)
+        return exitcode::kUnreadable;
     return saveWhenChanged(openClass, context);
 }

@@ -77,7 +77,7 @@ int cmdForm(const CliArgs& args, CliContext& context)
     if (!parsed || !parsed->rest.empty()) {
         if (parsed)
             std::cerr << kUsage;
-        return 2;
+        return exitcode::kUnreadable;
     }
     int refused = 1;
     const auto editing = openForEditing(*parsed, context, false, refused);

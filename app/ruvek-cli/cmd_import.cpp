@@ -30,13 +30,27 @@ std::optional<ImportArgs> parse(const CliArgs& args, const char* usage)
     return ImportArgs{args[0], args[1]};
 }
 
-// Reads the text file before the class is touched.
-std::optional<ruvek::ImportText> readText(const std::string& file)
+// Reads the text file before the class is touched: nullopt, with the
+// message shown and the exit code set, when it cannot be read or its
+// content is refused.
+std::optional<ruvek::ImportText> readText(const std::string& file, const ruvek::ImportLayout* layout, int& exit)
 {
-    auto text = ruvek::readImportText(file);
-    if (!text)
-        std::cerr << "Fehler: " << ruvek::unreadableFileText(file) << '\n';
-    else if (!text->unmappable.empty())
+    std::string error;
+    auto text = ruvek::readImportText(file, error);
+    if (!text) {
+        std::cerr << "Fehler: " << error << "\nEs wurden keine Daten geändert.\n";
+        exit = exitcode::kUnreadable;
+        return std::nullopt;
+    }
+    const std::string refused = layout ? ruvek::refusalOf(*text, *layout) : text->refused;
+    if (!refused.empty()) {
+        std::cerr << "Fehler: " << ruvek::refusedFileText(file, refused) << '\n';
+        exit = exitcode::kRefused;
+        return std::nullopt;
+    }
+    if (!text->encoding.empty())
+        std::cerr << "Die Datei ist in " << text->encoding << " geschrieben und wurde umgewandelt.\n";
+    if (!text->unmappable.empty())
         std::cerr << ruvek::unmappableReport(text->unmappable);
     return text;
 }
@@ -47,15 +61,16 @@ int cmdImportSchueler(const CliArgs& args, CliContext& context)
 {
     const auto a = parse(args, "Aufruf: ruvek-cli import-schueler KLASSE.RVK DATEI.TXT\n");
     if (!a)
-        return 1;
+        return exitcode::kUnreadable;
     const auto layout = ruvek::loadImportLayout(context.installation.settings.programFolder);
     if (!layout.layout) {
         std::cerr << "Fehler: " << layout.error << '\n';
-        return 1;
+        return exitcode::kUnreadable;
     }
-    const auto text = readText(a->textFile);
+    int exit = exitcode::kDone;
+    const auto text = readText(a->textFile, &*layout.layout, exit);
     if (!text)
-        return 1;
+        return exit;
     std::error_code ec;
     ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
     if (const int refused = openClassForChange(a->classFile, context, openClass))
@@ -72,10 +87,11 @@ int cmdImportNoten(const CliArgs& args, CliContext& context)
 {
     const auto a = parse(args, "Aufruf: ruvek-cli import-noten KLASSE.RVK DATEI.TXT\n");
     if (!a)
-        return 1;
-    const auto text = readText(a->textFile);
+        return exitcode::kUnreadable;
+    int exit = exitcode::kDone;
+    const auto text = readText(a->textFile, nullptr, exit);
     if (!text)
-        return 1;
+        return exit;
     std::error_code ec;
     ruvek::OpenClass openClass(context.installation.schoolType(), std::filesystem::current_path(ec));
     if (const int refused = openClassForChange(a->classFile, context, openClass))

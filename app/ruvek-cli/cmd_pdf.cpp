@@ -81,7 +81,7 @@ int cmdPdf(const CliArgs& args, CliContext& context)
             const auto n = parsePositive(args[++i]);
             if (!n) {
                 std::cerr << "Die Nummer muss eine ganze Zahl ab 1 sein: " << args[i] << '\n';
-                return 2;
+                return exitcode::kUnreadable;
             }
             (a == "--ab" ? ab : nur) = n;
         } else if (a == "-o" && i + 1 < args.size()) {
@@ -96,19 +96,19 @@ int cmdPdf(const CliArgs& args, CliContext& context)
             classFile = a;
         } else {
             std::cerr << kUsage;
-            return 2;
+            return exitcode::kUnreadable;
         }
     }
     if (!classFile || output.empty() || (ab && nur)) {
         std::cerr << kUsage;
-        return 2;
+        return exitcode::kUnreadable;
     }
 
     CliPrompter& prompter = context.prompter;
     ruvek::ClassFileContent content;
     if (const auto error = ruvek::readClassFile(*classFile, content); error != ruvek::ReadError::None) {
         prompter.error(ruvek::readErrorText(error));
-        return 1;
+        return exitcode::kUnreadable;
     }
     const std::size_t count = content.records.size();
     const std::size_t number = static_cast<std::size_t>(nur.value_or(ab.value_or(1)));

@@ -11,7 +11,7 @@
 
 namespace {
 constexpr const char* kUsage = "Aufruf: ruvek-cli pruefen KLASSE.RVK\n";
-constexpr int kCannotCheck = 2;
+constexpr int kCannotCheck = exitcode::kUnreadable;
 } // namespace
 
 int cmdPruefen(const CliArgs& args, CliContext& context)

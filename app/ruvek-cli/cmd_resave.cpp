@@ -15,7 +15,7 @@ int cmdResave(const CliArgs& args, CliContext& context)
 {
     if (args.size() != 2) {
         std::cerr << "Aufruf: ruvek-cli resave ALT.RVK NEU.RVK\n";
-        return 2;
+        return exitcode::kUnreadable;
     }
     CliPrompter& prompter = context.prompter;
     std::error_code ec;
@@ -25,12 +25,12 @@ int cmdResave(const CliArgs& args, CliContext& context)
     // Refused because another program has the class (or the new file) open.
     const auto lockedExit = [&](const std::filesystem::path& file) {
         prompter.error(ruvek::lockedCommandText(file.filename().string(), *openClass.guard.refusedBy()));
-        return kExitLocked;
+        return exitcode::kLocked;
     };
 
     prompter.files = {args[0]};
     if (!openClass.fileOpen(prompter))
-        return openClass.guard.refusedBy() ? lockedExit(args[0]) : 1;
+        return openClass.guard.refusedBy() ? lockedExit(args[0]) : exitcode::kUnreadable;
 
     prompter.files = {args[1]};
     if (!openClass.fileSaveAs(prompter))

@@ -11,6 +11,8 @@
 #include "Commands.h"
 
 #include "common/Cp1252.h"
+#include "common/TextInput.h"
+#include "editor/TextLimits.h"
 #include "editor/FieldBindings.h"
 
 #include <charconv>
@@ -108,16 +110,31 @@ bool enter(MemoryView& view, const FieldBinding& b, const std::string& value)
     return false;
 }
 
+// Why a text is refused, when it is for one of the reasons every way of
+// input shares: a character no keyboard types, or a date the field's mask
+// would not let through.
+std::string refusalReason(const FieldBinding& b, const std::string& value)
+{
+    const bool memo = controlKind(b.control) == ControlKind::Memo;
+    if (const auto at = ruvek::findControlCharacter(value, memo))
+        return ": Er enthält ein Zeichen, das nicht eingegeben werden kann: " +
+               ruvek::controlCharacterName(static_cast<unsigned char>(value[*at]));
+    if (controlKind(b.control) == ControlKind::MaskEdit && !ruvek::editor::IsDateMaskText(value))
+        return std::string(": Ein Datum wird als ") + ruvek::editor::kDateMaskForm +
+               " eingegeben (einzelne Ziffern dürfen fehlen)";
+    return {};
+}
+
 } // namespace
 
 int cmdSet(const CliArgs& args, CliContext& context)
 {
     const auto parsed = parseFormArgs(args, kUsage);
     if (!parsed)
-        return 2;
+        return exitcode::kUnreadable;
     if (parsed->rest.empty()) {
         std::cerr << kUsage;
-        return 2;
+        return exitcode::kUnreadable;
     }
     CliPrompter& prompter = context.prompter;
     int refused = 1;
@@ -129,14 +146,14 @@ int cmdSet(const CliArgs& args, CliContext& context)
         const auto eq = assignment.find('=');
         if (eq == std::string::npos) {
             prompter.error("Erwartet wird Feld=Wert: " + assignment);
-            return 1;
+            return exitcode::kRefused;
         }
         const std::string name = assignment.substr(0, eq);
         const std::string value = assignment.substr(eq + 1);
         const auto ref = parseFieldName(name);
         if (!ref) {
             prompter.error("Unbekanntes Feld: " + name);
-            return 1;
+            return exitcode::kRefused;
         }
         const FieldBinding* binding = storingBinding(*ref);
         if (binding == nullptr) {
@@ -145,8 +162,9 @@ int cmdSet(const CliArgs& args, CliContext& context)
         }
         if (!enter(editing->view, *binding, value)) {
             prompter.error("Der Wert \"" + value + "\" kann für " + name + " (" +
-                           std::string(controlName(binding->control)) + ") nicht eingetragen werden.");
-            return 1;
+                           std::string(controlName(binding->control)) + ") nicht eingetragen werden" +
+                           refusalReason(*binding, value) + ".");
+            return exitcode::kRefused;
         }
     }
 

@@ -13,7 +13,7 @@ int cmdShow(const CliArgs& args, CliContext& context)
 {
     if (args.size() != 1) {
         std::cerr << "Aufruf: ruvek-cli show KLASSE.RVK\n";
-        return 2;
+        return exitcode::kUnreadable;
     }
     CliPrompter& prompter = context.prompter;
     const std::filesystem::path path = args[0];
@@ -25,7 +25,7 @@ int cmdShow(const CliArgs& args, CliContext& context)
     const auto error = ruvek::readClassFile(path, content);
     if (error != ruvek::ReadError::None) {
         prompter.error(ruvek::readErrorText(error));
-        return 1;
+        return exitcode::kUnreadable;
     }
     std::ios::sync_with_stdio(false);
     ruvek::writeClassJson(std::cout, content.header, content.records);

@@ -50,7 +50,7 @@ int cmdStatistik(const CliArgs& args, CliContext& context)
         return badArguments("Die Klassendatei fehlt.", kUsage);
     ruvek::OpenClass openClass(context.installation.schoolType());
     if (!openClassForReading(*file, context, openClass))
-        return 1;
+        return exitcode::kUnreadable;
 
     const auto result = ruvek::computeGradeStatistics(openClass.records, ruvek::utf8ToCp1252(fach),
                                                       ruvek::utf8ToCp1252(klasse));

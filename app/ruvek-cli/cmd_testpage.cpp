@@ -20,7 +20,7 @@ int usage()
 {
     std::cerr << "Aufruf: ruvek-cli testpage -o DATEI.pdf [--kyocera]\n"
                  "  --kyocera   Schrifthöhen mit \"Kyocera-Fehler ausgleichen\"\n";
-    return 2;
+    return exitcode::kUnreadable;
 }
 
 } // namespace

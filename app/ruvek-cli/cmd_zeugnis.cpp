@@ -45,7 +45,7 @@ int cmdZeugnis(const CliArgs& args, CliContext& context)
             nr = parsePositive(args[++i]);
             if (!nr) {
                 std::cerr << "Die Nummer muss eine ganze Zahl ab 1 sein: " << args[i] << '\n';
-                return 2;
+                return exitcode::kUnreadable;
             }
         } else if (args[i] == "-o" && i + 1 < args.size()) {
             output = args[++i];
@@ -53,19 +53,19 @@ int cmdZeugnis(const CliArgs& args, CliContext& context)
             classFile = args[i];
         } else {
             std::cerr << kUsage;
-            return 2;
+            return exitcode::kUnreadable;
         }
     }
     if (!classFile || !nr || output.empty()) {
         std::cerr << kUsage;
-        return 2;
+        return exitcode::kUnreadable;
     }
 
     CliPrompter& prompter = context.prompter;
     ruvek::ClassFileContent content;
     if (const auto error = ruvek::readClassFile(*classFile, content); error != ruvek::ReadError::None) {
         prompter.error(ruvek::readErrorText(error));
-        return 1;
+        return exitcode::kUnreadable;
     }
     if (static_cast<std::size_t>(*nr) > content.records.size()) {
         std::cerr << "Die Klasse hat nur " << content.records.size() << " Schüler.\n";

@@ -39,14 +39,15 @@ constexpr Command kCommands[] = {
     {"pruefen", cmdPruefen, "pruefen KLASSE.RVK              Zeugnisdaten auf Vollständigkeit prüfen (Exit-Code 1 bei Beanstandungen)"},
 };
 
-void usage()
+void usage(std::ostream& out)
 {
-    std::cerr << "Aufruf: ruvek-cli BEFEHL [ARGUMENTE] [--warten SEKUNDEN]\n\nBefehle:\n";
+    out << "Aufruf: ruvek-cli BEFEHL [ARGUMENTE] [--warten SEKUNDEN]\n\nBefehle:\n";
     for (const auto& c : kCommands)
-        std::cerr << "  " << c.usage << '\n';
-    std::cerr << "\nBefehle, die eine Klasse ändern, nehmen sie für sich in Anspruch (wie das Programm beim Öffnen);\n"
-                 "ist sie an einem anderen Arbeitsplatz geöffnet, wird sie nicht geändert (Exit-Code 3).\n"
-                 "  --warten SEKUNDEN              so lange darauf warten, dass die Klasse frei wird\n";
+        out << "  " << c.usage << '\n';
+    out << "\nBefehle, die eine Klasse ändern, nehmen sie für sich in Anspruch (wie das Programm beim Öffnen);\n"
+           "ist sie an einem anderen Arbeitsplatz geöffnet, wird sie nicht geändert (Exit-Code 3).\n"
+           "  --warten SEKUNDEN              so lange darauf warten, dass die Klasse frei wird\n";
+    out << '\n' << exitcode::kHelpText;
 }
 
 // Takes "--warten SEKUNDEN" (or "--warten=SEKUNDEN") out of the arguments.
@@ -99,9 +100,14 @@ std::filesystem::path programFolder()
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
+                      std::strcmp(argv[1], "hilfe") == 0)) {
+        usage(std::cout);
+        return exitcode::kDone;
+    }
     if (argc < 2) {
-        usage();
-        return 2;
+        usage(std::cerr);
+        return exitcode::kUnreadable;
     }
     for (const auto& c : kCommands) {
         if (std::strcmp(argv[1], c.name) != 0)
@@ -109,12 +115,12 @@ int main(int argc, char** argv)
         CliContext context;
         CliArgs args(argv + 2, argv + argc);
         if (!takeLockWait(args, context.lockWait))
-            return 1;
+            return exitcode::kUnreadable;
         context.installation.load(ruvek::existingFolders(programFolder()), context.prompter);
         context.loadErrors = context.prompter.errorCount;
         return c.run(args, context);
     }
     std::cerr << "Unbekannter Befehl: " << argv[1] << "\n\n";
-    usage();
-    return 2;
+    usage(std::cerr);
+    return exitcode::kUnreadable;
 }

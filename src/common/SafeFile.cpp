@@ -1,5 +1,7 @@
 #include "common/SafeFile.h"
 
+#include "common/InputFile.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cerrno>
@@ -268,17 +270,11 @@ bool writeFileSafely(const std::filesystem::path& path, ConstBytes data, std::st
 
 bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    InputFile f = readInputFile(path);
+    if (!f)
         return false;
-    in.seekg(0, std::ios::end);
-    const auto size = in.tellg();
-    if (size < 0)
-        return false;
-    in.seekg(0);
-    out.resize(static_cast<std::size_t>(size));
-    in.read(reinterpret_cast<char*>(out.data()), size);
-    return static_cast<bool>(in) || out.empty();
+    out = std::move(f.bytes);
+    return true;
 }
 
 } // namespace ruvek

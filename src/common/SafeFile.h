@@ -78,7 +78,8 @@ std::string systemErrorText(int errorNumber);
 // "Die Datei NAME ist schreibgeschützt." for refused saves.
 std::string writeProtectedText(const std::filesystem::path& path);
 
-// Reads a whole file; false when it cannot be opened or read.
+// Reads a whole file through readInputFile (regular files up to its limit
+// only); false when it cannot be opened or read or is refused.
 bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& out);
 
 } // namespace ruvek

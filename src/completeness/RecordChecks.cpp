@@ -96,10 +96,13 @@ std::vector<RecordFinding> CheckHeadAndFoot(const TZgnRec& rec)
         out.push_back({page::Fuss, name(ControlId::MaskEdit4), "Zeugnisdatum ist kein gültiges Datum: " +
                                                                     cp1252ToUtf8(rec.ZgnDatum.view())});
     } else if (yearOk) {
-        // The certificate is dated within its school year (or the summer after it).
+        // The certificate is dated within its school year, which runs from
+        // 1 August to 31 July of the next calendar year.
+        using namespace std::chrono;
         const int begin = YearOfText(year.begin);
-        const int y = static_cast<int>(d->year());
-        if (y != begin && y != begin + 1)
+        const year_month_day first{std::chrono::year(begin), August, day(1)};
+        const year_month_day last{std::chrono::year(begin + 1), July, day(31)};
+        if (*d < first || *d > last)
             out.push_back({page::Fuss, name(ControlId::MaskEdit4),
                            "Zeugnisdatum liegt nicht im Schuljahr " + year.begin + "/" + year.end});
     }

@@ -108,7 +108,7 @@ std::string takeOverQuestion(std::string_view subject, std::size_t count)
     const std::string students =
         count == 1 ? std::string("1 folgenden Schüler") : std::to_string(count) + " folgenden Schülern";
     return std::string(subject) + " bei " + students + " übernommen.\n" +
-           "Das kann nicht rückgängig gemacht werden.\n\nFortfahren?";
+           "Das kann mit Bearbeiten → Rückgängig wieder rückgängig gemacht werden.\n\nFortfahren?";
 }
 
 bool changesAnnexData(HeadButton button)

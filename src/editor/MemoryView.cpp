@@ -1,5 +1,6 @@
 #include "editor/MemoryView.h"
 
+#include "common/TextInput.h"
 #include "editor/TextLimits.h"
 
 #include <algorithm>
@@ -24,6 +25,13 @@ bool MemoryView::setText(ControlId id, const std::string& text)
 {
     const ControlKind kind = controlKind(id);
     if (kind != ControlKind::LineEdit && kind != ControlKind::MaskEdit && kind != ControlKind::Memo)
+        return false;
+    // What no keyboard types is refused, as the window's fields refuse it:
+    // control characters (line breaks only in a text box) and, in a date
+    // field, anything its mask would not let through.
+    if (findControlCharacter(text, kind == ControlKind::Memo))
+        return false;
+    if (kind == ControlKind::MaskEdit && !IsDateMaskText(text))
         return false;
     const int capacity = TextCapacity(id);
     form_[id].text = capacity > 0 ? text.substr(0, static_cast<std::size_t>(capacity)) : text;

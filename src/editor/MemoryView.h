@@ -24,7 +24,9 @@ public:
 
     // ---- what the user would do; each returns false (and changes nothing)
     // when the control cannot take the value. Texts are Windows-1252. ----
-    // A line edit, mask edit or memo gets the text (cut to what its field keeps).
+    // A line edit, mask edit or memo gets the text (cut to what its field
+    // keeps). Refused: control characters (line breaks are kept in a memo)
+    // and, in a mask edit, a text its date mask would not let through.
     bool setText(ControlId id, const std::string& text);
     // A combo box or radio group selects entry i (-1: no selection).
     bool setIndex(ControlId id, int i);

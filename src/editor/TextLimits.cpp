@@ -20,4 +20,18 @@ bool IsCp1252Representable(std::string_view utf8)
     return lossless;
 }
 
+bool IsDateMaskText(std::string_view text)
+{
+    if (text.empty())
+        return true;
+    if (text.size() != 10)
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (i == 2 || i == 5 ? c != '.' : !(c == ' ' || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
 } // namespace ruvek::editor

@@ -22,6 +22,14 @@ int TextCapacity(ControlId control);
 // the text is well-formed UTF-8).
 bool IsCp1252Representable(std::string_view utf8);
 
+// Whether `text` is what a date field's mask ("  .  .19  ": two digits, a
+// dot, two digits, a dot, four digits, each digit possibly left blank) can
+// hold: ten characters of that form, or nothing at all (the blank mask).
+bool IsDateMaskText(std::string_view text);
+
+// How the messages describe the date fields' form.
+inline constexpr const char* kDateMaskForm = "TT.MM.JJJJ";
+
 // The message for a refused character.
 inline constexpr const char* kMsgCharacterNotAllowed =
     "Dieses Zeichen kann im Zeugnis nicht gespeichert werden und wurde nicht übernommen.";

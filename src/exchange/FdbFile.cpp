@@ -1,7 +1,10 @@
 #include "exchange/FdbFile.h"
 
 #include "common/Cp1252.h"
-#include "common/SafeFile.h"
+#include "common/InputFile.h"
+#include "common/TextInput.h"
+
+#include <type_traits>
 
 namespace ruvek {
 
@@ -39,19 +42,59 @@ std::vector<std::uint8_t> encodeFdb(const TFaNoDB& list)
     return image;
 }
 
-bool readFdbFile(const std::filesystem::path& path, TFaNoDB& list, std::vector<std::uint8_t>* image)
+namespace {
+template <class T> struct IsPStr : std::false_type {};
+template <std::size_t N> struct IsPStr<PStr<N>> : std::true_type {};
+} // namespace
+
+std::string fdbEntriesRefusal(const TFaNoDB& list)
 {
-    std::vector<std::uint8_t> bytes;
-    if (!readWholeFile(path, bytes) || bytes.size() < 2)
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        std::string problem;
+        visitFields(list[i], [&](const char* name, std::size_t, const auto& field) {
+            using T = std::decay_t<decltype(field)>;
+            if constexpr (IsPStr<T>::value) {
+                if (!problem.empty() || name == nullptr)
+                    return;
+                if (field.bytes[0] > T::Capacity)
+                    problem = std::string(name) + ": Längenangabe " + std::to_string(field.bytes[0]) + " bei Platz für " +
+                              std::to_string(T::Capacity) + " Zeichen";
+                else if (const auto at = findControlCharacter(field.view()))
+                    problem = std::string(name) + ": Zeichen, das nicht eingegeben werden kann: " +
+                              controlCharacterName(static_cast<unsigned char>(field.view()[*at]));
+            }
+        });
+        if (!problem.empty())
+            return "Eintrag " + std::to_string(i + 1) + ", " + problem + ".";
+    }
+    return {};
+}
+
+bool readFdbFile(const std::filesystem::path& path, TFaNoDB& list, std::vector<std::uint8_t>* image,
+                 std::string* error)
+{
+    const auto fail = [&](const std::string& why) {
+        if (error)
+            *error = why;
         return false;
+    };
+    InputFile file = readInputFile(path, kFdbFileLimit);
+    if (!file)
+        return fail(file.message);
+    const std::vector<std::uint8_t>& bytes = file.bytes;
+    const std::string damaged = "Die Datei „" + path.string() + "“ ist keine vollständige Fachzensuren-Liste";
+    if (bytes.size() < 2)
+        return fail(damaged + ".");
     const std::size_t n = getU16(bytes, 0);
     const std::size_t used = 2 + n * TFaNoEintrag::Size;
     if (bytes.size() < used)
-        return false;
+        return fail(damaged + ": Sie kündigt " + std::to_string(n) + " Einträge an, enthält aber weniger.");
     TFaNoDB read(n);
     std::size_t off = 2;
     for (auto it = read.rbegin(); it != read.rend(); ++it, off += TFaNoEintrag::Size)
         decodeRecord(*it, ConstBytes(bytes).subspan(off, TFaNoEintrag::Size));
+    if (const std::string refused = fdbEntriesRefusal(read); !refused.empty())
+        return fail("Die Datei „" + path.string() + "“ enthält Ungültiges: " + refused);
     list = std::move(read);
     if (image)
         image->assign(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(used));

@@ -84,10 +84,21 @@ TFaNoEintrag gradeListEntry(const TZgnRec& record, int slot);
 // The file image of a list: count, then the entries last one first.
 std::vector<std::uint8_t> encodeFdb(const TFaNoDB& list);
 
-// Reads a list file. False (list untouched) when the file cannot be read or
-// is shorter than its count announces. `image`, when given, receives the
-// bytes of the count and the entries exactly as they stand in the file.
-bool readFdbFile(const std::filesystem::path& path, TFaNoDB& list, std::vector<std::uint8_t>* image = nullptr);
+// A list file is at most a count and 65,535 entries.
+inline constexpr std::uintmax_t kFdbFileLimit = 2 + 65535 * TFaNoEintrag::Size;
+
+// Why the entries of a list must not be taken (German, names the entry and
+// field): a text whose length byte exceeds its field (the bytes behind would
+// be read as text), or a text holding control characters. Empty when fine.
+std::string fdbEntriesRefusal(const TFaNoDB& list);
+
+// Reads a list file. False (list untouched) when the file cannot be read, is
+// shorter than its count announces or holds an entry fdbEntriesRefusal
+// refuses; `error`, when given, then receives the German reason naming the
+// file. `image`, when given, receives the bytes of the count and the
+// entries exactly as they stand in the file.
+bool readFdbFile(const std::filesystem::path& path, TFaNoDB& list, std::vector<std::uint8_t>* image = nullptr,
+                 std::string* error = nullptr);
 
 // File names for class file `classFile` (its name, e.g. "7a.RVK") and the
 // subject abbreviation `kurz` (Windows-1252): "7a_Deu.FDB" and its backup

@@ -110,11 +110,14 @@ void applyGradeChanges(TDB2& records, const ImportPlan& plan)
 }
 
 bool importGradeListFile(OpenClass& klasse, const std::filesystem::path& file, const TFachKatalog& katalog,
-                         int halfYear, Prompter& prompter)
+                         int halfYear, Prompter& prompter, bool* unreadable)
 {
     TFaNoDB list;
-    if (!readFdbFile(file, list)) {
-        prompter.error(kMsgListeNichtLesbar + file.string());
+    std::string reason;
+    if (!readFdbFile(file, list, nullptr, &reason)) {
+        prompter.error(kMsgListeNichtLesbar + file.string() + "\n" + reason);
+        if (unreadable)
+            *unreadable = true;
         return false;
     }
     const ImportPlan plan = planGradeListImport(klasse.records, list, katalog, halfYear);

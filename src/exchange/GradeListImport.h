@@ -49,8 +49,9 @@ void applyGradeChanges(TDB2& records, const ImportPlan& plan);
 
 // The whole command for one list file: read, report students not found or
 // without the subject, show the changes and apply them when the user says
-// yes (setting the changed flag). True when grades were taken over.
+// yes (setting the changed flag). True when grades were taken over;
+// `unreadable`, when given, says whether the list could not be read.
 bool importGradeListFile(OpenClass& klasse, const std::filesystem::path& file, const TFachKatalog& katalog,
-                         int halfYear, Prompter& prompter);
+                         int halfYear, Prompter& prompter, bool* unreadable = nullptr);
 
 } // namespace ruvek

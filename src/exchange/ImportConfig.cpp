@@ -1,7 +1,7 @@
 #include "exchange/ImportConfig.h"
 
 #include "common/FileLookup.h"
-#include "common/SafeFile.h"
+#include "common/InputFile.h"
 
 namespace ruvek {
 
@@ -48,14 +48,15 @@ ImportLayoutResult loadImportLayout(const std::filesystem::path& programFolder)
     const auto path = findFileIgnoringCase(programFolder, kImportConfigFile);
     if (!path)
         return {defaultImportLayout(), {}, false};
-    std::vector<std::uint8_t> bytes;
-    if (!readWholeFile(*path, bytes)) {
+    // 21 records of 6 bytes are read; a larger file is no layout.
+    InputFile file = readInputFile(*path, std::uintmax_t{1} << 20);
+    if (!file) {
         ImportLayoutResult out;
         out.fromFile = true;
-        out.error = "Die Datei " + path->string() + " konnte nicht gelesen werden!\n\nDer Import wurde nicht ausgeführt.";
+        out.error = file.message + "\n\nDer Import wurde nicht ausgeführt.";
         return out;
     }
-    return parseImportLayout(bytes);
+    return parseImportLayout(file.bytes);
 }
 
 } // namespace ruvek

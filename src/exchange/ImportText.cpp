@@ -1,7 +1,11 @@
 #include "exchange/ImportText.h"
 
 #include "common/Cp1252.h"
-#include "common/SafeFile.h"
+#include "common/InputFile.h"
+#include "common/TextInput.h"
+
+#include <algorithm>
+#include <array>
 
 #include <string_view>
 
@@ -56,6 +60,130 @@ bool isValidUtf8(std::string_view s)
     return true;
 }
 
+void appendUtf8(std::string& out, std::uint32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+struct WideEncoding {
+    int unit = 0;          // 2 or 4 bytes; 0: not UTF-16/UTF-32
+    bool bigEndian = false;
+    std::size_t skip = 0;  // length of the byte-order mark
+};
+
+// UTF-16 and UTF-32 by their byte-order mark, or by their zero bytes: text
+// in them that is mostly Latin has a zero in every second (fourth) byte,
+// which Windows-1252 and UTF-8 text never has.
+WideEncoding wideEncodingOf(ConstBytes b)
+{
+    const auto starts = [&](std::initializer_list<std::uint8_t> p) {
+        return b.size() >= p.size() && std::equal(p.begin(), p.end(), b.begin());
+    };
+    if (starts({0xFF, 0xFE, 0x00, 0x00}))
+        return {4, false, 4};
+    if (starts({0x00, 0x00, 0xFE, 0xFF}))
+        return {4, true, 4};
+    if (starts({0xFF, 0xFE}))
+        return {2, false, 2};
+    if (starts({0xFE, 0xFF}))
+        return {2, true, 2};
+    const std::size_t n = std::min<std::size_t>(b.size(), 400);
+    if (n < 2 || std::find(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(n), 0) == b.begin() + static_cast<std::ptrdiff_t>(n))
+        return {};
+    std::array<std::size_t, 4> zeros{};
+    for (std::size_t i = 0; i < n; ++i)
+        zeros[i % 4] += b[i] == 0;
+    const std::size_t quarter = n / 4;
+    // Every unit's high bytes zero, its low byte not.
+    if (b.size() % 4 == 0 && quarter > 0) {
+        if (zeros[1] == quarter && zeros[2] == quarter && zeros[3] == quarter && zeros[0] < quarter)
+            return {4, false, 0};
+        if (zeros[0] == quarter && zeros[1] == quarter && zeros[2] == quarter && zeros[3] < quarter)
+            return {4, true, 0};
+    }
+    if (b.size() % 2 == 0) {
+        const std::size_t even = zeros[0] + zeros[2], odd = zeros[1] + zeros[3], half = n / 2;
+        if (odd * 10 >= half * 9 && even * 10 < half)
+            return {2, false, 0};
+        if (even * 10 >= half * 9 && odd * 10 < half)
+            return {2, true, 0};
+    }
+    return {};
+}
+
+// The UTF-8 text of UTF-16 or UTF-32 bytes; nullopt when they are broken
+// (an odd length, a lone surrogate, a value beyond U+10FFFF).
+std::optional<std::string> wideToUtf8(ConstBytes b, const WideEncoding& e)
+{
+    b = b.subspan(e.skip);
+    if (b.size() % static_cast<std::size_t>(e.unit) != 0)
+        return std::nullopt;
+    const auto unitAt = [&](std::size_t i) {
+        std::uint32_t v = 0;
+        for (int k = 0; k < e.unit; ++k) {
+            const std::uint32_t byte = b[i + static_cast<std::size_t>(e.bigEndian ? k : e.unit - 1 - k)];
+            v = (v << 8) | byte;
+        }
+        return v;
+    };
+    std::string out;
+    out.reserve(b.size());
+    for (std::size_t i = 0; i < b.size(); i += static_cast<std::size_t>(e.unit)) {
+        std::uint32_t cp = unitAt(i);
+        if (e.unit == 2 && cp >= 0xD800 && cp <= 0xDBFF) {
+            if (i + 2 >= b.size())
+                return std::nullopt;
+            const std::uint32_t low = unitAt(i + 2);
+            if (low < 0xDC00 || low > 0xDFFF)
+                return std::nullopt;
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        } else if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+            return std::nullopt;
+        }
+        appendUtf8(out, cp);
+    }
+    return out;
+}
+
+std::string encodingName(const WideEncoding& e)
+{
+    return std::string(e.unit == 2 ? "UTF-16" : "UTF-32") + (e.bigEndian ? "BE" : "LE");
+}
+
+// The first character of the lines that no keyboard types, as a message
+// naming line and field (fields counted from 1, as ";" and tabs part them).
+std::string controlCharacterRefusal(const std::vector<std::string>& lines)
+{
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        const std::string& line = lines[n];
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const auto c = static_cast<unsigned char>(line[i]);
+            if (!isControlByte(c) || c == '\t')
+                continue;
+            const auto field = 1 + std::count_if(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(i),
+                                                 [](char x) { return x == ';' || x == '\t'; });
+            return "Zeile " + std::to_string(n + 1) + ", Feld " + std::to_string(field) + ": Die Datei enthält ein Zeichen, das in den Zeugnisdaten nicht stehen kann: " +
+                   controlCharacterName(c) + ".";
+        }
+    }
+    return {};
+}
+
 std::vector<std::string_view> splitLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
@@ -77,14 +205,26 @@ std::vector<std::string_view> splitLines(std::string_view text)
 
 ImportText decodeImportText(ConstBytes bytes)
 {
-    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     ImportText out;
+    std::string wide;
+    if (const WideEncoding e = wideEncodingOf(bytes); e.unit != 0) {
+        const auto converted = wideToUtf8(bytes, e);
+        if (!converted) {
+            out.refused = "Die Datei ist keine gültige " + encodingName(e) + "-Datei.";
+            out.undecodable = true;
+            return out;
+        }
+        out.encoding = encodingName(e);
+        wide = std::move(*converted);
+        bytes = ConstBytes(reinterpret_cast<const std::uint8_t*>(wide.data()), wide.size());
+    }
+    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     const bool bom = text.starts_with(kByteOrderMark);
     if (bom)
         text.remove_prefix(kByteOrderMark.size());
     // Plain ASCII reads the same either way; Windows-1252 text with
     // umlauts is practically never valid UTF-8.
-    out.utf8 = bom || isValidUtf8(text);
+    out.utf8 = bom || !out.encoding.empty() || isValidUtf8(text);
     const auto lines = splitLines(text);
     out.lines.reserve(lines.size());
     for (std::size_t n = 0; n < lines.size(); ++n) {
@@ -105,15 +245,23 @@ ImportText decodeImportText(ConstBytes bytes)
         }
         out.lines.push_back(std::move(converted));
     }
+    out.refused = controlCharacterRefusal(out.lines);
     return out;
 }
 
-std::optional<ImportText> readImportText(const std::filesystem::path& path)
+std::optional<ImportText> readImportText(const std::filesystem::path& path, std::string& error)
 {
-    std::vector<std::uint8_t> bytes;
-    if (!readWholeFile(path, bytes))
+    InputFile file = readInputFile(path, kImportTextLimit);
+    if (!file) {
+        error = file.message;
         return std::nullopt;
-    return decodeImportText(bytes);
+    }
+    ImportText text = decodeImportText(file.bytes);
+    if (text.undecodable) {
+        error = "Die Datei „" + path.string() + "“ kann nicht gelesen werden: " + text.refused;
+        return std::nullopt;
+    }
+    return text;
 }
 
 std::string unmappableReport(const std::vector<UnmappableCharacter>& found)

@@ -2,6 +2,8 @@
 
 #include "classfile/ClassFile.h"
 #include "classfile/RecordCollection.h"
+#include "common/Cp1252.h"
+#include "editor/TextLimits.h"
 #include "exchange/TextFields.h"
 
 namespace ruvek {
@@ -56,6 +58,21 @@ void applyStudentLine(TZgnRec& rec, std::string line, const ImportLayout& layout
         default: break;   // the column is consumed and ignored
         }
     }
+}
+
+std::string studentLinesRefusal(const std::vector<std::string>& lines, const ImportLayout& layout)
+{
+    // Each line is read into a scratch record exactly as the import will
+    // read it, so the check sees the same columns.
+    TZgnRec probe{};
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        probe.GebDatum = std::string_view();
+        applyStudentLine(probe, lines[n], layout);
+        if (!editor::IsDateMaskText(probe.GebDatum.view()))
+            return "Zeile " + std::to_string(n + 1) + ", Geburtsdatum: „" + cp1252ToUtf8(probe.GebDatum.view()) +
+                   "“ ist kein Datum der Form " + editor::kDateMaskForm + ".";
+    }
+    return {};
 }
 
 int importStudents(OpenClass& oc, const std::vector<std::string>& lines, const ImportLayout& layout,

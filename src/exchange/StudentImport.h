@@ -21,6 +21,11 @@ std::string joinImportField(std::string_view current, std::string_view separator
 // in order, until the line has no further column.
 void applyStudentLine(TZgnRec& rec, std::string line, const ImportLayout& layout);
 
+// Why the lines must not be imported, as a German message naming the line:
+// a birth date the editor's date field could not hold (its mask takes
+// TT.MM.JJJJ with digits possibly left blank). Empty when they may.
+std::string studentLinesRefusal(const std::vector<std::string>& lines, const ImportLayout& layout);
+
 // Inserts one record per line right after the current record, in the order
 // of the file, each initialised as the "+" command does (with the
 // predecessor's class data when `takeOverFromPredecessor`), and fills it.

@@ -24,9 +24,22 @@ std::string unmappableParagraph(const ImportText& text)
 
 } // namespace
 
-std::string unreadableFileText(const std::filesystem::path& path)
+std::string unreadableFileText(const std::string& reason)
 {
-    return "Die Datei\n" + path.string() + "\nkonnte nicht gelesen werden!\n\nEs wurden keine Daten geändert.";
+    return reason + "\n\nEs wurden keine Daten geändert.";
+}
+
+std::string refusedFileText(const std::filesystem::path& path, const std::string& reason)
+{
+    return "Die Datei „" + path.string() + "“ wird nicht importiert.\n" + reason +
+           "\n\nEs wurden keine Daten geändert.";
+}
+
+std::string refusalOf(const ImportText& text, const ImportLayout& layout)
+{
+    if (!text.refused.empty())
+        return text.refused;
+    return studentLinesRefusal(text.lines, layout);
 }
 
 bool runStudentImport(OpenClass& oc, const Installation& installation, Prompter& prompter)
@@ -39,9 +52,14 @@ bool runStudentImport(OpenClass& oc, const Installation& installation, Prompter&
         prompter.error(layout.error);
         return false;
     }
-    const auto text = readImportText(*file);
+    std::string error;
+    const auto text = readImportText(*file, error);
     if (!text) {
-        prompter.error(unreadableFileText(*file));
+        prompter.error(unreadableFileText(error));
+        return false;
+    }
+    if (const std::string refused = refusalOf(*text, *layout.layout); !refused.empty()) {
+        prompter.error(refusedFileText(*file, refused));
         return false;
     }
     const std::string question = "Aus der Datei\n" + file->filename().string() + "\nwerden " +
@@ -57,9 +75,14 @@ bool runGradeImport(OpenClass& oc, const Installation& installation, Prompter& p
     const auto file = chooseImportFile("Bewertungsdaten importieren ...", oc, prompter);
     if (!file)
         return false;
-    const auto text = readImportText(*file);
+    std::string error;
+    const auto text = readImportText(*file, error);
     if (!text) {
-        prompter.error(unreadableFileText(*file));
+        prompter.error(unreadableFileText(error));
+        return false;
+    }
+    if (!text->refused.empty()) {
+        prompter.error(refusedFileText(*file, text->refused));
         return false;
     }
     const GradeImportPlan plan = planGradeImport(oc.records, text->lines, installation.katalog,

@@ -6,6 +6,8 @@
 // afterwards.
 #include "classfile/OpenClass.h"
 #include "common/Prompter.h"
+#include "exchange/ImportConfig.h"
+#include "exchange/ImportText.h"
 #include "settings/Installation.h"
 
 namespace ruvek {
@@ -21,7 +23,15 @@ bool runStudentImport(OpenClass& oc, const Installation& installation, Prompter&
 // import ran (grades may have been set).
 bool runGradeImport(OpenClass& oc, const Installation& installation, Prompter& prompter);
 
-// The message for a file that cannot be read (UTF-8).
-std::string unreadableFileText(const std::filesystem::path& path);
+// The message for a file that cannot be read, from the reader's reason
+// (which names the file).
+std::string unreadableFileText(const std::string& reason);
+
+// The message for a file whose content is refused (`reason` names the line).
+std::string refusedFileText(const std::filesystem::path& path, const std::string& reason);
+
+// Why a student import text is refused (characters no keyboard types, dates
+// the date field cannot hold); empty when it may be imported.
+std::string refusalOf(const ImportText& text, const ImportLayout& layout);
 
 } // namespace ruvek

@@ -50,7 +50,8 @@ StatResult computeGradeStatistics(const TDB2& records, std::string_view subject,
         // Records marked deleted belong to no class-wide evaluation.
         if (rec.Status != 1)
             continue;
-        if (!r.allClasses && rec.Klasse.view() != klasse)
+        // "7a" and "7A" are one class, as a teacher reads them.
+        if (!r.allClasses && !equalIgnoringCaseCp1252(rec.Klasse.view(), klasse))
             continue;
         for (int k = 1; k <= 18; ++k) {
             const TFachEintrag& slot = rec.slot(k);
@@ -76,8 +77,9 @@ std::vector<std::string> statisticsClassList(const TDB2& records)
     for (const TZgnRec& rec : records) {
         if (rec.Status != 1)
             continue;
+        // A class written in two cases is listed once, as first written.
         const std::string k = rec.Klasse.str();
-        if (std::find(list.begin(), list.end(), k) == list.end())
+        if (std::none_of(list.begin(), list.end(), [&](const std::string& c) { return equalIgnoringCaseCp1252(c, k); }))
             list.push_back(k);
     }
     return list;

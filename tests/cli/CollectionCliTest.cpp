@@ -235,7 +235,7 @@ TEST_F(CollectionCli, BadArgumentsChangeNothing)
     };
     for (const auto& args : table) {
         const CliRun r = cli(args);
-        EXPECT_EQ(r.exitCode, 1) << args;
+        EXPECT_EQ(r.exitCode, 2) << args;   // a command line or class file that cannot be read
         EXPECT_NE(r.out.find("Fehler"), std::string::npos) << args << '\n' << r.out;
         EXPECT_EQ(bytesOf(file), before) << args;
     }

@@ -157,8 +157,9 @@ TEST_F(ImportCli, UnreadableFileChangesNothing)
     const auto before = bytesOf(file);
     for (const char* command : {"import-schueler", "import-noten"}) {
         const auto r = run(std::string(command) + " " + q(file) + " " + q(dir / "fehlt.txt"));
-        EXPECT_EQ(r.exitCode, 1) << command;
-        EXPECT_NE(r.out.find("konnte nicht gelesen werden!"), std::string::npos) << r.out;
+        EXPECT_EQ(r.exitCode, 2) << command;   // unreadable input
+        EXPECT_NE(r.out.find("wurde nicht gefunden"), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("fehlt.txt"), std::string::npos) << r.out;
     }
     EXPECT_EQ(bytesOf(file), before);
     std::vector<fs::path> entries(fs::directory_iterator(dir), {});

@@ -123,6 +123,25 @@ TEST_F(Completeness, EachGapGivesItsFinding)
     }
 }
 
+TEST_F(Completeness, CertificateDateLiesWithinAugustToJuly)
+{
+    // School year 2026/2027: 1 August 2026 to 31 July 2027; the calendar
+    // year alone decides nothing.
+    const std::pair<const char*, bool> dates[] = {
+        {"31.07.2026", false}, {"01.08.2026", true}, {"15.11.2026", true}, {"01.01.2027", true},
+        {"31.07.2027", true},  {"01.08.2027", false}, {"02.09.2027", false}, {"15.11.2027", false},
+        {"01.07.2026", false}, {"01.01.2028", false}, {"01.01.2026", false},
+    };
+    for (const auto& [date, inside] : dates) {
+        records_[0].ZgnDatum = date;
+        const auto found = firstStudent();
+        const bool flagged = std::any_of(found.begin(), found.end(), [](const Finding& f) {
+            return f.text.starts_with("Zeugnisdatum liegt nicht im Schuljahr 2026/2027");
+        });
+        EXPECT_EQ(flagged, !inside) << date << ":\n" << describe(found);
+    }
+}
+
 TEST_F(Completeness, MissingFormFileIsReportedWithoutCreatingIt)
 {
     const fs::path empty = fs::temp_directory_path() / "ruvek-completeness-empty";

@@ -72,7 +72,7 @@ TEST(HeadTakeOver, ReachesTheFollowingStudentsAfterOneQuestion)
     EXPECT_EQ(r.changed, 1u);
     EXPECT_EQ(p.log(), std::vector<Shown>{Shown::question(
                            "Schuljahr und Klasse werden bei 1 folgenden Schüler übernommen.\n"
-                           "Das kann nicht rückgängig gemacht werden.\n\nFortfahren?")});
+                           "Das kann mit Bearbeiten → Rückgängig wieder rückgängig gemacht werden.\n\nFortfahren?")});
     std::vector<std::string> written;
     for (const auto& rec : oc.records)
         if (rec.SjBeginn == "2011" && rec.Klasse == "5a-la" && rec.Halbjahr1 == 1)
@@ -199,7 +199,7 @@ TEST(SubjectTakeOver, FirstLanguageGoesIntoEachRecordsOwnSlot)
     EXPECT_EQ(r.changed, 2u);
     EXPECT_EQ(p.log(), std::vector<Shown>{Shown::question(
                            "Die 1. Fremdsprache wird bei 2 folgenden Schülern übernommen.\n"
-                           "Das kann nicht rückgängig gemacht werden.\n\nFortfahren?")});
+                           "Das kann mit Bearbeiten → Rückgängig wieder rückgängig gemacht werden.\n\nFortfahren?")});
     EXPECT_EQ(oc.records[1].slot(2).Fach, "Englisch");
     EXPECT_EQ(oc.records[2].slot(2).Fach, "???"); // annex 5 has no slot for it
     EXPECT_EQ(oc.records[3].slot(2).Fach, "???"); // deleted

@@ -55,7 +55,7 @@ const std::array<std::string, 10> kNoPercents{};
 TEST(GradeStatistics, CountsSharesAverageAndChartOfSelections)
 {
     const TDB2 mixed = classOf({{"7a", "1"}, {"7a", "2"}, {"7a", "2"}, {"7a", "3"}, {"7a", "e"}, {"7a", "_"},
-                                {"7a", "1", 0} /* deleted */, {"7A", "6"} /* other class */});
+                                {"7a", "1", 0} /* deleted */, {"7b", "6"} /* other class */});
     const Case cases[] = {
         {"six steps, one class", mixed, SchoolType::Hauptschule, "Deutsch", "7a",
          {"     1", "     2", "     1", "     0", "     0", "     0", "     0", "     0", "     1", "     1"},
@@ -123,12 +123,21 @@ TEST(GradeStatistics, InvalidChoicesAreReported)
     }
 }
 
-TEST(GradeStatistics, ClassListKeepsEverySpellingOfActiveRecords)
+TEST(GradeStatistics, ClassNamesMergeIgnoringCase)
 {
-    const TDB2 records = classOf({{"7a", "1"}, {"7A", "1"}, {"7a", "2"}, {"8b", "1", 0}, {"", "1"}});
-    EXPECT_EQ(statisticsClassList(records), (std::vector<std::string>{"Alle", "7a", "7A", ""}));
-    // "7A" listed beside "7a" is also counted as its own class.
-    EXPECT_EQ(computeGradeStatistics(records, "Deutsch", "7A").counts.grade[1], 1u);
+    // "7a" and "7A" (and "5ä" and "5Ä", in Windows-1252) are one class,
+    // listed once as first written and counted together whichever is chosen.
+    const TDB2 records = classOf({{"7a", "1"}, {"7A", "1"}, {"7a", "2"}, {"8b", "1", 0}, {"", "1"},
+                                  {"5\xE4", "3"}, {"5\xC4", "4"}, {"7b", "5"}});
+    EXPECT_EQ(statisticsClassList(records), (std::vector<std::string>{"Alle", "7a", "", "5\xE4", "7b"}));
+    for (const char* chosen : {"7a", "7A"}) {
+        const GradeCounts c = computeGradeStatistics(records, "Deutsch", chosen).counts;
+        EXPECT_EQ(c.grade[1], 2u) << chosen;
+        EXPECT_EQ(c.grade[2], 1u) << chosen;
+        EXPECT_EQ(c.grade[5], 0u) << chosen;
+    }
+    const GradeCounts umlaut = computeGradeStatistics(records, "Deutsch", "5\xC4").counts;
+    EXPECT_EQ(umlaut.grade[3] + umlaut.grade[4], 2u);
 }
 
 namespace {
