@@ -223,6 +223,11 @@ void ClassFileGuard::beginSaveAs(const fs::path& classFile, FileAccess access)
     pendingSaveAs_ = std::move(access);
 }
 
+bool ClassFileGuard::savingAs(const fs::path& classFile) const
+{
+    return pendingSaveAs_ && samePath(pendingSaveAsFile_, classFile);
+}
+
 void ClassFileGuard::abortSaveAs()
 {
     pendingSaveAs_.reset();

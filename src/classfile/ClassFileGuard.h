@@ -72,6 +72,8 @@ public:
     FileAccess accessForSaveAs(const std::filesystem::path& classFile, Prompter& prompter);
     void beginSaveAs(const std::filesystem::path& classFile, FileAccess access);
     void abortSaveAs();
+    // Whether a Save As to `classFile` is under way.
+    bool savingAs(const std::filesystem::path& classFile) const;
 
     // Right before a class file is written: read-only, lock lost, changed or
     // removed on disk (each asks), then the replaced version is kept.

@@ -53,7 +53,32 @@ bool hasElectiveListFile(const std::filesystem::path& folder)
 }
 
 ClassFileView g_noView;
+
+std::uint64_t fingerprintOf(const TDB2& records)
+{
+    std::uint64_t h = 1469598103934665603ull ^ records.size();
+    for (const TZgnRec& r : records)
+        for (std::uint8_t b : toBytes(r))
+            h = (h ^ b) * 1099511628211ull;
+    return h;
+}
 } // namespace
+
+void OpenClass::markSaved() { savedFingerprint_ = fingerprintOf(records); }
+
+bool OpenClass::recordsAsSaved() const
+{
+    return savedFingerprint_ && *savedFingerprint_ == fingerprintOf(records) && header.LeseVersion == header.Version;
+}
+
+bool OpenClass::hasUnsavedChanges()
+{
+    // A store sets the flag when the form differs from the record as it was
+    // shown, also when that only repeats what a save already wrote.
+    if (changed && recordsAsSaved())
+        changed = false;
+    return changed;
+}
 
 OpenClass::OpenClass(SchoolType schoolType_, std::filesystem::path dataFolder_, RandomSource random_)
     : dataFolder(std::move(dataFolder_)), schoolType(schoolType_), random(random_)
@@ -64,6 +89,7 @@ OpenClass::OpenClass(SchoolType schoolType_, std::filesystem::path dataFolder_, 
     // the first generated key number.
     initialiseRecord(newRecordTemplate, {}, schoolType, random);
     initialiseRecord(clipboard, {}, schoolType, random);
+    markSaved();
 }
 
 ClassFileView& OpenClass::ui() { return view ? *view : g_noView; }
@@ -79,13 +105,16 @@ bool OpenClass::fileNew(Prompter& prompter)
 {
     if (!prompter.askYesNo("Wollen Sie jetzt eine neue Datei\n(Zeugnis-Datenbank) erstellen?"))
         return false;
-    if (changed &&
-        prompter.askYesNo("Die aktuellen Daten enthalten\nnoch ungespeicherte Änderungen!\n\n"
-                          "Wollen Sie diese vor dem Anlegen\nder neuen Daten (Datei) noch speichern?")) {
+    if (changed) {
+        const int choice = prompter.askChoice("Die aktuellen Daten enthalten\nnoch ungespeicherte Änderungen!\n\n"
+                                              "Wollen Sie diese vor dem Anlegen\nder neuen Daten (Datei) noch speichern?",
+                                              kSaveChoices);
+        if (choice == kChoiceCancel)
+            return false;
         // The user wants the changes kept: when they were not saved (the save
         // failed or its dialog was cancelled), keep the class open instead of
         // throwing them away.
-        if (!fileSave(prompter))
+        if (choice == kChoiceSave && !fileSave(prompter))
             return false;
     }
     ui().clearTableView();
@@ -98,6 +127,7 @@ bool OpenClass::fileNew(Prompter& prompter)
     ui().showCurrentRecord();
     changed = false;
     fileName = kUnsavedClassName;
+    markSaved();
     ui().setSaveEnabled(false);
     ui().showClassFileName(fileName);
     ui().refreshIndicators();
@@ -106,9 +136,10 @@ bool OpenClass::fileNew(Prompter& prompter)
 
 bool OpenClass::mayDropChanges(Prompter& prompter)
 {
-    return !changed || isUnsaved() ||
-           prompter.askYesNo("Wollen Sie jetzt wirklich eine neue Datei öffnen \n"
-                             "ohne die geänderten (aktuellen) Daten zu Speichern?");
+    return isUnsaved() || !changed ||
+           prompter.askChoice("Wollen Sie jetzt wirklich eine neue Datei öffnen \n"
+                              "ohne die geänderten (aktuellen) Daten zu Speichern?",
+                              kDiscardChoices) == 0;
 }
 
 bool OpenClass::fileOpen(const std::filesystem::path& chosen, Prompter& prompter)
@@ -189,6 +220,9 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     current = firstRecordIndex(ui().showsDeletedRecords());
     ui().showCurrentRecord();
     changed = false;
+    // Saved is what the file holds: a repair of key numbers below is a
+    // change that the next save writes.
+    markSaved();
 
     makeKeyNumbersUnique(records);
 
@@ -233,6 +267,16 @@ bool OpenClass::fileSave(Prompter& prompter)
         return fileSaveAs(prompter);
     }
 
+    // Nothing to save: the file holds these records already. Writing it
+    // again would only use up one of the kept versions.
+    if (!nameChanged && !guard.savingAs(filePath()) && !guard.readOnly() && recordsAsSaved() &&
+        fileExists(filePath())) {
+        changed = false;
+        ui().showStatus("Keine Änderungen: " + fileName + " ist auf dem neuesten Stand.");
+        ui().refreshIndicators();
+        return true;
+    }
+
     // A file that cannot be written is found before anything else happens
     // (no version is kept, no question about one is asked).
     {
@@ -272,6 +316,8 @@ bool OpenClass::fileSave(Prompter& prompter)
         return false;
     }
     guard.afterSave(filePath());
+    markSaved();
+    ui().showStatus("Gespeichert: " + fileName + " (" + std::to_string(count()) + " Schüler)");
     // A save of the backup copy that was killed left its temporary file.
     removeLeftoverTemps(dataFolder / withExtension(fileName, ".$KL"));
 

@@ -17,7 +17,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace ruvek {
 
@@ -46,6 +48,8 @@ public:
     virtual void showClassFileName(const std::string& /*name*/) {}
     // Enables or disables the menu command "&Speichern".
     virtual void setSaveEnabled(bool /*enabled*/) {}
+    // A short note in the status bar ("Gespeichert: ...").
+    virtual void showStatus(const std::string& /*text*/) {}
 
     // Program setting ZeigeGeloeschte: deleted records are listed.
     virtual bool showsDeletedRecords() const { return true; }
@@ -103,6 +107,17 @@ public:
     // records hidden the first active one (the last when none is active).
     int firstRecordIndex(bool showDeleted) const;
     bool isUnsaved() const { return fileName == kUnsavedClassName; }
+
+    // "Changed" as the user means it: something was changed, and the records
+    // differ from what was last opened or saved. Typing something and typing
+    // it back, or storing again a form that was saved, is no change. Clears
+    // the changed flag when the records are as saved.
+    bool hasUnsavedChanges();
+    // The records as they are now count as saved (after open, save, new);
+    // forgetSavedState: nothing on disk is known to hold them (a restored
+    // recovery file).
+    void markSaved();
+    void forgetSavedState() { savedFingerprint_.reset(); }
     std::filesystem::path filePath() const { return dataFolder / fileName; }
 
     // --- the four file commands. Each returns true when it did its job
@@ -122,6 +137,8 @@ public:
     bool openFile(const std::filesystem::path& path, Prompter& prompter);
 
 private:
+    std::optional<std::uint64_t> savedFingerprint_;
+    bool recordsAsSaved() const;
     ClassFileView& ui();
     // Whether the current class may be given up for another one: unsaved
     // changes of a saved class are dropped only when the user agrees.
@@ -134,6 +151,12 @@ inline constexpr std::string_view kOpenFilter =
     "Zeugnis-KL-Datenbanken (*.RVK; *.ZDB)|*.RVK;*.ZDB|alle Dateien (*.*)|*.*";
 inline constexpr std::string_view kSaveFilter = "Zeugnis-KL-Datenbanken (*.RVK)| *.RVK";
 inline constexpr std::string_view kProposedNewName = "unbekannte Klasse.RVK";
+// The buttons of the questions about unsaved changes: they say what they do.
+inline const std::vector<std::string> kSaveChoices = {"Speichern", "Nicht speichern", "Abbrechen"};
+inline constexpr int kChoiceSave = 0;
+inline constexpr int kChoiceDontSave = 1;
+inline constexpr int kChoiceCancel = 2;
+inline const std::vector<std::string> kDiscardChoices = {"Verwerfen", "Abbrechen"};
 inline constexpr const char* kAskSaveAsInstead = "Sollen die Daten unter einem anderen Namen gespeichert werden?";
 
 } // namespace ruvek

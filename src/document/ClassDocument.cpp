@@ -140,6 +140,7 @@ bool ClassDocument::restoreRecovery(const PendingRecovery& p, bool showsDeleted)
     k.undo.clear();
     k.current = k.firstRecordIndex(showsDeleted);
     k.changed = true;
+    k.forgetSavedState();
     return true;
 }
 

@@ -172,7 +172,7 @@ TEST_F(OpenClassTest, OpenAsksBeforeDroppingChangesOfASavedClass)
     openOk(dir / "k.RVK");
     cls.changed = true;
     const Snapshot before(cls);
-    prompter.answers = {false};
+    prompter.choices = {1};   // "Abbrechen"
     EXPECT_FALSE(cls.fileOpen(prompter));
     EXPECT_EQ(prompter.log(), (std::vector{Shown::question(kAskOpenUnsaved)}));
     EXPECT_EQ(Snapshot(cls), before);
@@ -192,7 +192,7 @@ TEST_F(OpenClassTest, OpenOfANamedFileAsksLikeTheDialog)
         ASSERT_TRUE(cls.fileOpen(dir / "alt.RVK", asked));
         cls.changed = true;
         const Snapshot before(cls);
-        asked.answers = {agree};
+        asked.choices = {agree ? 0 : 1};   // "Verwerfen" / "Abbrechen"
         EXPECT_EQ(cls.fileOpen(dir / "neu.RVK", asked), agree);
         EXPECT_EQ(asked.log(), (std::vector{Shown::question(kAskOpenUnsaved)}));
         EXPECT_TRUE(asked.dialogs.empty());
@@ -239,7 +239,7 @@ TEST_P(OpenRefused, LeavesTheOpenClassUnchanged)
 
     if (!GetParam().bytes.empty())
         writeBytes(dir / GetParam().name, GetParam().bytes);
-    prompter.answers = {true}; // yes, open without saving
+    prompter.choices = {0}; // "Verwerfen": open without saving
     prompter.files.push_back(dir / GetParam().name);
     EXPECT_FALSE(cls.fileOpen(prompter));
 
@@ -471,7 +471,8 @@ TEST_F(OpenClassTest, NewSavesChangesFirstWhenAsked)
     openOk(dir / "k.RVK");
     cls.records[0].Name = "Neu";
     cls.changed = true;
-    prompter.answers = {true, true};
+    prompter.answers = {true};
+    prompter.choices = {kChoiceSave};
     EXPECT_TRUE(cls.fileNew(prompter));
     EXPECT_EQ(prompter.log(), (std::vector{Shown::question(kAskNew), Shown::question(kAskSaveBeforeNew)}));
     EXPECT_EQ(readBytes(dir / "k.RVK")[92 + 20], 3); // "Neu" was saved
@@ -482,7 +483,8 @@ TEST_F(OpenClassTest, NewKeepsTheClassWhenTheRequestedSaveDidNotHappen)
 {
     cls.records[0].Name = "Ungespeichert";
     cls.changed = true;
-    prompter.answers = {true, true};
+    prompter.answers = {true};
+    prompter.choices = {kChoiceSave};
     prompter.files.push_back(std::nullopt); // Save As dialog cancelled
     EXPECT_FALSE(cls.fileNew(prompter));
     EXPECT_EQ(cls.records[0].Name, "Ungespeichert");

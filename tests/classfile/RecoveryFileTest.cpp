@@ -48,7 +48,8 @@ TEST_F(RecoveryFileTest, AppearsWithTheChangesAndDisappearsAfterSave)
 TEST_F(RecoveryFileTest, CloseWithoutSavingRemovesIt)
 {
     ASSERT_TRUE(cls.guard.writeRecovery(cls.filePath(), cls.header, cls.records));
-    prompter.answers = {true, false};   // new class: yes; save the changes first: no
+    prompter.answers = {true};                 // new class: yes
+    prompter.choices = {kChoiceDontSave};      // save the changes first: no
     ASSERT_TRUE(cls.fileNew(prompter));
     EXPECT_FALSE(fs::exists(dir / "7a.RVK.$WH"));
     // The unsaved class keeps its recovery file in the data folder until it

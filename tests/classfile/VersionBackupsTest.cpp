@@ -86,8 +86,11 @@ TEST_F(VersionBackupsTest, SavingWithoutChangeKeepsNoSecondCopyAndSameSecondGets
 {
     cls.records[0].Name = "A";
     ASSERT_TRUE(cls.fileSave(prompter));   // keeps "Version 0"
+    cls.records[0].Name = "B";
     ASSERT_TRUE(cls.fileSave(prompter));   // replaces "A": kept
-    ASSERT_TRUE(cls.fileSave(prompter));   // replaces "A" again: the same bytes, nothing new
+    const auto written = readBytes(file);
+    ASSERT_TRUE(cls.fileSave(prompter));   // nothing changed: nothing written, nothing kept
+    EXPECT_EQ(readBytes(file), written);
     const auto kept = listKeptVersions(file);
     ASSERT_EQ(kept.size(), 2u);
     if (kept[0].key.stamp == kept[1].key.stamp) {

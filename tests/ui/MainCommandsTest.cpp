@@ -165,12 +165,12 @@ TEST_F(MainCommandsTest, EnabledStateIsSharedAndHintsStay)
     EXPECT_TRUE(form_->menuAction("Seitenansichtzeigen2")->isEnabled());
 }
 
-// Only the menu command "&Speichern" follows the changed flag; the speed
-// button saves at any time, and a never-saved class goes to Save As.
-TEST_F(MainCommandsTest, SaveButtonWorksWhileTheMenuCommandIsDisabled)
+// "Speichern" works at any time, from the menu, the speed button and
+// Ctrl+S; a never-saved class goes to Save As.
+TEST_F(MainCommandsTest, SaveWorksAtAnyTimeAndANeverSavedClassGoesToSaveAs)
 {
-    EXPECT_FALSE(form_->saveEnabled());
-    EXPECT_FALSE(form_->menuAction("FileSaveItem")->isEnabled());
+    EXPECT_TRUE(form_->saveEnabled());
+    EXPECT_EQ(form_->menuAction("FileSaveItem")->shortcut(), QKeySequence(QKeySequence::Save));
     auto* button = form_->findChild<QToolButton*>("SpeedButton3");
     ASSERT_TRUE(button);
     EXPECT_TRUE(button->isEnabled());

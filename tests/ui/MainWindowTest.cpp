@@ -193,7 +193,7 @@ TEST_F(MainWindowTest, WindowFrame)
     EXPECT_EQ(form.findChild<QWidget*>("StatusPanel0")->width(), 400);
     EXPECT_EQ(form.findChild<QWidget*>("StatusPanel1")->width(), 200);
     EXPECT_EQ(form.statusPanelText(1), utf("Vorgabe.RVK"));
-    EXPECT_FALSE(form.saveEnabled());
+    EXPECT_TRUE(form.saveEnabled());   // "Speichern" and Ctrl+S work at any time
     EXPECT_FALSE(form.changedIndicatorVisible());
 }
 
@@ -304,7 +304,7 @@ TEST_F(MainWindowTest, NewSaveAsOpenWalk)
     prompter_.answers = {true};   // "Wollen Sie jetzt eine neue Datei ... erstellen?"
     form.menuAction("FileNewItem")->trigger();
     EXPECT_EQ(form.statusPanelText(1), utf("Vorgabe.RVK"));
-    EXPECT_FALSE(form.saveEnabled());
+    EXPECT_TRUE(form.saveEnabled());
 
     // Two students typed in: the class now has unsaved changes.
     ruvek::OpenClass& k = form.klasse();
@@ -336,7 +336,7 @@ TEST_F(MainWindowTest, NewSaveAsOpenWalk)
     form.menuAction("SpeedButton1")->trigger();
     EXPECT_EQ(list->count(), 1);
     EXPECT_EQ(form.statusPanelText(1), utf("Vorgabe.RVK"));
-    EXPECT_FALSE(form.saveEnabled());
+    EXPECT_TRUE(form.saveEnabled());
 
     prompter_.files = {file};
     form.menuAction("SpeedButton2")->trigger();
@@ -381,6 +381,12 @@ TEST_P(MainWindowShutdown, AsksBeforeEnding)
     form.klasse().changed = c.changed;
     form.refreshIndicators();
     prompter_.answers = c.answers;
+    // The question about the changes answers with its buttons ("Speichern",
+    // "Nicht speichern"): the case's second answer says which.
+    if (c.changed && c.answers.size() >= 2) {
+        prompter_.choices = {c.answers[1] ? ruvek::kChoiceSave : ruvek::kChoiceDontSave};
+        prompter_.answers = {c.answers[0]};
+    }
     const fs::path file = dataFolder() / "Ende.RVK";
     if (c.chooseFile)
         prompter_.files = {file};
@@ -397,6 +403,7 @@ TEST_P(MainWindowShutdown, AsksBeforeEnding)
                                                       MessageKind::Warning));
     }
     EXPECT_TRUE(prompter_.answers.empty());
+    EXPECT_TRUE(prompter_.choices.empty());
     EXPECT_TRUE(prompter_.files.empty());
     EXPECT_EQ(fs::exists(file), c.chooseFile);
     if (!c.closes) {

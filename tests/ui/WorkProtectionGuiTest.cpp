@@ -265,7 +265,8 @@ TEST_F(WorkProtectionGuiTest, StartedWithTheClassFileRestoredWorkIsNeitherReadOv
     EXPECT_TRUE(next.klasse().changed);
 
     // Quit without saving: the recovery file stays for the next start.
-    second.answers = {true, false};   // end the program: yes; save: no
+    second.answers = {true};                        // end the program: yes
+    second.choices = {ruvek::kChoiceDontSave};      // "Nicht speichern"
     EXPECT_TRUE(next.FormClose());
     EXPECT_TRUE(fs::exists(recovery));
 
@@ -337,6 +338,42 @@ TEST_F(WorkProtectionGuiTest, RemovingRightAfterADeleteNeverOverwritesTheNextStu
     form.menuAction(QStringLiteral("gelschteDatenstzeentgltigentfernen1"))->trigger();
     ASSERT_EQ(namesOf(k), (std::vector<std::string>{"Zacharias", "Zimmermann"}));
     EXPECT_EQ(ruvek::toBytes(k.records[1]), zimmermann);
+}
+
+// Saving is obvious: Ctrl+S while typing stores the form and saves, the
+// status bar says so; a second Ctrl+S without edits writes nothing (no
+// version used up), and ending the program then asks nothing about changes.
+TEST_F(WorkProtectionGuiTest, CtrlSSavesTheTypingAndAfterwardsNothingCountsAsChanged)
+{
+    const fs::path classFile = dataFolder() / "8b.RVK";
+    fs::create_directories(dataFolder());
+    fs::copy_file(fs::path(RUVEK_SOURCE_DIR) / "data/examples/Klasse8b-Regionale.RVK", classFile);
+    TMainForm& form = start(prompter_);
+    form.state().settings.schule.Schultyp = ruvek::toInt(ruvek::SchoolType::RegionaleSchule);
+    form.afterProgramSettingsOk();
+    ASSERT_TRUE(form.klasse().fileOpen(classFile, prompter_));
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto* edit5 = form.findChild<QLineEdit*>(QStringLiteral("Edit5"));
+    edit5->setFocus();
+    edit5->selectAll();
+    QTest::keyClicks(edit5, "Gespeichert");
+    QTest::keySequence(edit5, QKeySequence::Save);
+
+    ruvek::ClassFileContent saved;
+    ASSERT_EQ(ruvek::readClassFile(classFile, saved), ruvek::ReadError::None);
+    EXPECT_EQ(ruvek::cp1252ToUtf8(saved.records[0].Name.str()), "Gespeichert");
+    EXPECT_TRUE(form.statusPanelText(0).startsWith(QStringLiteral("Gespeichert: 8b.RVK")));
+    const auto versions = ruvek::listKeptVersions(classFile).size();
+
+    QTest::keySequence(edit5, QKeySequence::Save);
+    EXPECT_EQ(ruvek::listKeptVersions(classFile).size(), versions);
+    EXPECT_TRUE(form.statusPanelText(0).startsWith(QStringLiteral("Keine Änderungen")));
+
+    prompter_.clearLog();
+    prompter_.answers = {true};   // "Wollen Sie das Programm jetzt wirklich beenden?" - and nothing else
+    EXPECT_TRUE(form.FormClose());
+    EXPECT_EQ(prompter_.log().size(), 1u);
 }
 
 } // namespace

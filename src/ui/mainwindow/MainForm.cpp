@@ -357,14 +357,15 @@ bool TMainForm::FormClose()
     if (!prompter_->askYesNo("Wollen Sie das Programm jetzt wirklich beenden?"))
         return false;
     OpenClass& k = state_.klasse;
-    if (k.changed &&
-        prompter_->askYesNo("Die Daten wurden seit dem letzten Speichern geändert!\n"
-                            "Wollen Sie die Änderungen jetzt Speichern?",
-                            MessageKind::Warning)) {
-        const bool saved = saveEnabled() ? k.fileSave(*prompter_) : k.fileSaveAs(*prompter_);
+    if (k.hasUnsavedChanges()) {
+        const int choice = prompter_->askChoice("Die Daten wurden seit dem letzten Speichern geändert!\n"
+                                                "Wollen Sie die Änderungen jetzt Speichern?",
+                                                kSaveChoices, MessageKind::Warning);
+        if (choice == kChoiceCancel)
+            return false;
         // The user asked to save: when that did not happen (Save As cancelled,
         // writing failed) the program stays open so no change is lost.
-        if (!saved)
+        if (choice == kChoiceSave && !k.fileSave(*prompter_))
             return false;
     }
     k.guard.closeClass();   // the lock goes; unsaved changes were given up
@@ -421,10 +422,16 @@ void TMainForm::showClassFileName(const std::string& name)
                            (state_.klasse.guard.readOnly() ? QStringLiteral(" (schreibgeschützt)") : QString()));
 }
 
-void TMainForm::setSaveEnabled(bool enabled)
+void TMainForm::setSaveEnabled(bool /*enabled*/)
 {
-    actions_->setEnabled(QStringLiteral("FileSaveItem"), enabled);
+    // "Speichern" (and Ctrl+S) always works: with unsaved changes it saves,
+    // a class never saved goes to "Speichern unter", and without changes it
+    // says that the file is up to date. Typing in a field counts at once,
+    // before the form is stored.
+    actions_->setEnabled(QStringLiteral("FileSaveItem"), true);
 }
+
+void TMainForm::showStatus(const std::string& text) { statusPanel0_->setText(QString::fromStdString(text)); }
 
 bool TMainForm::showsDeletedRecords() const { return editor_->showsDeletedRecords(); }
 bool TMainForm::centralElectiveList() const { return state_.settings.prog.ZentralListen == 1; }

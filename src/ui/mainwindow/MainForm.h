@@ -108,6 +108,7 @@ public:
     void refreshIndicators() override;
     void showClassFileName(const std::string& name) override;
     void setSaveEnabled(bool enabled) override;
+    void showStatus(const std::string& text) override;
     bool showsDeletedRecords() const override;
     bool centralElectiveList() const override;
     void loadElectiveList(const std::filesystem::path& folder) override;

@@ -245,6 +245,11 @@ void TMainForm::buildMenu()
     for (QAction* a : b.items())
         if (followers.contains(a->objectName()))
             actions_->addFollower(a, followers.value(a->objectName()));
+    // Ctrl+S saves from anywhere in the window, also while typing in a field.
+    if (QAction* save = actions_->action(QStringLiteral("FileSaveItem"))) {
+        save->setShortcut(QKeySequence::Save);
+        save->setShortcutContext(Qt::WindowShortcut);
+    }
 }
 
 void TMainForm::buildSpeedBar()

@@ -215,7 +215,7 @@ void WorkProtection::restoreVersion()
 {
     OpenClass& k = form_.klasse();
     Prompter& prompter = form_.prompter();
-    const bool unsavedWork = k.changed || formEdited();
+    const bool unsavedWork = formEdited() || k.hasUnsavedChanges();
     fs::path classFile = k.filePath();
     if (k.isUnsaved()) {
         FileDialogRequest request;
@@ -239,9 +239,10 @@ void WorkProtection::restoreVersion()
     const auto index = chooseVersion(name, versions);
     if (!index || *index >= versions.size())
         return;
-    if (unsavedWork && !prompter.askYesNo("Die aktuellen Daten enthalten\nnoch ungespeicherte Änderungen!\n\n"
-                                        "Wollen Sie trotzdem die ältere Fassung öffnen,\n"
-                                        "ohne die Änderungen zu speichern?"))
+    if (unsavedWork && prompter.askChoice("Die aktuellen Daten enthalten\nnoch ungespeicherte Änderungen!\n\n"
+                                          "Wollen Sie trotzdem die ältere Fassung öffnen,\n"
+                                          "ohne die Änderungen zu speichern?",
+                                          kDiscardChoices, MessageKind::Warning) != 0)
         return;
     const KeptVersion& v = versions[*index];
     if (!openKeptVersion(k, v.path, classFile.parent_path(), prompter))
