@@ -97,6 +97,19 @@ public:
     // Record text (Windows-1252) at a slot.
     void recordText(int index, std::string_view cp1252);
 
+    // Strikes one word of a printed label: measures the label as it is drawn
+    // at `label` (the label slot's position, alignment and font, no extra
+    // spacing), finds the first occurrence of `wordUtf8` in it and covers
+    // exactly that word's extent with fill characters of the label's font:
+    // a run of as many as fit, and, when the run falls short of the word's
+    // end, one more set flush with that end. The run stands on the base line
+    // of `at` and is drawn when `at` is drawn on this page (a pre-printed
+    // paper carries the label, so the label slot itself may be switched off).
+    // Returns the covered extent in stored page x; empty when the word is
+    // not in the label.
+    HSpan strikeWord(const TFstSlot& label, std::string_view labelUtf8, std::string_view wordUtf8, const TFstSlot& at);
+    HSpan strikeWord(int labelSlot, std::string_view labelUtf8, std::string_view wordUtf8, int strikeSlot);
+
     // Lines below each other, `spacing` apart, the first at the slot.
     void lines(int index, int lineCount, int spacing, const std::vector<std::string>& utf8Lines);
 
@@ -133,9 +146,6 @@ private:
 
 // The fill character of the print options (UTF-8).
 std::string FillCharacter(const TDrkEinstRec& options);
-
-// A strike-out text: `blanks` blanks, `fills` fill characters, `trailing` blanks.
-std::string StrikeText(const std::string& fill, int blanks, int fills, int trailing = 0);
 
 // Number of characters of a UTF-8 text.
 int CharCount(std::string_view utf8);

@@ -52,11 +52,12 @@ void SchoolYearLine(PageContext& ctx, const TZgnRec& rec)
 {
     if (!ctx.drawn(slot::SchoolYear))
         return;
-    ctx.text(slot::SchoolYear, "über das 1. Schulhalbjahr / Schuljahr");
+    constexpr std::string_view label = "über das 1. Schulhalbjahr / Schuljahr";
+    ctx.text(slot::SchoolYear, label);
     const SchoolYearTexts year = SchoolYearEnd(rec.SjBeginn.view());
     ctx.text(slot::SchoolYearValue, utf8(year.begin + " / " + year.end));
-    ctx.text(slot::SchoolYearStrike,
-             rec.Halbjahr1 == 1 ? StrikeText(ctx.fill(), 19, 7) : StrikeText(ctx.fill(), 6, 12, 7));
+    ctx.strikeWord(slot::SchoolYear, label, rec.Halbjahr1 == 1 ? "Schuljahr" : "1. Schulhalbjahr",
+                   slot::SchoolYearStrike);
 }
 
 int NameNarrowing(int ruleLength, int nameChars)
@@ -99,12 +100,13 @@ void TransferStatement(PageContext& ctx, const TZgnRec& rec)
 {
     if (!ctx.drawn(slot::Transfer))
         return;
-    ctx.text(slot::Transfer,
-             "Die Schülerin/Der Schüler tritt in ______________________________________ Jahrgangsstufe ____ über.");
+    constexpr std::string_view label =
+        "Die Schülerin/Der Schüler tritt in ______________________________________ Jahrgangsstufe ____ über.";
+    ctx.text(slot::Transfer, label);
     if (rec.Weiblich == 0)
-        ctx.text(slot::TransferStrike, StrikeText(ctx.fill(), 0, 9)); // over "Die Schülerin"
+        ctx.strikeWord(slot::Transfer, label, "Die Schülerin", slot::TransferStrike);
     else if (rec.Weiblich == 1)
-        ctx.text(slot::TransferStrike, StrikeText(ctx.fill(), 9, 8)); // over "Der Schüler"
+        ctx.strikeWord(slot::Transfer, label, "Der Schüler", slot::TransferStrike);
     ctx.text(slot::NewSchoolCaption, "Schule bzw. Schulart");
     ctx.narrowText(ctx.slot(slot::NewSchool), utf8(rec.NeueSchule.view()), rec.NeueSchule.view().size() > 25 ? 2 : 0);
     ctx.recordText(slot::NewYearLevel, rec.Jahrgang.view());
@@ -176,9 +178,9 @@ void Seal(PageContext& ctx, std::string_view captionUtf8, SealStrike strike)
 {
     ctx.text(slot::SealCaption, captionUtf8);
     if (strike == SealStrike::Siegel)
-        ctx.text(slot::SealStrike, StrikeText(ctx.fill(), 7, 4, 1));
+        ctx.strikeWord(slot::SealCaption, captionUtf8, "Siegel", slot::SealStrike);
     else if (strike == SealStrike::Stempel)
-        ctx.text(slot::SealStrike, StrikeText(ctx.fill(), 1, 5, 6));
+        ctx.strikeWord(slot::SealCaption, captionUtf8, "Stempel", slot::SealStrike);
 }
 
 void Signatures(PageContext& ctx)

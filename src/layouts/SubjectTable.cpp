@@ -220,10 +220,13 @@ void ReligionRow(PageContext& ctx, std::string_view subjectCp1252, ReligionLabel
     const TFstSlot& openFont = ctx.slot(openFieldFontSlot);
     const bool named = !isPlaceholder(subjectCp1252);
 
+    const std::string_view upperLabel = longForm ? "evangelische / katholische Religion /" : "ev. / kath. Religion /";
+    constexpr std::string_view lowerLabel = "Philosophieren mit Kindern";
+    const TFstSlot upperCell = TableTextCell(x, upperY, table, table);
+    const TFstSlot lowerCell = TableTextCell(x, lowerY, table, table);
     auto drawLabels = [&] {
-        ctx.text(TableTextCell(x, upperY, table, table),
-                 longForm ? "evangelische / katholische Religion /" : "ev. / kath. Religion /");
-        ctx.text(TableTextCell(x, lowerY, table, table), "Philosophieren mit Kindern");
+        ctx.text(upperCell, upperLabel);
+        ctx.text(lowerCell, lowerLabel);
     };
 
     switch (ctx.options().ReligionOption) {
@@ -247,22 +250,19 @@ void ReligionRow(PageContext& ctx, std::string_view subjectCp1252, ReligionLabel
     }
 
     drawLabels();
-    const std::string& fill = ctx.fill();
+    // The alternatives that do not apply are struck where the labels stand.
     const TFachKatalog& kat = ctx.katalog();
-    auto strike = [&](int atY, const std::string& text) { ctx.text(TableTextCell(x, atY, openFont, table), text); };
+    const std::string_view evangelisch = longForm ? "evangelische" : "ev.";
+    const std::string_view katholisch = longForm ? "katholische" : "kath.";
+    const std::string_view religion = upperLabel.substr(0, upperLabel.size() - 2); // without the closing " /"
     if (subjectCp1252 == kat[27].FachName.view()) { // evangelische Religion
-        strike(lowerY, StrikeText(fill, 0, 18));
-        strike(upperY, longForm ? StrikeText(fill, 9, 7) : StrikeText(fill, 3, 3));
+        ctx.strikeWord(lowerCell, lowerLabel, lowerLabel, lowerCell);
+        ctx.strikeWord(upperCell, upperLabel, katholisch, upperCell);
     } else if (subjectCp1252 == kat[28].FachName.view()) { // katholische Religion
-        strike(lowerY, StrikeText(fill, 0, 18));
-        if (longForm) {
-            strike(upperY, StrikeText(fill, 0, 9));
-        } else {
-            strike(upperY, "##");
-            strike(upperY, StrikeText(fill, 0, 2));
-        }
+        ctx.strikeWord(lowerCell, lowerLabel, lowerLabel, lowerCell);
+        ctx.strikeWord(upperCell, upperLabel, evangelisch, upperCell);
     } else if (subjectCp1252 == kat[24].FachName.view()) { // Philosophieren mit Kindern
-        strike(upperY, longForm ? StrikeText(fill, 0, 23) : StrikeText(fill, 0, 14, 4));
+        ctx.strikeWord(upperCell, upperLabel, religion, upperCell);
     }
 }
 

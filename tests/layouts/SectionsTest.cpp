@@ -90,9 +90,13 @@ TEST(NameBlock, OneRuleFormNarrowsALongNameAndSetsTheCaptionsBeforeTheValues)
 
 TEST(TransferStatement, StrikesTheAlternativeThatDoesNotApply)
 {
-    const std::pair<int, const char*> cases[] = {{0, "#########"}, {1, "         ########"}, {-1, nullptr}};
-    for (const auto& [weiblich, strike] : cases) {
+    const std::string label =
+        "Die Schülerin/Der Schüler tritt in ______________________________________ Jahrgangsstufe ____ über.";
+    const std::pair<int, std::vector<std::string>> cases[] = {
+        {0, {"Die Schülerin"}}, {1, {"Der Schüler"}}, {-1, {}}};
+    for (const auto& [weiblich, struck] : cases) {
         LayoutBench b;
+        b.canvas.setWidthModel(test::ProportionalWidth);
         b.form[95] = TFstSlot{130, 930, 0, 27, 1, 1};
         b.form[96] = TFstSlot{130, 930, 0, 1, 1, 1};
         TZgnRec rec;
@@ -100,11 +104,8 @@ TEST(TransferStatement, StrikesTheAlternativeThatDoesNotApply)
         PageContext& ctx = b.page();
         TransferStatement(ctx, rec);
         // Caption, new school and year level are not visible in this form.
-        std::vector<std::string> expected = {
-            "Die Schülerin/Der Schüler tritt in ______________________________________ Jahrgangsstufe ____ über."};
-        if (strike)
-            expected.push_back(strike);
-        EXPECT_EQ(b.texts(), expected) << weiblich;
+        EXPECT_EQ(b.texts().front(), label);
+        EXPECT_EQ(test::StruckWords(b.canvas, label, {"Die Schülerin", "Der Schüler"}), struck) << weiblich;
     }
 }
 
@@ -114,15 +115,17 @@ TEST(SchoolYearLine, HalfYearAndYearStrikes)
         int halbjahr1;
         const char* begin;
         const char* year;
-        const char* strike;
+        const char* struck;
     };
     const Case cases[] = {
-        {1, "07", "2007 / 2008", "                   #######"},
-        {0, "1999", "1999 / ????", "      ############       "},
-        {0, "???", "??? / ", "      ############       "},
+        {1, "07", "2007 / 2008", "Schuljahr"},
+        {0, "1999", "1999 / ????", "1. Schulhalbjahr"},
+        {0, "???", "??? / ", "1. Schulhalbjahr"},
     };
+    const std::string label = "über das 1. Schulhalbjahr / Schuljahr";
     for (const Case& c : cases) {
         LayoutBench b;
+        b.canvas.setWidthModel(test::ProportionalWidth);
         b.form[7] = TFstSlot{520, 560, 0, 11, 1, 1};
         b.form[8] = TFstSlot{1080, 560, 0, 12, 1, 1};
         b.form[9] = TFstSlot{520, 560, 0, 1, 1, 1};
@@ -131,8 +134,54 @@ TEST(SchoolYearLine, HalfYearAndYearStrikes)
         rec.SjBeginn = c.begin;
         PageContext& ctx = b.page();
         SchoolYearLine(ctx, rec);
-        EXPECT_EQ(b.texts(), (std::vector<std::string>{"über das 1. Schulhalbjahr / Schuljahr", c.year, c.strike}));
+        const auto texts = b.texts();
+        ASSERT_GE(texts.size(), 2u);
+        EXPECT_EQ(texts[0], label);
+        EXPECT_EQ(texts[1], c.year);
+        EXPECT_EQ(test::StruckWords(b.canvas, label, {"Schuljahr", "1. Schulhalbjahr"}),
+                  std::vector<std::string>{c.struck});
     }
+}
+
+TEST(StrikeWord, CoversTheWordWhateverTheLabelsAlignmentAndFillCharacter)
+{
+    // A label centred or right-aligned on its slot, a fill character wider
+    // or narrower than the letters, and a struck word narrower than one fill
+    // character: the run always covers the word and nothing beside it.
+    struct Case {
+        int align;
+        const char* fill;
+        const char* word;
+    };
+    const Case cases[] = {{0, "#", "Siegel"}, {1, "#", "Stempel"}, {2, "#", "Siegel"}, {1, "-", "Stempel"},
+                          {2, "X", "Stempel"}, {0, "/", "Siegel"}, {0, "#", "l"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.word) + " " + c.fill + " " + std::to_string(c.align));
+        LayoutBench b;
+        b.canvas.setWidthModel(test::ProportionalWidth);
+        b.options.NormalStreichzeichen = c.fill;
+        b.form[112] = TFstSlot{795, 2400, static_cast<std::uint16_t>(c.align), 27, 1, 1};
+        b.form[113] = TFstSlot{784, 2400, 0, 1, 1, 1};
+        PageContext& ctx = b.page();
+        ctx.text(112, "Stempel/Siegel");
+        const HSpan word = ctx.strikeWord(112, "Stempel/Siegel", c.word, 113);
+        EXPECT_GT(word.length(), 0);
+        const std::string w = c.word;
+        if (w == "l") {
+            // One fill character, centred on a letter narrower than itself.
+            const auto struck = test::StruckWords(b.canvas, "Stempel/Siegel", {w}, c.fill, 100);
+            EXPECT_EQ(struck.size(), 1u);
+            continue;
+        }
+        EXPECT_EQ(test::StruckWords(b.canvas, "Stempel/Siegel", {"Stempel", "Siegel"}, c.fill),
+                  std::vector<std::string>{w});
+    }
+    // A word that is not in the label strikes nothing.
+    LayoutBench b;
+    b.form[112] = TFstSlot{795, 2400, 0, 27, 1, 1};
+    PageContext& ctx = b.page();
+    EXPECT_EQ(ctx.strikeWord(112, "Stempel/Siegel", "Landessiegel", 112).length(), 0);
+    EXPECT_TRUE(b.texts().empty());
 }
 
 TEST(SchoolYearLine, NotOnAPageWhereItsSlotIsNot)
