@@ -2,6 +2,9 @@
 
 #include "common/Cp1252.h"
 #include "print/Primitives.h"
+#include "print/PrintFonts.h"
+
+#include <algorithm>
 
 namespace ruvek {
 
@@ -57,21 +60,28 @@ void PageContext::narrowText(const TFstSlot& at, std::string_view utf8, int narr
     canvas_.setCharacterExtra(0);
 }
 
-HSpan PageContext::strikeWord(const TFstSlot& label, std::string_view labelUtf8, std::string_view wordUtf8,
-                              const TFstSlot& at)
+HSpan PageContext::partOfLabel(const TFstSlot& label, std::string_view labelUtf8, std::string_view partUtf8)
 {
-    const std::size_t pos = labelUtf8.find(wordUtf8);
-    if (wordUtf8.empty() || pos == std::string_view::npos)
+    const std::size_t pos = labelUtf8.find(partUtf8);
+    if (partUtf8.empty() || pos == std::string_view::npos)
         return {};
     // Measured as the label is drawn: its font, no extra spacing, and the
-    // word's edges as the widths of the label's text up to them (so that
-    // kerning across the word's edges counts as it does on the page).
+    // part's edges as the widths of the label's text up to them (so that
+    // kerning across the edges counts as it does on the page).
     SetPrintFont(canvas_, label, env_.options);
     canvas_.setCharacterExtra(0);
     const int whole = canvas_.textWidth(labelUtf8);
     const int labelLeft = label.X - (label.Align == 1 ? whole / 2 : label.Align == 2 ? whole : 0);
-    const HSpan word{labelLeft + canvas_.textWidth(labelUtf8.substr(0, pos)),
-                     labelLeft + canvas_.textWidth(labelUtf8.substr(0, pos + wordUtf8.size()))};
+    return {labelLeft + canvas_.textWidth(labelUtf8.substr(0, pos)),
+            labelLeft + canvas_.textWidth(labelUtf8.substr(0, pos + partUtf8.size()))};
+}
+
+HSpan PageContext::strikeWord(const TFstSlot& label, std::string_view labelUtf8, std::string_view wordUtf8,
+                              const TFstSlot& at)
+{
+    const HSpan word = partOfLabel(label, labelUtf8, wordUtf8);
+    if (word.length() <= 0)
+        return {};
     const int fillWidth = canvas_.textWidth(fill_);
 
     TFstSlot run = at;
@@ -102,6 +112,35 @@ HSpan PageContext::strikeWord(const TFstSlot& label, std::string_view labelUtf8,
 HSpan PageContext::strikeWord(int labelSlot, std::string_view labelUtf8, std::string_view wordUtf8, int strikeSlot)
 {
     return strikeWord(slot(labelSlot), labelUtf8, wordUtf8, slot(strikeSlot));
+}
+
+int PageContext::textWidthAt(const TFstSlot& at, std::string_view utf8)
+{
+    SetPrintFont(canvas_, at, env_.options);
+    canvas_.setCharacterExtra(0);
+    return canvas_.textWidth(utf8);
+}
+
+void PageContext::fitText(TFstSlot at, std::string_view utf8, int room, int maxNarrowing, bool smallerFont)
+{
+    const int chars = CharCount(utf8);
+    // The least narrowing (up to the maximum) with which the text fits in the
+    // slot's current font; the maximum when even that is not enough.
+    auto narrowingToFit = [&](int& narrowing) {
+        const int width = textWidthAt(at, utf8);
+        if (width <= room || chars == 0) {
+            narrowing = 0;
+            return true;
+        }
+        narrowing = std::min(maxNarrowing, (width - room + chars - 1) / chars);
+        return width - chars * narrowing <= room;
+    };
+    int narrowing = 0;
+    if (!narrowingToFit(narrowing) && smallerFont) {
+        at.Font = static_cast<std::uint16_t>(SmallerFont(at.Font));
+        narrowingToFit(narrowing);
+    }
+    narrowText(at, utf8, narrowing);
 }
 
 void PageContext::recordText(int index, std::string_view cp1252) { text(index, cp1252ToUtf8(cp1252)); }

@@ -48,8 +48,10 @@ TEST(SubjectTable, GradeNarrowingAndSmallerFont)
         {"2", false, "2", 0, 2},
         {"2", true, "gut", 0, 2},
         {"e", false, "nicht erteilt", 0, 2},             // 13 characters
-        {"0", false, "nicht beurteilbar", -4, SmallerFont(2)}, // 17
-        {"n", true, "nicht teilgenommen", -4, SmallerFont(2)}, // 18
+        // Wider than the 30 mm box: narrowed only as far as needed, one font
+        // smaller only when narrowing by 4 is not enough.
+        {"0", false, "nicht beurteilbar", -4, 2},              // 17: 36.0 mm, narrowed 29.2 mm
+        {"n", true, "nicht teilgenommen", -2, SmallerFont(2)}, // 18: 38.2 mm, 31.0 mm narrowed by 4
     };
     for (const Case& c : cases) {
         LayoutBench b;
