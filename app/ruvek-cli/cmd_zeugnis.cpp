@@ -9,6 +9,7 @@
 #include "common/Cp1252.h"
 #include "GuiApplication.h"
 #include "dispatch/DecisionTable.h"
+#include "dispatch/PrintPlan.h"
 #include "layouts/CertificatePage.h"
 #include "qtdraw/PdfDevice.h"
 #include "settings/ProgEinst.h"
@@ -79,6 +80,10 @@ int cmdZeugnis(const CliArgs& args, CliContext& context)
     const int annexCode = static_cast<int>(rec.Anlage);
     if (annexCode == ruvek::annex::Keine) {
         prompter.error("Die derzeitigen Daten erlauben noch\nkeine gültige Auswahl eines Zeugnises!");
+        return 1;
+    }
+    if (ruvek::ExamDataMissing(annexCode, rec)) {
+        prompter.error(ruvek::kMsgExamData);
         return 1;
     }
     const ruvek::FormFileInfo info = ruvek::AnlageFormFile(annexCode, options, prompter);

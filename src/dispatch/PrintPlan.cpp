@@ -36,14 +36,6 @@ private:
     std::vector<PlannedNote>& notes_;
 };
 
-bool examDataMissing(int annexCode, const TZgnRec& rec)
-{
-    if (annexCode != 24 && annexCode != 25)
-        return false;
-    const bool noSubject = rec.PrFach == "---" || rec.PrFach == "???";
-    return rec.UePruefung != 1 || (noSubject && YearOfText(rec.SjBeginn.view()) < 2006);
-}
-
 std::string pageCaption(const std::string& prefix, const std::string& name, int page, int last)
 {
     return prefix + name + "  [Seite: " + std::to_string(page) + " von " + std::to_string(last) + "]";
@@ -103,7 +95,7 @@ public:
         const std::string prefix = CaptionPrefix(*kind, half);
         const FormFileInfo form = kind->annexCode == kAnlageEmpfangsbekenntnis ? receiptForm() : info;
         std::optional<std::string> error;
-        if (examDataMissing(annexCode, r))
+        if (ExamDataMissing(annexCode, r))
             error = kMsgExamData;
 
         if (target == kZielVorschau || target == kZielSeitenweise) {
@@ -154,7 +146,7 @@ public:
             doc.title = TitlePrefix(*kind, half, kind->firstPage == kind->lastPage ? 0 : page) + name;
             doc.caption = pageCaption(CaptionPrefix(*kind, half), name, page, kind->lastPage);
             doc.page = page;
-            if (examDataMissing(annexCode, r))
+            if (ExamDataMissing(annexCode, r))
                 doc.error = kMsgExamData;
             doc.sheets.push_back({{PlannedDraw{copy, annexCode, page, 0, info}}});
             job.documents.push_back(std::move(doc));
@@ -211,6 +203,14 @@ int certificateTarget(const PlanSettings& s)
 // The records a series walk passes over as deleted: inactive records between
 // `start` and where the series ended.
 } // namespace
+
+bool ExamDataMissing(int annexCode, const TZgnRec& rec)
+{
+    if (annexCode != 24 && annexCode != 25)
+        return false;
+    const bool noSubject = rec.PrFach == "---" || rec.PrFach == "???";
+    return rec.UePruefung != 1 || (noSubject && YearOfText(rec.SjBeginn.view()) < 2006);
+}
 
 std::vector<std::size_t> SeriesStudents(std::span<const TZgnRec> records, std::size_t start, PrintPlan& plan)
 {

@@ -108,6 +108,12 @@ inline constexpr const char* kMsgNoCertificate =
     "Die derzeitigen Daten erlauben noch\nkeine gültige Auswahl eines Zeugnises!";
 inline constexpr const char* kMsgExamData = "Nicht genügend oder falsche Angaben zu den Prüfungen!";
 
+// A transfer-examination certificate (annex 24 or 25) whose examination data
+// are missing or wrong: no participation in the examination, or no fourth
+// examination subject before 2006. Every way of printing a certificate
+// refuses such a record with kMsgExamData.
+bool ExamDataMissing(int annexCode, const TZgnRec& rec);
+
 // Certificate of one record: target 1 (preview) or the printer (3 when the
 // option "doppelseitig" is set, else 2), with the dispatcher's questions.
 PrintPlan PlanCertificate(const TZgnRec& rec, long listIndex, bool preview, const PlanSettings& settings);

@@ -1,6 +1,8 @@
 #include "grades/SlotAdapt.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 #include <initializer_list>
 
 namespace ruvek {
@@ -18,6 +20,8 @@ SlotOp C18() { return {SlotOp::Clear1To18}; }
 SlotOp S(int k) { return {SlotOp::Set, k}; }
 SlotOp N(int k) { return {SlotOp::Name, k}; }
 SlotOp M(int from, int to, int count) { return {SlotOp::Move, from, to, count}; }
+// Subjects follow their names; the argument is the new form's religion row.
+SlotOp B(int religionRow) { return {SlotOp::ByName, religionRow}; }
 
 // A set of annex codes (or school types): listed values and ranges.
 class CodeSet {
@@ -75,6 +79,35 @@ std::vector<Row> buildTransitionTable()
         setAll.push_back(S(k));
 
     return {
+        // Changes after which the operations of their rows below would print a
+        // subject under another subject's label or twice, or drop a graded
+        // subject without the warning: the subjects follow their names to the
+        // rows of the new form (the argument is its religion row). The
+        // warning of the row they replace stays; a dropped grade adds it.
+        {{3}, {4}, {B(4)}},
+        {{4}, {3}, {B(4)}},
+        {hs, {104}, {B(8)}, true},
+        {rs, {104}, {B(9)}, true},
+        {{13, 14}, rs, {B(9)}},
+        {{13, 14}, {104}, {B(9)}, true},
+        {reg, {104}, {B(9)}, true},
+        {{18}, reg + CodeSet{20, 27}, {B(8)}},
+        {{18}, {104}, {B(8)}, true},
+        {{20}, reg, {B(9)}},
+        {{20}, {104}, {B(9)}, true},
+        {{21, 22}, {23, 27, 28, 29}, {B(9)}},
+        {{21, 22}, {104}, {B(9)}, true},
+        {{23}, {21, 22, 24, 25}, {B(10)}},
+        {{23}, {104}, {B(10)}, true},
+        {{24, 25}, hs + rs + reg + CodeSet{18, 20, 23, 27, 28, 29}, {B(9)}},
+        {{24, 25}, {104}, {B(9)}, true},
+        {{26}, {104}, {B(6)}, true},
+        {{27}, {21, 22, 24, 25, 28, 29}, {B(9)}},
+        {{27}, {104}, {B(9)}, true},
+        {igsEnd, {21, 22, 24, 25, 27}, {B(9)}},
+        {igsEnd, {104}, {B(9)}, true},
+        {{104}, gym + CodeSet{23} + igsEnd, {B(0)}},
+
         {{1, 2}, {0, 1, 2}, {}},
         {{1, 2}, {3, 4}, {C18()}},
         {{3, 4}, {0, 3, 4}, {S(2)}},
@@ -182,6 +215,26 @@ int entryAtRow(const TFachKatalog& kat, int annex, int k)
     return -1;
 }
 
+// "???" and "  - - -" stand for no subject.
+bool isEmptySubject(std::string_view fach) { return fach == "???" || fach == "  - - -" || fach.empty(); }
+
+// A grade was given: anything but no grade ("-") and an empty entry.
+bool isGrade(std::string_view note) { return !note.empty() && note != "-" && note != " "; }
+
+// Two names of the same subject: equal as far as a slot holds them (30
+// characters), or both a beginning of catalogue entry 3's name (the
+// "Arbeit-Wirtschaft-Technik" of the Gymnasium forms is the
+// "Arbeit-Wirtschaft-Technik u. Informatik" of the others).
+bool sameSubject(const TFachKatalog& kat, std::string_view a, std::string_view b)
+{
+    constexpr std::size_t kSlotChars = 30;
+    if (a.substr(0, kSlotChars) == b.substr(0, kSlotChars))
+        return true;
+    const std::string_view full = kat[3].FachName.view();
+    auto beginsFull = [&](std::string_view n) { return !n.empty() && full.substr(0, n.size()) == n; };
+    return beginsFull(a) && beginsFull(b);
+}
+
 } // namespace
 
 void ClearSlot(TZgnRec& rec, int k)
@@ -252,8 +305,9 @@ SlotTransition FindSlotTransition(int newCode, int oldCode, SchoolType schoolTyp
     return {false, true, {}};
 }
 
-void RunSlotOps(TZgnRec& rec, const std::vector<SlotOp>& ops, int annex, const TFachKatalog& kat)
+bool RunSlotOps(TZgnRec& rec, const std::vector<SlotOp>& ops, int annex, const TFachKatalog& kat, int rowsAnnex)
 {
+    bool dropped = false;
     for (const auto& op : ops) {
         switch (op.kind) {
         case SlotOp::Clear: ClearSlot(rec, op.a); break;
@@ -261,8 +315,84 @@ void RunSlotOps(TZgnRec& rec, const std::vector<SlotOp>& ops, int annex, const T
         case SlotOp::Set: SetSlot(rec, op.a, annex, kat); break;
         case SlotOp::Name: NameSlot(rec, op.a, annex, kat); break;
         case SlotOp::Move: MoveSlots(rec, op.a, op.b, op.count); break;
+        case SlotOp::ByName:
+            dropped = FollowSubjectsByName(rec, rowsAnnex < 0 ? annex : rowsAnnex, op.a, kat) || dropped;
+            break;
         }
     }
+    return dropped;
+}
+
+bool FollowSubjectsByName(TZgnRec& rec, int annex, int religionRow, const TFachKatalog& kat)
+{
+    std::array<TFachEintrag, 18> before{};
+    for (int k = 1; k <= 18; ++k)
+        before[static_cast<std::size_t>(k - 1)] = rec.slot(k);
+    std::array<bool, 18> placed{};
+    auto old = [&](int j) -> const TFachEintrag& { return before[static_cast<std::size_t>(j - 1)]; };
+    auto subject = [&](int j) { return !isEmptySubject(old(j).Fach.view()); };
+    auto take = [&](int k, int j) {
+        rec.slot(k) = old(j);
+        placed[static_cast<std::size_t>(j - 1)] = true;
+    };
+    auto onForm = [&](std::string_view fach) {
+        for (int p = 1; p <= 18; ++p) {
+            const int e = entryAtRow(kat, annex, p);
+            if (e >= 0 && sameSubject(kat, kat[e].FachName.view(), fach))
+                return true;
+        }
+        return false;
+    };
+    // The rows the catalogue gives a subject, and the religion row.
+    std::array<bool, 18> done{};
+    for (int k = 1; k <= 18; ++k) {
+        const int e = entryAtRow(kat, annex, k);
+        if (e < 0)
+            continue;
+        done[static_cast<std::size_t>(k - 1)] = true;
+        int from = 0;
+        for (int j = 1; j <= 18 && from == 0; ++j)
+            if (!placed[static_cast<std::size_t>(j - 1)] && subject(j) &&
+                sameSubject(kat, kat[e].FachName.view(), old(j).Fach.view()))
+                from = j;
+        if (from != 0) {
+            take(k, from);
+            rec.slot(k).Fach = kat[e].FachName.view(); // the form's name of the subject
+        } else {
+            ClearSlot(rec, k);
+            SetSlot(rec, k, annex, kat);
+        }
+    }
+    if (religionRow >= 1 && religionRow <= 18 && !done[static_cast<std::size_t>(religionRow - 1)]) {
+        done[static_cast<std::size_t>(religionRow - 1)] = true;
+        int from = 0;
+        // The slot of the religion row itself first, then any other.
+        if (subject(religionRow) && IsReligionSubject(kat, old(religionRow).Fach.view()))
+            from = religionRow;
+        for (int j = 1; j <= 18 && from == 0; ++j)
+            if (subject(j) && IsReligionSubject(kat, old(j).Fach.view()))
+                from = j;
+        if (from != 0)
+            take(religionRow, from);
+        else
+            ClearSlot(rec, religionRow);
+    }
+    // The other rows keep a subject the form has no row for.
+    for (int k = 1; k <= 18; ++k) {
+        if (done[static_cast<std::size_t>(k - 1)])
+            continue;
+        const bool keep = subject(k) && !placed[static_cast<std::size_t>(k - 1)] && !onForm(old(k).Fach.view()) &&
+                          !(religionRow != 0 && IsReligionSubject(kat, old(k).Fach.view()));
+        if (keep)
+            take(k, k);
+        else
+            ClearSlot(rec, k);
+    }
+    bool dropped = false;
+    for (int j = 1; j <= 18; ++j)
+        if (!placed[static_cast<std::size_t>(j - 1)] && subject(j) && isGrade(old(j).Note.view()))
+            dropped = true;
+    return dropped;
 }
 
 int DefaultAnnexForSchoolType(SchoolType schoolType)
@@ -305,13 +435,14 @@ SlotAdaptResult AdaptSlotsOnShow(TZgnRec& rec, SchoolType schoolType, const TFac
         rec.AnlageFaecher = oldCode;
 
     const SlotTransition t = FindSlotTransition(newCode, oldCode, schoolType);
-    RunSlotOps(rec, t.ops, newCode, kat);
+    const bool dropped = RunSlotOps(rec, t.ops, newCode, kat, rec.AnlageFaecher);
     rec.AnlageAlt = rec.Anlage;
-    if (t.warning)
+    const bool warn = t.warning || dropped;
+    if (warn)
         prompter.warning(kMsgSlotsNotAdapted);
     if (!t.handled)
         return SlotAdaptResult::NotHandled;
-    return t.warning ? SlotAdaptResult::AdaptedWithWarning : SlotAdaptResult::Adapted;
+    return warn ? SlotAdaptResult::AdaptedWithWarning : SlotAdaptResult::Adapted;
 }
 
 bool AskRebuildCanon(Prompter& prompter) { return prompter.askYesNo(kMsgRebuildCanon, MessageKind::Warning); }

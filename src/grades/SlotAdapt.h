@@ -33,12 +33,24 @@ void NameSlot(TZgnRec& rec, int k, int annex, const TFachKatalog& kat);
 // the source slots that were not overwritten; moving up clears nothing.
 void MoveSlots(TZgnRec& rec, int from, int to, int count);
 
+// Lays slots 1..18 out anew for the rows of the form `annex`, each subject
+// following its name: a row the catalogue gives a subject takes the slot
+// holding that subject (grade, addition, level and note with it) or, when
+// no slot holds it, the catalogue subject without a grade; the form's
+// religion row (`religionRow`, 0 = none) takes the slot of a religion or
+// philosophy subject; every other row keeps its slot when that holds a
+// subject the form has no row for (a foreign language, a subject of the
+// student's choice), else it is cleared. Returns true when a graded subject
+// found no row (its grade is dropped).
+bool FollowSubjectsByName(TZgnRec& rec, int annex, int religionRow, const TFachKatalog& kat);
+
 // ---- The transition table ----
 
 struct SlotOp {
-    enum Kind { Clear, Clear1To18, Set, Name, Move };
+    // ByName: FollowSubjectsByName with the religion row in `a`.
+    enum Kind { Clear, Clear1To18, Set, Name, Move, ByName };
     Kind kind;
-    int a = 0;      // slot (Clear, Set, Name) or first source slot (Move)
+    int a = 0;      // slot (Clear, Set, Name), first source slot (Move) or religion row (ByName)
     int b = 0;      // first target slot (Move)
     int count = 0;  // number of slots (Move)
     bool operator==(const SlotOp&) const = default;
@@ -54,8 +66,11 @@ struct SlotTransition {
 // differ) at the given school type.
 SlotTransition FindSlotTransition(int newCode, int oldCode, SchoolType schoolType);
 
-// Runs the operations in order; Set and Name use `annex`.
-void RunSlotOps(TZgnRec& rec, const std::vector<SlotOp>& ops, int annex, const TFachKatalog& kat);
+// Runs the operations in order; Set and Name use `annex`, ByName the rows of
+// `rowsAnnex` (the form the record is laid out for; -1 = `annex`). Returns
+// true when an operation dropped a graded subject.
+bool RunSlotOps(TZgnRec& rec, const std::vector<SlotOp>& ops, int annex, const TFachKatalog& kat,
+                int rowsAnnex = -1);
 
 // The form a new record is laid out for: 1: 3, 2: 15, 3: 27, 4: 21, 5: 5,
 // 6: 10, any other school type: 15.
@@ -67,7 +82,7 @@ enum class SlotAdaptResult {
     Unchanged,           // annex code as before: nothing done
     FirstLayout,         // never stored with a decided annex: default form laid out
     Adapted,             // slots rearranged for the new annex
-    AdaptedWithWarning,  // rearranged as far as known, warning shown
+    AdaptedWithWarning,  // rearranged as far as known (or a grade dropped), warning shown
     NotHandled,          // no rule for this change: nothing moved, warning shown
 };
 

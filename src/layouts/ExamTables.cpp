@@ -43,14 +43,13 @@ int fourthSubjectSlot(const TZgnRec& rec, const TFachKatalog& katalog)
     return 0;
 }
 
-// Grade texts of both tables: a text of more than 16 characters narrowed
-// by 6 and one font smaller.
+// Grade texts of both tables: a text of more than 16 characters that is
+// wider than its grey box is narrowed (by up to 6) and set one font smaller
+// as far as it takes to fit.
 void examGradeText(PageContext& ctx, TFstSlot at, std::string_view gradeUtf8)
 {
     const bool longText = CharCount(gradeUtf8) > 16;
-    if (longText)
-        at.Font = static_cast<std::uint16_t>(SmallerFont(at.Font));
-    ctx.narrowText(at, gradeUtf8, longText ? 6 : 0);
+    ctx.fitText(at, gradeUtf8, 2 * kBoxHalfWidth, longText ? 6 : 0, longText);
 }
 
 struct ExamRow {

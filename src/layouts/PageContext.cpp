@@ -2,6 +2,9 @@
 
 #include "common/Cp1252.h"
 #include "print/Primitives.h"
+#include "print/PrintFonts.h"
+
+#include <algorithm>
 
 namespace ruvek {
 
@@ -11,15 +14,6 @@ std::string FillCharacter(const TDrkEinstRec& options)
     if (c.empty() || c == " ")
         return "#";
     return cp1252ToUtf8(c.substr(0, 1));
-}
-
-std::string StrikeText(const std::string& fill, int blanks, int fills, int trailing)
-{
-    std::string out(static_cast<std::size_t>(std::max(blanks, 0)), ' ');
-    for (int i = 0; i < fills; ++i)
-        out += fill;
-    out.append(static_cast<std::size_t>(std::max(trailing, 0)), ' ');
-    return out;
 }
 
 int CharCount(std::string_view utf8)
@@ -64,6 +58,89 @@ void PageContext::narrowText(const TFstSlot& at, std::string_view utf8, int narr
     canvas_.setCharacterExtra(-narrowing);
     text(at, utf8);
     canvas_.setCharacterExtra(0);
+}
+
+HSpan PageContext::partOfLabel(const TFstSlot& label, std::string_view labelUtf8, std::string_view partUtf8)
+{
+    const std::size_t pos = labelUtf8.find(partUtf8);
+    if (partUtf8.empty() || pos == std::string_view::npos)
+        return {};
+    // Measured as the label is drawn: its font, no extra spacing, and the
+    // part's edges as the widths of the label's text up to them (so that
+    // kerning across the edges counts as it does on the page).
+    SetPrintFont(canvas_, label, env_.options);
+    canvas_.setCharacterExtra(0);
+    const int whole = canvas_.textWidth(labelUtf8);
+    const int labelLeft = label.X - (label.Align == 1 ? whole / 2 : label.Align == 2 ? whole : 0);
+    return {labelLeft + canvas_.textWidth(labelUtf8.substr(0, pos)),
+            labelLeft + canvas_.textWidth(labelUtf8.substr(0, pos + partUtf8.size()))};
+}
+
+HSpan PageContext::strikeWord(const TFstSlot& label, std::string_view labelUtf8, std::string_view wordUtf8,
+                              const TFstSlot& at)
+{
+    const HSpan word = partOfLabel(label, labelUtf8, wordUtf8);
+    if (word.length() <= 0)
+        return {};
+    const int fillWidth = canvas_.textWidth(fill_);
+
+    TFstSlot run = at;
+    run.Font = label.Font;
+    if (fillWidth <= 0 || word.length() <= fillWidth) {
+        // A word no wider than one fill character: one, centred on it.
+        run.Align = 1;
+        run.X = static_cast<std::uint16_t>((word.left + word.right) / 2);
+        text(run, fill_);
+        return word;
+    }
+    // As many fill characters as fit into the word, measured as one run
+    // (its width is not a multiple of one character's rounded width).
+    std::string fills = fill_;
+    while (canvas_.textWidth(fills + fill_) <= word.length())
+        fills += fill_;
+    run.Align = 0;
+    run.X = static_cast<std::uint16_t>(word.left);
+    text(run, fills);
+    if (canvas_.textWidth(fills) < word.length()) {
+        run.Align = 2;
+        run.X = static_cast<std::uint16_t>(word.right);
+        text(run, fill_);
+    }
+    return word;
+}
+
+HSpan PageContext::strikeWord(int labelSlot, std::string_view labelUtf8, std::string_view wordUtf8, int strikeSlot)
+{
+    return strikeWord(slot(labelSlot), labelUtf8, wordUtf8, slot(strikeSlot));
+}
+
+int PageContext::textWidthAt(const TFstSlot& at, std::string_view utf8)
+{
+    SetPrintFont(canvas_, at, env_.options);
+    canvas_.setCharacterExtra(0);
+    return canvas_.textWidth(utf8);
+}
+
+void PageContext::fitText(TFstSlot at, std::string_view utf8, int room, int maxNarrowing, bool smallerFont)
+{
+    const int chars = CharCount(utf8);
+    // The least narrowing (up to the maximum) with which the text fits in the
+    // slot's current font; the maximum when even that is not enough.
+    auto narrowingToFit = [&](int& narrowing) {
+        const int width = textWidthAt(at, utf8);
+        if (width <= room || chars == 0) {
+            narrowing = 0;
+            return true;
+        }
+        narrowing = std::min(maxNarrowing, (width - room + chars - 1) / chars);
+        return width - chars * narrowing <= room;
+    };
+    int narrowing = 0;
+    if (!narrowingToFit(narrowing) && smallerFont) {
+        at.Font = static_cast<std::uint16_t>(SmallerFont(at.Font));
+        narrowingToFit(narrowing);
+    }
+    narrowText(at, utf8, narrowing);
 }
 
 void PageContext::recordText(int index, std::string_view cp1252) { text(index, cp1252ToUtf8(cp1252)); }

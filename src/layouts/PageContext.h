@@ -94,8 +94,33 @@ public:
     // The same with the character spacing reduced by `narrowing` (0.1 mm per
     // character) for this text only.
     void narrowText(const TFstSlot& at, std::string_view utf8, int narrowing);
+    // Width of a text in the slot's font, without extra spacing.
+    int textWidthAt(const TFstSlot& at, std::string_view utf8);
+    // A text that should stay within `room` (0.1 mm, from the slot's X in
+    // the direction of its alignment): drawn as it is when it fits; when it
+    // is wider, with the character spacing reduced by just as much as it
+    // takes to fit, at most by `maxNarrowing`; when that is not enough and
+    // `smallerFont` allows it, one font smaller (narrowed again only as
+    // far as needed). What does not fit then runs over.
+    void fitText(TFstSlot at, std::string_view utf8, int room, int maxNarrowing, bool smallerFont = false);
     // Record text (Windows-1252) at a slot.
     void recordText(int index, std::string_view cp1252);
+
+    // Strikes one word of a printed label: measures the label as it is drawn
+    // at `label` (the label slot's position, alignment and font, no extra
+    // spacing), finds the first occurrence of `wordUtf8` in it and covers
+    // exactly that word's extent with fill characters of the label's font:
+    // a run of as many as fit, and, when the run falls short of the word's
+    // end, one more set flush with that end. The run stands on the base line
+    // of `at` and is drawn when `at` is drawn on this page (a pre-printed
+    // paper carries the label, so the label slot itself may be switched off).
+    // Returns the covered extent in stored page x; empty when the word is
+    // not in the label.
+    // Where a part of a label stands as `label` draws it (stored page x),
+    // found by its first occurrence; empty when the part is not in it.
+    HSpan partOfLabel(const TFstSlot& label, std::string_view labelUtf8, std::string_view partUtf8);
+    HSpan strikeWord(const TFstSlot& label, std::string_view labelUtf8, std::string_view wordUtf8, const TFstSlot& at);
+    HSpan strikeWord(int labelSlot, std::string_view labelUtf8, std::string_view wordUtf8, int strikeSlot);
 
     // Lines below each other, `spacing` apart, the first at the slot.
     void lines(int index, int lineCount, int spacing, const std::vector<std::string>& utf8Lines);
@@ -133,9 +158,6 @@ private:
 
 // The fill character of the print options (UTF-8).
 std::string FillCharacter(const TDrkEinstRec& options);
-
-// A strike-out text: `blanks` blanks, `fills` fill characters, `trailing` blanks.
-std::string StrikeText(const std::string& fill, int blanks, int fills, int trailing = 0);
 
 // Number of characters of a UTF-8 text.
 int CharCount(std::string_view utf8);

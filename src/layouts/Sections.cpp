@@ -18,11 +18,24 @@ constexpr std::string_view kGradeScaleText =
 
 std::string utf8(std::string_view cp1252) { return cp1252ToUtf8(cp1252); }
 
-// The name, narrowed on short rules when it is long.
+// The room a text at the slot has up to the ends of a rule, in the
+// direction of the slot's alignment.
+int RoomOnRule(const TFstSlot& at, HSpan rule)
+{
+    switch (at.Align) {
+    case 1: return 2 * std::min(at.X - rule.left, rule.right - at.X);
+    case 2: return at.X - rule.left;
+    default: return rule.right - at.X;
+    }
+}
+
+// The name; when it is wider than its rule, narrowed as far as the rule for
+// long names allows.
 void NameOnRule(PageContext& ctx, int nameSlot, HSpan rule, std::string_view nameCp1252, bool narrow)
 {
     const int narrowing = narrow ? NameNarrowing(rule.length(), static_cast<int>(nameCp1252.size())) : 0;
-    ctx.narrowText(ctx.slot(nameSlot), utf8(nameCp1252), narrowing);
+    const TFstSlot& at = ctx.slot(nameSlot);
+    ctx.fitText(at, utf8(nameCp1252), RoomOnRule(at, rule), narrowing);
 }
 
 // A caption right-aligned at a value slot, so that it ends where the value begins.
@@ -52,11 +65,12 @@ void SchoolYearLine(PageContext& ctx, const TZgnRec& rec)
 {
     if (!ctx.drawn(slot::SchoolYear))
         return;
-    ctx.text(slot::SchoolYear, "über das 1. Schulhalbjahr / Schuljahr");
+    constexpr std::string_view label = "über das 1. Schulhalbjahr / Schuljahr";
+    ctx.text(slot::SchoolYear, label);
     const SchoolYearTexts year = SchoolYearEnd(rec.SjBeginn.view());
     ctx.text(slot::SchoolYearValue, utf8(year.begin + " / " + year.end));
-    ctx.text(slot::SchoolYearStrike,
-             rec.Halbjahr1 == 1 ? StrikeText(ctx.fill(), 19, 7) : StrikeText(ctx.fill(), 6, 12, 7));
+    ctx.strikeWord(slot::SchoolYear, label, rec.Halbjahr1 == 1 ? "Schuljahr" : "1. Schulhalbjahr",
+                   slot::SchoolYearStrike);
 }
 
 int NameNarrowing(int ruleLength, int nameChars)
@@ -91,6 +105,12 @@ void Page2NameBlock(PageContext& ctx, const TZgnRec& rec)
     const int captionFont = ctx.slot(slot::Page2NameCaption).Font;
     const HSpan rule = ctx.captionLine(slot::Page2NameCaption, "Name, Vorname", kNameCaptionDrop);
     NameOnRule(ctx, slot::Page2Name, rule, rec.Name.str() + ", " + rec.Vorname.str(), true);
+    // The birth date ends inside the rule: a date that would run past its end
+    // moves left (and its caption with it).
+    TFstSlot& date = ctx.slot(slot::Page2BirthDate);
+    const int overrun = ctx.textWidthAt(date, utf8(rec.GebDatum.view())) - RoomOnRule(date, rule);
+    if (overrun > 0 && date.Align != 1)
+        date.X = static_cast<std::uint16_t>(date.Align == 2 ? date.X + overrun : date.X - overrun);
     ctx.recordText(slot::Page2BirthDate, rec.GebDatum.view());
     CaptionBefore(ctx, slot::Page2BirthDate, captionFont, "geb. am: ");
 }
@@ -99,14 +119,20 @@ void TransferStatement(PageContext& ctx, const TZgnRec& rec)
 {
     if (!ctx.drawn(slot::Transfer))
         return;
-    ctx.text(slot::Transfer,
-             "Die Schülerin/Der Schüler tritt in ______________________________________ Jahrgangsstufe ____ über.");
+    constexpr std::string_view label =
+        "Die Schülerin/Der Schüler tritt in ______________________________________ Jahrgangsstufe ____ über.";
+    ctx.text(slot::Transfer, label);
     if (rec.Weiblich == 0)
-        ctx.text(slot::TransferStrike, StrikeText(ctx.fill(), 0, 9)); // over "Die Schülerin"
+        ctx.strikeWord(slot::Transfer, label, "Die Schülerin", slot::TransferStrike);
     else if (rec.Weiblich == 1)
-        ctx.text(slot::TransferStrike, StrikeText(ctx.fill(), 9, 8)); // over "Der Schüler"
+        ctx.strikeWord(slot::Transfer, label, "Der Schüler", slot::TransferStrike);
     ctx.text(slot::NewSchoolCaption, "Schule bzw. Schulart");
-    ctx.narrowText(ctx.slot(slot::NewSchool), utf8(rec.NeueSchule.view()), rec.NeueSchule.view().size() > 25 ? 2 : 0);
+    // The new school stands in the gap of the statement: a name wider than
+    // the gap is narrowed (beyond 25 characters).
+    const TFstSlot& school = ctx.slot(slot::NewSchool);
+    const HSpan gap = ctx.partOfLabel(ctx.slot(slot::Transfer), label, "______________________________________");
+    ctx.fitText(school, utf8(rec.NeueSchule.view()), RoomOnRule(school, gap),
+                rec.NeueSchule.view().size() > 25 ? 2 : 0);
     ctx.recordText(slot::NewYearLevel, rec.Jahrgang.view());
 }
 
@@ -176,9 +202,9 @@ void Seal(PageContext& ctx, std::string_view captionUtf8, SealStrike strike)
 {
     ctx.text(slot::SealCaption, captionUtf8);
     if (strike == SealStrike::Siegel)
-        ctx.text(slot::SealStrike, StrikeText(ctx.fill(), 7, 4, 1));
+        ctx.strikeWord(slot::SealCaption, captionUtf8, "Siegel", slot::SealStrike);
     else if (strike == SealStrike::Stempel)
-        ctx.text(slot::SealStrike, StrikeText(ctx.fill(), 1, 5, 6));
+        ctx.strikeWord(slot::SealCaption, captionUtf8, "Stempel", slot::SealStrike);
 }
 
 void Signatures(PageContext& ctx)

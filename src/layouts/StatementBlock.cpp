@@ -84,11 +84,13 @@ void StatementBlock(PageContext& ctx, const TZgnRec& rec, int annexCode)
     line(slot::StatementFirst, statement->first);
     if (statement->second)
         line(slot::StatementSecond, statement->second);
-    if (statement->leaving) {
-        if (rec.Weiblich == 0)
-            line(slot::StatementSecond, StrikeText(ctx.fill(), 5, 3)); // over "ihrer"
-        else if (rec.Weiblich == 1)
-            line(slot::StatementSecond, StrikeText(ctx.fill(), 1, 3, 1)); // over "seiner"
+    if (statement->leaving && (rec.Weiblich == 0 || rec.Weiblich == 1)) {
+        TFstSlot label = ctx.slot(slot::StatementFirst);
+        label.Page = static_cast<std::uint16_t>(ctx.page());
+        TFstSlot at = ctx.slot(slot::StatementSecond);
+        at.Page = label.Page;
+        // "seiner/ihrer": a boy's certificate strikes "ihrer", a girl's "seiner".
+        ctx.strikeWord(label, statement->first, rec.Weiblich == 0 ? "ihrer" : "seiner", at);
     }
     line(slot::StatementQualification, statement->qualification);
     if (statement->leaving)

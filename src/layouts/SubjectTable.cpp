@@ -94,9 +94,10 @@ private:
             ctx_.hline({x, ruleEnd(g)}, y, 2);
             ctx_.text(TableTextCell(x, y, origin_, origin_), cp1252ToUtf8(kFachUnbenutzt));
         } else if (g.column == Column::Right && layout_.firstOpenRow > 0 && row >= layout_.firstOpenRow) {
-            ctx_.hline({x, origin_.X + ctx_.slot(slot::RightGrade).X - kRuleGap}, y, 2);
-            ctx_.narrowText(TableTextCell(x, y, ctx_.slot(slot::OpenField), origin_), nameUtf8,
-                            name.size() > 21 ? 4 : 0);
+            const int end = origin_.X + ctx_.slot(slot::RightGrade).X - kRuleGap;
+            ctx_.hline({x, end}, y, 2);
+            ctx_.fitText(TableTextCell(x, y, ctx_.slot(slot::OpenField), origin_), nameUtf8, end - x,
+                         name.size() > 21 ? 4 : 0);
         } else {
             ctx_.text(TableTextCell(x, y, origin_, origin_), nameUtf8);
         }
@@ -136,13 +137,17 @@ private:
         TFstSlot at = TableCell(x, y, style, origin_);
         GradeCellText(ctx_, at, GradeText(s.Note, wordMode_));
 
-        if (layout_.printLevel && (row == 2 || IsLevelSubject(ctx_.katalog(), s.Fach.view(), ctx_.schoolType()))) {
+        // A level subject without a level letter gets no mark.
+        const std::string level =
+            layout_.printLevel ? cp1252ToUtf8(layout_.printLevel(s.Niveau).view()) : std::string();
+        const bool hasLevel = !level.empty() && level != "-" && level != " ";
+        if (hasLevel && (row == 2 || IsLevelSubject(ctx_.katalog(), s.Fach.view(), ctx_.schoolType()))) {
             const std::string grade = GradeText(s.Note, wordMode_);
             if (CharCount(grade) > 16)
                 at.Font = static_cast<std::uint16_t>(SmallerFont(at.Font));
             at.X = static_cast<std::uint16_t>(x - 160);
             at.Align = 2;
-            ctx_.text(at, "(" + cp1252ToUtf8(layout_.printLevel(s.Niveau).view()) + ")*");
+            ctx_.text(at, "(" + level + ")*");
         }
     }
 
@@ -154,15 +159,14 @@ private:
     int pitch_;
 };
 
-// An elective name in the open-field font: "???" as "  - - -", narrowed
-// beyond 21 characters, one font smaller beyond 25.
-void electiveName(PageContext& ctx, int x, int y, std::string_view nameCp1252, const TFstSlot& page)
+// An elective name in the open-field font: "???" as "  - - -". A name wider
+// than its rule (up to `end`) is narrowed when it has more than 21
+// characters and also set one font smaller when it has more than 25.
+void electiveName(PageContext& ctx, int x, int end, int y, std::string_view nameCp1252, const TFstSlot& page)
 {
     const std::string_view shown = nameCp1252 == kFachUnbekannt ? kFachUnbenutzt : nameCp1252;
-    TFstSlot at = TableTextCell(x, y, ctx.slot(slot::OpenField), page);
-    if (shown.size() > 25)
-        at.Font = static_cast<std::uint16_t>(SmallerFont(at.Font));
-    ctx.narrowText(at, cp1252ToUtf8(shown), shown.size() > 21 ? 4 : 0);
+    ctx.fitText(TableTextCell(x, y, ctx.slot(slot::OpenField), page), cp1252ToUtf8(shown), end - x,
+                shown.size() > 21 ? 4 : 0, shown.size() > 25);
 }
 
 } // namespace
@@ -194,10 +198,10 @@ TFstSlot TableTextCell(int x, int y, const TFstSlot& fontSlot, const TFstSlot& t
 
 void GradeCellText(PageContext& ctx, TFstSlot at, std::string_view gradeUtf8)
 {
+    // Narrowed (beyond 13 characters) and one font smaller (beyond 16) only
+    // when the text is wider than the grey box.
     const int chars = CharCount(gradeUtf8);
-    if (chars > 16)
-        at.Font = static_cast<std::uint16_t>(SmallerFont(at.Font));
-    ctx.narrowText(at, gradeUtf8, chars > 13 ? 4 : 0);
+    ctx.fitText(at, gradeUtf8, 2 * kBoxHalfWidth, chars > 13 ? 4 : 0, chars > 16);
 }
 
 bool IsTwoLineSubject(const TFachKatalog& katalog, std::string_view subjectCp1252)
@@ -220,10 +224,13 @@ void ReligionRow(PageContext& ctx, std::string_view subjectCp1252, ReligionLabel
     const TFstSlot& openFont = ctx.slot(openFieldFontSlot);
     const bool named = !isPlaceholder(subjectCp1252);
 
+    const std::string_view upperLabel = longForm ? "evangelische / katholische Religion /" : "ev. / kath. Religion /";
+    constexpr std::string_view lowerLabel = "Philosophieren mit Kindern";
+    const TFstSlot upperCell = TableTextCell(x, upperY, table, table);
+    const TFstSlot lowerCell = TableTextCell(x, lowerY, table, table);
     auto drawLabels = [&] {
-        ctx.text(TableTextCell(x, upperY, table, table),
-                 longForm ? "evangelische / katholische Religion /" : "ev. / kath. Religion /");
-        ctx.text(TableTextCell(x, lowerY, table, table), "Philosophieren mit Kindern");
+        ctx.text(upperCell, upperLabel);
+        ctx.text(lowerCell, lowerLabel);
     };
 
     switch (ctx.options().ReligionOption) {
@@ -236,9 +243,10 @@ void ReligionRow(PageContext& ctx, std::string_view subjectCp1252, ReligionLabel
     case 2:
         if (named) {
             const int gradeOffset = ctx.slot(column == Column::Left ? slot::LeftGrade : slot::RightGrade).X;
-            ctx.narrowText(TableTextCell(x, y, openFont, table), cp1252ToUtf8(subjectCp1252),
-                           subjectCp1252.size() > 21 ? 4 : 0);
-            ctx.hline({x, table.X + gradeOffset - kRuleGap}, y, 2);
+            const int end = table.X + gradeOffset - kRuleGap;
+            ctx.fitText(TableTextCell(x, y, openFont, table), cp1252ToUtf8(subjectCp1252), end - x,
+                        subjectCp1252.size() > 21 ? 4 : 0);
+            ctx.hline({x, end}, y, 2);
         } else {
             drawLabels();
         }
@@ -247,22 +255,19 @@ void ReligionRow(PageContext& ctx, std::string_view subjectCp1252, ReligionLabel
     }
 
     drawLabels();
-    const std::string& fill = ctx.fill();
+    // The alternatives that do not apply are struck where the labels stand.
     const TFachKatalog& kat = ctx.katalog();
-    auto strike = [&](int atY, const std::string& text) { ctx.text(TableTextCell(x, atY, openFont, table), text); };
+    const std::string_view evangelisch = longForm ? "evangelische" : "ev.";
+    const std::string_view katholisch = longForm ? "katholische" : "kath.";
+    const std::string_view religion = upperLabel.substr(0, upperLabel.size() - 2); // without the closing " /"
     if (subjectCp1252 == kat[27].FachName.view()) { // evangelische Religion
-        strike(lowerY, StrikeText(fill, 0, 18));
-        strike(upperY, longForm ? StrikeText(fill, 9, 7) : StrikeText(fill, 3, 3));
+        ctx.strikeWord(lowerCell, lowerLabel, lowerLabel, lowerCell);
+        ctx.strikeWord(upperCell, upperLabel, katholisch, upperCell);
     } else if (subjectCp1252 == kat[28].FachName.view()) { // katholische Religion
-        strike(lowerY, StrikeText(fill, 0, 18));
-        if (longForm) {
-            strike(upperY, StrikeText(fill, 0, 9));
-        } else {
-            strike(upperY, "##");
-            strike(upperY, StrikeText(fill, 0, 2));
-        }
+        ctx.strikeWord(lowerCell, lowerLabel, lowerLabel, lowerCell);
+        ctx.strikeWord(upperCell, upperLabel, evangelisch, upperCell);
     } else if (subjectCp1252 == kat[24].FachName.view()) { // Philosophieren mit Kindern
-        strike(upperY, longForm ? StrikeText(fill, 0, 23) : StrikeText(fill, 0, 14, 4));
+        ctx.strikeWord(upperCell, upperLabel, religion, upperCell);
     }
 }
 
@@ -287,8 +292,9 @@ void ElectiveBlock(PageContext& ctx, const TZgnRec& rec, int rows, bool wordMode
         };
         for (const Side& side : sides) {
             for (int r = 1; r <= rows; ++r) {
-                electiveName(ctx, side.nameX, baseLine(r), rec.slot(side.firstSlot + r - 1).Fach.view(), origin);
-                ctx.hline({side.nameX, tableX + ctx.slot(side.gradeSlot).X - kRuleGap}, baseLine(r), 2);
+                const int end = tableX + ctx.slot(side.gradeSlot).X - kRuleGap;
+                electiveName(ctx, side.nameX, end, baseLine(r), rec.slot(side.firstSlot + r - 1).Fach.view(), origin);
+                ctx.hline({side.nameX, end}, baseLine(r), 2);
                 if (side.captions)
                     ctx.text(TableTextCell(origin.X, baseLine(r) + kUnderCaption, ctx.slot(slot::CaptionFont), origin),
                              r == 1 ? "1. Halbjahr" : "2. Halbjahr");

@@ -74,8 +74,8 @@ TFstSlot TableCell(int x, int y, const TFstSlot& style, const TFstSlot& pageOf);
 // (alignment, visibility, page).
 TFstSlot TableTextCell(int x, int y, const TFstSlot& fontSlot, const TFstSlot& table);
 
-// The grade text of a cell with its narrowing: spacing 4 less beyond 13
-// characters, and one font smaller beyond 16.
+// The grade text of a cell; when it is wider than the grey box, narrowed
+// (spacing up to 4 less beyond 13 characters) and one font smaller beyond 16.
 void GradeCellText(PageContext& ctx, TFstSlot at, std::string_view gradeUtf8);
 
 // The religion / philosophy row at (x, y) of a column (print option

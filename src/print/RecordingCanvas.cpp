@@ -149,6 +149,8 @@ int RecordingCanvas::approximateWidth(const FontSpec& font, int characterExtra, 
 
 int RecordingCanvas::textWidth(std::string_view utf8)
 {
+    if (widthModel_)
+        return widthModel_(font_, utf8) + static_cast<int>(codePoints(utf8)) * extra_;
     return approximateWidth(font_, extra_, utf8);
 }
 

@@ -17,11 +17,16 @@
 //
 // with share = 530 for "Courier New" (0.6 em of a cell of 1.133 em),
 // 400 for "Times New Roman" and 450 for every other face ("Arial").
-// Bold, italic and underline do not change the width here.
+// Bold, italic and underline do not change the width here. A test that needs
+// the widths of a proportional face (where a count of characters does not
+// tell where a word stands) sets a width model of its own; the extra
+// character spacing is added to what the model says.
 #include "print/Canvas.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <utility>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -85,6 +90,11 @@ public:
 
     void setDeviceCaps(const DeviceCaps& caps) { caps_ = caps; }
 
+    // Width of a text without extra spacing, in logical units.
+    using WidthModel = std::function<int(const FontSpec& font, std::string_view utf8)>;
+    // Replaces the approximation of textWidth (an empty model restores it).
+    void setWidthModel(WidthModel model) { widthModel_ = std::move(model); }
+
     // Everything recorded so far, in call order.
     const std::vector<CanvasOp>& ops() const { return ops_; }
     // Only the ops of one kind, in call order.
@@ -122,6 +132,7 @@ private:
     int curX_ = 0, curY_ = 0;
     bool metric_ = false;
     std::vector<CanvasOp> ops_;
+    WidthModel widthModel_;
 };
 
 } // namespace ruvek

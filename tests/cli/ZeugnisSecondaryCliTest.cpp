@@ -82,6 +82,8 @@ std::vector<std::uint8_t> recordImage(int anlage, int nr)
         putText(r, off + 31, s.note);
         putText(r, off + 36, s.niveau);
     }
+    if (anlage == 24 || anlage == 25)
+        putI16(r, 370, 1); // took part in the transfer examination
     putText(r, 1540, "Max arbeitet im Unterricht konzentriert mit.", false);
     putText(r, 3541, "  - - - - -", false);
     return r;
@@ -207,6 +209,54 @@ TEST_F(ZeugnisSecondary, EachAnnexCodePrintsItsCertificate)
         EXPECT_EQ(words > 1, c.inWords);
         for (const std::string& a : c.absent)
             EXPECT_EQ(text.text.find(a), std::string::npos) << a;
+    }
+}
+
+TEST_F(ZeugnisSecondary, TransferExaminationWithoutExaminationDataIsRefused)
+{
+    // No participation in the examination, or before 2006 no fourth
+    // examination subject: refused with the message of the series print,
+    // exit 1, no file.
+    struct ExamCase {
+        int anlage;
+        int uePruefung;
+        const char* sjBeginn;
+        const char* prFach;
+        bool refused;
+    };
+    const ExamCase cases[] = {
+        {24, 0, "2026", "---", true}, {25, 0, "2026", "Bio", true}, {24, 1, "2005", "???", true},
+        {25, 1, "2005", "---", true}, {24, 1, "2005", "Bio", false}, {25, 1, "2026", "???", false},
+    };
+    std::vector<std::uint8_t> img(92, 0);
+    putU16(img, 0, static_cast<std::uint16_t>(std::size(cases)));
+    putText(img, 2, "jvq Ruvek DB");
+    putU16(img, 20, 2);
+    putU16(img, 22, 2);
+    for (std::size_t i = std::size(cases); i-- > 0;) { // stored last first
+        auto r = recordImage(cases[i].anlage, static_cast<int>(i + 1));
+        putI16(r, 370, static_cast<std::int16_t>(cases[i].uePruefung));
+        putText(r, 230, cases[i].sjBeginn);
+        putText(r, 383, cases[i].prFach);
+        img.insert(img.end(), r.begin(), r.end());
+    }
+    std::ofstream(dir / "Pruefung.RVK", std::ios::binary)
+        .write(reinterpret_cast<const char*>(img.data()), static_cast<std::streamsize>(img.size()));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const ExamCase& c = cases[i];
+        SCOPED_TRACE(std::to_string(c.anlage) + " " + c.sjBeginn + " " + c.prFach);
+        const fs::path pdf = dir / ("Pruefung" + std::to_string(i + 1) + ".pdf");
+        const Output made = run(shellQuoted(cli) + " zeugnis " + shellQuoted(dir / "Pruefung.RVK") + " --nr " +
+                                std::to_string(i + 1) + " -o " + shellQuoted(pdf));
+        if (c.refused) {
+            EXPECT_EQ(made.exitCode, 1) << made.text;
+            EXPECT_NE(made.text.find("Nicht genügend oder falsche Angaben zu den Prüfungen!"), std::string::npos)
+                << made.text;
+            EXPECT_FALSE(fs::exists(pdf));
+        } else {
+            EXPECT_EQ(made.exitCode, 0) << made.text;
+            EXPECT_TRUE(fs::exists(pdf));
+        }
     }
 }
 

@@ -126,11 +126,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Hauptschule year certificate stored as qualified final certificate: no row operation.
         TransitionCase{"HS5to9", 9, 5, 5, {}, R::Adapted, 9},
-        // Realschule 10 -> 13: move 14>13 x3, set 16 (form 13 has no row 16, so slot 16 stays).
+        // Changes whose operations would garble the rows (Realschule 10 -> 13 would print
+        // Sport twice) let the subjects follow their names. The names F1.. are no catalogue
+        // subjects: the form's rows get its catalogue subjects, its religion row is cleared,
+        // other rows keep their slots, and the dropped grades bring the warning.
         TransitionCase{"RS10to13", 13, 10, 6,
-                       {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12", "F14", "F15",
-                        "F16", "F16", "F17", "F18"},
-                       R::Adapted, 13},
+                       {"Deutsch", "F2", "F3", "Mathematik", "Geschichte", "Geografie", "Sozialkunde",
+                        "Arbeit-Wirtschaft-Technik u. I", "-", "Physik", "Chemie", "Biologie", "Musik",
+                        "Kunst und Gestaltung", "Sport", "F16", "F17", "F18"},
+                       R::AdaptedWithWarning, 13},
         // 5 -> 13: move 3>4 x6, clear 2, move 14>13 x4, clear 17, clear 18.
         TransitionCase{"HS5to13", 13, 5, 6,
                        {"F1", "-", "-", "F3", "F4", "F5", "F6", "F7", "F8", "F10", "F11", "F12", "F14", "F15", "F16",
@@ -161,20 +165,22 @@ INSTANTIATE_TEST_SUITE_P(
                        {"F1", "F2", "F3", "F4", "F5", "F7", "F6", "F8", "F6", "F9", "F10", "F11", "F12", "F13", "F15",
                         "F16", "F17", "F18"},
                        R::Adapted, 23},
-        // 104 -> 10: set 7, move 11>12 x1, set 11, move 13>14 x3, set 13, clear 17, clear 18; warning.
+        // From the orientation stage the subjects follow their names too (the table's
+        // operations printed Chemie twice on form 21); the warning stays.
         TransitionCase{"OS104to10", 10, 104, 6,
-                       {"F1", "F2", "F3", "F4", "F5", "F6", "Sozialkunde", "F8", "F9", "F10", "Chemie", "F11",
-                        "Astronomie", "F13", "F14", "F15", "-", "-"},
+                       {"Deutsch", "F2", "F3", "Mathematik", "Geschichte", "Geografie", "Sozialkunde",
+                        "Arbeit-Wirtschaft-Technik u. I", "-", "Physik", "Chemie", "Biologie", "Astronomie", "Musik",
+                        "Kunst und Gestaltung", "Sport", "F17", "F18"},
                        R::AdaptedWithWarning, 10},
-        // 104 -> 21: the repeated "move 11>12 x1, set 11" pushes the first Chemie into slot 12.
         TransitionCase{"OS104toGym21", 21, 104, 4,
-                       {"F1", "F2", "F3", "F4", "F5", "F6", "Sozialkunde", "F8", "F9", "F10", "Chemie", "Chemie",
-                        "Astronomie", "Informatik", "F13", "F14", "F15", "F16"},
+                       {"Deutsch", "F2", "F3", "Mathematik", "Geschichte", "Geografie", "Sozialkunde",
+                        "Arbeit-Wirtschaft-Technik", "-", "Physik", "Chemie", "Biologie", "Astronomie", "Informatik",
+                        "Musik", "Kunst und Gestaltung", "Sport", "F18"},
                        R::AdaptedWithWarning, 21},
-        // 104 -> 26: move 4>3 x1, move 7>4 x3, move 12>10 x6; warning.
         TransitionCase{"OS104to26", 26, 104, 3,
-                       {"F1", "F2", "F4", "F7", "F8", "F9", "F7", "F8", "F9", "F12", "F13", "F14", "F15", "F16", "F17",
-                        "F16", "F17", "F18"},
+                       {"Deutsch", "Englisch", "Mathematik", "Weltkunde", "Arbeit-Wirtschaft-Technik u. I", "-", "F7",
+                        "F8", "F9", "Naturwissenschaften", "Musik", "Kunst und Gestaltung", "Sport", "F14", "F15", "F16",
+                        "F17", "F18"},
                        R::AdaptedWithWarning, 26},
         // 27 -> 104: the overwriting "move 13>12 x1, move 10>12 x1" leaves former slot 10 in slot 12.
         TransitionCase{"IGS27to104", 104, 27, 3,
@@ -200,6 +206,102 @@ INSTANTIATE_TEST_SUITE_P(
         TransitionCase{"FromFoerderschule", 5, 32, 7, {}, R::NotHandled, 5},
         TransitionCase{"SameCodeRowNotUsedForOtherOld", 1, 5, 1, {}, R::NotHandled, 1}),
     [](const auto& testInfo) { return std::string(testInfo.param.what); });
+
+// A record as the editor lays it out for a form: its subjects by name, each
+// with its own grade and an addition naming its row, so that a test can
+// see which grade went where.
+TZgnRec namedRecord(int anlage, int anlageAlt, const std::vector<std::string>& subjects)
+{
+    TZgnRec r;
+    for (int k = 1; k <= 18; ++k) {
+        TFachEintrag& s = r.slot(k);
+        s.Fach = k <= static_cast<int>(subjects.size()) ? subjects[static_cast<std::size_t>(k - 1)] : "???";
+        const bool named = s.Fach != "???";
+        s.Note = named ? std::string(1, static_cast<char>('1' + (k - 1) % 6)) : "-";
+        s.Zusatz = named ? std::string(1, static_cast<char>('a' + k - 1)) : "";
+        s.Niveau = "-";
+    }
+    r.Anlage = anlage;
+    r.AnlageAlt = anlageAlt;
+    return r;
+}
+
+// "Subject/row it came from" per slot 1..18 ("-" for an empty slot, the bare
+// name for a catalogue subject without a grade).
+std::vector<std::string> followed(const TZgnRec& r)
+{
+    std::vector<std::string> out;
+    for (int k = 1; k <= 18; ++k) {
+        const TFachEintrag& s = r.slot(k);
+        if (s.Fach == "???")
+            out.push_back("-");
+        else if (s.Zusatz.empty())
+            out.push_back(s.Fach.str());
+        else
+            out.push_back(s.Fach.str() + "/" + std::to_string(s.Zusatz.view()[0] - 'a' + 1));
+    }
+    return out;
+}
+
+TEST(SlotAdaptOnShow, GradesFollowTheirSubjectsWhereTheTableWouldGarbleTheRows)
+{
+    const std::vector<std::string> regional = {
+        "Deutsch", "Englisch", "Französisch", "Mathematik", "Geschichte", "Geografie", "Sozialkunde",
+        "Arbeit-Wirtschaft-Technik u. I", "evangelische Religion", "Physik", "Chemie", "Biologie", "Astronomie",
+        "Musik", "Kunst und Gestaltung", "Sport"};
+    std::vector<std::string> regionalOneLanguage = regional;
+    regionalOneLanguage[2] = "  - - -";
+    const std::vector<std::string> comprehensive = {
+        "Deutsch", "Englisch", "Französisch", "Mathematik", "Geschichte", "Geografie", "Sozialkunde",
+        "Arbeit-Wirtschaft-Technik u. I", "katholische Religion", "Naturwissenschaften", "Physik", "Chemie",
+        "Biologie", "Astronomie", "Musik", "Kunst und Gestaltung", "Sport"};
+    const struct {
+        const char* what;
+        int newCode, oldCode;
+        SchoolType schoolType;
+        std::vector<std::string> before;
+        std::vector<std::string> after;
+        bool warning;
+    } cases[] = {
+        // The Berufsreife form has one foreign language and its religion row is row 8: the
+        // second language has no row (its grade is dropped, with the warning); Sozialkunde no
+        // longer lands under the religion labels, and Arbeit-Wirtschaft-Technik stays.
+        {"15 to 18", 18, 15, SchoolType::RegionaleSchule, regional,
+         {"Deutsch/1", "Englisch/2", "Mathematik/4", "Geschichte/5", "Geografie/6", "Sozialkunde/7",
+          "Arbeit-Wirtschaft-Technik u. I/8", "evangelische Religion/9", "-", "Physik/10", "Chemie/11",
+          "Biologie/12", "Astronomie/13", "Musik/14", "Kunst und Gestaltung/15", "Sport/16", "-", "-"},
+         true},
+        // Without a second language nothing graded is lost: no warning.
+        {"16 to 18", 18, 16, SchoolType::RegionaleSchule, regionalOneLanguage,
+         {"Deutsch/1", "Englisch/2", "Mathematik/4", "Geschichte/5", "Geografie/6", "Sozialkunde/7",
+          "Arbeit-Wirtschaft-Technik u. I/8", "evangelische Religion/9", "-", "Physik/10", "Chemie/11",
+          "Biologie/12", "Astronomie/13", "Musik/14", "Kunst und Gestaltung/15", "Sport/16", "-", "-"},
+         false},
+        // Form 29 has no Naturwissenschaften row: the sciences move up one row each (Physik
+        // once, Sport kept); the dropped Naturwissenschaften grade brings the warning.
+        {"27 to 29", 29, 27, SchoolType::IntegrierteGesamtschule, comprehensive,
+         {"Deutsch/1", "Englisch/2", "Französisch/3", "Mathematik/4", "Geschichte/5", "Geografie/6",
+          "Sozialkunde/7", "Arbeit-Wirtschaft-Technik u. I/8", "katholische Religion/9", "Physik/11", "Chemie/12",
+          "Biologie/13", "Astronomie/14", "Musik/15", "Kunst und Gestaltung/16", "Sport/17", "-", "-"},
+         true},
+        // Realschule year certificate to the final one: Astronomie has no row on form 13
+        // (dropped, warning), Sport stands once.
+        {"10 to 13", 13, 10, SchoolType::Realschule, regional,
+         {"Deutsch/1", "Englisch/2", "Französisch/3", "Mathematik/4", "Geschichte/5", "Geografie/6",
+          "Sozialkunde/7", "Arbeit-Wirtschaft-Technik u. I/8", "evangelische Religion/9", "Physik/10", "Chemie/11",
+          "Biologie/12", "Musik/14", "Kunst und Gestaltung/15", "Sport/16", "-", "-", "-"},
+         true},
+    };
+    const TFachKatalog kat = defaultFachKatalog();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TZgnRec r = namedRecord(c.newCode, c.oldCode, c.before);
+        ScriptedPrompter p;
+        EXPECT_EQ(AdaptSlotsOnShow(r, c.schoolType, kat, p), c.warning ? R::AdaptedWithWarning : R::Adapted);
+        EXPECT_EQ(followed(r), c.after);
+        EXPECT_EQ(p.log().size(), c.warning ? 1u : 0u);
+    }
+}
 
 TEST(SlotAdaptOnShow, SameCodeDoesNothing)
 {

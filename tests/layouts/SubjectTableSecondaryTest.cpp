@@ -72,7 +72,7 @@ TEST(SubjectTableSecondary, RegionalLevelMarksOnRowTwoAndLevelSubjects)
         const char* niveau;
         const char* mark;
     };
-    for (const Case& c : {Case{"R", "(M)*"}, Case{"G", "(-)*"}, Case{"b", "(B)*"}}) {
+    for (const Case& c : {Case{"R", "(M)*"}, Case{"b", "(B)*"}}) {
         TZgnRec rec = emptyRecord();
         rec.slot(2).Fach = "Englisch";
         rec.slot(2).Niveau = c.niveau;
@@ -82,6 +82,17 @@ TEST(SubjectTableSecondary, RegionalLevelMarksOnRowTwoAndLevelSubjects)
         EXPECT_EQ(d.op.x1, 130 + 610 - 160 + kOrigin);
         EXPECT_EQ(d.op.y1, -(430 + 100 + kOrigin));
         EXPECT_EQ(d.op.font, PrintFontSpec(2, false));
+    }
+    // A level subject without a level letter (or one the school has not) gets no mark.
+    for (const char* niveau : {"-", "G"}) {
+        TZgnRec rec = emptyRecord();
+        rec.slot(2).Fach = "Englisch";
+        rec.slot(2).Niveau = niveau;
+        rec.slot(4).Fach = "Mathematik";
+        rec.slot(4).Niveau = niveau;
+        const auto texts = draw(SecondaryBuild::RegionaleSchule, 15, {9, 8, true}, rec, "").texts;
+        EXPECT_FALSE(has(texts, "(-)*")) << niveau;
+        EXPECT_FALSE(has(texts, "(G)*")) << niveau;
     }
     // Without level marks asked for, none; and the comprehensive letters elsewhere.
     TZgnRec rec = emptyRecord();

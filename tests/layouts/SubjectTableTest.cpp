@@ -48,8 +48,10 @@ TEST(SubjectTable, GradeNarrowingAndSmallerFont)
         {"2", false, "2", 0, 2},
         {"2", true, "gut", 0, 2},
         {"e", false, "nicht erteilt", 0, 2},             // 13 characters
-        {"0", false, "nicht beurteilbar", -4, SmallerFont(2)}, // 17
-        {"n", true, "nicht teilgenommen", -4, SmallerFont(2)}, // 18
+        // Wider than the 30 mm box: narrowed only as far as needed, one font
+        // smaller only when narrowing by 4 is not enough.
+        {"0", false, "nicht beurteilbar", -4, 2},              // 17: 36.0 mm, narrowed 29.2 mm
+        {"n", true, "nicht teilgenommen", -2, SmallerFont(2)}, // 18: 38.2 mm, 31.0 mm narrowed by 4
     };
     for (const Case& c : cases) {
         LayoutBench b;
@@ -86,35 +88,44 @@ TEST(SubjectTable, GreyBoxForEveryRowEvenWhenTheGradeSlotIsHidden)
 struct ReligionCase {
     int option;
     const char* subject; // UTF-8
-    std::vector<std::string> texts;
+    std::vector<std::string> labels; // texts drawn at the row's name position
+    std::vector<std::string> upperStruck, lowerStruck;
 };
 
 TEST(ReligionRow, LongLabelsByOptionAndSubject)
 {
     const std::string upper = "evangelische / katholische Religion /";
     const std::string lower = "Philosophieren mit Kindern";
+    const std::vector<std::string> none;
     const std::vector<ReligionCase> cases = {
-        {0, "evangelische Religion", {upper, lower, std::string(18, '#'), "         #######"}},
-        {0, "katholische Religion", {upper, lower, std::string(18, '#'), "#########"}},
-        {0, "Philosophieren mit Kindern", {upper, lower, std::string(23, '#')}},
-        {0, "Mathematik", {upper, lower}},
-        {1, "  - - -", {upper, lower}},
-        {1, "evangelische Religion", {"evangelische Religion"}},
-        {2, "katholische Religion", {"katholische Religion"}},
-        {2, "???", {upper, lower}},
+        {0, "evangelische Religion", {upper, lower}, {"katholische"}, {lower}},
+        {0, "katholische Religion", {upper, lower}, {"evangelische"}, {lower}},
+        {0, "Philosophieren mit Kindern", {upper, lower}, {"evangelische / katholische Religion"}, none},
+        {0, "Mathematik", {upper, lower}, none, none},
+        {1, "  - - -", {upper, lower}, none, none},
+        {1, "evangelische Religion", {"evangelische Religion"}, none, none},
+        {2, "katholische Religion", {"katholische Religion"}, none, none},
+        {2, "???", {upper, lower}, none, none},
     };
+    const std::vector<std::string> words = {"evangelische", "katholische", "evangelische / katholische Religion", lower};
     for (const ReligionCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.option) + " " + c.subject);
         LayoutBench b;
+        b.canvas.setWidthModel(test::ProportionalWidth);
         tableSlots(b);
         b.options.ReligionOption = static_cast<std::int16_t>(c.option);
         PageContext& ctx = b.page();
         SubjectTableGrundschule(ctx, primaryRecord(utf8ToCp1252(c.subject)), false);
         std::vector<std::string> row4;
         for (const CanvasOp& op : b.canvas.ops(CanvasOpKind::TextOut))
-            if (op.y1 >= -(430 + 3 * 100 + 10 + kOrigin) && op.y1 <= -(430 + 3 * 100 - 30 + kOrigin) && op.x1 == 150 + kOrigin)
+            if (op.y1 >= -(430 + 3 * 100 + 10 + kOrigin) && op.y1 <= -(430 + 3 * 100 - 30 + kOrigin) &&
+                op.x1 == 150 + kOrigin && !test::IsFillRun(op.text, "#"))
                 row4.push_back(op.text);
-        EXPECT_EQ(row4, c.texts);
+        EXPECT_EQ(row4, c.labels);
+        if (c.labels.size() == 2) {
+            EXPECT_EQ(test::StruckWords(b.canvas, upper, words), c.upperStruck);
+            EXPECT_EQ(test::StruckWords(b.canvas, lower, words), c.lowerStruck);
+        }
     }
 }
 
