@@ -1,6 +1,7 @@
 #include "classfile/RecordCollection.h"
 
 #include "classfile/StudentRecord.h"
+#include "common/GermanOrder.h"
 
 #include <algorithm>
 #include <array>
@@ -161,11 +162,10 @@ int compareOrdinal(std::string_view a, std::string_view b)
 }
 
 namespace {
-// Surname, then first name.
+// Surname, then first name, in the German list order.
 int compareNames(const TZgnRec& a, const TZgnRec& b)
 {
-    const int byName = compareOrdinal(a.Name.view(), b.Name.view());
-    return byName != 0 ? byName : compareOrdinal(a.Vorname.view(), b.Vorname.view());
+    return compareGermanNames(a.Name.view(), a.Vorname.view(), b.Name.view(), b.Vorname.view());
 }
 
 // Class level as the unsigned number it is compared as, then class name.
@@ -175,7 +175,7 @@ int compareClasses(const TZgnRec& a, const TZgnRec& b)
     const auto lb = static_cast<std::uint16_t>(b.Klassenstufe);
     if (la != lb)
         return la < lb ? -1 : 1;
-    return compareOrdinal(a.Klasse.view(), b.Klasse.view());
+    return compareGerman(a.Klasse.view(), b.Klasse.view());
 }
 
 template <class T>

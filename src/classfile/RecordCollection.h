@@ -110,6 +110,7 @@ CollectionOutcome pasteRecord(OpenClass& oc);
 
 // ---- Sorting ----
 
+// Names and class names compare in the German list order (common/GermanOrder.h).
 enum class SortOrder {
     NameAscending,
     NameDescending,

@@ -20,6 +20,13 @@ struct FileDialogRequest {
     bool confirmOverwrite = true;   // save dialogs: ask before replacing a file
 };
 
+// The answers of the first-start question (UTF-8 texts).
+struct SchoolSetup {
+    int schultyp = 0;       // one of the known school types, 1..9
+    std::string schulname;  // printed on every certificate
+    std::string ort;        // the school's place
+};
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
@@ -46,6 +53,23 @@ public:
     {
         return buttons.empty() ? -1 : static_cast<int>(buttons.size()) - 1;
     }
+
+    // A hint that closes itself after `milliseconds` (or at its button): a
+    // caption, then its headline and up to five lines. A prompter without
+    // such a window shows them as an information message.
+    virtual void showTimedInfo(const std::string& /*caption*/, const std::vector<std::string>& lines,
+                               int /*milliseconds*/)
+    {
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + "\n";
+        tell(MessageKind::Information, text);
+    }
+
+    // Asked once before the first class is shown when no school settings
+    // exist: school type, name and place. nullopt: not now (a prompter
+    // without a person never answers it).
+    virtual std::optional<SchoolSetup> askSchoolSetup() { return std::nullopt; }
 
     void error(const std::string& text) { tell(MessageKind::Error, text); }
     void warning(const std::string& text) { tell(MessageKind::Warning, text); }

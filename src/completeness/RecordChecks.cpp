@@ -1,9 +1,11 @@
 #include "completeness/RecordChecks.h"
 
 #include "common/Cp1252.h"
+#include "common/DateText.h"
 #include "completeness/Completeness.h"
 #include "editor/Visibility.h"
 #include "grades/Annex.h"
+#include "grades/GradeNotation.h"
 #include "layouts/TextHelpers.h"
 #include "settings/FachKatalog.h"
 
@@ -47,6 +49,13 @@ constexpr int kLeftColumnRows = 9;
 
 std::string name(ControlId c) { return std::string(editor::controlName(c)); }
 
+// A stored grade the school type's notation does not know prints as it is
+// in digit mode, so the conference must see it.
+std::string invalidGrade(std::string_view note, const std::string& where)
+{
+    return "Bewertung ungültig: " + where + " (\"" + cp1252ToUtf8(note) + "\")";
+}
+
 // "d.m.yyyy" with a real calendar date; the year as a school year is read.
 std::optional<std::chrono::year_month_day> parseDate(std::string_view text)
 {
@@ -87,6 +96,10 @@ std::vector<RecordFinding> CheckHeadAndFoot(const TZgnRec& rec)
         out.push_back({page::Kopf, name(ControlId::Edit66), "Klassenlehrer fehlt"});
     if (blankOrUnset(rec.ZgnOrt.view()))
         out.push_back({page::Fuss, name(ControlId::Edit69), "Zeugnisort fehlt"});
+
+    if (!IsDateTextEmpty(rec.GebDatum.view()) && !ParseDateText(rec.GebDatum.view()))
+        out.push_back({page::Kopf, name(ControlId::MaskEdit2),
+                       "Geburtsdatum ist kein gültiges Datum: " + cp1252ToUtf8(trimmed(rec.GebDatum.view()))});
 
     // The empty date masks "  .  .19  " and "  .  .20  " carry only a century.
     const std::string_view date = trimmed(rec.ZgnDatum.view());
@@ -140,6 +153,8 @@ std::vector<RecordFinding> CheckSubjectRows(const TZgnRec& rec, SchoolType schoo
         const std::string subject = cp1252ToUtf8(s.Fach.view());
         if (markMissing(s.Note.view()))
             out.push_back({page::Faecher, name(editor::editF(k)), "Bewertung fehlt: " + subject});
+        else if (!IsGradeCode(s.Note.view(), schoolType))
+            out.push_back({page::Faecher, name(editor::editF(k)), invalidGrade(s.Note.view(), subject)});
         if (levelsPrinted && visible(editor::levelSelector(k)) && markMissing(s.Niveau.view()))
             out.push_back({page::Faecher, name(editor::levelSelector(k)), "Niveau fehlt: " + subject});
     }
@@ -157,7 +172,14 @@ std::vector<RecordFinding> CheckSubjectRows(const TZgnRec& rec, SchoolType schoo
         else if (!namesSubject(s.Fach.view()) && graded)
             out.push_back({page::Fuss, name(editor::comboBoxW(w)),
                            "Wahlpflichtfach W" + std::to_string(w) + " hat eine Bewertung, aber kein Fach"});
+        else if (graded && !IsGradeCode(s.Note.view(), schoolType))
+            out.push_back({page::Fuss, name(editor::editW(w)),
+                           invalidGrade(s.Note.view(), cp1252ToUtf8(s.Fach.view()) + " (W" + std::to_string(w) + ")")});
     }
+    if (visible(ControlId::EditW) && !markMissing(rec.slot(25).Note.view()) &&
+        !IsGradeCode(rec.slot(25).Note.view(), schoolType))
+        out.push_back({page::Fuss, name(ControlId::EditW),
+                       invalidGrade(rec.slot(25).Note.view(), "Wahlpflichtunterricht insgesamt")});
     return out;
 }
 

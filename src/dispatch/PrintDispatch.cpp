@@ -144,6 +144,8 @@ DispatchResult PrintDispatcher::run(const PrintPlan& plan, TDruckAuftrag& job)
 {
     DispatchResult result;
     forms_.clear();
+    if (plan.seriesQuestion && !prompter_.askYesNo(*plan.seriesQuestion))
+        return result;
     for (const PlannedJob& planned : plan.jobs) {
         if (progress_)
             progress_(static_cast<std::size_t>(&planned - plan.jobs.data()), plan.jobs.size());

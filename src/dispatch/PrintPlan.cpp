@@ -274,6 +274,27 @@ PrintPlan PlanCertificate(const TZgnRec& rec, long listIndex, bool preview, cons
     return b.plan();
 }
 
+void AskOnceForSeries(PrintPlan& plan)
+{
+    std::size_t certificates = 0;
+    for (PlannedJob& job : plan.jobs) {
+        job.confirm.reset();
+        for (PlannedDocument& doc : job.documents)
+            doc.question.reset();
+        if (!job.documents.empty())
+            ++certificates;
+    }
+    if (certificates > 0)
+        plan.seriesQuestion = SeriesQuestion(certificates);
+}
+
+std::string SeriesQuestion(std::size_t certificates)
+{
+    return certificates == 1 ? std::string("Soll jetzt das Zeugnis für 1 Schüler gedruckt werden?")
+                             : "Sollen jetzt die Zeugnisse für " + std::to_string(certificates) +
+                                   " Schüler gedruckt werden?";
+}
+
 PrintPlan PlanCertificateSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings)
 {
     PlanBuilder b(settings);
@@ -288,6 +309,8 @@ PrintPlan PlanCertificateSeries(std::span<const TZgnRec> records, std::size_t st
         b.dispatch(b.addCopy(rec, static_cast<long>(i)), code, certificateTarget(settings), true);
     }
     NoteDeletedInSeries(plan, records, start);
+    if (settings.options.SerieSeitenweise != 1)
+        AskOnceForSeries(plan);
     return plan;
 }
 

@@ -90,6 +90,7 @@ struct PrintPlan {
     std::vector<PlannedJob> jobs;
     std::vector<PlannedSkip> skipped;        // records the series passed over
     std::optional<std::size_t> stoppedAt;    // list position of the record that ended the series
+    std::optional<std::string> seriesQuestion; // asked once before everything; No prints nothing
 
     const TZgnRec& record(std::size_t copy) const { return copies.at(copy).record; }
     // Everything printed, for summaries and tests.
@@ -125,8 +126,15 @@ std::vector<std::size_t> SeriesStudents(std::span<const TZgnRec> records, std::s
 // and puts all skipped records into list order.
 void NoteDeletedInSeries(PrintPlan& plan, std::span<const TZgnRec> records, std::size_t start);
 
-// Certificates of the records from `start` on, with the series' skip and stop rules.
+// Certificates of the records from `start` on, with the series' skip and stop
+// rules. The series asks once, naming the number of certificates; the
+// question per student and the page questions only when the print options
+// ask for them (SerieSeitenweise).
 PrintPlan PlanCertificateSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings);
+// The one question of a series: drops the questions per student and page
+// and asks instead whether the certificates (counted) are to be printed.
+void AskOnceForSeries(PrintPlan& plan);
+std::string SeriesQuestion(std::size_t certificates);
 // Receipt acknowledgement of one record (printer or preview).
 PrintPlan PlanReceipt(const TZgnRec& rec, long listIndex, bool preview, const PlanSettings& settings);
 PrintPlan PlanReceiptSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings);

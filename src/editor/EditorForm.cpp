@@ -1,6 +1,7 @@
 #include "editor/EditorForm.h"
 
 #include "common/Cp1252.h"
+#include "common/DateText.h"
 #include "editor/FieldBindings.h"
 #include "editor/Visibility.h"
 #include "grades/Annex.h"
@@ -353,7 +354,62 @@ void storeBinding(const FormValues& form, const FieldBinding& b, TZgnRec& rec)
     }
 }
 
+std::string_view trimmedBlanks(std::string_view s)
+{
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// The caption a message uses for a grade field: the subject of its row.
+std::string gradeFieldCaption(const TZgnRec& rec, int slot)
+{
+    std::string subject = cp1252ToUtf8(trimmedBlanks(rec.slot(slot).Fach.view()));
+    if (subject.empty() || subject == "???" || subject == "- - -")
+        subject.clear();
+    std::string where;
+    if (slot <= 18)
+        where = "Zeile " + std::to_string(slot);
+    else if (slot <= 24)
+        where = "Wahlpflichtfach W" + std::to_string(slot - 18);
+    else
+        return "Bewertung Wahlpflichtunterricht insgesamt";
+    return subject.empty() ? "Bewertung " + where : "Bewertung " + subject + " (" + where + ")";
+}
+
+// A grade or date field whose text the notation or the calendar refuses.
+// Text the field showed unchanged is never refused: what was stored before
+// (an import, an older file) stays until the user types something else.
+std::optional<RefusedEntry> refusedEntry(const FormValues& form, const FieldBinding& b, const TZgnRec& rec,
+                                         const ShowContext& context)
+{
+    const std::string& text = form[b.control].text;
+    if (b.store == StoreRule::GradeEntry) {
+        if (trimmedBlanks(text) == fieldText(rec, b) || CheckedGradeEntry(cp1252ToUtf8(text), context.schoolType))
+            return std::nullopt;
+        return RefusedEntry{b.control, gradeFieldCaption(rec, b.slot), cp1252ToUtf8(text),
+                            "keine gültige Bewertung. Erlaubt sind: " + AllowedGradesText(context.schoolType)};
+    }
+    if (b.control == C::MaskEdit2 || b.control == C::MaskEdit4) {
+        if (text == fieldText(rec, b) || IsDateTextEmpty(text) || ParseDateText(text))
+            return std::nullopt;
+        return RefusedEntry{b.control, b.control == C::MaskEdit2 ? "Geburtsdatum" : "Zeugnisdatum",
+                            cp1252ToUtf8(text), "kein gültiges Datum. Erlaubt sind Kalenderdaten als TT.MM.JJJJ"};
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::string RefusedEntriesMessage(const std::vector<RefusedEntry>& refused)
+{
+    std::string text;
+    for (const RefusedEntry& r : refused)
+        text += "Die Eingabe \"" + r.text + "\" im Feld \"" + r.field + "\" ist " + r.reason + ".\n";
+    text += refused.size() == 1 ? "Dieser Wert wurde nicht übernommen." : "Diese Werte wurden nicht übernommen.";
+    return text;
+}
 
 ShowContext ShowContext::FromInstallation(const Installation& installation)
 {
@@ -528,13 +584,18 @@ FormValues ShowRecord(TZgnRec& rec, const ShowContext& context, Prompter& prompt
 StoreOutcome Store(const FormValues& form, TZgnRec& rec, const TZgnRec& snapshot, int levelAtShow,
                    const ShowContext& context, Prompter& prompter)
 {
-    for (const FieldBinding& b : FieldBindings())
+    StoreOutcome out;
+    for (const FieldBinding& b : FieldBindings()) {
+        if (auto refused = refusedEntry(form, b, rec, context)) {
+            out.refused.push_back(std::move(*refused));
+            continue;
+        }
         storeBinding(form, b, rec);
+    }
 
     rec.AnlageAlt = rec.Anlage;
     rec.Anlage = DetermineAnnex(rec, context.schoolType);
 
-    StoreOutcome out;
     out.differs = DiffersInWatchedFields(rec, snapshot);
     if (rec.Ebene != levelAtShow)
         out.conversion = ConvertGradesOnLevelChange(rec, levelAtShow, rec.Ebene, prompter);

@@ -95,6 +95,20 @@ FormValues Show(const TZgnRec& rec, const ShowContext& context);
 // warn through the prompter).
 FormValues ShowRecord(TZgnRec& rec, const ShowContext& context, Prompter& prompter);
 
+// A typed value that store refused: a grade the school type's notation does
+// not know, or a date the calendar lacks. Its field keeps the stored value.
+struct RefusedEntry {
+    ControlId control;
+    std::string field;   // the field's caption (UTF-8): "Bewertung Deutsch (Zeile 1)", "Geburtsdatum"
+    std::string text;    // what was typed (UTF-8)
+    std::string reason;  // "keine gültige Bewertung. Erlaubt sind: ..."
+    bool operator==(const RefusedEntry&) const = default;
+};
+
+// One German message for the refused entries of a store, naming each field,
+// what was typed and what is allowed.
+std::string RefusedEntriesMessage(const std::vector<RefusedEntry>& refused);
+
 struct StoreOutcome {
     // The record differs from the snapshot in a field change detection
     // watches: the caller sets the changed flag.
@@ -103,9 +117,12 @@ struct StoreOutcome {
     // Converted: the caller sets the changed flag and brings the page
     // "Fächer u. Bewertungen" to the front.
     std::optional<LevelConversionResult> conversion;
+    // Grade and date fields whose typed text was not stored.
+    std::vector<RefusedEntry> refused;
 };
 
-// Copies the form into rec in table order, then AnlageAlt := Anlage and
+// Copies the form into rec in table order (a grade the notation refuses or a
+// date the calendar lacks is not stored: see StoreOutcome::refused), then AnlageAlt := Anlage and
 // Anlage := the annex of the stored head data, compares with the snapshot,
 // and converts the grades when Ebene changed from levelAtShow.
 StoreOutcome Store(const FormValues& form, TZgnRec& rec, const TZgnRec& snapshot, int levelAtShow,

@@ -49,6 +49,8 @@ StoreOutcome RecordEditor::store()
     if (class_.current != shownIndex_ || class_.listVersion != shownListVersion_)
         return {};
     const StoreOutcome out = Store(view_.readForm(), class_.currentRecord(), snapshot_, levelAtShow_, context_, prompter_);
+    if (!out.refused.empty())
+        prompter_.tell(MessageKind::Warning, RefusedEntriesMessage(out.refused));
     if (out.differs)
         class_.changed = true;
     if (out.conversion == LevelConversionResult::Converted) {
@@ -101,8 +103,10 @@ void RecordEditor::navigate(NavCommand command)
     if (class_.count() == 0)
         return;
     const NavOutcome out = Navigate(command, class_.records, class_.current, context_.zeigeGeloeschte);
-    if (out.storeFirst)
-        store();
+    // A refused entry keeps the record on screen with what was typed, so
+    // the user can correct it.
+    if (out.storeFirst && !store().refused.empty())
+        return;
     class_.current = out.current;
     setNavigation(out.backEnabled, out.forwardEnabled);
     show();
@@ -112,7 +116,10 @@ void RecordEditor::listClick(std::optional<int> clickedEntry)
 {
     if (class_.count() == 0)
         return;
-    store();
+    if (!store().refused.empty()) {
+        view_.setStudentList(list_);  // the list goes back to the record still shown
+        return;
+    }
     const StudentList list = BuildStudentList(class_.records, class_.current, context_.zeigeGeloeschte);
     class_.current = ListClickTarget(class_.records, class_.current, list, clickedEntry, listPosition_,
                                      context_.zeigeGeloeschte);
@@ -123,7 +130,10 @@ void RecordEditor::listClick(std::optional<int> clickedEntry)
 
 void RecordEditor::dataUebernehmen()
 {
-    store();
+    // A refused entry stays in the form as typed, so the user sees what to
+    // correct; everything else was stored.
+    if (!store().refused.empty())
+        return;
     show();
 }
 

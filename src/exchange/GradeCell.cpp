@@ -7,14 +7,8 @@ namespace ruvek {
 
 bool isKnownGrade(std::string_view code, SchoolType schoolType)
 {
-    if (code.empty())
-        return true;
-    if (code.size() != 1)
-        return false;
-    const std::string_view grades =
-        schoolType == SchoolType::IntegrierteGesamtschule ? "12345678" : "123456";
-    constexpr std::string_view marks = "-_eEnNtTbBaA0oOkKuU";
-    return grades.find(code[0]) != std::string_view::npos || marks.find(code[0]) != std::string_view::npos;
+    // The notation's own rule; an empty cell is no grade yet, not a wrong one.
+    return code.empty() || IsGradeCode(code, schoolType);
 }
 
 GradeCellValue normaliseGradeCell(std::string_view typed, SchoolType schoolType)

@@ -2,6 +2,7 @@
 
 #include "classfile/RecordCollection.h"
 #include "common/Cp1252.h"
+#include "common/GermanOrder.h"
 #include "grades/GradeNotation.h"
 #include "settings/FachKatalog.h"
 
@@ -137,7 +138,7 @@ void sortRows(std::vector<SubjectEntryRow>& rows, int column, bool ascending)
 {
     const auto c = static_cast<std::size_t>(column);
     std::stable_sort(rows.begin(), rows.end(), [&](const SubjectEntryRow& a, const SubjectEntryRow& b) {
-        const int order = compareOrdinal(utf8ToCp1252(a[c]), utf8ToCp1252(b[c]));
+        const int order = compareGerman(utf8ToCp1252(a[c]), utf8ToCp1252(b[c]));
         return ascending ? order < 0 : order > 0;
     });
 }

@@ -74,6 +74,33 @@ GradeCode GradeFromEntry(std::string_view textUtf8)
     return GradeCode("?");
 }
 
+bool IsGradeCode(std::string_view grade, SchoolType schoolType)
+{
+    if (isOneOf(grade, "123456-_eEnNtTbBaA0oOkKuU"))
+        return true;
+    return schoolType == SchoolType::IntegrierteGesamtschule && isOneOf(grade, "78");
+}
+
+std::optional<GradeCode> CheckedGradeEntry(std::string_view textUtf8, SchoolType schoolType)
+{
+    std::string text = utf8ToCp1252(textUtf8);
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return GradeCode("-");
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (!IsGradeCode(text, schoolType))
+        return std::nullopt;
+    return GradeCode(text);
+}
+
+std::string AllowedGradesText(SchoolType schoolType)
+{
+    const char* grades = schoolType == SchoolType::IntegrierteGesamtschule ? "1 bis 8" : "1 bis 6";
+    return std::string(grades) +
+           ", - oder _ (Streichung), e (nicht erteilt), n (nicht teilgenommen), t (teilgenommen), "
+           "b oder a (befreit), 0, o, k oder u (nicht beurteilbar); die Buchstaben auch groß";
+}
+
 PStr<1> FirstCellChar(std::string_view textUtf8)
 {
     const std::string text = utf8ToCp1252(textUtf8);

@@ -43,6 +43,21 @@ GradeCode GradeFromNumber(int n);
 // taken, or "?" when there is none.
 GradeCode GradeFromEntry(std::string_view textUtf8);
 
+// The grade codes the school type's notation knows: "1".."6" ("1".."8" at
+// the Integrierte Gesamtschule) and the marks "-", "_", "e", "E", "n", "N",
+// "t", "T", "b", "B", "a", "A", "0", "o", "O", "k", "K", "u", "U".
+bool IsGradeCode(std::string_view gradeCp1252, SchoolType schoolType);
+
+// The typed text of a grade field as a code of the school type's notation:
+// blanks around it are ignored, an empty text is "-", and anything else
+// must be exactly one known code. nullopt for every other text ("x", "7"
+// outside the Integrierte Gesamtschule, "-2", "3-"), which is not stored.
+std::optional<GradeCode> CheckedGradeEntry(std::string_view textUtf8, SchoolType schoolType);
+
+// The allowed grade entries of a school type, for messages (UTF-8):
+// "1 bis 6, - oder _ (Streichung), e (nicht erteilt), ...".
+std::string AllowedGradesText(SchoolType schoolType);
+
 // The stored code for the text of a cell of the subject-wise entry table
 // (grade and level cells alike, UTF-8): empty text gives the empty code; a
 // longer text gives its first non-blank character (a text of blanks only

@@ -49,12 +49,16 @@ WrappedText WrapText(std::string_view text, int lineCount, int width)
             ++pos;
             continue;
         }
-        // The line is full. A blank or hyphen at the break is dropped; inside
-        // a word the word moves to the next line, unless it is longer than a
-        // whole line: then it is broken at the line width.
-        if (c == ' ' || c == '-') {
+        // The line is full. A blank at the break is dropped. Inside a word
+        // (a hyphen that does not fit belongs to its word: "Lena-Marie"
+        // keeps it) the word moves to the next line after the last blank
+        // or hyphen of the line, unless it is longer than a whole line: then
+        // it is broken at the line width.
+        if (c == ' ') {
             ++pos;
-        } else if (const auto keep = current.find_last_of(" -"); keep != std::string::npos) {
+        } else if (const auto keep = current.find_last_of(" -");
+                   keep != std::string::npos && !(keep == 0 && current[0] == '-')) {
+            // (A hyphen that begins the line is no break: it would stand alone.)
             pos -= current.size() - (keep + 1);
             current.resize(keep + 1);
         }

@@ -24,7 +24,7 @@ void takeOverOldFile(TDrkEinstRec& rec, ConstBytes old)
     rec.SSNichtStreichen = getI16(old, 42);
     rec.FstKopien = 0;
     rec.ZentralSpeichern = 1;
-    rec.Reserved46 = 0;
+    rec.SerieSeitenweise = 0;
     rec.NormalStreichzeichen = PStr<1>{"#"};
     rec.Doppelseitig = 0;
     rec.NurNotwendigeDialoge = nurNotwendige;

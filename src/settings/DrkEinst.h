@@ -38,7 +38,7 @@ struct TDrkEinstRec {
     std::int16_t SSNichtStreichen = 0;      // stored only
     std::int16_t FstKopien = 0;             // form control files: data folder first
     std::int16_t ZentralSpeichern = 1;      // this file in the program folder (else data folder)
-    std::int16_t Reserved46 = 0;
+    std::int16_t SerieSeitenweise = 0;      // series: ask per student and page (0: once for the series)
     PStr<1> NormalStreichzeichen{"#"};      // normal strike-out character
     std::int16_t Doppelseitig = 0;          // double-sided, no dialogs between pages
     std::int16_t NurNotwendigeDialoge = 0;  // only the necessary print dialogs
@@ -76,7 +76,7 @@ void visitFields(R& r, V&& v)
     v("SSNichtStreichen", 40, r.SSNichtStreichen);
     v("FstKopien", 42, r.FstKopien);
     v("ZentralSpeichern", 44, r.ZentralSpeichern);
-    v(nullptr, 46, r.Reserved46);
+    v("SerieSeitenweise", 46, r.SerieSeitenweise);
     v("NormalStreichzeichen", 48, r.NormalStreichzeichen);
     v("Doppelseitig", 50, r.Doppelseitig);
     v("NurNotwendigeDialoge", 52, r.NurNotwendigeDialoge);

@@ -1,5 +1,7 @@
 #include "settings/Installation.h"
 
+#include "settings/SettingsIo.h"
+
 #include <system_error>
 
 namespace ruvek {
@@ -37,6 +39,8 @@ void Installation::load(const InstallationFolders& folders, Prompter& prompter)
     ProgEinstDefaults(settings.prog);
     LoadProgEinst(settings.prog, settings.programFolder, settings.dataFolder, prompter);
     SchulEinstDefaults(settings.schule);
+    // A file that exists but cannot be read is reported, not taken for a first start.
+    schoolSettingsFound = findSettingsFileIn({settings.programFolder, settings.dataFolder}, kSchulEinstFile).has_value();
     LoadSchulEinst(settings.schule, settings.programFolder, settings.dataFolder, prompter);
     if (!isKnownSchoolType(settings.schule.Schultyp))
         prompter.tell(MessageKind::Warning, unknownSchoolTypeMessage(settings.schule.Schultyp));

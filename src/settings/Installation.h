@@ -41,6 +41,7 @@ struct Installation {
     TFachKatalog katalog = defaultFachKatalog(); // Faecher.DAT
     TWPflFach electives;                        // WPflFach.DAT
     std::vector<std::string> wahlpflichtListe;  // the elective names for the selectors
+    bool schoolSettingsFound = false;           // load found a SCHEINST.DAT (none: a first start)
 
     // Takes the folders and reads every file, defaults first, in the order
     // of program start: subject catalogue, program settings, school

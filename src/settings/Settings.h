@@ -23,6 +23,13 @@ struct Settings {
     bool saveSchule(Prompter& prompter) const;
     bool saveProg(Prompter& prompter) const;
     bool saveDruck(Prompter& prompter) const;
+
+    // The first start's answers: the school type (SCHEINST.DAT), the
+    // school's name (RVKEINST.DAT) and name and place as the receipt's
+    // school line; both files are written. False (nothing changed) for a
+    // school type that is none of the known ones
+    // (nor "nicht ausgewählt" or "Reserve 1").
+    bool saveSchoolSetup(const SchoolSetup& setup, Prompter& prompter);
 };
 
 } // namespace ruvek

@@ -1,5 +1,8 @@
 #include "ui/QtPrompter.h"
 
+#include "ui/print/InfoDlg.h"
+#include "ui/settings/FirstStartForm.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -226,6 +229,25 @@ int QtPrompter::askChoice(const std::string& text, const std::vector<std::string
     box.exec();
     const qsizetype pressed = made.indexOf(box.clickedButton());
     return pressed >= 0 ? static_cast<int>(pressed) : static_cast<int>(buttons.size()) - 1;
+}
+
+void QtPrompter::showTimedInfo(const std::string& caption, const std::vector<std::string>& lines, int milliseconds)
+{
+    QStringList texts;
+    for (const std::string& line : lines)
+        texts << toQString(line);
+    while (texts.size() < 6)
+        texts << QString();
+    TInfoDlg dlg(ownerFor(parent_));
+    dlg.ShowInfo(toQString(caption), texts[0], texts[1], texts[2], texts[3], texts[4], texts[5], milliseconds);
+}
+
+std::optional<SchoolSetup> QtPrompter::askSchoolSetup()
+{
+    FirstStartForm dlg(ownerFor(parent_));
+    if (dlg.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dlg.answer();
 }
 
 std::optional<std::filesystem::path> QtPrompter::chooseOpenFile(const FileDialogRequest& request)

@@ -42,6 +42,9 @@ public:
     int askChoice(const std::string& text, const std::vector<std::string>& buttons,
                   MessageKind kind = MessageKind::Confirmation) override;
 
+    void showTimedInfo(const std::string& caption, const std::vector<std::string>& lines, int milliseconds) override;
+    std::optional<SchoolSetup> askSchoolSetup() override;
+
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> chooseFolder(const std::string& title,

@@ -66,7 +66,13 @@ std::vector<std::string> names(const OpenClass& oc)
 
 TEST(RecordSort, OrdersByTheirRules)
 {
-    const std::string Aerger = "\xC4rger"; // "Ärger" in Windows-1252
+    // Windows-1252: "Ärger", "Özdemir", "Krüger", "Köhler", "Schröder", "Schäfer"
+    const std::string Aerger = "\xC4rger";
+    const std::string Oezdemir = "\xD6zdemir";
+    const std::string Krueger = "Kr\xFCger";
+    const std::string Koehler = "K\xF6hler";
+    const std::string Schroeder = "Schr\xF6" "der";
+    const std::string Schaefer = "Sch\xE4" "fer";
     struct Case {
         const char* what;
         std::vector<Student> students;
@@ -74,9 +80,21 @@ TEST(RecordSort, OrdersByTheirRules)
         std::vector<std::string> expected;
     };
     const std::vector<Case> table = {
-        {"byte order: capitals, small letters, umlauts",
-         {{"adam"}, {Aerger}, {"Zander"}}, SortOrder::NameAscending, {"Zander", "adam", Aerger}},
-        {"descending", {{"adam"}, {Aerger}, {"Zander"}}, SortOrder::NameDescending, {Aerger, "adam", "Zander"}},
+        {"German order: case alike, umlauts as their base letter",
+         {{"adam"}, {Aerger}, {"Zander"}}, SortOrder::NameAscending, {"adam", Aerger, "Zander"}},
+        {"descending", {{"adam"}, {Aerger}, {"Zander"}}, SortOrder::NameDescending, {"Zander", Aerger, "adam"}},
+        {"the class book's names",
+         {{"Zander"}, {Oezdemir}, {Krueger}, {Koehler}, {Schroeder}, {Schaefer}}, SortOrder::NameAscending,
+         {Koehler, Krueger, Oezdemir, Schaefer, Schroeder, "Zander"}},
+        {"the class book's names, descending",
+         {{Schaefer}, {"Zander"}, {Koehler}, {Oezdemir}, {Schroeder}, {Krueger}}, SortOrder::NameDescending,
+         {"Zander", Schroeder, Schaefer, Oezdemir, Krueger, Koehler}},
+        {"class book, girls first, each in German order",
+         {{"Zander", "", 0, 1}, {Oezdemir, "", 0, 1}, {Schroeder, "", 0, 0}, {Schaefer, "", 0, 0}},
+         SortOrder::GirlsFirst, {Oezdemir, "Zander", Schaefer, Schroeder}},
+        {"same surname with and without umlaut: the first name decides",
+         {{"M\xFCller", "Anna"}, {"Muller", "Zoe"}, {"Muller", "Ben"}}, SortOrder::NameAscending,
+         {"M\xFCller Anna", "Muller Ben", "Muller Zoe"}},
         {"a prefix is smaller; equal names by first name",
          {{"Berger", "Max"}, {"Berg", "Zoe"}, {"Berger", "Anna"}}, SortOrder::NameAscending,
          {"Berg Zoe", "Berger Anna", "Berger Max"}},

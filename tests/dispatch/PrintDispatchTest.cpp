@@ -273,7 +273,7 @@ TEST_F(Dispatch, OneFileForTheWholeCommand)
             return &file;
         },
         {});
-    prompter.answers = {true, true, true};
+    prompter.answers = {true};   // the series question
     const DispatchResult result = run(PlanCertificateSeries(list, 0, {options, false}), options, &merged);
     ASSERT_TRUE(merged.finish());
     EXPECT_EQ(asked, std::vector<std::string>{"Jahres-Zeugnis: Anna Albers"});
@@ -281,6 +281,23 @@ TEST_F(Dispatch, OneFileForTheWholeCommand)
     EXPECT_EQ(file.documents()[0].pageStarts.size(), 3u);
     EXPECT_TRUE(file.documents()[0].ended);
     EXPECT_EQ(result.documents, 3);
+}
+
+// The series question comes once, before anything is printed; No prints nothing.
+TEST_F(Dispatch, SeriesAsksOnceWithTheCount)
+{
+    const TDrkEinstRec options = printOptions(0, 0);
+    const std::vector<TZgnRec> list = {student("Albers", 3), student("Berg", 3), student("Cramer", 3)};
+    prompter.answers = {false};
+    run(PlanCertificateSeries(list, 0, {options, false}), options);
+    EXPECT_EQ(device.beginCalls(), 0);
+    EXPECT_EQ(prompter.questions(),
+              std::vector<Shown>{Shown::question("Sollen jetzt die Zeugnisse für 3 Schüler gedruckt werden?")});
+    prompter.clearLog();
+    prompter.answers = {true};
+    const DispatchResult result = run(PlanCertificateSeries(list, 0, {options, false}), options);
+    EXPECT_EQ(prompter.questions().size(), 1u);
+    EXPECT_EQ(result.documents, 6);   // two pages each, one document per page
 }
 
 TEST_F(Dispatch, CancelledFileChoiceStopsSilently)

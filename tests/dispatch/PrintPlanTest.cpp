@@ -147,7 +147,8 @@ TEST(PrintPlan, ExaminationCertificatesNeedTheExaminationData)
 
 TEST(PrintPlan, CertificateSeriesSkipsAndStops)
 {
-    const TDrkEinstRec options = printOptions(1, 1);
+    TDrkEinstRec options = printOptions(1, 1);
+    options.SerieSeitenweise = 1;   // the questions per student, as chosen in the print options
     const std::vector<TZgnRec> list = {
         student("Vorher", 3),          // before the start
         student("Albers", 3),
@@ -168,6 +169,43 @@ TEST(PrintPlan, CertificateSeriesSkipsAndStops)
                                                       {5, SkipReason::NoCertificate}}));
     for (const PlannedJob& job : plan.jobs)
         EXPECT_TRUE(job.confirm.has_value()) << "the series asks for every student";
+    EXPECT_FALSE(plan.seriesQuestion.has_value());
+}
+
+// Without the per-page choice a series asks one question, with the number of
+// certificates, whatever the other dialog options: 21 two-page certificates
+// page by page used to ask 63 questions.
+TEST(PrintPlan, CertificateSeriesAsksOnceUnlessQuestionsPerPageAreChosen)
+{
+    std::vector<TZgnRec> list;
+    for (int i = 0; i < 21; ++i)
+        list.push_back(student(("S" + std::to_string(i)).c_str(), 3));   // two pages each
+    list.push_back(student("Ohne", 0));                                   // no certificate: not counted
+    for (const int doppelseitig : {0, 1})
+        for (const int nurNotwendige : {0, 1}) {
+            SCOPED_TRACE(std::to_string(doppelseitig) + "/" + std::to_string(nurNotwendige));
+            TDrkEinstRec options = printOptions(doppelseitig, nurNotwendige);
+            const PrintPlan once = PlanCertificateSeries(list, 0, {options, false});
+            EXPECT_EQ(once.seriesQuestion, "Sollen jetzt die Zeugnisse für 21 Schüler gedruckt werden?");
+            for (const PlannedJob& job : once.jobs) {
+                EXPECT_FALSE(job.confirm.has_value());
+                for (const PlannedDocument& doc : job.documents)
+                    EXPECT_FALSE(doc.question.has_value());
+            }
+            options.SerieSeitenweise = 1;
+            const PrintPlan perPage = PlanCertificateSeries(list, 0, {options, false});
+            EXPECT_FALSE(perPage.seriesQuestion.has_value());
+            EXPECT_EQ(perPage.documentCount(), once.documentCount()) << "the same documents either way";
+            std::size_t questions = 0;
+            for (const PlannedJob& job : perPage.jobs) {
+                questions += job.confirm.has_value();
+                for (const PlannedDocument& doc : job.documents)
+                    questions += doc.question.has_value();
+            }
+            const std::size_t pageQuestions = doppelseitig ? 0 : (nurNotwendige ? 21 : 42);
+            EXPECT_EQ(questions, 21 + pageQuestions);
+        }
+    EXPECT_EQ(SeriesQuestion(1), "Soll jetzt das Zeugnis für 1 Schüler gedruckt werden?");
 }
 
 TEST(PrintPlan, ReceiptSeriesIgnoresNichtDrucken)

@@ -17,6 +17,7 @@
 using namespace ruvek;
 using namespace ruvek::editor;
 using ruvek::test::ScriptedPrompter;
+using ruvek::test::Shown;
 
 namespace {
 
@@ -94,8 +95,10 @@ TEST_F(RecordEditorTest, EachControlKindStoresIntoItsField)
          [](const TZgnRec& r) { return r.slot(2).Fach == "Spanisch"; }},
         {"level selector", [](MemoryView& v) { return v.setEntry(ControlId::ComboBox1, "E"); },
          [](const TZgnRec& r) { return r.slot(1).Niveau == "E"; }},
-        {"grade entry normalised", [](MemoryView& v) { return v.setText(ControlId::EditF1, "x1"); },
+        {"grade entry without its blanks", [](MemoryView& v) { return v.setText(ControlId::EditF1, " 1 "); },
          [](const TZgnRec& r) { return r.slot(1).Note == "1"; }},
+        {"birth date", [](MemoryView& v) { return v.setText(ControlId::MaskEdit2, "29.02.2012"); },
+         [](const TZgnRec& r) { return r.GebDatum == "29.02.2012"; }},
         {"memo", [](MemoryView& v) { return v.setText(ControlId::Memo3, "Zeile 1\r\nZeile 2"); },
          [](const TZgnRec& r) { return r.Vermerke == "Zeile 1\r\nZeile 2"; }},
     };
@@ -107,6 +110,45 @@ TEST_F(RecordEditorTest, EachControlKindStoresIntoItsField)
         EXPECT_TRUE(c.stored(rec(0)));
         EXPECT_TRUE(openClass.changed);
     }
+}
+
+// What the notation or the calendar refuses is not stored, with one message
+// naming each field; the rest of the form is stored, and "next" stays on
+// the record so the entry can be corrected.
+TEST_F(RecordEditorTest, RefusedGradesAndDatesAreNotStored)
+{
+    start({yearRecord("Albrecht"), yearRecord("Berg")});
+    ASSERT_TRUE(view.setText(ControlId::EditF1, "x1"));
+    ASSERT_TRUE(view.setText(ControlId::EditF4, "7"));
+    ASSERT_TRUE(view.setText(ControlId::MaskEdit2, "31.02.2014"));
+    ASSERT_TRUE(view.setText(ControlId::Edit5, "Albers"));
+    const StoreOutcome out = editor->store();
+    ASSERT_EQ(out.refused.size(), 3u);
+    EXPECT_EQ(out.refused[0].field, "Geburtsdatum");
+    EXPECT_EQ(out.refused[1].field, "Bewertung Deutsch (Zeile 1)");
+    EXPECT_EQ(out.refused[2].field, "Bewertung Mathematik (Zeile 4)");
+    EXPECT_EQ(rec(0).slot(1).Note, "2");
+    EXPECT_EQ(rec(0).slot(4).Note, "4");
+    EXPECT_EQ(rec(0).GebDatum, "");
+    EXPECT_EQ(rec(0).Name, "Albers");
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_EQ(prompter.messages()[0], Shown::warning(RefusedEntriesMessage(out.refused)));
+    EXPECT_NE(prompter.messages()[0].text.find("Die Eingabe \"7\" im Feld \"Bewertung Mathematik (Zeile 4)\" ist "
+                                               "keine gültige Bewertung. Erlaubt sind: 1 bis 6, "),
+              std::string::npos);
+
+    editor->navigate(NavCommand::Next);
+    EXPECT_EQ(openClass.current, 0);
+    EXPECT_EQ(view.form()[ControlId::EditF1].text, "x1");
+    ASSERT_TRUE(view.setText(ControlId::EditF1, "1"));
+    ASSERT_TRUE(view.setText(ControlId::EditF4, "-"));
+    ASSERT_TRUE(view.setText(ControlId::MaskEdit2, "  .  .19  "));
+    prompter.clearLog();
+    editor->navigate(NavCommand::Next);
+    EXPECT_TRUE(prompter.log().empty());
+    EXPECT_EQ(openClass.current, 1);
+    EXPECT_EQ(rec(0).slot(1).Note, "1");
+    EXPECT_EQ(rec(0).slot(4).Note, "-");
 }
 
 TEST_F(RecordEditorTest, ShowThenStoreWithoutEditsChangesNothing)

@@ -110,6 +110,56 @@ TEST(GradeNotation, GradeFromEntry)
         EXPECT_EQ(GradeFromEntry(text), code) << '"' << text << '"';
 }
 
+// Every byte against every school type: the notation knows 1..6 (1..8 at
+// the Integrierte Gesamtschule) and the marks, nothing else. Every known
+// code is also one a longer entry can be reduced to.
+TEST(GradeNotation, GradeCodesOfEachSchoolType)
+{
+    const std::string marks = "-_eEnNtTbBaA0oOkKuU";
+    for (int type = 0; type < kSchoolTypeCount; ++type) {
+        const SchoolType st = schoolTypeFromStored(type);
+        const std::string grades = st == SchoolType::IntegrierteGesamtschule ? "12345678" : "123456";
+        for (int byte = 0; byte < 256; ++byte) {
+            const std::string code(1, static_cast<char>(byte));
+            const bool expected = (grades + marks).find(code[0]) != std::string::npos;
+            EXPECT_EQ(IsGradeCode(code, st), expected) << "type " << type << " byte " << byte;
+            if (expected) {
+                EXPECT_EQ(GradeFromEntry("x" + code), code) << "type " << type << " byte " << byte;
+            }
+        }
+        EXPECT_FALSE(IsGradeCode("", st));
+        EXPECT_FALSE(IsGradeCode("12", st));
+        EXPECT_NE(AllowedGradesText(st).find(grades.size() == 8 ? "1 bis 8" : "1 bis 6"), std::string::npos);
+    }
+}
+
+// Typed text: blanks around a code are ignored, nothing is "-", and only a
+// single known code is taken. The traps of a field showing "-": "-2" and
+// "3-" are refused instead of becoming "-" and "3".
+TEST(GradeNotation, CheckedGradeEntry)
+{
+    struct Case {
+        const char* text;
+        SchoolType type;
+        std::optional<std::string> code;
+    };
+    const SchoolType rs = SchoolType::RegionaleSchule;
+    const SchoolType igs = SchoolType::IntegrierteGesamtschule;
+    const Case cases[] = {
+        {"", rs, "-"},      {"   ", rs, "-"},   {"2", rs, "2"},          {" 3 ", rs, "3"},  {"e", rs, "e"},
+        {"A", rs, "A"},     {"_", rs, "_"},     {"7", rs, std::nullopt}, {"7", igs, "7"},   {"8", igs, "8"},
+        {"9", igs, std::nullopt}, {"x", rs, std::nullopt}, {"-2", rs, std::nullopt}, {"3-", rs, std::nullopt},
+        {"2 3", rs, std::nullopt}, {"ü", rs, std::nullopt}, {"gut", rs, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const auto got = CheckedGradeEntry(c.text, c.type);
+        EXPECT_EQ(got.has_value(), c.code.has_value()) << '"' << c.text << '"';
+        if (got && c.code) {
+            EXPECT_EQ(got->str(), *c.code) << '"' << c.text << '"';
+        }
+    }
+}
+
 TEST(GradeNotation, FirstCellChar)
 {
     const std::pair<const char*, const char*> table[] = {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 using namespace ruvek;
 
 namespace {
@@ -26,6 +29,11 @@ TEST(WrapText, Cases)
         {"a word moves to the next line", "abc defghi", 2, 8, lines({"abc ", "defghi"}), ""},
         {"hyphen stays at the end of the broken line", "Sozial-verhalten gut", 2, 10,
          lines({"Sozial-", "verhalten ", }), "gut"},
+        {"a hyphen at the break moves with its word", "Anna Lena-Marie", 2, 9, lines({"Anna ", "Lena-"}), "Marie"},
+        {"a name broken after its hyphen", "Gut: Lena-Marie Ott", 3, 10, lines({"Gut: Lena-", "Marie Ott", ""}), ""},
+        {"double name wider than the line", "Hans-Peter-Christian", 3, 6, lines({"Hans-", "Peter-", "Christ"}),
+         "ian"},
+        {"a hyphen exactly after a full word", "Lena-Marie", 2, 4, lines({"Lena", "-Mar"}), "ie"},
         {"CR LF and a lone LF start new lines", "ab\r\ncd\nef", 3, 10, lines({"ab", "cd", "ef"}), ""},
         {"a word longer than a line is broken, the text goes on", "abc abcdefghijkl xy", 3, 10,
          lines({"abc ", "abcdefghij", "kl xy"}), ""},
@@ -43,6 +51,38 @@ TEST(WrapText, Cases)
         const WrappedText w = WrapText(c.text, c.lineCount, c.width);
         EXPECT_EQ(w.lines, c.expected);
         EXPECT_EQ(w.overflow, c.overflow);
+    }
+}
+
+// Over many random texts of hyphenated names: the wrapped lines and the
+// rest hold every character of the text but the blanks dropped at breaks,
+// so no hyphen is ever lost, and no line is wider than the width.
+TEST(WrapText, HyphenatedNamesLoseNothingButBlanksAtBreaks)
+{
+    const char* parts[] = {"Lena", "Marie", "Jan", "Ole", "Anna-Lena", "Hans-Peter", "Müller-Lüdenscheidt", "Ott",
+                           "von", "Schulz-Meyer", "-", "gut", "sehr"};
+    std::mt19937 rng(4711);
+    const auto withoutBlanks = [](std::string s) {
+        s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+        return s;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const int words = 1 + static_cast<int>(rng() % 12);
+        for (int k = 0; k < words; ++k) {
+            if (k > 0)
+                text += rng() % 4 == 0 ? "-" : " ";
+            text += parts[rng() % std::size(parts)];
+        }
+        const int width = 3 + static_cast<int>(rng() % 20);
+        const int lineCount = 1 + static_cast<int>(rng() % 6);
+        const WrappedText w = WrapText(text, lineCount, width);
+        std::string joined;
+        for (const std::string& line : w.lines) {
+            EXPECT_LE(static_cast<int>(line.size()), width) << text;
+            joined += line;
+        }
+        EXPECT_EQ(withoutBlanks(joined + w.overflow), withoutBlanks(text)) << text << " width " << width;
     }
 }
 

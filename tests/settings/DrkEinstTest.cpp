@@ -22,7 +22,7 @@ TEST(DrkEinstLayout, EveryFieldAtItsOffset)
         {"Streichungsart", 18},     {"Streichzeichen", 20}, {"Wappenposition", 22},    {"Wappengroesse", 24},
         {"Papierverlag", 26},       {"ReligionOption", 30}, {"EmpfDruckart", 32},      {"EmpfTitel", 34},
         {"EmpfKopie", 36},          {"KyoceraKorrektur", 38}, {"SSNichtStreichen", 40}, {"FstKopien", 42},
-        {"ZentralSpeichern", 44},   {"NormalStreichzeichen", 48}, {"Doppelseitig", 50},
+        {"ZentralSpeichern", 44},   {"SerieSeitenweise", 46},   {"NormalStreichzeichen", 48}, {"Doppelseitig", 50},
         {"NurNotwendigeDialoge", 52}, {"Zensurenkonferenz", 54}, {"FarbWappen", 56},
     };
     EXPECT_EQ(test::namedOffsets<TDrkEinstRec>(), expected);

@@ -58,6 +58,18 @@ public:
     std::deque<int> choices;
     // Every file dialog request, in order.
     std::vector<FileDialogRequest> dialogs;
+    // Answers of the first-start question, in order; when none is left the
+    // question is not answered (as at "Später").
+    std::deque<SchoolSetup> schoolSetups;
+    int schoolSetupAsked = 0;
+    // Every timed hint: caption, lines, display time. It is logged as an
+    // information message too.
+    struct TimedInfo {
+        std::string caption;
+        std::vector<std::string> lines;
+        int milliseconds = 0;
+    };
+    std::vector<TimedInfo> timedInfos;
 
     ScriptedPrompter() = default;
     ScriptedPrompter(const ScriptedPrompter&) = delete;
@@ -78,6 +90,21 @@ public:
         const int c = choices.front();
         choices.pop_front();
         return c;
+    }
+
+    void showTimedInfo(const std::string& caption, const std::vector<std::string>& lines, int milliseconds) override
+    {
+        timedInfos.push_back({caption, lines, milliseconds});
+        Prompter::showTimedInfo(caption, lines, milliseconds);
+    }
+    std::optional<SchoolSetup> askSchoolSetup() override
+    {
+        ++schoolSetupAsked;
+        if (schoolSetups.empty())
+            return std::nullopt;
+        SchoolSetup s = schoolSetups.front();
+        schoolSetups.pop_front();
+        return s;
     }
 
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& r) override { return nextFile(r); }

@@ -5,6 +5,7 @@
 #include "classfile/StudentRecord.h"
 #include "common/Cp1252.h"
 #include "qtdraw/PrinterDevice.h"
+#include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
 #include "settings/WPflFach.h"
 #include "support/ScriptedPrompter.h"
@@ -117,6 +118,55 @@ TEST_F(MainWindowTest, FirstStartCreatesTheDataFolderAndLeavesTheWorkingDirector
     EXPECT_EQ(form.folders().colourArms(), programFolder_ / "13F.BMP");
     EXPECT_EQ(form.folders().monoArms(), programFolder_ / "13S.BMP");
     EXPECT_TRUE(prompter_.log().empty());
+}
+
+// No school settings anywhere: the school type is asked before the first
+// class is shown and written through the settings code; the example class
+// then opens without the warnings of a missing school type, and the page
+// changes bring no hint. A second start does not ask again.
+TEST_F(MainWindowTest, FirstStartAsksTheSchoolTypeBeforeAnyClass)
+{
+    prompter_.schoolSetups = {{2, "Regionale Schule \"Am Hafen\"", "Nordstadt"}};
+    TMainForm& form = start();
+    EXPECT_EQ(prompter_.schoolSetupAsked, 1);
+    EXPECT_EQ(form.windowTitle().toStdString(), ruvek::ui::windowTitleFor(ruvek::SchoolType::RegionaleSchule));
+    ruvek::TSchulEinstRec reread;
+    ruvek::SchulEinstDefaults(reread);
+    ASSERT_TRUE(ruvek::LoadSchulEinst(reread, programFolder_, dataFolder(), prompter_));
+    EXPECT_EQ(reread.Schultyp, 2);
+    EXPECT_EQ(ruvek::cp1252ToUtf8(reread.SchulAnschrift.view()), "Regionale Schule \"Am Hafen\", Nordstadt");
+    EXPECT_EQ(ruvek::cp1252ToUtf8(ruvek::SchulnameText(form.state().settings.prog)), "Regionale Schule \"Am Hafen\"");
+    EXPECT_TRUE(fs::exists(programFolder_ / "RVKEINST.DAT"));
+
+    const fs::path example = dataFolder() / "8b.RVK";
+    fs::copy_file(fs::path(RUVEK_SOURCE_DIR) / "data/examples/Klasse8b-Regionale.RVK", example);
+    prompter_.clearLog();
+    ASSERT_TRUE(form.klasse().fileOpen(example, prompter_));
+    auto* pages = form.findChild<QTabWidget*>("PageControl2");
+    for (int p = 1; p < pages->count(); ++p)
+        pages->setCurrentIndex(p);
+    pages->setCurrentIndex(0);
+    EXPECT_TRUE(prompter_.log().empty()) << prompter_.log().front().text;
+    EXPECT_TRUE(prompter_.timedInfos.empty());
+
+    form_.reset();
+    start();
+    EXPECT_EQ(prompter_.schoolSetupAsked, 1);
+}
+
+// "Später": nothing is written, the program runs without a school type, and
+// the page-change hint is the timed information (5 s), not a message box.
+TEST_F(MainWindowTest, FirstStartPostponedWritesNothingAndHintsCloseThemselves)
+{
+    TMainForm& form = start();
+    EXPECT_EQ(prompter_.schoolSetupAsked, 1);
+    EXPECT_FALSE(fs::exists(programFolder_ / "SCHEINST.DAT"));
+    ASSERT_EQ(form.state().settings.prog.InfoHinweise, 1);
+    form.findChild<QTabWidget*>("PageControl2")->setCurrentIndex(1);
+    ASSERT_EQ(prompter_.timedInfos.size(), 1u);
+    EXPECT_EQ(prompter_.timedInfos[0].caption, "Hinweis");
+    EXPECT_EQ(prompter_.timedInfos[0].milliseconds, 5000);
+    EXPECT_EQ(prompter_.timedInfos[0].lines.at(1), "Bitte legen Sie unbedingt zuerst alle");
 }
 
 TEST_F(MainWindowTest, StartUpCreatesTheDialogsAndToolWindows)

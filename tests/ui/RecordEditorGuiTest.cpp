@@ -3,6 +3,7 @@
 // the subject rows, and the text fields take only what a record can hold.
 #include "classfile/ClassFile.h"
 #include "common/Cp1252.h"
+#include "grades/GradeNotation.h"
 #include "support/ScriptedPrompter.h"
 #include "ui/editor/InputGuard.h"
 #include "ui/mainwindow/ApplicationForms.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -189,6 +191,168 @@ TEST_F(RecordEditorGuiTest, MemoTakesNoMoreThanItsFieldHolds)
     EXPECT_EQ(ruvek::ui::editor::storedLength(memo3->toPlainText()), 500);
     click("BitBtn11");
     EXPECT_EQ(form_->klasse().records[0].Vermerke.view().size(), 500u);
+}
+
+// A grade field shows "-": a click anywhere in it selects it, so the typed
+// grade replaces the "-". What the school type's notation does not know is
+// refused with one message naming the field and the allowed values, nothing
+// of it is stored, and the record stays on screen until it is corrected.
+TEST_F(RecordEditorGuiTest, GradeFieldTypedIntoReplacesTheDashAndRefusesUnknownGrades)
+{
+    TMainForm& form = start(2, {{"Alt", "Anna"}, {"Berg", "Ben"}});
+    w<QComboBox>("ComboBox41")->setCurrentIndex(1);
+    w<QComboBox>("ComboBox42")->setCurrentIndex(7);
+    w<QLineEdit>("Edit63")->setText("2024");
+    click("Button3");
+    click("Button2");
+    w<QTabWidget>("PageControl2")->setCurrentIndex(3);   // "Fächer u. Bewertungen"
+    const ruvek::TZgnRec& rec = form.klasse().records[0];
+    auto* grade = w<QLineEdit>("EditF1");
+    ASSERT_TRUE(grade->isVisible());
+    ASSERT_EQ(grade->text(), "-");
+
+    // Right of the "-", then left of it: the typed digit is the grade.
+    const QPoint rightEdge(grade->width() - 3, grade->height() / 2);
+    const QPoint leftEdge(3, grade->height() / 2);
+    QTest::mouseClick(grade, Qt::LeftButton, {}, rightEdge);
+    QTest::keyClicks(grade, "2");
+    EXPECT_EQ(grade->text(), "2");
+    click("BitBtn11");
+    EXPECT_EQ(rec.slot(1).Note.str(), "2");
+    QTest::mouseClick(grade, Qt::LeftButton, {}, leftEdge);
+    QTest::keyClicks(grade, "3");
+    EXPECT_EQ(grade->text(), "3");
+    click("BitBtn11");
+    EXPECT_EQ(rec.slot(1).Note.str(), "3");
+    EXPECT_TRUE(prompter_.log().empty());
+
+    // "7" at a Regionale Schule, a letter, a grade with a leftover dash.
+    for (const char* typed : {"7", "x", "-2", "3-"}) {
+        SCOPED_TRACE(typed);
+        prompter_.clearLog();
+        grade->setFocus();
+        grade->selectAll();
+        QTest::keyClicks(grade, typed);
+        click("Button3");   // ">" stores first
+        const std::string subject = ruvek::cp1252ToUtf8(rec.slot(1).Fach.view());
+        ASSERT_EQ(prompter_.log().size(), 1u);
+        EXPECT_EQ(prompter_.log()[0].kind, ruvek::MessageKind::Warning);
+        EXPECT_EQ(prompter_.log()[0].text,
+                  std::string("Die Eingabe \"") + typed + "\" im Feld \"Bewertung " + subject +
+                      " (Zeile 1)\" ist keine gültige Bewertung. Erlaubt sind: " +
+                      ruvek::AllowedGradesText(ruvek::SchoolType::RegionaleSchule) +
+                      ".\nDieser Wert wurde nicht übernommen.");
+        EXPECT_EQ(rec.slot(1).Note.str(), "3");
+        EXPECT_EQ(form.klasse().current, 0);   // still on the record, the typed text still shown
+        EXPECT_EQ(grade->text(), QString::fromLatin1(typed));
+    }
+    grade->selectAll();
+    QTest::keyClicks(grade, "1");
+    prompter_.clearLog();
+    click("Button3");
+    // (The next record, never laid out, may warn about its subjects.)
+    for (const Shown& s : prompter_.log())
+        EXPECT_EQ(s.text.find("Die Eingabe"), std::string::npos) << s.text;
+    EXPECT_EQ(form.klasse().current, 1);
+    EXPECT_EQ(rec.slot(1).Note.str(), "1");
+}
+
+// Dates must be days of the calendar; an empty mask stays allowed.
+TEST_F(RecordEditorGuiTest, BirthDateThatIsNoDateIsRefused)
+{
+    TMainForm& form = start(2, {{"Alt", "Anna"}});
+    const ruvek::TZgnRec& rec = form.klasse().records[0];
+    auto* birth = w<QLineEdit>("MaskEdit2");
+    for (const char* typed : {"31.02.2014", "99.99.2014"}) {
+        SCOPED_TRACE(typed);
+        prompter_.clearLog();
+        birth->setText(typed);
+        click("BitBtn11");
+        ASSERT_EQ(prompter_.log().size(), 1u);
+        EXPECT_NE(prompter_.log()[0].text.find(std::string("Die Eingabe \"") + typed +
+                                               "\" im Feld \"Geburtsdatum\" ist kein gültiges Datum."),
+                  std::string::npos)
+            << prompter_.log()[0].text;
+        EXPECT_NE(rec.GebDatum.str(), typed);
+    }
+    prompter_.clearLog();
+    birth->setText("28.02.2014");
+    click("BitBtn11");
+    EXPECT_TRUE(prompter_.log().empty());
+    EXPECT_EQ(rec.GebDatum.str(), "28.02.2014");
+}
+
+// Tab walks down the grade column (the hidden additions are skipped), not
+// through the subject and level selectors, and each grade field it reaches
+// is selected, so typing replaces its "-".
+TEST_F(RecordEditorGuiTest, TabWalksDownTheGradeColumn)
+{
+    TMainForm& form = start(2, {{"Alt", "Anna"}});
+    w<QComboBox>("ComboBox41")->setCurrentIndex(1);
+    w<QComboBox>("ComboBox42")->setCurrentIndex(7);
+    w<QLineEdit>("Edit63")->setText("2024");
+    click("BitBtn11");
+    click("BitBtn11");
+    w<QTabWidget>("PageControl2")->setCurrentIndex(3);
+    QApplication::setActiveWindow(&form);
+    std::vector<QString> visited;
+    QWidget* at = w("EditF1");
+    at->setFocus(Qt::TabFocusReason);
+    for (int k = 1; k <= 18; ++k) {
+        if (!w(("EditF" + std::to_string(k)).c_str())->isVisible())
+            continue;
+        at = form.focusWidget();
+        ASSERT_TRUE(at);
+        visited.push_back(at->objectName());
+        QTest::keyClick(at, Qt::Key_Tab);
+    }
+    std::vector<QString> expected;
+    for (int k = 1; k <= 18; ++k)
+        if (w(("EditF" + std::to_string(k)).c_str())->isVisible())
+            expected.push_back(QStringLiteral("EditF%1").arg(k));
+    EXPECT_EQ(visited, expected);
+
+    auto* second = w<QLineEdit>("EditF2");
+    second->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(second, "4");
+    EXPECT_EQ(second->text(), "4");
+}
+
+static void clearHint(TMainForm& form)
+{
+    QStatusTipEvent tip{QString()};
+    QCoreApplication::sendEvent(&form, &tip);
+}
+
+// A full field says so in the status bar: the remarks at their 500
+// characters, a name at its 30.
+TEST_F(RecordEditorGuiTest, FullFieldsSaySoInTheStatusBar)
+{
+    TMainForm& form = start(4, {{"Alt", "Anna"}});
+    auto* memo3 = w<QPlainTextEdit>("Memo3");
+    memo3->setPlainText(QString(499, u'x'));
+    EXPECT_TRUE(form.statusPanelText(0).isEmpty());
+    QTest::keyClick(memo3, Qt::Key_Y);   // the 500th character: full now
+    EXPECT_EQ(form.statusPanelText(0), ruvek::ui::editor::fullFieldMessage(500));
+    clearHint(form);
+    QTest::keyClick(memo3, Qt::Key_Z);   // one more: refused, said again
+    EXPECT_EQ(ruvek::ui::editor::storedLength(memo3->toPlainText()), 500);
+    EXPECT_EQ(form.statusPanelText(0), ruvek::ui::editor::fullFieldMessage(500));
+
+    // A show of a full text is no typing: no notice.
+    clearHint(form);
+    click("BitBtn11");
+    EXPECT_TRUE(form.statusPanelText(0).isEmpty());
+
+    auto* edit5 = w<QLineEdit>("Edit5");
+    edit5->setText(QString(30, u'a'));
+    edit5->setCursorPosition(30);
+    QTest::keyClick(edit5, Qt::Key_B);
+    EXPECT_EQ(edit5->text(), QString(30, u'a'));
+    EXPECT_EQ(form.statusPanelText(0), ruvek::ui::editor::fullFieldMessage(30));
+    // A notice, no message box (the record's layout may warn about its subjects).
+    for (const Shown& s : prompter_.log())
+        EXPECT_EQ(s.text.find("Zeichen"), std::string::npos) << s.text;
 }
 
 TEST_F(RecordEditorGuiTest, DeletedStudentsLookStruckOutAndCtrlPageDownTurnsPages)

@@ -2,6 +2,7 @@
 // window, and the read-aloud buttons of the subjects page.
 #include "settings/DataBackup.h"
 #include "settings/FormFileCopies.h"
+#include "ui/ProgressPrompter.h"
 #include "ui/QtPrompter.h"
 #include "ui/editor/ReadAloudWiring.h"
 #include "ui/mainwindow/ActionRegistry.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QToolButton>
 #include <filesystem>
@@ -124,6 +126,40 @@ TEST_F(TransferDialogs, ImportDialogTargets)
     EXPECT_TRUE(fs::exists(settings.programFolder / "RVKEINST.DAT"));
     EXPECT_TRUE(fs::exists(settings.dataFolder / "RVKEINST.DAT"));
     EXPECT_EQ(form.lastResult().written.size(), 2u);
+}
+
+// A message during the backup (a copy that failed) stands alone: the
+// progress window is away while it is shown and comes back afterwards.
+TEST(ProgressPrompter, MessagesShowWithoutTheProgressWindow)
+{
+    QProgressDialog progress(QStringLiteral("Datensicherung läuft ..."), QStringLiteral("Abbrechen"), 0, 10);
+    progress.show();
+    struct Watching : ScriptedPrompter {
+        QWidget* watched = nullptr;
+        std::vector<bool> visibleAtMessage;
+        void tell(MessageKind kind, const std::string& text) override
+        {
+            visibleAtMessage.push_back(watched->isVisible());
+            ScriptedPrompter::tell(kind, text);
+        }
+        bool askYesNo(const std::string& text, MessageKind kind) override
+        {
+            visibleAtMessage.push_back(watched->isVisible());
+            return ScriptedPrompter::askYesNo(text, kind);
+        }
+    } inner;
+    inner.watched = &progress;
+    inner.answers = {true};
+    ProgressPrompter prompter(inner, &progress);
+    prompter.error("Die Kopie von\nx\nstimmt nicht mit dem Original überein!");
+    EXPECT_TRUE(progress.isVisible());
+    EXPECT_TRUE(prompter.askYesNo("Überschreiben?"));
+    EXPECT_EQ(inner.visibleAtMessage, (std::vector<bool>{false, false}));
+    EXPECT_TRUE(progress.isVisible());
+    EXPECT_FALSE(progress.wasCanceled());
+    progress.hide();
+    prompter.warning("danach");
+    EXPECT_FALSE(progress.isVisible()) << "a hidden progress window stays hidden";
 }
 
 TEST_F(TransferDialogs, BackupDialogSavesMakesFoldersAndCancels)

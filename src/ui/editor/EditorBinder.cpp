@@ -81,6 +81,8 @@ EditorBinder::EditorBinder(QWidget* root, Prompter& prompter, std::function<bool
             if (capacity > 0)
                 static_cast<QLineEdit*>(w)->setMaxLength(capacity);
             guardLineEdit(static_cast<QLineEdit*>(w), prompter);
+            if (const auto* b = ruvek::editor::FindBinding(id); b && b->store == ruvek::editor::StoreRule::GradeEntry)
+                selectAllOnEntry(static_cast<QLineEdit*>(w));
             break;
         case ControlKind::MaskEdit:
             guardLineEdit(static_cast<QLineEdit*>(w), prompter);

@@ -54,8 +54,17 @@ QString rowTagCaption(int k)
     }
 }
 
-// One subject row k in grid row r; appends its inputs to `tabOrder`.
-void addSubjectRow(QGridLayout* grid, int r, int k, std::vector<QWidget*>& tabOrder)
+// The Tab order of the subject rows: down the grade column (with the
+// addition beside each grade when it is shown), so grades are typed row by
+// row without passing the subject and level selectors; those follow after
+// the last row.
+struct RowChains {
+    std::vector<QWidget*> grades;
+    std::vector<QWidget*> selectors;
+};
+
+// One subject row k in grid row r; appends its inputs to the chains.
+void addSubjectRow(QGridLayout* grid, int r, int k, RowChains& chains)
 {
     auto* grade = lineEdit(rowName("EditF", k).constData(), {}, 3);
     grade->setAlignment(Qt::AlignCenter);
@@ -76,12 +85,13 @@ void addSubjectRow(QGridLayout* grid, int r, int k, std::vector<QWidget*>& tabOr
         auto* selector = comboBox(rowName("ComboBoxF", k).constData());
         selector->setAccessibleName(QStringLiteral("Fach Zeile %1").arg(k));
         grid->addWidget(selector, r, 1);
-        tabOrder.push_back(selector);
+        chains.selectors.push_back(selector);
     }
     grid->addWidget(grade, r, 2);
     grid->addWidget(addition, r, 3);
     grid->addWidget(level, r, 4);
-    tabOrder.insert(tabOrder.end(), {grade, addition, level});
+    chains.grades.insert(chains.grades.end(), {grade, addition});
+    chains.selectors.push_back(level);
 }
 
 } // namespace
@@ -89,7 +99,7 @@ void addSubjectRow(QGridLayout* grid, int r, int k, std::vector<QWidget*>& tabOr
 QWidget* buildFaecherPage()
 {
     auto* page = new TwoColumnPage;
-    std::vector<QWidget*> tabOrder;
+    RowChains chains;
 
     // --- left: the subject grid
     auto* grid = new QGridLayout;
@@ -104,13 +114,13 @@ QWidget* buildFaecherPage()
     grid->addWidget(label("Label50", QStringLiteral("Niveau")), 0, 4);
     int r = 1;
     for (int k = 1; k <= 9; ++k)
-        addSubjectRow(grid, r++, k, tabOrder);
+        addSubjectRow(grid, r++, k, chains);
     // The second block of rows has its own caption line.
     grid->addWidget(label("Label51", QStringLiteral("weitere Fächer")), r, 1);
     grid->addWidget(label("Label53", QStringLiteral("Niveau")), r, 4);
     ++r;
     for (int k = 10; k <= 18; ++k)
-        addSubjectRow(grid, r++, k, tabOrder);
+        addSubjectRow(grid, r++, k, chains);
     for (int c = 1; c <= 4; ++c)
         grid->itemAtPosition(0, c)->widget()->setStyleSheet(QStringLiteral("font-weight: bold;"));
 
@@ -189,6 +199,8 @@ QWidget* buildFaecherPage()
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(columns);
 
+    std::vector<QWidget*> tabOrder = chains.grades;
+    tabOrder.insert(tabOrder.end(), chains.selectors.begin(), chains.selectors.end());
     tabOrder.insert(tabOrder.end(), {comboBox43, bitBtn20, checkBox5, bitBtn18, comboBox38, checkBox4, bitBtn7,
                                      bitBtn22, bitBtn1, speedButton15, speedButton20, speedButton16});
     chainTabOrder(tabOrder);

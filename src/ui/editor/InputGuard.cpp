@@ -4,6 +4,10 @@
 #include "ui/Cp1252Text.h"
 
 #include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QStatusTipEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -28,8 +32,52 @@ int storedLength(const QString& plainText)
     return n;
 }
 
+QString fullFieldMessage(int capacity)
+{
+    return QStringLiteral("Das Feld ist voll: es fasst höchstens %1 Zeichen.").arg(capacity);
+}
+
+namespace {
+
+// The window's status bar shows it (the main window puts it in its hint
+// panel), so typing into a full field is never silently lost.
+void sayFull(QWidget* field, int capacity)
+{
+    QStatusTipEvent tip(fullFieldMessage(capacity));
+    QCoreApplication::sendEvent(field->window(), &tip);
+}
+
+// Typing a character into a line edit that holds its maximum.
+class FullLineEditNotice : public QObject {
+public:
+    explicit FullLineEditNotice(QLineEdit* edit) : QObject(edit), edit_(edit) { edit->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == edit_ && event->type() == QEvent::KeyPress && !edit_->isReadOnly()) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool inserts = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                                 !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+            if (inserts && !edit_->hasSelectedText() && edit_->text().size() >= edit_->maxLength()) {
+                sayFull(edit_, edit_->maxLength());
+                QApplication::beep();
+            }
+        }
+        return false;
+    }
+
+private:
+    QLineEdit* edit_;
+};
+
+} // namespace
+
 void guardLineEdit(QLineEdit* edit, Prompter& prompter)
 {
+    // Only fields with a record capacity (the default maximum is 32767).
+    if (edit->maxLength() < 1000 && edit->inputMask().isEmpty())
+        new FullLineEditNotice(edit);
     // textEdited fires for the user's typing and pasting only, never for a
     // show.
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, &prompter](const QString& text) {
@@ -45,6 +93,39 @@ void guardLineEdit(QLineEdit* edit, Prompter& prompter)
 }
 
 namespace {
+
+class SelectAllOnEntry : public QObject {
+public:
+    explicit SelectAllOnEntry(QLineEdit* edit) : QObject(edit), edit_(edit) { edit->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != edit_)
+            return false;
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            // A click places the cursor after this; the release selects.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+                edit_->selectAll();
+            break;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !edit_->hasSelectedText()) {
+                // Let the edit finish its own release first.
+                edit_->event(event);
+                edit_->selectAll();
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QLineEdit* edit_;
+};
 
 // The text a memo held after the last accepted change, to find what the
 // next change inserted.
@@ -65,6 +146,10 @@ private:
             return;
         const QString now = memo_->toPlainText();
         if (storedLength(now) <= capacity_ && withoutNonCp1252(now).size() == now.size()) {
+            // Reaching the limit is said at once, not only at the next key.
+            // (A show fills the memo with its signals blocked: no notice.)
+            if (storedLength(now) == capacity_ && storedLength(accepted_) < capacity_ && !memo_->signalsBlocked())
+                sayFull(memo_, capacity_);
             accepted_ = now;
             return;
         }
@@ -101,8 +186,10 @@ private:
                                                  "der eingefügte Text wurde entsprechend gekürzt.")
                                       .arg(capacity_)
                                       .toStdString());
-        else if (cut)
+        else if (cut) {
+            sayFull(memo_, capacity_);
             QApplication::beep();
+        }
     }
 
     QPlainTextEdit* memo_;
@@ -113,6 +200,8 @@ private:
 };
 
 } // namespace
+
+void selectAllOnEntry(QLineEdit* edit) { new SelectAllOnEntry(edit); }
 
 void guardMemo(QPlainTextEdit* memo, int capacity, Prompter& prompter)
 {

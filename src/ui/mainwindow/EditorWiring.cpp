@@ -144,12 +144,9 @@ void TMainForm::PageControl2Change(int /*index*/)
         forms_.bewHilf->hide();
     const auto hint = editor_->pageChanged();
     followSubjectsPageRequest();
-    if (hint) {
-        std::string text;
-        for (const std::string& line : hint->lines)
-            text += line + "\n";
-        prompter_->tell(MessageKind::Information, text);
-    }
+    // The timed information dialog: it closes itself after the display time.
+    if (hint)
+        prompter_->showTimedInfo(hint->caption, hint->lines, hint->displayTime);
 }
 
 void TMainForm::followSubjectsPageRequest()

@@ -266,7 +266,9 @@ void TMainForm::buildStatusBar()
     statusPanel0_->setFixedWidth(kPanel0Width);
     statusPanel1_ = new QLabel(bar);
     statusPanel1_->setObjectName(QStringLiteral("StatusPanel1"));
-    statusPanel1_->setFixedWidth(kPanel1Width);
+    // At least its 200 pixels, wider when the file name with the
+    // read-only marker needs it: the marker must never be cut off.
+    statusPanel1_->setMinimumWidth(kPanel1Width);
     for (QLabel* panel : {statusPanel0_, statusPanel1_}) {
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
@@ -302,6 +304,11 @@ void TMainForm::showEvent(QShowEvent* event)
 void TMainForm::FormShow()
 {
     started_ = true;
+    // A first start (no school settings anywhere): the school type decides
+    // forms, subjects and grades, so it is asked before any class is shown.
+    if (!state_.schoolSettingsFound)
+        if (const auto setup = prompter_->askSchoolSetup(); setup && state_.settings.saveSchoolSetup(*setup, *prompter_))
+            state_.schoolSettingsFound = true;
     setTitleAndLevelLists();
 
     // The first class: never saved, one record with the new-record defaults.

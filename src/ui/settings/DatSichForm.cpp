@@ -1,5 +1,6 @@
 #include "ui/settings/DatSichForm.h"
 
+#include "ui/ProgressPrompter.h"
 #include "ui/QtPrompter.h"
 #include "ui/settings/FolderChooser.h"
 
@@ -86,7 +87,10 @@ void TDatSichForm::Button1Click()
     progress.setMinimumDuration(700);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    result_ = runBackup(request, prompter_, [&](std::size_t done, std::size_t total, const std::filesystem::path& f) {
+    // A message of the backup (a copy that failed, a question) shows
+    // without the progress window standing over it.
+    ProgressPrompter prompter(prompter_, &progress);
+    result_ = runBackup(request, prompter, [&](std::size_t done, std::size_t total, const std::filesystem::path& f) {
         progress.setMaximum(static_cast<int>(total));
         progress.setLabelText(QStringLiteral("Datensicherung läuft ...\n%1").arg(toQString(f)));
         progress.setValue(static_cast<int>(done));

@@ -172,6 +172,8 @@ TDrkEinstForm::TDrkEinstForm(Settings& settings, Prompter& prompter, std::functi
                                 &TDrkEinstRec::ZentralSpeichern));
         fl->addWidget(addSwitch("CheckBox12", QStringLiteral("nur notwendige Druck-Dialoge"),
                                 &TDrkEinstRec::NurNotwendigeDialoge));
+        fl->addWidget(addSwitch("CheckBox15", QStringLiteral("Serien-Druck: für jeden Schüler und jede Seite fragen"),
+                                &TDrkEinstRec::SerieSeitenweise));
         auto* sonder = new QLabel(QStringLiteral("problematische Sonder-Optionen"), profi);
         sonder->setObjectName("Label10");
         sonder->setVisible(false);
