@@ -139,10 +139,11 @@ TEST_F(FormSetCli, NewHeadDataAdaptsSlotsAndLevelConvertsGrades)
     EXPECT_EQ(rec["Faecher"][0]["Zusatz"].string, "+");
     // From Mittlere Reife to Berufsreife every grade gets one better.
     EXPECT_EQ(rec["Faecher"][0]["Note"].string, "1");
-    // Mathematik leaves row 4 for its row on the Berufsreife form.
-    EXPECT_EQ(rec["Faecher"][3]["Fach"].string, "???");
-    EXPECT_EQ(rec["Faecher"][4]["Fach"].string, "Mathematik");
-    EXPECT_EQ(rec["Faecher"][4]["Note"].string, "3");
+    // Mathematik leaves row 4 for its row on the Berufsreife form (row 3),
+    // with its grade; Geschichte takes row 4.
+    EXPECT_EQ(rec["Faecher"][2]["Fach"].string, "Mathematik");
+    EXPECT_EQ(rec["Faecher"][2]["Note"].string, "3");
+    EXPECT_EQ(rec["Faecher"][3]["Fach"].string, "Geschichte");
 }
 
 TEST_F(FormSetCli, RefusedAssignmentsLeaveTheFileAlone)

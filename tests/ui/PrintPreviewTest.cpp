@@ -69,7 +69,9 @@ TEST(PreviewGeometry, WideTallAndTinyWindows)
     const PreviewPageLayout wide = layoutPreviewPage(1000, 500, kA4);
     const double k = 450.0 / 297;
     EXPECT_EQ(wide.area, QRect(341 + qRound(k * 4), 40 + qRound(k * 4), qRound(k * 202), qRound(k * 289)));
-    EXPECT_DOUBLE_EQ(wide.unitX, 318.0 / 2020);
+    // True proportions: 0.1 mm is as many pixels across as down, the sheet's scale.
+    EXPECT_DOUBLE_EQ(wide.unitX, k / 10);
+    EXPECT_DOUBLE_EQ(wide.unitY, k / 10);
     EXPECT_FALSE(layoutPreviewPage(1000, 500, PaperGeometry{}).valid) << "no printer";
 }
 
@@ -142,6 +144,52 @@ TEST_F(PreviewWindow, DrawsOnceAndReplaysOnEveryRepaint)
     preview.findChild<QPushButton*>("BitBtn1")->click();
     EXPECT_TRUE(setUp);
     EXPECT_EQ(drawn, 2);
+}
+
+TEST_F(PreviewWindow, PrinterWithMarginsShowsThePageAtItsTrueSizeWithThePrintableAreaOutlined)
+{
+    // A printer whose printable area is inset 6.35 mm at the sides and 12.7 mm
+    // at top and bottom (600 dpi): the page is not stretched to the paper, the
+    // frame stands 15 mm from the paper's left and top edges and 195 mm from
+    // the left, and the unprintable margin is shaded.
+    const PaperGeometry margins{210, 297, 6, 13, 197, 271};
+    DeviceCaps caps;
+    caps.dpiX = caps.dpiY = 600;
+    caps.physicalOffsetX = 150;
+    caps.physicalOffsetY = 300;
+    caps.physicalWidth = 4961;
+    caps.physicalHeight = 7016;
+    TPreViewForm preview({[&] { return margins; }, [&] { return caps; }});
+    preview.preparePage(TDruckAuftrag{}, drawer());
+    preview.resize(900, 1000);
+    preview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    const PreviewPageLayout l = preview.pageLayout();
+    ASSERT_TRUE(l.valid);
+    const double k = double(l.sheet.height()) / 297; // pixels per mm
+    EXPECT_DOUBLE_EQ(l.unitX, k / 10);
+    EXPECT_DOUBLE_EQ(l.unitY, k / 10);
+    const QImage shot = preview.grab().toImage();
+    if (const char* keep = std::getenv("RUVEK_PREVIEW_MARGIN_SCREENSHOT"))
+        shot.save(QString::fromLocal8Bit(keep));
+    // The page frame's left and right edges, down the middle of the sheet.
+    auto darkInColumn = [&](double mm) {
+        const int x = l.sheet.left() + qRound(mm * k);
+        int dark = 0;
+        for (int y = l.sheet.top() + l.sheet.height() / 3; y < l.sheet.top() + 2 * l.sheet.height() / 3; ++y)
+            for (int dx = -2; dx <= 2; ++dx)
+                dark += qGray(shot.pixel(x + dx, y)) < 128;
+        return dark;
+    };
+    EXPECT_GT(darkInColumn(15), l.sheet.height() / 4) << "frame at 15 mm";
+    EXPECT_GT(darkInColumn(195), l.sheet.height() / 4) << "frame at 195 mm";
+    EXPECT_LT(darkInColumn(100), l.sheet.height() / 8);
+    // The margin outside the printable area is shaded, the printable area white.
+    const QPoint margin(l.sheet.left() + qRound(3 * k), l.sheet.top() + l.sheet.height() / 2);
+    const QPoint inside(l.sheet.left() + qRound(10 * k), l.sheet.top() + qRound(8 * k) + l.sheet.height() / 2);
+    EXPECT_LT(qGray(shot.pixel(margin)), 250);
+    EXPECT_GT(qGray(shot.pixel(margin)), 180);
+    EXPECT_EQ(qGray(shot.pixel(inside)), 255);
 }
 
 TEST_F(PreviewWindow, TinyWindowShowsNothingAndDoesNotFail)
@@ -240,7 +288,7 @@ TEST_F(PreviewWindow, ZoomReplaysTheRecordedPageAtAnotherScaleAndScrolls)
     QTest::keyClick(&preview, Qt::Key_0, Qt::ControlModifier);
     EXPECT_TRUE(preview.fitsWindow());
     EXPECT_EQ(preview.pageLayout().sheet, fit.sheet);
-    EXPECT_EQ(QRect(area->mapTo(&preview, QPoint(0, 0)), area->size()), fit.area);
+    EXPECT_EQ(QRect(area->mapTo(&preview, QPoint(0, 0)), area->size()), fit.sheet);
     EXPECT_EQ(scrollRange(), QSize(0, 0));
     EXPECT_EQ(box->currentText(), "Ganze Seite");
     EXPECT_EQ(preview.grab().toImage(), fitShot);

@@ -12,6 +12,8 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPainter>
+#include <QPen>
+#include <QRegion>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -47,8 +49,10 @@ private:
     QtCanvas measure_;
 };
 
-// The child area that stands for the printable area: white, with the
-// recorded page replayed on it.
+// The child area that covers the sheet: white, the recorded page replayed
+// on it with its origin at the printable area's corner, the printable area
+// outlined by a thin grey line and everything outside it shaded, so that
+// what the printer cannot print is seen as such.
 class PreviewArea : public QWidget {
 public:
     PreviewArea(TPreViewForm& form, QWidget* parent) : QWidget(parent), form_(form)
@@ -64,12 +68,26 @@ protected:
             return;
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        QtCanvas canvas(painter, DeviceCaps{}, QPointF(0, 0), l.unitX, l.unitY);
-        canvas.setMetricMapping();
-        form_.replay(canvas);
+        const QRect printable = l.area.translated(-l.sheet.topLeft());
+        painter.save();
+        {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            QtCanvas canvas(painter, DeviceCaps{}, form_.pageOriginOnSheet(), l.unitX, l.unitY);
+            canvas.setMetricMapping();
+            form_.replay(canvas);
+        }
+        painter.restore();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setClipRegion(QRegion(rect()).subtracted(QRegion(printable)));
+        painter.fillRect(rect(), QColor(128, 128, 128, 60));
+        painter.setClipping(false);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(150, 150, 150), 0));
+        painter.drawRect(printable.adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(Qt::black, 0));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 
 private:
@@ -213,7 +231,8 @@ void TPreViewForm::redrawPage()
 {
     page_.clear();
     if (draw_) {
-        MeasuringRecorder recorder(printer_.caps ? printer_.caps() : DeviceCaps{});
+        recordedCaps_ = printer_.caps ? printer_.caps() : DeviceCaps{};
+        MeasuringRecorder recorder(recordedCaps_);
         recorder.setMetricMapping();
         draw_(recorder);
         page_ = recorder.ops();
@@ -254,9 +273,18 @@ void TPreViewForm::layoutPage()
     area_->setVisible(layout_.valid);
     if (layout_.valid) {
         shape1_->setGeometry(layout_.sheet.translated(0, -kToolbarHeight));
-        area_->setGeometry(layout_.area.translated(0, -kToolbarHeight));
+        area_->setGeometry(layout_.sheet.translated(0, -kToolbarHeight));
     }
     area_->update();
+}
+
+QPointF TPreViewForm::pageOriginOnSheet() const
+{
+    const double pixelsPerMm = layout_.unitX * 10;
+    if (recordedCaps_.dpiX <= 0 || recordedCaps_.dpiY <= 0)
+        return QPointF(layout_.area.topLeft() - layout_.sheet.topLeft());
+    return {recordedCaps_.physicalOffsetX * 25.4 / recordedCaps_.dpiX * pixelsPerMm,
+            recordedCaps_.physicalOffsetY * 25.4 / recordedCaps_.dpiY * pixelsPerMm};
 }
 
 double TPreViewForm::screenPixelsPerMm() const

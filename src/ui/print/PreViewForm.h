@@ -13,6 +13,8 @@
 
 #include <QDialog>
 
+#include <QPointF>
+
 #include <functional>
 #include <optional>
 #include <vector>
@@ -56,6 +58,10 @@ public:
     // Where the sheet and the printable area lie, in the window's coordinates
     // while nothing is scrolled (the whole-page view never scrolls).
     const PreviewPageLayout& pageLayout() const { return layout_; }
+    // Where the recorded page's origin lies on the sheet, in pixels from the
+    // sheet's corner: the printer's exact physical offsets at the sheet's scale
+    // (the printable area of pageLayout() is in whole millimetres).
+    QPointF pageOriginOnSheet() const;
     const std::vector<CanvasOp>& recordedPage() const { return page_; }
     void replay(Canvas& canvas) const;
 
@@ -91,6 +97,7 @@ private:
     std::vector<CanvasOp> page_;
     PreviewPageLayout layout_;
     PaperGeometry paper_;
+    DeviceCaps recordedCaps_{}; // the printer the page was recorded for
     std::optional<double> zoom_; // none: the whole page fitted into the window
     QWidget* toolbar_ = nullptr;
     QComboBox* zoomBox_ = nullptr;

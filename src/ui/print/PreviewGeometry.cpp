@@ -26,9 +26,11 @@ PreviewPageLayout placeSheet(const QRect& sheet, const PaperGeometry& paper)
     l.sheet = sheet;
     l.area = QRect(sheet.left() + rounded(k * paper.ox), sheet.top() + rounded(k * paper.oy), rounded(k * paper.hs),
                    rounded(k * paper.vs));
-    // The page's units span the sheet's pixels over the printable size.
-    l.unitX = double(sheet.width()) / (paper.hs * 10);
-    l.unitY = double(sheet.height()) / (paper.vs * 10);
+    // The page at its true size on the sheet: 0.1 mm is the same number of
+    // pixels across and down, the sheet's own scale (never the sheet's pixels
+    // spread over the smaller printable area).
+    l.unitX = k / 10;
+    l.unitY = k / 10;
     l.valid = l.area.width() > 0 && l.area.height() > 0;
     return l;
 }

@@ -18,11 +18,14 @@ struct PaperGeometry {
 // All zero when the printer reports no resolution.
 PaperGeometry paperGeometryOf(const QPrinter& printer);
 
+// The page is drawn on the whole sheet at its true proportions, its origin
+// at the corner of the printable area (as on the printer); the printable
+// area is outlined, and what lies outside it is shown marked.
 struct PreviewPageLayout {
     bool valid = false; // false: window too small or no printer; nothing is drawn
-    QRect sheet;        // the outline of the paper
-    QRect area;         // the printable area, where the page is drawn
-    double unitX = 0;   // pixels per 0.1 mm, horizontally and vertically
+    QRect sheet;        // the outline of the paper, where the page is drawn
+    QRect area;         // the printable area, where the page's origin lies
+    double unitX = 0;   // pixels per 0.1 mm across and down (equal: never stretched)
     double unitY = 0;
 };
 
