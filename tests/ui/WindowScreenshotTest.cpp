@@ -12,6 +12,7 @@
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/NeuDSForm.h"
 #include "ui/print/InfoDlg.h"
+#include "ui/settings/FirstStartForm.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -201,6 +202,11 @@ TEST_F(WindowScreenshots, DialogsOverTheExampleClass)
     lookAtCommand("vollstndigeDatensicherung1", "datensicherung");
     lookAtCommand("Fachzensurenlistevorbereiten1", "fachnoten-export");
     prompter_.answers.clear();
+
+    ui::FirstStartForm first(form_.get());
+    first.show();
+    look(first, "erster-start");
+    first.hide();
 
     ui::TNeuDSForm neu(prompter_, form_.get());
     neu.show();
