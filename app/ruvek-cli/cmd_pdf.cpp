@@ -50,6 +50,7 @@ std::optional<int> parsePositive(const std::string& text)
 // answers No (CliPrompter with defaultAnswer false).
 void dropQuestions(ruvek::PrintPlan& plan)
 {
+    plan.seriesQuestion.reset();
     for (ruvek::PlannedJob& job : plan.jobs) {
         job.confirm.reset();
         for (ruvek::PlannedDocument& doc : job.documents)

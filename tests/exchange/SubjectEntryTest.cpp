@@ -68,12 +68,13 @@ TEST(SubjectEntry, WriteBackNormalisesAndFindsStudentsAfterSorting)
     TDB2 records = klasse();
     auto rows = studentRows(records);
     fillSubjectColumns(rows, records, "Mathematik");
-    sortRows(rows, ColName, false);   // by character codes "Ä" comes after "Z"
+    sortRows(rows, ColName, true);   // German order: "Ärmel" as "Armel", before "Berg"
     ASSERT_EQ(rows[0][ColName], "Ärmel, Ali");
+    ASSERT_EQ(rows[2][ColName], "Zander, Zoe");
     rows[0][ColNote] = " 3";
     rows[0][ColNiveau] = " g";
     rows[0][ColZusatz] = "*+x";
-    rows[1][ColNote] = "gut";        // the editor's rule: "u"
+    rows[2][ColNote] = "gut";        // the editor's rule: "u"
     const SubjectWriteBack result = writeBackSubject(rows, records, "Mathematik");
     EXPECT_TRUE(result.changed);
     EXPECT_EQ(result.notFound, 0);

@@ -92,3 +92,22 @@ TEST(CompletenessWindow, ListsFindingsAndJumpsToTheField)
 }
 
 } // namespace
+
+// Sorting the findings by student follows the German list order.
+TEST(CompletenessWindow, StudentColumnSortsInGermanOrder)
+{
+    ui::TVollstaendigkeitForm window(nullptr);
+    std::vector<Finding> findings;
+    std::size_t n = 0;
+    for (const char* student : {"Udo Zander", "Ömer Özdemir", "Paul Ziegler", "anna Krüger", "Karl Köhler"})
+        findings.push_back({n++, student, "Zeugnis-Kopf", "Edit66", "Klassenlehrer fehlt", "Klassenlehrer"});
+    window.setFindings(findings, QStringLiteral("8b.RVK"));
+    auto* list = window.findChild<QTreeWidget*>(QStringLiteral("Befunde"));
+    list->sortByColumn(1, Qt::AscendingOrder);
+    QStringList order;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        order << list->topLevelItem(i)->text(1);
+    EXPECT_EQ(order, (QStringList{QStringLiteral("anna Krüger"), QStringLiteral("Karl Köhler"),
+                                  QStringLiteral("Ömer Özdemir"), QStringLiteral("Paul Ziegler"),
+                                  QStringLiteral("Udo Zander")}));
+}

@@ -13,6 +13,7 @@
 #include "ui/mainwindow/AboutForm.h"
 #include "ui/mainwindow/ApplicationForms.h"
 #include "ui/settings/DrkEinstForm.h"
+#include "ui/settings/FirstStartForm.h"
 #include "ui/settings/ProgEinstForm.h"
 #include "ui/settings/SchulEinstForm.h"
 #include "ui/settings/WpflEinstForm.h"
@@ -21,6 +22,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -152,6 +156,33 @@ TEST_F(MainWindowTest, FirstStartAsksTheSchoolTypeBeforeAnyClass)
     form_.reset();
     start();
     EXPECT_EQ(prompter_.schoolSetupAsked, 1);
+}
+
+// The first-start dialog: a school type must be chosen before "Übernehmen"
+// works; only the types a school can be are offered.
+TEST(FirstStartDialog, AnswersAfterTheSchoolTypeIsChosen)
+{
+    ruvek::ui::FirstStartForm dlg;
+    auto* type = dlg.findChild<QComboBox*>("ComboBoxSchultyp");
+    auto* ok = dlg.findChild<QPushButton*>("Button1");
+    ASSERT_TRUE(type && ok);
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_FALSE(dlg.answer().has_value());
+    QStringList offered;
+    for (int i = 1; i < type->count(); ++i)
+        offered << type->itemText(i);
+    EXPECT_EQ(offered, (QStringList{utf("Grundschule"), utf("Regionale Schule"), utf("Integrierte Gesamtschule"),
+                                    utf("Gymnasium"), utf("Hauptschule"), utf("Realschule"), utf("Förderschule"),
+                                    utf("Schule z. indiv. Lebensbew.")}));
+    type->setCurrentIndex(type->findText(utf("Regionale Schule")));
+    EXPECT_TRUE(ok->isEnabled());
+    QTest::keyClicks(dlg.findChild<QLineEdit*>("EditSchulname"), "Schule am Hafen");
+    QTest::keyClicks(dlg.findChild<QLineEdit*>("EditOrt"), " Nordstadt ");
+    const auto answer = dlg.answer();
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(answer->schultyp, 2);
+    EXPECT_EQ(answer->schulname, "Schule am Hafen");
+    EXPECT_EQ(answer->ort, "Nordstadt");
 }
 
 // "Später": nothing is written, the program runs without a school type, and

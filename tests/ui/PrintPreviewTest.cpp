@@ -367,4 +367,44 @@ TEST(PrintCommand, CertificateGoesIntoOnePdfWithoutPrinter)
     fs::remove_all(program, ec);
 }
 
+// The certificate series from the menu asks one question with the number of
+// certificates, not one per student and page (here three two-page
+// certificates used to ask nine questions); all go into the one file.
+TEST(PrintCommand, CertificateSeriesAsksOnce)
+{
+    if (PrinterDevice::printerInstalled())
+        GTEST_SKIP() << "a printer is installed";
+    const fs::path program = fs::temp_directory_path() / ("ruvek-series-" + std::to_string(std::random_device{}()));
+    fs::create_directories(program / "Daten");
+    fs::copy_file(kShippedForms / "Anl003.FST", program / "Anl003.FST");
+    {
+        test::ScriptedPrompter prompter;
+        TMainForm main(MainFormSetup{program, &prompter});
+        createApplicationForms(main);
+        main.show();
+        QTest::qWait(10);
+        TZgnRec rec = main.klasse().records.at(0);
+        rec.Status = 1;
+        rec.Vorname = "Anna";
+        rec.Anlage = 3;
+        main.klasse().records.clear();
+        for (const char* name : {"Albers", "Berg", "Cramer"}) {
+            rec.Name = name;
+            main.klasse().records.push_back(rec);
+        }
+        main.klasse().current = 0;
+        prompter.clearLog();
+        const fs::path pdf = program / "Zeugnisse.pdf";
+        prompter.answers = {true};
+        prompter.files = {pdf};
+        main.actions().action("ausgewhlteZeugnistypen1")->trigger();
+        EXPECT_EQ(prompter.questions(),
+                  std::vector<test::Shown>{test::Shown::question("Sollen jetzt die Zeugnisse für 3 Schüler gedruckt werden?")});
+        EXPECT_EQ(prompter.dialogs.size(), 1u);
+        EXPECT_TRUE(fs::exists(pdf));
+    }
+    std::error_code ec;
+    fs::remove_all(program, ec);
+}
+
 } // namespace

@@ -185,7 +185,7 @@ TEST_F(StatisticsWindows, StatisticsWindowCountsAndDrawsItsChart)
     });
 }
 
-TEST_F(StatisticsWindows, OverviewShowsTheCountsAndShrinksEmptyRows)
+TEST_F(StatisticsWindows, OverviewShowsTheCountsAndGreysEmptyRows)
 {
     runModal<ui::TBewUebersForm>("FcherBewertungsbersicht2", [&](ui::TBewUebersForm& w) {
         QTableWidget& g = w.grid();
@@ -205,7 +205,10 @@ TEST_F(StatisticsWindows, OverviewShowsTheCountsAndShrinksEmptyRows)
         EXPECT_EQ(g.item(deutsch, 5), nullptr);        // no 4
         EXPECT_EQ(g.item(theater, 1)->text(), "4");
         EXPECT_EQ(g.rowHeight(deutsch), 18);
-        EXPECT_EQ(g.rowHeight(musik), 6);
+        // A subject without grades stays readable: full height, name in grey.
+        EXPECT_EQ(g.rowHeight(musik), 18);
+        EXPECT_EQ(g.item(musik, 0)->foreground().color(), QColor(Qt::gray));
+        EXPECT_NE(g.item(deutsch, 0)->foreground().color(), QColor(Qt::gray));
         w.resize(860, 600);
         screenshot(w, "bewertungsuebersicht.png");
         w.findChild<QPushButton*>("BitBtn1")->click();

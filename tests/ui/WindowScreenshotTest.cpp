@@ -4,6 +4,7 @@
 // a sibling, and no caption of a label, button or check box is cut off.
 // Runs only when RUVEK_SCREENSHOTS names a folder: RUVEK_SCREENSHOTS=/tmp
 // test_ui --gtest_filter='WindowScreenshots*'.
+#include "classfile/ClassFileGuard.h"
 #include "support/ScriptedPrompter.h"
 #include "ui/completeness/VollstaendigkeitForm.h"
 #include "ui/mainwindow/ActionRegistry.h"
@@ -11,6 +12,7 @@
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/NeuDSForm.h"
 #include "ui/print/InfoDlg.h"
+#include "ui/settings/FirstStartForm.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -43,18 +45,28 @@ void expectCaptionsWhole(QWidget& window, const std::string& file)
         if (!w->isVisibleTo(&window) || w->objectName().startsWith(QStringLiteral("qt_")))
             continue;
         auto* label = qobject_cast<QLabel*>(w);
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        // (A button showing only its icon has no caption to cut.)
         const bool captioned = (label && !label->wordWrap() && !label->text().isEmpty()) ||
-                               qobject_cast<QAbstractButton*>(w);
+                               (button && !button->text().isEmpty());
+        // A push button's size hint holds a style minimum beyond its text:
+        // it needs the text and its frame.
+        const int needed =
+            button ? std::min(w->sizeHint().width(), button->fontMetrics().horizontalAdvance(button->text()) + 8 +
+                                                         (button->icon().isNull() ? 0 : button->iconSize().width() + 4))
+                   : w->sizeHint().width();
         if (captioned) {
-            EXPECT_GE(w->width(), w->sizeHint().width())
+            EXPECT_GE(w->width(), needed)
                 << file << ": " << w->metaObject()->className() << " " << w->objectName().toStdString() << " \""
                 << (qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text()
                                               : qobject_cast<QAbstractButton*>(w)->text())
                        .toStdString()
-                << "\" " << w->width() << " < " << w->sizeHint().width();
+                << "\" " << w->width() << " < " << needed;
         }
         // Whole inside the parent.
-        if (QWidget* p = w->parentWidget(); p && !qobject_cast<QAbstractScrollArea*>(p)) {
+        // (A page in a scroll area may be larger than the area's viewport.)
+        if (QWidget* p = w->parentWidget(); p && !qobject_cast<QAbstractScrollArea*>(p) &&
+                                            p->objectName() != QStringLiteral("qt_scrollarea_viewport")) {
             EXPECT_TRUE(p->rect().contains(w->geometry()))
                 << file << ": " << w->objectName().toStdString() << " sticks out of "
                 << p->objectName().toStdString();
@@ -191,6 +203,11 @@ TEST_F(WindowScreenshots, DialogsOverTheExampleClass)
     lookAtCommand("Fachzensurenlistevorbereiten1", "fachnoten-export");
     prompter_.answers.clear();
 
+    ui::FirstStartForm first(form_.get());
+    first.show();
+    look(first, "erster-start");
+    first.hide();
+
     ui::TNeuDSForm neu(prompter_, form_.get());
     neu.show();
     look(neu, "neuer-schueler");
@@ -212,4 +229,40 @@ TEST_F(WindowScreenshots, DialogsOverTheExampleClass)
     auto* findings = form_->findChild<ui::TVollstaendigkeitForm*>();
     ASSERT_TRUE(findings);
     look(*findings, "vollstaendigkeit");
+}
+
+// The main window at the smallest and the usual size, with a class opened
+// read-only: every caption whole (the read-only marker of the status bar
+// among them), the student table's headers whole on both pages.
+TEST_F(WindowScreenshots, MainWindowAtBothSizes)
+{
+    FileAccess readOnly;
+    readOnly.allowed = true;
+    readOnly.readOnly = true;
+    // Another class than the one open (whose lock the guard keeps).
+    form_->klasse().guard.adoptOpened(folder_ / "andere.RVK", std::move(readOnly));
+    form_->showClassFileName("Klasse8b-Regionale.RVK");
+    auto* pages = form_->findChild<QTabWidget*>("PageControl1");
+    auto* editorPages = form_->findChild<QTabWidget*>("PageControl2");
+    for (const QSize size : {QSize(1000, 700), QSize(795, 580)}) {
+        form_->resize(size);
+        const std::string tag = std::to_string(size.width()) + "x" + std::to_string(size.height());
+        pages->setCurrentIndex(0);
+        editorPages->setCurrentIndex(3);
+        for (int round = 0; round < 3; ++round)
+            QApplication::processEvents();
+        const std::string sheet = out_ + "/hauptfenster-" + tag + "-faecher.png";
+        EXPECT_TRUE(form_->grab().save(QString::fromStdString(sheet)));
+        expectCaptionsWhole(*form_, sheet);
+        auto* panel = form_->findChild<QLabel*>("StatusPanel1");
+        EXPECT_TRUE(panel->text().endsWith(QStringLiteral("(schreibgeschützt)")));
+        EXPECT_GE(panel->contentsRect().width(), panel->fontMetrics().horizontalAdvance(panel->text())) << sheet;
+
+        pages->setCurrentIndex(1);   // "Schüler-Tabelle"
+        for (int round = 0; round < 3; ++round)
+            QApplication::processEvents();
+        const std::string table = out_ + "/hauptfenster-" + tag + "-tabelle.png";
+        EXPECT_TRUE(form_->grab().save(QString::fromStdString(table)));
+        expectHeadersWhole(*form_, table);
+    }
 }

@@ -1,5 +1,8 @@
 #include "ui/completeness/VollstaendigkeitForm.h"
 
+#include "common/Cp1252.h"
+#include "common/GermanOrder.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -59,13 +62,30 @@ TVollstaendigkeitForm::TVollstaendigkeitForm(QWidget* parent) : QDialog(parent)
     layout->addWidget(buttons);
 }
 
+namespace {
+// Texts sort in the German list order (umlauts as their base letter, case
+// alike), numbers as numbers.
+class FindingItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        if (column == 0)
+            return data(0, Qt::DisplayRole).toInt() < other.data(0, Qt::DisplayRole).toInt();
+        return compareGerman(utf8ToCp1252(text(column).toStdString()), utf8ToCp1252(other.text(column).toStdString())) <
+               0;
+    }
+};
+} // namespace
+
 void TVollstaendigkeitForm::setFindings(const std::vector<Finding>& findings, const QString& className)
 {
     className_ = className;
     list_->setSortingEnabled(false);
     list_->clear();
     for (const Finding& f : findings) {
-        auto* item = new QTreeWidgetItem(list_);
+        auto* item = new FindingItem(list_);
         // A number, so the column sorts 2 before 10.
         item->setData(Nr, Qt::DisplayRole, static_cast<int>(f.listIndex + 1));
         item->setData(Nr, kListIndexRole, static_cast<qulonglong>(f.listIndex));

@@ -15,7 +15,6 @@ namespace ruvek::ui {
 
 namespace {
 constexpr int kRowHeight = 18;
-constexpr int kShrunkRowHeight = 6;
 constexpr int kMinRows = 40;
 constexpr int kNameColumnWidth = 150;
 } // namespace
@@ -78,12 +77,12 @@ void TBewUebersForm::FormShow()
             grid_->setItem(k, i + 1, item);
         }
         if (row.empty()) {
-            // A shrunk row would show a sliver of its name: the name is
-            // left to the tool tip.
-            grid_->setRowHeight(k, kShrunkRowHeight);
+            // A subject nobody has a grade in steps back: its name in grey,
+            // at full height. Rows shrunk to a few pixels looked like
+            // broken lines and cut their names.
             QTableWidgetItem* name = grid_->item(k, 0);
-            name->setForeground(Qt::transparent);
-            name->setToolTip(name->text());
+            name->setForeground(QColor(Qt::gray));
+            name->setToolTip(QStringLiteral("%1: keine Bewertungen").arg(name->text()));
         }
     }
     // Long subject names (and elective names behind "WPfl.: ") are shown whole.

@@ -113,6 +113,9 @@ void GradeTableView::fill()
         }
     }
     paintRows();
+    // Every column as wide as its subject's name in the header (or its
+    // widest cell): names were cut off in narrow columns.
+    grid_.resizeColumnsToContents();
     int newColumn = kFixed;
     for (std::size_t c = 0; c < model_.columns.size(); ++c)
         if (model_.columns[c].slot == slot)
