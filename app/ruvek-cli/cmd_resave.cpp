@@ -24,7 +24,7 @@ int cmdResave(const CliArgs& args, CliContext& context)
     ruvek::applyDocumentMode(openClass, ruvek::DocumentMode::CommandLine);
     // Refused because another program has the class (or the new file) open.
     const auto lockedExit = [&](const std::filesystem::path& file) {
-        prompter.error(ruvek::lockedCommandText(file.filename().string(), *openClass.guard.refusedBy()));
+        prompter.error(ruvek::lockedUnattendedText(file.filename().string(), *openClass.guard.refusedBy()));
         return exitcode::kLocked;
     };
 

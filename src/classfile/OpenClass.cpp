@@ -64,6 +64,15 @@ std::uint64_t fingerprintOf(const TDB2& records)
 }
 } // namespace
 
+void OpenClass::takeContent(ClassFileContent content)
+{
+    header = content.header;
+    header.LeseVersion = header.Version;
+    header.Version = 2;
+    records = std::move(content.records);
+    listReshaped();
+}
+
 void OpenClass::markSaved() { savedFingerprint_ = fingerprintOf(records); }
 
 bool OpenClass::recordsAsSaved() const
@@ -198,11 +207,7 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
 
     // Take the file over.
     const std::filesystem::path previousFolder = dataFolder;
-    header = content.header;
-    header.LeseVersion = header.Version;
-    header.Version = 2;
-    records = std::move(content.records);
-    listReshaped();
+    takeContent(std::move(content));
     dataFolder = folder;
     fileName = name;
 

@@ -118,6 +118,11 @@ public:
     // recovery file).
     void markSaved();
     void forgetSavedState() { savedFingerprint_.reset(); }
+
+    // Takes what was read from a class file as the open class's header and
+    // records: the header remembers the version read and is written as
+    // version 2; the list counts as reshaped.
+    void takeContent(ClassFileContent content);
     std::filesystem::path filePath() const { return dataFolder / fileName; }
 
     // --- the four file commands. Each returns true when it did its job

@@ -206,11 +206,7 @@ bool openKeptVersion(OpenClass& oc, const fs::path& version, const fs::path& cla
     ClassFileView& ui = oc.view ? *oc.view : g_noView;
     oc.guard.closeClass();
     oc.undo.clear();
-    oc.header = content.header;
-    oc.header.LeseVersion = oc.header.Version;
-    oc.header.Version = 2;
-    oc.records = std::move(content.records);
-    oc.listReshaped();
+    oc.takeContent(std::move(content));
     oc.dataFolder = classFolder;
     oc.fileName = std::string(kUnsavedClassName);
     makeKeyNumbersUnique(oc.records);

@@ -31,11 +31,6 @@ void applyDocumentMode(OpenClass& openClass, DocumentMode mode)
     o.unattended = mode == DocumentMode::CommandLine;
 }
 
-std::string lockedCommandText(const std::string& name, const LockOwner& owner)
-{
-    return lockedUnattendedText(name, owner);
-}
-
 OpenOutcome ClassDocument::openForChange(const fs::path& file, std::chrono::milliseconds wait)
 {
     applyDocumentMode(class_, DocumentMode::CommandLine);
@@ -55,7 +50,7 @@ OpenOutcome ClassDocument::openForChange(const fs::path& file, std::chrono::mill
             std::this_thread::sleep_for(kLockPollInterval);
             continue;
         }
-        prompter_.error(lockedCommandText(file.filename().string(), *holder));
+        prompter_.error(lockedUnattendedText(file.filename().string(), *holder));
         return {OpenResult::Locked, holder};
     }
 }
@@ -72,11 +67,7 @@ OpenOutcome ClassDocument::openForReading(const fs::path& file)
         prompter_.error(readErrorText(error));
         return {OpenResult::Unreadable, std::nullopt};
     }
-    class_.header = content.header;
-    class_.header.LeseVersion = class_.header.Version;
-    class_.header.Version = 2;
-    class_.records = std::move(content.records);
-    class_.listReshaped();
+    class_.takeContent(std::move(content));
     class_.dataFolder = absoluteFolderOf(file);
     class_.fileName = file.filename().string();
     class_.current = 0;
@@ -128,11 +119,7 @@ bool ClassDocument::restoreRecovery(const PendingRecovery& p, bool showsDeleted)
         if (!access.allowed)
             return false;
     }
-    k.header = content.header;
-    k.header.LeseVersion = k.header.Version;
-    k.header.Version = 2;
-    k.records = std::move(content.records);
-    k.listReshaped();
+    k.takeContent(std::move(content));
     k.dataFolder = p.classFile.parent_path();
     k.fileName = name;
     k.guard.adoptOpened(p.classFile, std::move(access));

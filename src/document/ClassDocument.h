@@ -116,7 +116,4 @@ std::optional<SchoolType> schoolTypeForRecord(SchoolType installation, const TZg
 // "... Schulart ..." message for a record whose school type is unknown.
 std::string unknownSchoolTypeText(const TZgnRec& record, int number);
 
-// Messages.
-std::string lockedCommandText(const std::string& name, const LockOwner& owner);
-
 } // namespace ruvek
