@@ -82,6 +82,29 @@ CollectionOutcome addRecord(OpenClass& oc, bool takeOverFromPredecessorData,
     return {.done = true, .showRecord = true, .rebuildList = true, .takeOverLabels = takeOverFromPredecessorData};
 }
 
+std::size_t addRecordsAfterCurrent(OpenClass& oc, std::size_t count, bool takeOverFromPredecessorData,
+                                   const std::function<void(TZgnRec&, std::size_t)>& fill)
+{
+    const std::size_t room = kMaxRecords > oc.records.size() ? kMaxRecords - oc.records.size() : 0;
+    const std::size_t n = std::min(count, room);
+    if (n == 0)
+        return 0;
+    KeyNumberSequence keys(oc.records);
+    std::vector<TZgnRec> added(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        TZgnRec& rec = added[i];
+        initialiseRecordWithKey(rec, keys.take(), oc.schoolType, oc.random);
+        if (takeOverFromPredecessorData)
+            takeOverFromPredecessor(rec, i == 0 ? oc.currentRecord() : added[i - 1], oc.schoolType);
+        fill(rec, i);
+    }
+    const auto at = oc.records.begin() + static_cast<std::ptrdiff_t>(currentIndex(oc) + 1);
+    oc.records.insert(at, std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    oc.listReshaped();
+    oc.changed = true;
+    return n;
+}
+
 bool deletePermitted(bool darfLoeschen, Prompter& prompter)
 {
     if (!darfLoeschen)

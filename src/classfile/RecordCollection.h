@@ -14,6 +14,7 @@
 #include "common/Prompter.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -67,6 +68,15 @@ void takeOverFromPredecessor(TZgnRec& rec, const TZgnRec& predecessor, SchoolTyp
 // takes the class data of the record before it.
 CollectionOutcome addRecord(OpenClass& oc, bool takeOverFromPredecessorData,
                             const std::optional<NewStudentName>& dialogNames = std::nullopt);
+
+// Adds up to `count` new records after the current one, in one pass over
+// the list: the same records, key numbers and Zufall draws as `count` calls
+// of addRecord, each after the record added before it (so with the
+// take-over each record takes over from its predecessor as filled in).
+// `fill(rec, n)` fills the n-th new record. Stops at kMaxRecords; the
+// current index stays. Returns the number of records added.
+std::size_t addRecordsAfterCurrent(OpenClass& oc, std::size_t count, bool takeOverFromPredecessorData,
+                                   const std::function<void(TZgnRec&, std::size_t)>& fill);
 
 // ---- Deleting ----
 

@@ -77,8 +77,31 @@ std::int32_t newKeyNumber(const TDB2& list, std::optional<std::size_t> self)
     return key;
 }
 
+KeyNumberSequence::KeyNumberSequence(const TDB2& list)
+{
+    m_used.reserve(list.size());
+    for (const TZgnRec& r : list)
+        m_used.insert(r.SchlNr);
+}
+
+std::int32_t KeyNumberSequence::take()
+{
+    // Numbers are only ever added to the set, so the lowest free one never
+    // lies below where the last search stopped.
+    while (m_used.contains(m_next))
+        ++m_next;
+    m_used.insert(m_next);
+    return m_next;
+}
+
 void initialiseRecord(TZgnRec& r, const TDB2& list, SchoolType schoolType, RandomSource& random,
                       std::optional<std::size_t> self)
+{
+    initialiseRecordWithKey(r, 0, schoolType, random);
+    r.SchlNr = newKeyNumber(list, self);
+}
+
+void initialiseRecordWithKey(TZgnRec& r, std::int32_t key, SchoolType schoolType, RandomSource& random)
 {
     r.Frei0 = 0;
     r.Status = 1;
@@ -126,8 +149,7 @@ void initialiseRecord(TZgnRec& r, const TDB2& list, SchoolType schoolType, Rando
     r.LEBText = kStruckOutText;
     r.Vermerke = kStruckOutText;
     r.FLInfo = kStruckOutText;
-
-    r.SchlNr = newKeyNumber(list, self);
+    r.SchlNr = key;
 }
 
 std::size_t makeKeyNumbersUnique(TDB2& list)

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <unordered_set>
 
 namespace ruvek {
 
@@ -27,12 +28,27 @@ inline constexpr std::int32_t kFirstGeneratedKey = -9999999;
 // number).
 std::int32_t newKeyNumber(const TDB2& list, std::optional<std::size_t> self = std::nullopt);
 
+// The key numbers for records added one after another to `list`: each
+// take() gives what newKeyNumber would give on the list grown by every
+// number taken before, without scanning the list again.
+class KeyNumberSequence {
+public:
+    explicit KeyNumberSequence(const TDB2& list);
+    std::int32_t take();
+
+private:
+    std::unordered_set<std::int32_t> m_used;
+    std::int32_t m_next = kFirstGeneratedKey;
+};
+
 // Fills `rec` with the new-record defaults. Fields without a default keep
 // what they hold. `list` and `self` are used for the key number (see
 // newKeyNumber); `schoolType` goes into SchulartNeu, Zufall is drawn from
 // `random`.
 void initialiseRecord(TZgnRec& rec, const TDB2& list, SchoolType schoolType, RandomSource& random,
                       std::optional<std::size_t> self = std::nullopt);
+// The same with the key number given.
+void initialiseRecordWithKey(TZgnRec& rec, std::int32_t key, SchoolType schoolType, RandomSource& random);
 
 // After reading a file: for each record from the first on, every later
 // record with the same key number gets another one: a positive number its

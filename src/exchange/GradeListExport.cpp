@@ -5,7 +5,9 @@
 #include "exchange/CatalogueSlot.h"
 
 #include <algorithm>
+#include <string>
 #include <system_error>
+#include <unordered_map>
 
 namespace ruvek {
 
@@ -53,6 +55,46 @@ bool isDiskDrive(const fs::path& folder)
     return !s.empty() && std::string_view("ABab").find(s.front()) != std::string_view::npos;
 }
 
+// What identifies a student in a list (sameStudent): key number, surname
+// and first name; the lengths keep the parts apart.
+std::string studentKey(const TFaNoEintrag& e)
+{
+    std::string key(reinterpret_cast<const char*>(&e.SchlNr), sizeof e.SchlNr);
+    const std::string_view name = e.Name.view();
+    key += static_cast<char>(name.size());
+    key += name;
+    key += e.Vorname.view();
+    return key;
+}
+
+// Each active student's entry replaces every entry of the same student in
+// the list (when only the grades are renewed) or, when the list has none,
+// is appended; a student appended earlier counts as in the list. The entries
+// are found by an index instead of by comparing with the whole list.
+void mergeIntoList(TFaNoDB& list, const TDB2& records, const GradeListSubject& subject, bool renewGrades)
+{
+    std::unordered_map<std::string, std::vector<std::size_t>> positions;
+    positions.reserve(list.size() + records.size());
+    for (std::size_t i = 0; i < list.size(); ++i)
+        positions[studentKey(list[i])].push_back(i);
+    for (const TZgnRec& rec : records) {
+        if (rec.Status != 1)
+            continue;
+        const int slot = subject.slotOf(rec);
+        if (slot == 0 && !subject.includeStudentsWithout)
+            continue;
+        const TFaNoEintrag entry = gradeListEntry(rec, slot);
+        auto& same = positions[studentKey(entry)];
+        if (same.empty()) {
+            same.push_back(list.size());
+            list.push_back(entry);
+        } else if (renewGrades) {
+            for (std::size_t i : same)
+                list[i] = entry;
+        }
+    }
+}
+
 } // namespace
 
 ExportReport exportGradeLists(const TDB2& records, const std::vector<GradeListSubject>& subjects,
@@ -86,24 +128,7 @@ ExportReport exportGradeLists(const TDB2& records, const std::vector<GradeListSu
                 list = std::move(old);
         }
 
-        for (const TZgnRec& rec : records) {
-            if (rec.Status != 1)
-                continue;
-            const int slot = subject.slotOf(rec);
-            if (slot == 0 && !subject.includeStudentsWithout)
-                continue;
-            const TFaNoEintrag entry = gradeListEntry(rec, slot);
-            bool matched = false;
-            for (auto it = list.rbegin(); it != list.rend(); ++it) {
-                if (!it->sameStudent(entry))
-                    continue;
-                matched = true;
-                if (choices.nurBewertungen)
-                    *it = entry;
-            }
-            if (!matched)
-                list.push_back(entry);
-        }
+        mergeIntoList(list, records, subject, choices.nurBewertungen);
 
         if (list.empty())
             continue;

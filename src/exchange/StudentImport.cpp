@@ -78,20 +78,12 @@ std::string studentLinesRefusal(const std::vector<std::string>& lines, const Imp
 int importStudents(OpenClass& oc, const std::vector<std::string>& lines, const ImportLayout& layout,
                    bool takeOverFromPredecessor)
 {
-    const int before = oc.current;
-    int added = 0;
-    for (const std::string& line : lines) {
-        if (oc.records.size() >= kMaxRecords)
-            break;
-        // Each new record goes after the one added before it, so the
-        // students keep the order of the file.
-        addRecord(oc, takeOverFromPredecessor);
-        applyStudentLine(oc.currentRecord(), line, layout);
-        ++added;
-    }
-    oc.current = before;
+    // The students keep the order of the file, right after the current one.
+    const std::size_t added = addRecordsAfterCurrent(
+        oc, lines.size(), takeOverFromPredecessor,
+        [&](TZgnRec& rec, std::size_t n) { applyStudentLine(rec, lines[n], layout); });
     oc.changed = true;
-    return added;
+    return static_cast<int>(added);
 }
 
 } // namespace ruvek
