@@ -19,6 +19,9 @@ int drkEinst(const std::uint8_t* data, std::size_t size);   // DRKEINST.DAT
 int faecher(const std::uint8_t* data, std::size_t size);    // Faecher.DAT
 int wpflFach(const std::uint8_t* data, std::size_t size);   // WPflFach.DAT
 int formFile(const std::uint8_t* data, std::size_t size);   // *.FST
+int importText(const std::uint8_t* data, std::size_t size); // student and grade import texts
+int importCfg(const std::uint8_t* data, std::size_t size);  // IMPORT.CFG
+int fdbList(const std::uint8_t* data, std::size_t size);    // *.FDB
 
 struct Target {
     std::string_view name; // fuzz_<name> is the program, fuzz/corpus/<name> its seeds
@@ -27,7 +30,8 @@ struct Target {
 
 inline constexpr Target kTargets[] = {
     {"classfile", classFile}, {"scheinst", schulEinst}, {"rvkeinst", progEinst}, {"drkeinst", drkEinst},
-    {"faecher", faecher},     {"wpflfach", wpflFach},   {"formfile", formFile},
+    {"faecher", faecher},     {"wpflfach", wpflFach},   {"formfile", formFile}, {"importtext", importText},
+    {"importcfg", importCfg}, {"fdb", fdbList},
 };
 
 } // namespace ruvek::fuzz

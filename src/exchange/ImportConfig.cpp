@@ -3,6 +3,8 @@
 #include "common/FileLookup.h"
 #include "common/InputFile.h"
 
+#include <algorithm>
+
 namespace ruvek {
 
 ImportLayout defaultImportLayout()
@@ -36,6 +38,17 @@ ImportLayoutResult parseImportLayout(ConstBytes file)
             out.error = "Die Datei " + std::string(kImportConfigFile) + " enthält im Eintrag " + std::to_string(i) +
                         " den unbekannten Feld-Code " + std::to_string(layout[i].Feld) +
                         ".\nErlaubt sind die Codes 0 bis 8.\n\nDer Import wurde nicht ausgeführt.";
+            return out;
+        }
+        // A separator is joined into names and classes: it must be text a
+        // keyboard types and no longer than its field.
+        const auto& trenner = layout[i].Trenner;
+        const std::string_view sep = trenner.view();
+        if (i > 0 && (trenner.bytes[0] > trenner.Capacity ||
+                      std::any_of(sep.begin(), sep.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))) {
+            out.error = "Die Datei " + std::string(kImportConfigFile) + " enthält im Eintrag " + std::to_string(i) +
+                        " ein ungültiges Trennzeichen (Steuerzeichen oder mehr als 3 Zeichen).\n\n"
+                        "Der Import wurde nicht ausgeführt.";
             return out;
         }
     }

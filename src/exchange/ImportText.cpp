@@ -236,6 +236,14 @@ ImportText decodeImportText(ConstBytes bytes)
         std::string converted;
         for (std::size_t i = 0; i < line.size();) {
             const std::size_t len = utf8SequenceLength(line, i);
+            if (len == 0) {
+                // A byte-order mark promised UTF-8 but the byte starts no
+                // character: it is kept as "?" and reported.
+                converted += '?';
+                out.unmappable.push_back({static_cast<int>(n + 1), "\uFFFD"});
+                ++i;
+                continue;
+            }
             const std::string_view ch = line.substr(i, len);
             bool lossless = true;
             converted += utf8ToCp1252(ch, &lossless);

@@ -58,4 +58,26 @@ QString withoutNonCp1252(const QString& text, QString* refused)
     return kept;
 }
 
+QString withoutUntypeable(const QString& text, QString* refused)
+{
+    const auto control = [](QChar c) {
+        return (c.unicode() < 0x20 && c != u'\n' && c != u'\r') || c.unicode() == 0x7F;
+    };
+    if (std::none_of(text.cbegin(), text.cend(), control))
+        return withoutNonCp1252(text, refused);
+    QString typeable;
+    typeable.reserve(text.size());
+    for (const QChar c : text) {
+        if (!control(c)) {
+            typeable += c;
+            continue;
+        }
+        // The Unicode block "Control Pictures" shows each of them.
+        const QChar picture(c.unicode() == 0x7F ? char16_t{0x2421} : static_cast<char16_t>(0x2400 + c.unicode()));
+        if (refused && !refused->contains(picture))
+            *refused += picture;
+    }
+    return withoutNonCp1252(typeable, refused);
+}
+
 } // namespace ruvek::ui

@@ -152,6 +152,14 @@ TEST(ImportConfig, FileSizesAndFieldCodes)
     std::vector<std::uint8_t> unknown(12, 0);
     unknown[6] = 9;
     EXPECT_NE(parseImportLayout(unknown).error.find("unbekannten Feld-Code 9"), std::string::npos);
+    // A separator is joined into the names: no control characters, and a
+    // length byte beyond its three characters would read the next entry.
+    for (const auto& [length, first] : {std::pair{19, 'g'}, std::pair{1, '\x13'}, std::pair{1, '\0'}}) {
+        std::vector<std::uint8_t> sep = good;
+        sep[8] = static_cast<std::uint8_t>(length);
+        sep[9] = static_cast<std::uint8_t>(first);
+        EXPECT_NE(parseImportLayout(sep).error.find("ungültiges Trennzeichen"), std::string::npos) << length;
+    }
 
     const ImportLayout d = defaultImportLayout();
     EXPECT_EQ(d[3].Trenner.str(), ": ");
@@ -172,6 +180,9 @@ TEST(ImportText, EncodingsAreRecognised)
         {"\xEF\xBB\xBFMüller;Jürgen", true, {"Müller;Jürgen"}, {}},
         {"A\nŁukasz;Øre\n\nB", true, {"A", "?ukasz;Øre", "", "B"}, {{2, "Ł"}}},
         {"plain\rmac\r", true, {"plain", "mac"}, {}},
+        // A byte-order mark before bytes that are no UTF-8: each such byte
+        // becomes "?" (this once read forever).
+        {"\xEF\xBB\xBFJ\xC3" "A\xB6r", true, {"J?A?r"}, {{1, "\uFFFD"}, {1, "\uFFFD"}}},
     };
     for (const auto& c : cases) {
         const ImportText text = decodeImportText(bytes(c.file));

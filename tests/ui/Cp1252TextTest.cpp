@@ -36,3 +36,28 @@ TEST(Cp1252Text, CrossesBothWaysAndRefusesWhatItCannotStore)
         EXPECT_EQ(withoutNonCp1252(text), text) << c.utf8;
     }
 }
+
+TEST(Cp1252Text, TypingAndPastingRefuseControlCharactersByTheirPicture)
+{
+    const struct {
+        const char16_t* typed;
+        const char16_t* kept;
+        const char16_t* refused;
+    } cases[] = {
+        {u"Anna", u"Anna", u""},
+        {u"Zeile 1\nZeile 2\r\n", u"Zeile 1\nZeile 2\r\n", u""},   // a memo's line breaks stay
+        {u"7\x01" u"a", u"7a", u"\u2401"},
+        {u"M\u00fcller\tAnna\t", u"M\u00fcllerAnna", u"\u2409"},
+        {u"x\x7fy\u0142", u"xy", u"\u2421\u0142"},
+    };
+    for (const auto& c : cases) {
+        QString refused;
+        EXPECT_EQ(withoutUntypeable(QString::fromUtf16(c.typed), &refused), QString::fromUtf16(c.kept));
+        EXPECT_EQ(refused, QString::fromUtf16(c.refused));
+    }
+    QString nul(QStringLiteral("a"));
+    nul += QChar(u'\0');
+    QString refused;
+    EXPECT_EQ(withoutUntypeable(nul, &refused), QStringLiteral("a"));
+    EXPECT_EQ(refused, QString(QChar(0x2400)));
+}

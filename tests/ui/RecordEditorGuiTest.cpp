@@ -11,7 +11,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -176,6 +178,39 @@ TEST_F(RecordEditorGuiTest, CharactersOutsideWindows1252AreRefusedWithOneMessage
     EXPECT_EQ(text("Edit6"), QStringLiteral("Annaó €"));
     click("BitBtn11");   // "Daten übernehmen"
     EXPECT_EQ(form_->klasse().records[0].Vorname.str(), ruvek::utf8ToCp1252("Annaó €"));
+}
+
+// A paste brings what no key types: tabs and control characters from a
+// spreadsheet or a web page. They are refused like foreign letters, named by
+// their picture, in line edits and memos alike.
+TEST_F(RecordEditorGuiTest, PastedControlCharactersAreRefused)
+{
+    start(4, {{"Alt", "Anna"}});
+    QString pasted = QStringLiteral("Ma\tria");
+    pasted += QChar(u'\x01');
+    for (const char* name : {"Edit6", "Memo3"}) {
+        SCOPED_TRACE(name);
+        prompter_.clearLog();
+        QWidget* field = w(name);
+        field->setFocus();
+        QGuiApplication::clipboard()->setText(pasted);
+        if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+            edit->selectAll();
+            edit->paste();
+            EXPECT_EQ(edit->text(), QStringLiteral("Maria"));
+        } else {
+            auto* memo = static_cast<QPlainTextEdit*>(field);
+            memo->selectAll();
+            memo->paste();
+            EXPECT_EQ(memo->toPlainText(), QStringLiteral("Maria"));
+        }
+        EXPECT_EQ(prompter_.log(), (std::vector{Shown::warning(ruvek::ui::editor::refusedCharactersMessage(
+                                                                  QStringLiteral("\u2409\u2401"))
+                                                                  .toStdString())}));
+    }
+    click("BitBtn11");   // "Daten übernehmen"
+    EXPECT_EQ(form_->klasse().records[0].Vorname.str(), "Maria");
+    EXPECT_EQ(form_->klasse().records[0].Vermerke.str(), "Maria");
 }
 
 TEST_F(RecordEditorGuiTest, MemoTakesNoMoreThanItsFieldHolds)

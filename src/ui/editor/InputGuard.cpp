@@ -82,7 +82,7 @@ void guardLineEdit(QLineEdit* edit, Prompter& prompter)
     // show.
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, &prompter](const QString& text) {
         QString refused;
-        const QString kept = withoutNonCp1252(text, &refused);
+        const QString kept = withoutUntypeable(text, &refused);
         if (refused.isEmpty())
             return;
         const int cursor = edit->cursorPosition() - static_cast<int>(text.size() - kept.size());
@@ -145,7 +145,7 @@ private:
         if (busy_)
             return;
         const QString now = memo_->toPlainText();
-        if (storedLength(now) <= capacity_ && withoutNonCp1252(now).size() == now.size()) {
+        if (storedLength(now) <= capacity_ && withoutUntypeable(now).size() == now.size()) {
             // Reaching the limit is said at once, not only at the next key.
             // (A show fills the memo with its signals blocked: no notice.)
             if (storedLength(now) == capacity_ && storedLength(accepted_) < capacity_ && !memo_->signalsBlocked())
@@ -163,7 +163,7 @@ private:
             ++suffix;
         const QString inserted = now.mid(prefix, now.size() - prefix - suffix);
         QString refused;
-        QString kept = withoutNonCp1252(inserted, &refused);
+        QString kept = withoutUntypeable(inserted, &refused);
         const int others = storedLength(now) - storedLength(inserted);
         bool cut = false;
         while (!kept.isEmpty() && others + storedLength(kept) > capacity_) {
