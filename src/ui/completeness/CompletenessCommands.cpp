@@ -11,9 +11,6 @@ namespace ruvek::ui {
 
 namespace {
 
-// The menu entry's name as the menu builder derives it from the caption.
-constexpr const char* kCommandName = "aufVollstndigkeit1";
-
 // Brings every page control that holds the widget to the page holding it.
 void bringToFront(TMainForm& main, QWidget* widget)
 {
@@ -47,7 +44,7 @@ void installCompletenessCommand(TMainForm& main)
     form->onJump = [&main](std::size_t listIndex, const QString& field) {
         showRecordField(main, static_cast<int>(listIndex), field.toLatin1().constData());
     };
-    main.actions().setHandler(QString::fromLatin1(kCommandName), [&main, form] {
+    main.actions().setHandler(Command::Completeness, [&main, form] {
         main.storeForm();
         main.refreshIndicators();
         const OpenClass& k = main.klasse();

@@ -435,7 +435,7 @@ void TMainForm::setSaveEnabled(bool /*enabled*/)
     // a class never saved goes to "Speichern unter", and without changes it
     // says that the file is up to date. Typing in a field counts at once,
     // before the form is stored.
-    actions_->setEnabled(QStringLiteral("FileSaveItem"), true);
+    actions_->setEnabled(Command::FileSave, true);
 }
 
 void TMainForm::showStatus(const std::string& text) { statusPanel0_->setText(QString::fromStdString(text)); }
@@ -473,7 +473,7 @@ bool TMainForm::changedIndicatorVisible() const
     return edit73Action_ && edit73Action_->isVisible();
 }
 
-bool TMainForm::saveEnabled() const { return actions_->isEnabled(QStringLiteral("FileSaveItem")); }
+bool TMainForm::saveEnabled() const { return actions_->isEnabled(Command::FileSave); }
 
 QAction* TMainForm::menuAction(const QString& name) const { return actions_->action(name); }
 

@@ -92,14 +92,9 @@ WorkProtection::WorkProtection(TMainForm& form) : QObject(&form), form_(form)
     };
 
     ActionRegistry& actions = form_.actions();
-    actions.setHandler(QStringLiteral("EditUndoItem"), [this] { undo(); });
-    actions.setHandler(QStringLiteral("EditRedoItem"), [this] { redo(); });
-    actions.setHandler(QStringLiteral("FileRestoreVersionItem"), [this] { restoreVersion(); });
-    // A text field with the focus keeps these keys for its own undo.
-    if (QAction* a = actions.action(QStringLiteral("EditUndoItem")))
-        a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    if (QAction* a = actions.action(QStringLiteral("EditRedoItem")))
-        a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    actions.setHandler(Command::Undo, [this] { undo(); });
+    actions.setHandler(Command::Redo, [this] { redo(); });
+    actions.setHandler(Command::FileRestoreVersion, [this] { restoreVersion(); });
     refreshUndoEntries();
 }
 
@@ -193,21 +188,21 @@ void WorkProtection::refreshUndoEntries()
 {
     const OpenClass& k = form_.klasse();
     const struct {
-        const char* name;
+        Command id;
         const char* caption;
         bool can;
         std::string command;
-    } entries[] = {{"EditUndoItem", kUndoCaption, k.undo.canUndo(), k.undo.undoName()},
-                   {"EditRedoItem", kRedoCaption, k.undo.canRedo(), k.undo.redoName()}};
+    } entries[] = {{Command::Undo, kUndoCaption, k.undo.canUndo(), k.undo.undoName()},
+                   {Command::Redo, kRedoCaption, k.undo.canRedo(), k.undo.redoName()}};
     for (const auto& e : entries) {
-        QAction* a = form_.actions().action(QString::fromLatin1(e.name));
+        QAction* a = form_.actions().action(e.id);
         if (!a)
             continue;
         QString caption = QString::fromUtf8(e.caption);
         if (e.can)
             caption += QStringLiteral(": ") + QString::fromStdString(e.command);
         a->setText(caption);
-        form_.actions().setEnabled(QString::fromLatin1(e.name), e.can);
+        form_.actions().setEnabled(e.id, e.can);
     }
 }
 
