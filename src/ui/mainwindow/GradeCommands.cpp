@@ -65,7 +65,7 @@ void installGradeCommands(TMainForm& main)
     });
 
     if (auto* grid = main.findChild<exchange::EntryGrid*>(QStringLiteral("StringGrid1"))) {
-        auto* table = new exchange::GradeTableView(main, *grid);
+        auto* table = new exchange::GradeTableView(main, main.state(), *grid);
         main.onRecordShown = [table] { table->recordShown(); };
         main.beforeStore = [table] { table->writeBack(); };
     }

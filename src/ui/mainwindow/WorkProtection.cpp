@@ -6,7 +6,6 @@
 #include "editor/RecordEditor.h"
 #include "ui/editor/EditorBinder.h"
 #include "ui/mainwindow/ActionRegistry.h"
-#include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/TFassungenForm.h"
 
 #include <QAction>
@@ -80,14 +79,14 @@ std::string recoveryOfferText(const PendingRecovery& p)
                   "Später: beim nächsten Programmstart wieder fragen";
 }
 
-WorkProtection::WorkProtection(TMainForm& form) : QObject(&form), form_(form)
+WorkProtection::WorkProtection(ProtectedWindow& form, QObject* owner) : QObject(owner), form_(form)
 {
     timer_ = new QTimer(this);
     timer_->setInterval(kRecoveryIntervalMs);
     connect(timer_, &QTimer::timeout, this, [this] { writeRecoveryNow(); });
 
     chooseVersion = [this](const std::string& className, const std::vector<KeptVersion>& versions) {
-        TFassungenForm dialog(className, versions, &form_);
+        TFassungenForm dialog(className, versions, form_.dialogOwner());
         return dialog.ask();
     };
 
@@ -278,22 +277,23 @@ void WorkProtection::settleShownRecord()
 bool WorkProtection::formEdited(TDB2* records) const
 {
     const OpenClass& k = form_.klasse();
-    if (k.current < 0 || k.current >= static_cast<int>(k.records.size()) || !form_.editor_ || !form_.binder_)
+    ruvek::editor::RecordEditor* editor = form_.recordEditor();
+    editor::EditorBinder* binder = form_.editorBinder();
+    if (k.current < 0 || k.current >= static_cast<int>(k.records.size()) || !editor || !binder)
         return false;
     // The form as it would be stored, into a copy: the user's typing, the
     // record and the controls stay exactly as they are.
     SilentPrompter silent;
     const TZgnRec& shown = k.records[static_cast<std::size_t>(k.current)];
     TZgnRec rec = shown;
-    ruvek::editor::Store(form_.binder_->readForm(), rec, form_.editor_->snapshot(), form_.editor_->levelAtShow(),
-                         form_.editor_->context(), silent);
+    ruvek::editor::Store(binder->readForm(), rec, editor->snapshot(), editor->levelAtShow(), editor->context(), silent);
     if (records)
         (*records)[static_cast<std::size_t>(k.current)] = rec;
     // Storing writes some fields in its own form (the annex, laid-out
     // subjects): compare with what storing the record as shown gives.
     TZgnRec unedited = shown;
-    ruvek::editor::Store(ruvek::editor::Show(shown, form_.editor_->context()), unedited, form_.editor_->snapshot(),
-                         form_.editor_->levelAtShow(), form_.editor_->context(), silent);
+    ruvek::editor::Store(ruvek::editor::Show(shown, editor->context()), unedited, editor->snapshot(),
+                         editor->levelAtShow(), editor->context(), silent);
     return ruvek::editor::DiffersInWatchedFields(rec, unedited);
 }
 
