@@ -1,6 +1,7 @@
 #include "exchange/GradeOverview.h"
 
 #include "common/Cp1252.h"
+#include "grades/GradeKind.h"
 #include "exchange/CatalogueSlot.h"
 
 #include <algorithm>
@@ -33,19 +34,20 @@ bool electiveSlotCounted(int anlage, int slot)
 
 int overviewCounter(std::string_view note)
 {
-    if (note.empty())
-        return 15;
-    switch (note.front()) {
-    case '1': case '2': case '3': case '4': case '5': case '6': case '7': case '8':
-        return note.front() - '0';
-    case '-': case '_': return 9;
-    case '0': case 'K': case 'O': case 'U': case 'k': case 'o': case 'u': return 10;
-    case 'N': case 'n': return 11;
-    case 'T': case 't': return 12;
-    case 'A': case 'B': case 'a': case 'b': return 13;
-    case 'E': case 'e': return 14;
-    default: return 15;
+    const GradeReading g = ClassifyGrade(note);
+    switch (g.kind) {
+    case GradeKind::Grade: return g.number;
+    case GradeKind::Struck: return 9;
+    case GradeKind::NotAssessable: return 10;
+    case GradeKind::NotTaken: return 11;
+    case GradeKind::Taken: return 12;
+    case GradeKind::Exempt: return 13;
+    case GradeKind::NotTaught: return 14;
+    case GradeKind::Empty:
+    case GradeKind::Blank:
+    case GradeKind::Other: return 15;
     }
+    return 15;
 }
 
 GradeOverview computeGradeOverview(const TDB2& records, const TFachKatalog& katalog, std::size_t electiveListSize,

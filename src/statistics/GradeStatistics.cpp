@@ -1,6 +1,7 @@
 #include "statistics/GradeStatistics.h"
 
 #include "common/Cp1252.h"
+#include "grades/GradeKind.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -11,13 +12,22 @@ namespace {
 
 void countGrade(GradeCounts& c, std::string_view note)
 {
-    const char first = note.empty() ? ' ' : note.front();
-    if (first == ' ' || first == '-' || first == '_')
+    // Nothing given (empty, blank or struck out) counts as "ohne"; every
+    // mark that is no grade as "andere".
+    const GradeReading g = ClassifyGrade(note);
+    switch (g.kind) {
+    case GradeKind::Empty:
+    case GradeKind::Blank:
+    case GradeKind::Struck:
         ++c.ohne;
-    else if (first >= '1' && first <= '8')
-        ++c.grade[static_cast<std::size_t>(first - '0')];
-    else
+        break;
+    case GradeKind::Grade:
+        ++c.grade[static_cast<std::size_t>(g.number)];
+        break;
+    default:
         ++c.andere;
+        break;
+    }
 }
 
 std::string printf1(const char* format, auto value, char decimalSeparator)

@@ -1,7 +1,5 @@
 #include "ui/QtPrompter.h"
 
-#include "ui/print/InfoDlg.h"
-#include "ui/settings/FirstStartForm.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -238,16 +236,15 @@ void QtPrompter::showTimedInfo(const std::string& caption, const std::vector<std
         texts << toQString(line);
     while (texts.size() < 6)
         texts << QString();
-    TInfoDlg dlg(ownerFor(parent_));
-    dlg.ShowInfo(toQString(caption), texts[0], texts[1], texts[2], texts[3], texts[4], texts[5], milliseconds);
+    if (dialogs_.timedInfo)
+        dialogs_.timedInfo(ownerFor(parent_), toQString(caption), texts, milliseconds);
 }
 
 std::optional<SchoolSetup> QtPrompter::askSchoolSetup()
 {
-    FirstStartForm dlg(ownerFor(parent_));
-    if (dlg.exec() != QDialog::Accepted)
+    if (!dialogs_.schoolSetup)
         return std::nullopt;
-    return dlg.answer();
+    return dialogs_.schoolSetup(ownerFor(parent_));
 }
 
 std::optional<std::filesystem::path> QtPrompter::chooseOpenFile(const FileDialogRequest& request)

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -30,10 +31,23 @@ std::string toUtf8(const QString& text);
 QString toQString(const std::filesystem::path& path);
 std::filesystem::path toPath(const QString& text);
 
+// The two windows of the program's own that answer a prompter call: the
+// timed information dialog and the first-start question of the school. They
+// live in window libraries above this one, so the program hands them in.
+// Without them a timed information shows nothing and the school question is
+// not answered.
+struct QtPrompterDialogs {
+    std::function<void(QWidget* owner, const QString& caption, const QStringList& lines, int milliseconds)> timedInfo;
+    std::function<std::optional<SchoolSetup>(QWidget* owner)> schoolSetup;
+};
+
 class QtPrompter : public Prompter {
 public:
     // parent: the window the boxes are centred on (may be null).
-    explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtPrompter(QWidget* parent = nullptr, QtPrompterDialogs dialogs = {})
+        : parent_(parent), dialogs_(std::move(dialogs))
+    {
+    }
     void setParent(QWidget* parent) { parent_ = parent; }
 
     bool askYesNo(const std::string& text, MessageKind kind = MessageKind::Confirmation) override;
@@ -52,6 +66,7 @@ public:
 
 private:
     QWidget* parent_;
+    QtPrompterDialogs dialogs_;
 };
 
 } // namespace ruvek::ui

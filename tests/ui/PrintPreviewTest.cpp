@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -302,24 +301,49 @@ TEST_F(PreviewWindow, ZoomReplaysTheRecordedPageAtAnotherScaleAndScrolls)
 
 TEST(InfoDialog, ClosesAfterItsTimeOrOnTheButton)
 {
+    // The dialog runs on a clock of the test's: each tick is a step, so
+    // the test does not depend on how fast the machine is.
     TInfoDlg dlg;
-    QElapsedTimer clock;
-    clock.start();
+    int startedWith = -1;
+    bool running = false;
+    dlg.useClock(
+        [&](int intervalMs) {
+            startedWith = intervalMs;
+            running = true;
+        },
+        [&] { running = false; });
+    int stepsShown = 0;
+    QTimer::singleShot(0, &dlg, [&] {
+        // Shown with the first step; four more steps fill the bar, the next closes.
+        EXPECT_EQ(dlg.ticks(), 1);
+        for (int i = 0; i < 4; ++i) {
+            dlg.tick();
+            stepsShown += dlg.isVisible();
+        }
+        EXPECT_EQ(dlg.ticks(), 5);
+        dlg.tick();
+    });
     dlg.ShowInfo("Hinweis", "Kopf", "eins", "", "drei", "", "fünf", 500);
-    EXPECT_GE(clock.elapsed(), 400);
-    EXPECT_LT(clock.elapsed(), 2500);
+    EXPECT_EQ(startedWith, 100);   // five steps in 500 ms
+    EXPECT_FALSE(running);
+    EXPECT_EQ(stepsShown, 4);
+    EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.ticks(), 5);
     EXPECT_EQ(dlg.findChild<QPlainTextEdit*>("Memo1")->toPlainText(), "eins\n\ndrei\n\nfünf");
 
     // The button closes at once; a duration of 0 then waits for it from now on.
-    QTimer::singleShot(50, &dlg, [&] { dlg.findChild<QPushButton*>("BitBtn1")->click(); });
-    clock.restart();
+    QTimer::singleShot(0, &dlg, [&] {
+        EXPECT_FALSE(running);   // no clock without a duration
+        dlg.findChild<QPushButton*>("BitBtn1")->click();
+    });
     dlg.ShowInfo("Hinweis", "Kopf", "", "", "", "", "", 0);
-    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_FALSE(running);
     EXPECT_EQ(dlg.tickInterval(), 0);
-    QTimer::singleShot(50, &dlg, [&] { dlg.findChild<QPushButton*>("BitBtn1")->click(); });
+    startedWith = -1;
+    QTimer::singleShot(0, &dlg, [&] { dlg.findChild<QPushButton*>("BitBtn1")->click(); });
     dlg.ShowInfo("Hinweis", "Kopf", "", "", "", "", "", 5000);
     EXPECT_EQ(dlg.tickInterval(), 0);
+    EXPECT_EQ(startedWith, -1);   // no clock runs without a duration
 }
 
 TEST(PrintCommand, CertificateGoesIntoOnePdfWithoutPrinter)

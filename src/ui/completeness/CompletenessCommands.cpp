@@ -2,8 +2,6 @@
 
 #include "completeness/Completeness.h"
 #include "ui/completeness/VollstaendigkeitForm.h"
-#include "ui/mainwindow/ActionRegistry.h"
-#include "ui/mainwindow/MainForm.h"
 
 #include <QTabWidget>
 
@@ -11,13 +9,10 @@ namespace ruvek::ui {
 
 namespace {
 
-// The menu entry's name as the menu builder derives it from the caption.
-constexpr const char* kCommandName = "aufVollstndigkeit1";
-
 // Brings every page control that holds the widget to the page holding it.
-void bringToFront(TMainForm& main, QWidget* widget)
+void bringToFront(QWidget& window, QWidget* widget)
 {
-    for (QTabWidget* tabs : main.findChildren<QTabWidget*>())
+    for (QTabWidget* tabs : window.findChildren<QTabWidget*>())
         for (int i = 0; i < tabs->count(); ++i)
             if (tabs->widget(i)->isAncestorOf(widget))
                 tabs->setCurrentIndex(i);
@@ -25,37 +20,37 @@ void bringToFront(TMainForm& main, QWidget* widget)
 
 } // namespace
 
-void showRecordField(TMainForm& main, int listIndex, const char* field)
+void showRecordField(const CompletenessHost& host, int listIndex, const char* field)
 {
-    OpenClass& k = main.klasse();
+    OpenClass& k = host.klasse;
     if (listIndex < 0 || listIndex >= static_cast<int>(k.records.size()))
         return;
     if (k.current != listIndex) {
-        main.storeForm();
+        host.view.storeForm();
         k.current = listIndex;
-        main.showCurrentRecord();
+        host.view.showCurrentRecord();
     }
-    if (auto* widget = main.findChild<QWidget*>(QString::fromLatin1(field))) {
-        bringToFront(main, widget);
+    if (auto* widget = host.window.findChild<QWidget*>(QString::fromLatin1(field))) {
+        bringToFront(host.window, widget);
         widget->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void installCompletenessCommand(TMainForm& main)
+std::function<void()> makeCompletenessCommand(CompletenessHost host)
 {
-    auto* form = new TVollstaendigkeitForm(&main);
-    form->onJump = [&main](std::size_t listIndex, const QString& field) {
-        showRecordField(main, static_cast<int>(listIndex), field.toLatin1().constData());
+    auto* form = new TVollstaendigkeitForm(&host.window);
+    form->onJump = [host](std::size_t listIndex, const QString& field) {
+        showRecordField(host, static_cast<int>(listIndex), field.toLatin1().constData());
     };
-    main.actions().setHandler(QString::fromLatin1(kCommandName), [&main, form] {
-        main.storeForm();
-        main.refreshIndicators();
-        const OpenClass& k = main.klasse();
-        form->setFindings(CheckCompleteness(k.records, main.state()), QString::fromStdString(k.fileName));
+    return [host, form] {
+        host.view.storeForm();
+        host.view.refreshIndicators();
+        const OpenClass& k = host.klasse;
+        form->setFindings(CheckCompleteness(k.records, host.installation), QString::fromStdString(k.fileName));
         // Beside the main window, so the user can work through the list.
         form->show();
         form->raise();
-    });
+    };
 }
 
 } // namespace ruvek::ui

@@ -3,7 +3,6 @@
 #include "common/Prompter.h"
 #include "editor/ReadAloudText.h"
 #include "ui/editor/EditorBinder.h"
-#include "ui/mainwindow/MainForm.h"
 
 #include <QToolButton>
 
@@ -83,10 +82,10 @@ void ReadAloud::SpeedButton20Click()
 
 namespace ruvek::ui {
 
-void installReadAloud(TMainForm& main)
+void installReadAloud(QWidget& main, Prompter& prompter)
 {
     new editor::ReadAloud(
-        main, main.prompter(),
+        main, prompter,
         [&main] {
             auto* binder = main.findChild<editor::EditorBinder*>();
             return binder ? ruvek::editor::readAloudText(ruvek::editor::readAloudEntries(binder->readForm()))

@@ -48,7 +48,7 @@ private:
 } // namespace ruvek::ui::editor
 
 namespace ruvek::ui {
-class TMainForm;
-// Gives the main window's read-aloud buttons their handlers (object "ReadAloud").
-void installReadAloud(TMainForm& main);
+// Gives the main window's read-aloud buttons their handlers (object
+// "ReadAloud"); what is read is the form of the window's editor.
+void installReadAloud(QWidget& main, Prompter& prompter);
 } // namespace ruvek::ui

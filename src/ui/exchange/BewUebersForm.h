@@ -3,7 +3,7 @@
 // often each grade and mark was given among the active students; rows of
 // subjects nobody has are shrunk so that they nearly vanish.
 #include "common/Prompter.h"
-#include "ui/mainwindow/ProgramState.h"
+#include "ui/ProgramState.h"
 
 #include <QDialog>
 

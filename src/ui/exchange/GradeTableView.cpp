@@ -3,7 +3,6 @@
 #include "exchange/GradeCell.h"
 #include "ui/QtPrompter.h"
 #include "ui/exchange/EntryGrid.h"
-#include "ui/mainwindow/MainForm.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>
@@ -36,7 +35,8 @@ QBrush foregroundBrush(CellForeground f)
 
 } // namespace
 
-GradeTableView::GradeTableView(TMainForm& main, EntryGrid& grid) : QObject(&grid), main_(main), grid_(grid)
+GradeTableView::GradeTableView(ClassFileView& view, ProgramState& state, EntryGrid& grid)
+    : QObject(&grid), view_(view), state_(state), grid_(grid)
 {
     grid_.setEnterMove([this](int row, int column) {
         const int columns = static_cast<int>(model_.columns.size());
@@ -66,27 +66,27 @@ void GradeTableView::writeBack()
     grid_.commitOpenEditor();
     if (pending_.empty())
         return;
-    OpenClass& oc = main_.klasse();
+    OpenClass& oc = state_.klasse;
     const int changed = writePendingGrades(oc.records, pending_);
     pending_.clear();
     if (changed > 0) {
         oc.changed = true;
         busy_ = true;
-        main_.showCurrentRecord();   // the editor's controls follow the records
+        view_.showCurrentRecord();   // the editor's controls follow the records
         busy_ = false;
-        main_.refreshIndicators();
+        view_.refreshIndicators();
     }
     fill();
 }
 
 void GradeTableView::fill()
 {
-    const OpenClass& oc = main_.klasse();
+    const OpenClass& oc = state_.klasse;
     const int column = grid_.currentColumn();
     const int slot = column >= kFixed && column - kFixed < static_cast<int>(model_.columns.size())
                          ? model_.columns[static_cast<std::size_t>(column - kFixed)].slot
                          : 0;
-    model_ = buildGradeTable(oc.records, oc.current, main_.state().showsDeleted());
+    model_ = buildGradeTable(oc.records, oc.current, state_.showsDeleted());
 
     const QSignalBlocker block(&grid_);
     grid_.clear();
@@ -126,7 +126,7 @@ void GradeTableView::fill()
 
 void GradeTableView::paintRows()
 {
-    const bool showDeleted = main_.state().showsDeleted();
+    const bool showDeleted = state_.showsDeleted();
     for (int r = 0; r < static_cast<int>(model_.rows.size()); ++r) {
         const GradeTableRow& row = model_.rows[static_cast<std::size_t>(r)];
         for (int c = kFixed; c < grid_.columnCount(); ++c) {
@@ -135,7 +135,7 @@ void GradeTableView::paintRows()
             const CellColours colours = gradeCellColours(r == model_.currentRow, row.deleted, showDeleted, text);
             item->setBackground(backgroundColour(colours.background));
             item->setForeground(foregroundBrush(colours.foreground));
-            const bool known = isKnownGrade(text, main_.state().schoolType());
+            const bool known = isKnownGrade(text, state_.schoolType());
             item->setToolTip(known ? QString() : QString::fromUtf8(kUnknownGradeHint));
             if (!known)
                 item->setBackground(QColor(255, 200, 200));
@@ -156,7 +156,7 @@ void GradeTableView::cellEdited(int row, int column)
     pending_.push_back({r.record, c.slot, c.subject, r.name, r.vorname, typed});
     {
         const QSignalBlocker block(&grid_);
-        item->setText(toQString(normaliseGradeCell(typed, main_.state().schoolType()).text));
+        item->setText(toQString(normaliseGradeCell(typed, state_.schoolType()).text));
     }
     paintRows();
 }
@@ -168,12 +168,12 @@ void GradeTableView::currentCellChanged(int row, int, int previousRow, int)
     if (busy_ || row < 0 || row == previousRow || row >= static_cast<int>(model_.rows.size()))
         return;
     const std::size_t record = model_.rows[static_cast<std::size_t>(row)].record;
-    OpenClass& oc = main_.klasse();
+    OpenClass& oc = state_.klasse;
     writeBack();
     if (static_cast<std::size_t>(oc.current) == record)
         return;
     oc.current = static_cast<int>(record);
-    main_.showCurrentRecord();   // refills through recordShown
+    view_.showCurrentRecord();   // refills through recordShown
 }
 
 } // namespace ruvek::ui::exchange

@@ -5,12 +5,12 @@
 // when another student's row is chosen, the page is left, or the class is
 // stored. Choosing a row makes its student the current record.
 #include "exchange/GradeTable.h"
+#include "ui/ProgramState.h"
 
 #include <QObject>
 #include <vector>
 
 namespace ruvek::ui {
-class TMainForm;
 }
 
 namespace ruvek::ui::exchange {
@@ -20,7 +20,10 @@ class EntryGrid;
 class GradeTableView : public QObject {
     Q_OBJECT
 public:
-    GradeTableView(TMainForm& main, EntryGrid& grid);
+    // view: the main window's side of the class-file commands (it shows the
+    // current record again after the table changed records); state: the
+    // open class and the settings.
+    GradeTableView(ClassFileView& view, ProgramState& state, EntryGrid& grid);
 
     // After every show of the current record: refill (pending grades are
     // written first).
@@ -37,7 +40,8 @@ private:
     void cellEdited(int row, int column);
     void currentCellChanged(int row, int column, int previousRow, int previousColumn);
 
-    TMainForm& main_;
+    ClassFileView& view_;
+    ProgramState& state_;
     EntryGrid& grid_;
     GradeTableModel model_;
     std::vector<PendingGrade> pending_;

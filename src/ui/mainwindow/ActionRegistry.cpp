@@ -4,7 +4,10 @@
 
 namespace ruvek::ui {
 
-ActionRegistry::ActionRegistry(Handler placeholder) : placeholder_(std::move(placeholder)) {}
+ActionRegistry::ActionRegistry(Handler placeholder)
+    : placeholder_(std::move(placeholder)), commands_(static_cast<std::size_t>(kCommandCount))
+{
+}
 
 void ActionRegistry::addEntry(const QString& name, Entry entry)
 {
@@ -19,34 +22,35 @@ const ActionRegistry::Entry* ActionRegistry::find(const QString& name) const
     return it == names_.cend() ? nullptr : &it.value();
 }
 
-QAction* ActionRegistry::add(QAction* action, Handler handler)
+QAction* ActionRegistry::add(Command command, QAction* action, Handler handler)
 {
-    const int index = static_cast<int>(commands_.size());
-    commands_.push_back({action, std::move(handler)});
-    addEntry(action->objectName(), {index, action});
+    Slot& s = slot(command);
+    Q_ASSERT_X(!s.action, "ActionRegistry", "command added twice");
+    s.action = action;
+    s.handler = std::move(handler);
+    addEntry(action->objectName(), {command, action});
     // The handler is looked up at each trigger, so a later setHandler takes
     // the place of the one given here without another connection.
-    QObject::connect(action, &QAction::triggered, action, [this, index] { runCommand(index); });
+    QObject::connect(action, &QAction::triggered, action, [this, command] { run(command); });
     return action;
 }
 
-QAction* ActionRegistry::addFollower(QAction* follower, const QString& command)
+QAction* ActionRegistry::addFollower(QAction* follower, Command command)
 {
-    const Entry* target = find(command);
-    Q_ASSERT_X(target, "ActionRegistry", "follower of an unknown command");
-    QAction* main = commands_[static_cast<std::size_t>(target->command)].action;
-    addEntry(follower->objectName(), {target->command, follower});
+    QAction* main = slot(command).action;
+    Q_ASSERT_X(main, "ActionRegistry", "follower of a command not added");
+    addEntry(follower->objectName(), {command, follower});
     follower->setEnabled(main->isEnabled());
     QObject::connect(main, &QAction::enabledChanged, follower, &QAction::setEnabled);
     QObject::connect(follower, &QAction::triggered, main, &QAction::trigger);
     return follower;
 }
 
-void ActionRegistry::addName(const QString& name, const QString& command)
+void ActionRegistry::addName(const QString& name, Command command)
 {
-    const Entry* target = find(command);
-    Q_ASSERT_X(target, "ActionRegistry", "name for an unknown command");
-    addEntry(name, {target->command, commands_[static_cast<std::size_t>(target->command)].action});
+    QAction* main = slot(command).action;
+    Q_ASSERT_X(main, "ActionRegistry", "name for a command not added");
+    addEntry(name, {command, main});
 }
 
 QAction* ActionRegistry::action(const QString& name) const
@@ -58,48 +62,47 @@ QAction* ActionRegistry::action(const QString& name) const
 QAction* ActionRegistry::primary(const QString& name) const
 {
     const Entry* e = find(name);
-    return e ? commands_[static_cast<std::size_t>(e->command)].action : nullptr;
+    return e ? slot(e->command).action : nullptr;
 }
 
-bool ActionRegistry::setHandler(const QString& name, Handler handler)
+QAction* ActionRegistry::action(Command command) const { return slot(command).action; }
+
+bool ActionRegistry::commandOf(const QString& name, Command& command) const
 {
     const Entry* e = find(name);
-    if (!e)
-        return false;
-    commands_[static_cast<std::size_t>(e->command)].handler = std::move(handler);
-    return true;
+    if (e)
+        command = e->command;
+    return e != nullptr;
 }
+
+void ActionRegistry::setHandler(Command command, Handler handler) { slot(command).handler = std::move(handler); }
+
+bool ActionRegistry::isBuilt(Command command) const { return slot(command).handler != nullptr; }
 
 bool ActionRegistry::isBuilt(const QString& name) const
 {
     const Entry* e = find(name);
-    return e && commands_[static_cast<std::size_t>(e->command)].handler != nullptr;
+    return e && isBuilt(e->command);
 }
 
-void ActionRegistry::run(const QString& name) const
+void ActionRegistry::run(Command command) const
 {
-    if (const Entry* e = find(name))
-        runCommand(e->command);
-}
-
-void ActionRegistry::runCommand(int index) const
-{
-    const Handler& h = commands_[static_cast<std::size_t>(index)].handler;
+    const Handler& h = slot(command).handler;
     if (h)
         h();
     else if (placeholder_)
         placeholder_();
 }
 
-void ActionRegistry::setEnabled(const QString& name, bool enabled)
+void ActionRegistry::setEnabled(Command command, bool enabled)
 {
-    if (QAction* a = primary(name))
+    if (QAction* a = slot(command).action)
         a->setEnabled(enabled);
 }
 
-bool ActionRegistry::isEnabled(const QString& name) const
+bool ActionRegistry::isEnabled(Command command) const
 {
-    const QAction* a = primary(name);
+    const QAction* a = slot(command).action;
     return a && a->isEnabled();
 }
 

@@ -3,6 +3,7 @@
 #include "ui/completeness/CompletenessCommands.h"
 #include "ui/grades/BewHilfForm.h"
 #include "ui/mainwindow/AboutForm.h"
+#include "ui/mainwindow/ActionRegistry.h"
 #include "ui/mainwindow/GradeCommands.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/PrintCommands.h"
@@ -62,7 +63,8 @@ void createApplicationForms(TMainForm& main)
     // 18. TDatSichForm, and the commands of the transfer dialogs
     createDataBackupForm(main);
     // The completeness check of the menu "Testen" and its findings window.
-    installCompletenessCommand(main);
+    main.actions().setHandler(Command::Completeness,
+                              makeCompletenessCommand({main, main, main.klasse(), main.state()}));
 }
 
 } // namespace ruvek::ui

@@ -30,22 +30,22 @@ namespace ruvek::ui {
 namespace {
 
 // The sort commands of the menu "Sortieren" (their speed buttons share them).
-const std::pair<const char*, SortOrder> kSortCommands[] = {
-    {"aufsteigend1", SortOrder::NameAscending}, {"absteigend1", SortOrder::NameDescending},
-    {"aufsteigend2", SortOrder::KeyAscending},  {"absteigend2", SortOrder::KeyDescending},
-    {"aufsteigend3", SortOrder::ClassAscending}, {"absteigend3", SortOrder::ClassDescending},
-    {"Mdchenzuerst1", SortOrder::GirlsFirst},   {"Jungenzuerst1", SortOrder::BoysFirst},
+const std::pair<Command, SortOrder> kSortCommands[] = {
+    {Command::SortNameUp, SortOrder::NameAscending}, {Command::SortNameDown, SortOrder::NameDescending},
+    {Command::SortKeyUp, SortOrder::KeyAscending},  {Command::SortKeyDown, SortOrder::KeyDescending},
+    {Command::SortClassUp, SortOrder::ClassAscending}, {Command::SortClassDown, SortOrder::ClassDescending},
+    {Command::SortGirlsFirst, SortOrder::GirlsFirst},   {Command::SortBoysFirst, SortOrder::BoysFirst},
 };
 
 // The entries under "für ALLE folgenden Schüler übernehmen".
-const std::pair<const char*, ruvek::editor::SubjectCommand> kSubjectCommands[] = {
-    {"N1Fremdsprache1", ruvek::editor::SubjectCommand::Fremdsprache1},
-    {"N2Fremdsprache1", ruvek::editor::SubjectCommand::Fremdsprache2},
-    {"ReligionPhilmK1", ruvek::editor::SubjectCommand::Religion},
-    {"ersteszustzlichesFach1", ruvek::editor::SubjectCommand::ZusatzFach},
-    {"Wahlpflicht1HJ1", ruvek::editor::SubjectCommand::Wahlpflicht1},
-    {"Wahlpflicht2HJ1", ruvek::editor::SubjectCommand::Wahlpflicht2},
-    {"Wahlpflicht12HJ1", ruvek::editor::SubjectCommand::Wahlpflicht12},
+const std::pair<Command, ruvek::editor::SubjectCommand> kSubjectCommands[] = {
+    {Command::TakeOverLanguage1, ruvek::editor::SubjectCommand::Fremdsprache1},
+    {Command::TakeOverLanguage2, ruvek::editor::SubjectCommand::Fremdsprache2},
+    {Command::TakeOverReligion, ruvek::editor::SubjectCommand::Religion},
+    {Command::TakeOverExtraSubject, ruvek::editor::SubjectCommand::ZusatzFach},
+    {Command::TakeOverElectives1, ruvek::editor::SubjectCommand::Wahlpflicht1},
+    {Command::TakeOverElectives2, ruvek::editor::SubjectCommand::Wahlpflicht2},
+    {Command::TakeOverElectivesBoth, ruvek::editor::SubjectCommand::Wahlpflicht12},
 };
 
 constexpr int kTablePage = 1;   // "Schüler-Tabelle" in PageControl1
@@ -135,27 +135,27 @@ void TMainForm::connectCollectionCommands()
         }
     };
 
-    actions_->setHandler(QStringLiteral("LschenSchlerDatensatz1"), [this, show, darfLoeschen] {
+    actions_->setHandler(Command::DeleteRecord, [this, show, darfLoeschen] {
         if (!deletePermitted(darfLoeschen(), *prompter_))
             return;
         storeForm();
         show(markCurrentDeleted(state_.klasse, *prompter_, showsDeletedRecords()));
     });
-    actions_->setHandler(QStringLiteral("gelschteDatenstzeentgltigentfernen1"), [this, show] {
+    actions_->setHandler(Command::PurgeDeleted, [this, show] {
         storeForm();
         CollectionOutcome out;
         undoable("Entfernen der gelöschten Datensätze", [&] { out = removeMarked(state_.klasse, *prompter_); });
         if (out.done)
             show(out);
     });
-    actions_->setHandler(QStringLiteral("KopierenSchlerDatensatz1"), [this] { copyRecord(state_.klasse); });
-    actions_->setHandler(QStringLiteral("AusschneidenSchlerDatensatz1"), [this, show, darfLoeschen] {
+    actions_->setHandler(Command::CopyRecord, [this] { copyRecord(state_.klasse); });
+    actions_->setHandler(Command::CutRecord, [this, show, darfLoeschen] {
         storeForm();
         const CollectionOutcome out = cutRecord(state_.klasse, darfLoeschen(), *prompter_);
         if (out.showRecord)
             show(out);
     });
-    actions_->setHandler(QStringLiteral("EinfgenSchlerDatensatz1"), [this, show, enableNavigation] {
+    actions_->setHandler(Command::PasteRecord, [this, show, enableNavigation] {
         // The table view is not written back: it is not shown in this
         // program version, and what it holds may be older than the records.
         storeForm();
@@ -163,7 +163,7 @@ void TMainForm::connectCollectionCommands()
         enableNavigation();
     });
     for (const auto& [name, order] : kSortCommands)
-        actions_->setHandler(QString::fromLatin1(name), [this, show, order = order] {
+        actions_->setHandler(name, [this, show, order = order] {
             if (!sortApplies(state_.klasse))
                 return;
             storeForm();
@@ -172,7 +172,7 @@ void TMainForm::connectCollectionCommands()
 
     // The subject commands store first and leave the form as it is.
     for (const auto& [name, command] : kSubjectCommands)
-        actions_->setHandler(QString::fromLatin1(name), [this, command = command] {
+        actions_->setHandler(name, [this, command = command] {
             storeForm();
             undoable(takeOverCommandName(ruvek::editor::subjectCommandSubject(command)),
                      [&] { ruvek::editor::takeOverSubjects(state_.klasse, command, *prompter_); });
@@ -184,7 +184,7 @@ void TMainForm::connectCollectionCommands()
         connect(b, &QAbstractButton::clicked, this, add);
     for (auto* b : findChildren<QAbstractButton*>(QStringLiteral("Button7")))
         connect(b, &QAbstractButton::clicked, this,
-                [this] { actions_->run(QStringLiteral("LschenSchlerDatensatz1")); });
+                [this] { actions_->run(Command::DeleteRecord); });
 
     // The head-data buttons hand on what the controls show; they neither
     // store nor show, the form keeps its pending edits.

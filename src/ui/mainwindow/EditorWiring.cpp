@@ -89,7 +89,7 @@ void TMainForm::connectEditorButtons()
 
     // The read-aloud buttons: ReadAloudWiring.cpp. (The take-over and text
     // buttons: CollectionCommands.cpp.)
-    installReadAloud(*this);
+    installReadAloud(*this, *prompter_);
 }
 
 // The live handlers of the head selectors: they change what is visible

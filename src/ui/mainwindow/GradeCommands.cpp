@@ -37,7 +37,7 @@ void installGradeCommands(TMainForm& main)
         main.showCurrentRecord();
         main.refreshIndicators();
     };
-    actions.setHandler(QStringLiteral("fcherweiseBewertungen1"), [&main, afterwards] {
+    actions.setHandler(Command::SubjectEntry, [&main, afterwards] {
         main.storeForm();
         exchange::TFachEingForm& form = fachEingForm(main);
         // What the window writes back into the records can be undone; the
@@ -49,14 +49,14 @@ void installGradeCommands(TMainForm& main)
             afterwards();
         });
     });
-    actions.setHandler(QStringLiteral("importierenvonSchlerdatenimTXTFormat1"), [&main, afterwards] {
+    actions.setHandler(Command::ImportStudentsText, [&main, afterwards] {
         main.storeForm();
         main.undoable("Import von Schülerdaten", [&main, afterwards] {
             runStudentImport(main.klasse(), main.state(), main.prompter());
             afterwards();
         });
     });
-    actions.setHandler(QStringLiteral("importierenvonBewertungenimTXTFormat1"), [&main, afterwards] {
+    actions.setHandler(Command::ImportGradesText, [&main, afterwards] {
         main.storeForm();
         main.undoable("Import von Bewertungen", [&main, afterwards] {
             runGradeImport(main.klasse(), main.state(), main.prompter());
@@ -65,7 +65,7 @@ void installGradeCommands(TMainForm& main)
     });
 
     if (auto* grid = main.findChild<exchange::EntryGrid*>(QStringLiteral("StringGrid1"))) {
-        auto* table = new exchange::GradeTableView(main, *grid);
+        auto* table = new exchange::GradeTableView(main, main.state(), *grid);
         main.onRecordShown = [table] { table->recordShown(); };
         main.beforeStore = [table] { table->writeBack(); };
     }

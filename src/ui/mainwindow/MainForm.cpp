@@ -13,6 +13,8 @@
 #include "ui/exchange/EntryGrid.h"
 #include "ui/mainwindow/WindowTitle.h"
 #include "ui/mainwindow/WorkProtection.h"
+#include "ui/print/InfoDlg.h"
+#include "ui/settings/FirstStartForm.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -61,7 +63,18 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent) : QMainWindow(parent)
     if (setup.prompter) {
         prompter_ = setup.prompter;
     } else {
-        ownPrompter_ = std::make_unique<QtPrompter>(this);
+        QtPrompterDialogs dialogs;
+        dialogs.timedInfo = [](QWidget* owner, const QString& caption, const QStringList& t, int milliseconds) {
+            TInfoDlg dlg(owner);
+            dlg.ShowInfo(caption, t[0], t[1], t[2], t[3], t[4], t[5], milliseconds);
+        };
+        dialogs.schoolSetup = [](QWidget* owner) -> std::optional<SchoolSetup> {
+            FirstStartForm dlg(owner);
+            if (dlg.exec() != QDialog::Accepted)
+                return std::nullopt;
+            return dlg.answer();
+        };
+        ownPrompter_ = std::make_unique<QtPrompter>(this, std::move(dialogs));
         prompter_ = ownPrompter_.get();
     }
     programFolder_ = setup.programFolder.empty() ? toPath(QCoreApplication::applicationDirPath())
@@ -74,7 +87,7 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget* parent) : QMainWindow(parent)
     FormCreate();
     connectEditor();
     connectCollectionCommands();
-    protection_ = new WorkProtection(*this);
+    protection_ = new WorkProtection(*this, this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -435,7 +448,7 @@ void TMainForm::setSaveEnabled(bool /*enabled*/)
     // a class never saved goes to "Speichern unter", and without changes it
     // says that the file is up to date. Typing in a field counts at once,
     // before the form is stored.
-    actions_->setEnabled(QStringLiteral("FileSaveItem"), true);
+    actions_->setEnabled(Command::FileSave, true);
 }
 
 void TMainForm::showStatus(const std::string& text) { statusPanel0_->setText(QString::fromStdString(text)); }
@@ -473,7 +486,7 @@ bool TMainForm::changedIndicatorVisible() const
     return edit73Action_ && edit73Action_->isVisible();
 }
 
-bool TMainForm::saveEnabled() const { return actions_->isEnabled(QStringLiteral("FileSaveItem")); }
+bool TMainForm::saveEnabled() const { return actions_->isEnabled(Command::FileSave); }
 
 QAction* TMainForm::menuAction(const QString& name) const { return actions_->action(name); }
 

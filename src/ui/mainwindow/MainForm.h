@@ -7,7 +7,8 @@
 #include "classfile/OpenClass.h"
 #include "common/Prompter.h"
 #include "ui/mainwindow/ApplicationForms.h"
-#include "ui/mainwindow/ProgramState.h"
+#include "ui/ProgramState.h"
+#include "ui/mainwindow/WorkProtection.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -37,26 +38,25 @@ namespace ruvek::ui {
 
 class ActionRegistry;
 class QtPrompter;
-class WorkProtection;
 
 struct MainFormSetup {
     std::filesystem::path programFolder;  // empty: the folder of the program file
     Prompter* prompter = nullptr;          // null: German message boxes and dialogs
 };
 
-class TMainForm : public QMainWindow, public ClassFileView {
+class TMainForm : public QMainWindow, public ProtectedWindow {
     Q_OBJECT
 public:
     explicit TMainForm(MainFormSetup setup = {}, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     ProgramState& state() { return state_; }
-    OpenClass& klasse() { return state_.klasse; }
-    Prompter& prompter() { return *prompter_; }
+    OpenClass& klasse() override { return state_.klasse; }
+    Prompter& prompter() override { return *prompter_; }
     InstallationFolders folders() const { return state_.folders(); }
     ApplicationForms& forms() { return forms_; }
     // The commands of menu and speed bar, by menu-entry or speed-button name.
-    ActionRegistry& actions() { return *actions_; }
+    ActionRegistry& actions() override { return *actions_; }
     // The printer of the program (made on first use); its set-up dialog and
     // every print command share it.
     PrinterDevice& printerDevice();
@@ -157,7 +157,10 @@ private:
     template <class W>
     W* control(const char* objectName) const;
 
-    friend class WorkProtection;   // stores the form into a copy for the recovery file
+    // ProtectedWindow: work protection stores the form into copies.
+    QWidget* dialogOwner() override { return this; }
+    ruvek::editor::RecordEditor* recordEditor() const override { return editor_.get(); }
+    editor::EditorBinder* editorBinder() const override { return binder_; }
     ProgramState state_;
     std::unique_ptr<QtPrompter> ownPrompter_;
     Prompter* prompter_ = nullptr;

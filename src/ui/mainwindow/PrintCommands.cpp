@@ -28,19 +28,19 @@ public:
     void install()
     {
         ActionRegistry& a = main_.actions();
-        a.setHandler("ausgewhlterZeugnistyp1", [this] { run(PlanCertificate(current(), index(), false, settings())); });
-        a.setHandler("Seitenansicht1", [this] { run(PlanCertificate(current(), index(), true, settings())); });
-        a.setHandler("ausgewhlteZeugnistypen1", [this] { run(PlanCertificateSeries(records(), start(), settings())); });
-        a.setHandler("Empfangsbekenntnis1", [this] { run(PlanReceipt(current(), index(), false, settings())); });
-        a.setHandler("SpeedButton12", [this] { run(PlanReceipt(current(), index(), true, settings())); });
-        a.setHandler("dieEmpfangsbekenntnisse1", [this] { run(PlanReceiptSeries(records(), start(), settings())); });
-        a.setHandler("Lernentwicklungsbericht1", [this] { run(PlanReport(current(), index(), settings())); });
-        a.setHandler("LernentwberichtefrZeugniskonferenz1",
+        a.setHandler(Command::Certificate, [this] { run(PlanCertificate(current(), index(), false, settings())); });
+        a.setHandler(Command::CertificatePreview, [this] { run(PlanCertificate(current(), index(), true, settings())); });
+        a.setHandler(Command::CertificateSeries, [this] { run(PlanCertificateSeries(records(), start(), settings())); });
+        a.setHandler(Command::Receipt, [this] { run(PlanReceipt(current(), index(), false, settings())); });
+        a.setHandler(Command::ReceiptPreview, [this] { run(PlanReceipt(current(), index(), true, settings())); });
+        a.setHandler(Command::ReceiptSeries, [this] { run(PlanReceiptSeries(records(), start(), settings())); });
+        a.setHandler(Command::Report, [this] { run(PlanReport(current(), index(), settings())); });
+        a.setHandler(Command::ReportSeries,
                      [this] { run(PlanReportSeries(records(), start(), settings())); });
         // The data sheet of one student is a checklist to look at: it opens
         // in the preview, whose buttons print it.
-        a.setHandler("SchlerDatenblatt1", [this] { run(PlanDatenblatt(current(), index(), true)); });
-        a.setHandler("SchlerDatenbltter1", [this] { run(PlanDatenblattSeries(records(), start())); });
+        a.setHandler(Command::Datasheet, [this] { run(PlanDatenblatt(current(), index(), true)); });
+        a.setHandler(Command::DatasheetSeries, [this] { run(PlanDatenblattSeries(records(), start())); });
     }
 
     void showPage(const TDruckAuftrag& job, const PageDrawer& drawPage) override

@@ -23,19 +23,19 @@ void createDataBackupForm(TMainForm& main)
     f.datSich = new TDatSichForm(main.state().settings, main.prompter(), &main);
 
     ActionRegistry& a = main.actions();
-    a.setHandler(QStringLiteral("exportieren1"), [&f] {
+    a.setHandler(Command::ExportSettings, [&f] {
         if (f.einstExp)
             f.einstExp->exec();
     });
-    a.setHandler(QStringLiteral("importieren1"), [&f] {
+    a.setHandler(Command::ImportSettings, [&f] {
         if (f.einstImp)
             f.einstImp->exec();
     });
-    a.setHandler(QStringLiteral("desFormulardruckslschen1"), [&main] {
+    a.setHandler(Command::DeleteFormFileCopies, [&main] {
         const Settings& s = main.state().settings;
         deleteFormFileCopies(s.dataFolder, s.programFolder, main.prompter());
     });
-    a.setHandler(QStringLiteral("vollstndigeDatensicherung1"), [&main, &f] {
+    a.setHandler(Command::DataBackup, [&main, &f] {
         if (!f.datSich)
             return;
         if (f.datSich->exec() != QDialog::Accepted && !f.datSich->lastResult().cancelled)

@@ -30,14 +30,14 @@ public:
         stat_ = new TNotenStatForm(s, p, &main_);
 
         ActionRegistry& a = main_.actions();
-        a.setHandler(QStringLiteral("FachnotenStatistik1"), [this] { stat_->exec(); });
-        a.setHandler(QStringLiteral("FcherBewertungsbersicht1"), [this] { uebers_->exec(); });
-        a.setHandler(QStringLiteral("Fachzensurenlistevorbereiten1"), [this] { exportSubjects(); });
-        a.setHandler(QStringLiteral("N1Halbjahr1"), [this] { exportElectives(1); });
-        a.setHandler(QStringLiteral("N2Halbjahr1"), [this] { exportElectives(2); });
-        a.setHandler(QStringLiteral("FachzensurenListeimportieren1"), [this] { importList(0); });
-        a.setHandler(QStringLiteral("N1Halbjahr2"), [this] { importList(1); });
-        a.setHandler(QStringLiteral("N2Halbjahr2"), [this] { importList(2); });
+        a.setHandler(Command::GradeStatistics, [this] { stat_->exec(); });
+        a.setHandler(Command::GradeOverview, [this] { uebers_->exec(); });
+        a.setHandler(Command::ExportSubjectLists, [this] { exportSubjects(); });
+        a.setHandler(Command::ExportElectiveList1, [this] { exportElectives(1); });
+        a.setHandler(Command::ExportElectiveList2, [this] { exportElectives(2); });
+        a.setHandler(Command::ImportSubjectList, [this] { importList(0); });
+        a.setHandler(Command::ImportElectiveList1, [this] { importList(1); });
+        a.setHandler(Command::ImportElectiveList2, [this] { importList(2); });
         // The exchange with the subject teachers works now: its submenu is offered.
         if (auto* menu = main_.findChild<QMenu*>(QStringLiteral("mitFachlehrern1")))
             menu->menuAction()->setVisible(true);

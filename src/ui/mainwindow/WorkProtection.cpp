@@ -6,7 +6,6 @@
 #include "editor/RecordEditor.h"
 #include "ui/editor/EditorBinder.h"
 #include "ui/mainwindow/ActionRegistry.h"
-#include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/TFassungenForm.h"
 
 #include <QAction>
@@ -80,26 +79,21 @@ std::string recoveryOfferText(const PendingRecovery& p)
                   "Später: beim nächsten Programmstart wieder fragen";
 }
 
-WorkProtection::WorkProtection(TMainForm& form) : QObject(&form), form_(form)
+WorkProtection::WorkProtection(ProtectedWindow& form, QObject* owner) : QObject(owner), form_(form)
 {
     timer_ = new QTimer(this);
     timer_->setInterval(kRecoveryIntervalMs);
     connect(timer_, &QTimer::timeout, this, [this] { writeRecoveryNow(); });
 
     chooseVersion = [this](const std::string& className, const std::vector<KeptVersion>& versions) {
-        TFassungenForm dialog(className, versions, &form_);
+        TFassungenForm dialog(className, versions, form_.dialogOwner());
         return dialog.ask();
     };
 
     ActionRegistry& actions = form_.actions();
-    actions.setHandler(QStringLiteral("EditUndoItem"), [this] { undo(); });
-    actions.setHandler(QStringLiteral("EditRedoItem"), [this] { redo(); });
-    actions.setHandler(QStringLiteral("FileRestoreVersionItem"), [this] { restoreVersion(); });
-    // A text field with the focus keeps these keys for its own undo.
-    if (QAction* a = actions.action(QStringLiteral("EditUndoItem")))
-        a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    if (QAction* a = actions.action(QStringLiteral("EditRedoItem")))
-        a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    actions.setHandler(Command::Undo, [this] { undo(); });
+    actions.setHandler(Command::Redo, [this] { redo(); });
+    actions.setHandler(Command::FileRestoreVersion, [this] { restoreVersion(); });
     refreshUndoEntries();
 }
 
@@ -193,21 +187,21 @@ void WorkProtection::refreshUndoEntries()
 {
     const OpenClass& k = form_.klasse();
     const struct {
-        const char* name;
+        Command id;
         const char* caption;
         bool can;
         std::string command;
-    } entries[] = {{"EditUndoItem", kUndoCaption, k.undo.canUndo(), k.undo.undoName()},
-                   {"EditRedoItem", kRedoCaption, k.undo.canRedo(), k.undo.redoName()}};
+    } entries[] = {{Command::Undo, kUndoCaption, k.undo.canUndo(), k.undo.undoName()},
+                   {Command::Redo, kRedoCaption, k.undo.canRedo(), k.undo.redoName()}};
     for (const auto& e : entries) {
-        QAction* a = form_.actions().action(QString::fromLatin1(e.name));
+        QAction* a = form_.actions().action(e.id);
         if (!a)
             continue;
         QString caption = QString::fromUtf8(e.caption);
         if (e.can)
             caption += QStringLiteral(": ") + QString::fromStdString(e.command);
         a->setText(caption);
-        form_.actions().setEnabled(QString::fromLatin1(e.name), e.can);
+        form_.actions().setEnabled(e.id, e.can);
     }
 }
 
@@ -283,22 +277,23 @@ void WorkProtection::settleShownRecord()
 bool WorkProtection::formEdited(TDB2* records) const
 {
     const OpenClass& k = form_.klasse();
-    if (k.current < 0 || k.current >= static_cast<int>(k.records.size()) || !form_.editor_ || !form_.binder_)
+    ruvek::editor::RecordEditor* editor = form_.recordEditor();
+    editor::EditorBinder* binder = form_.editorBinder();
+    if (k.current < 0 || k.current >= static_cast<int>(k.records.size()) || !editor || !binder)
         return false;
     // The form as it would be stored, into a copy: the user's typing, the
     // record and the controls stay exactly as they are.
     SilentPrompter silent;
     const TZgnRec& shown = k.records[static_cast<std::size_t>(k.current)];
     TZgnRec rec = shown;
-    ruvek::editor::Store(form_.binder_->readForm(), rec, form_.editor_->snapshot(), form_.editor_->levelAtShow(),
-                         form_.editor_->context(), silent);
+    ruvek::editor::Store(binder->readForm(), rec, editor->snapshot(), editor->levelAtShow(), editor->context(), silent);
     if (records)
         (*records)[static_cast<std::size_t>(k.current)] = rec;
     // Storing writes some fields in its own form (the annex, laid-out
     // subjects): compare with what storing the record as shown gives.
     TZgnRec unedited = shown;
-    ruvek::editor::Store(ruvek::editor::Show(shown, form_.editor_->context()), unedited, form_.editor_->snapshot(),
-                         form_.editor_->levelAtShow(), form_.editor_->context(), silent);
+    ruvek::editor::Store(ruvek::editor::Show(shown, editor->context()), unedited, editor->snapshot(),
+                         editor->levelAtShow(), editor->context(), silent);
     return ruvek::editor::DiffersInWatchedFields(rec, unedited);
 }
 

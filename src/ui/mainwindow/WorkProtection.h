@@ -14,10 +14,33 @@
 #include <vector>
 
 class QTimer;
+class QWidget;
+
+namespace ruvek::editor {
+class RecordEditor;
+}
 
 namespace ruvek::ui {
 
-class TMainForm;
+class ActionRegistry;
+namespace editor {
+class EditorBinder;
+}
+
+// What work protection needs of the main window: the window side of the
+// class-file commands, the open class, the prompter, the commands whose
+// undo entries it names, and the record editor whose form it stores into
+// copies for the recovery file.
+class ProtectedWindow : public ClassFileView {
+public:
+    virtual OpenClass& klasse() = 0;
+    virtual Prompter& prompter() = 0;
+    virtual ActionRegistry& actions() = 0;
+    virtual QWidget* dialogOwner() = 0;
+    // Null while the editor is not built.
+    virtual ruvek::editor::RecordEditor* recordEditor() const = 0;
+    virtual editor::EditorBinder* editorBinder() const = 0;
+};
 
 // The captions of the undo and redo entries.
 inline constexpr const char* kUndoCaption = "&Rückgängig";
@@ -28,7 +51,8 @@ inline constexpr int kRecoveryIntervalMs = 2 * 60 * 1000;
 class WorkProtection : public QObject {
     Q_OBJECT
 public:
-    explicit WorkProtection(TMainForm& form);
+    // form: the main window, which also owns the object.
+    WorkProtection(ProtectedWindow& form, QObject* owner);
 
     // After the first class exists: switches the protections on and offers
     // the recovery files found in the data folder (and in the other folders
@@ -69,7 +93,7 @@ private:
     // whether the user changed anything in the form since it was shown.
     bool formEdited(TDB2* records = nullptr) const;
 
-    TMainForm& form_;
+    ProtectedWindow& form_;
     QTimer* timer_ = nullptr;
     std::filesystem::path homeFolder_; // the data folder at start-up, where recovery files are looked for
 };

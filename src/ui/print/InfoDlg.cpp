@@ -47,11 +47,23 @@ TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent)
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     connect(timer1_, &QTimer::timeout, this, &TInfoDlg::Timer1Timer);
+    startClock_ = [this](int intervalMs) {
+        timer1_->setInterval(intervalMs);
+        timer1_->start();
+    };
+    stopClock_ = [this] { timer1_->stop(); };
     connect(bitBtn1_, &QPushButton::clicked, this, [this] {
-        timer1_->stop();
+        stopClock_();
         accept();
     });
     resize(420, 220);
+}
+
+void TInfoDlg::useClock(std::function<void(int intervalMs)> start, std::function<void()> stop)
+{
+    timer1_->stop();
+    startClock_ = std::move(start);
+    stopClock_ = std::move(stop);
 }
 
 void TInfoDlg::prepare(const QString& caption, const QString& headline, const QStringList& lines, int durationMs)
@@ -81,16 +93,14 @@ void TInfoDlg::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     ticks_ = 1;
     progressBar1_->setValue(1);
-    if (interval_ > 0) {
-        timer1_->setInterval(interval_);
-        timer1_->start();
-    }
+    if (interval_ > 0)
+        startClock_(interval_);
 }
 
 void TInfoDlg::Timer1Timer()
 {
     if (ticks_ >= kLastTick) {
-        timer1_->stop();
+        stopClock_();
         accept();
         return;
     }

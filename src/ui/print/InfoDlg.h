@@ -4,6 +4,7 @@
 // button is pressed. The tick interval is kept between calls: a duration of
 // 0 makes this and every later dialog wait for the button.
 #include <QDialog>
+#include <functional>
 #include <QString>
 
 class QLineEdit;
@@ -28,6 +29,14 @@ public:
     int tickInterval() const { return interval_; }
     int ticks() const { return ticks_; }
 
+    // The dialog's clock: started with the time between two ticks when the
+    // dialog shows, stopped when it closes. By default a QTimer; a test puts
+    // in its own and steps the ticks with tick(), so nothing waits for time
+    // to pass.
+    void useClock(std::function<void(int intervalMs)> start, std::function<void()> stop);
+    // One step of the progress bar; the step after the last closes the dialog.
+    void tick() { Timer1Timer(); }
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -41,6 +50,8 @@ private:
     QProgressBar* progressBar1_ = nullptr;
     QPushButton* bitBtn1_ = nullptr;
     QTimer* timer1_ = nullptr;
+    std::function<void(int)> startClock_;
+    std::function<void()> stopClock_;
 };
 
 } // namespace ruvek::ui

@@ -4,7 +4,7 @@
 // average and a chart that can be saved as a picture or printed.
 #include "common/Prompter.h"
 #include "statistics/GradeStatistics.h"
-#include "ui/mainwindow/ProgramState.h"
+#include "ui/ProgramState.h"
 
 #include <QDialog>
 #include <array>
