@@ -22,7 +22,7 @@ TEST(GradeKind, EveryFirstByteHasOneReadingAndGradesAgreeWithGradeNumber)
         for (const auto& [kind, chars] : sets)
             if (chars.find(c) != std::string::npos)
                 expected = kind;
-        for (const std::string code : {std::string(1, c), std::string(1, c) + "x"}) {
+        for (const std::string& code : {std::string(1, c), std::string(1, c) + "x"}) {
             const auto g = ClassifyGrade(code);
             EXPECT_EQ(g.kind, expected) << b;
             // The number is the notation's own reading of the code.
