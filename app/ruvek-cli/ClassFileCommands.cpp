@@ -2,7 +2,10 @@
 
 #include "document/ClassDocument.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <filesystem>
 #include <iostream>
 #include <system_error>
 
@@ -82,4 +85,32 @@ std::optional<int> readFileAndOption(const CliArgs& args, const std::string& opt
             return badArguments("Unbekanntes Argument: " + args[i], usage);
     }
     return std::nullopt;
+}
+
+std::optional<std::vector<std::string>> classFilesOf(const std::vector<std::string>& arguments)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> files;
+    for (const std::string& argument : arguments) {
+        std::error_code ec;
+        if (!fs::is_directory(argument, ec)) {
+            files.push_back(argument);   // the reader says what is wrong with it
+            continue;
+        }
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(argument, ec)) {
+            std::string extension = entry.path().extension().string();
+            std::transform(extension.begin(), extension.end(), extension.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+            if (extension == ".RVK" && entry.is_regular_file(ec))
+                found.push_back(entry.path().string());
+        }
+        if (found.empty()) {
+            std::cerr << "Fehler: Im Ordner " << argument << " liegt keine Klassendatei (*.RVK).\n";
+            return std::nullopt;
+        }
+        std::sort(found.begin(), found.end());
+        files.insert(files.end(), found.begin(), found.end());
+    }
+    return files;
 }

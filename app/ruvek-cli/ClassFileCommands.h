@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // Reads `--name VALUE` or `--name=VALUE` at args[i] (advancing i past the
 // value). nullopt when args[i] is not that option; a missing value makes
@@ -45,3 +46,9 @@ bool openClassForReading(const std::string& file, CliContext& context, ruvek::Op
 // is not written, so its file stays byte for byte as it was. Returns the
 // exit code.
 int saveWhenChanged(ruvek::OpenClass& openClass, CliContext& context);
+
+// The class files a command that reads many classes works on: each file
+// argument as given, and each folder's *.RVK files (letter case ignored,
+// sorted by name, subfolders not entered). nullopt, after the German
+// message, when a folder holds no class file or an argument does not exist.
+std::optional<std::vector<std::string>> classFilesOf(const std::vector<std::string>& arguments);

@@ -1,7 +1,7 @@
 // fdb-export and fdb-import: the subject grade lists for the subject
 // teachers, written and taken back with the program's own code.
 //
-// fdb-export KLASSE.RVK -o ORDNER [--fach KURZ]... [--wahlpflicht 1|2]
+// fdb-export KLASSE.RVK|ORDNER... -o ORDNER [--fach KURZ]... [--wahlpflicht 1|2]
 //            [--alte-liste-loeschen] [--alte-eintraege-behalten]
 //   writes one list per subject (all subjects of the school type unless
 //   --fach names abbreviations), or the elective lists of a half-year.
@@ -18,7 +18,7 @@
 namespace {
 
 constexpr const char* kExportUsage =
-    "Aufruf: ruvek-cli fdb-export KLASSE.RVK -o ORDNER [--fach KURZ]... [--wahlpflicht 1|2]\n"
+    "Aufruf: ruvek-cli fdb-export KLASSE.RVK|ORDNER... -o ORDNER [--fach KURZ]... [--wahlpflicht 1|2]\n"
     "        [--alte-liste-loeschen] [--alte-eintraege-behalten]\n";
 constexpr const char* kImportUsage = "Aufruf: ruvek-cli fdb-import KLASSE.RVK LISTE.FDB [--wahlpflicht 1|2]\n";
 
@@ -59,17 +59,14 @@ int cmdFdbExport(const CliArgs& args, CliContext& context)
         if (!ok)
             return badArguments("Wert fehlt: " + args[i], kExportUsage);
     }
-    if (files.size() != 1 || !folder)
+    if (files.empty() || !folder)
         return badArguments("Klassendatei und Ordner (-o) werden gebraucht.", kExportUsage);
-    ruvek::OpenClass openClass(context.installation.schoolType());
-    if (!openClassForReading(files[0], context, openClass))
+    const auto classFiles = classFilesOf(files);
+    if (!classFiles)
         return exitcode::kUnreadable;
 
     const ruvek::TFachKatalog& kat = context.installation.katalog;
-    std::vector<ruvek::GradeListSubject> lists;
-    if (halfYear > 0) {
-        lists = ruvek::electiveGradeLists(openClass.records, halfYear, openClass.fileName);
-    } else {
+    if (halfYear == 0) {
         auto boxes = ruvek::subjectBoxes(choices, kat, context.installation.schoolType());
         for (auto& b : boxes) {
             if (kurz.empty())
@@ -82,12 +79,27 @@ int cmdFdbExport(const CliArgs& args, CliContext& context)
             if (std::none_of(boxes.begin(), boxes.end(), [&](const auto& b) { return b.ticked && kat[b.entry].FachKurz.view() == k; }))
                 return badArguments("Unbekanntes Fach: " + ruvek::cp1252ToUtf8(k), kExportUsage);
         ruvek::takeOverSubjectBoxes(choices, boxes);
-        lists = ruvek::catalogueGradeLists(kat, choices, openClass.fileName);
     }
-    const auto report = ruvek::exportGradeLists(openClass.records, lists, choices, *folder, context.prompter);
-    for (const auto& p : report.written)
-        std::cout << p.string() << '\n';
-    return report.aborted ? exitcode::kRefused : exitcode::kDone;
+    // Several classes write into the same folder: the list names carry the
+    // class. A class that cannot be read or written is reported and the
+    // others still go on; the exit code is the worst of them.
+    int worst = exitcode::kDone;
+    for (const std::string& file : *classFiles) {
+        ruvek::OpenClass openClass(context.installation.schoolType());
+        if (!openClassForReading(file, context, openClass)) {
+            worst = std::max(worst, static_cast<int>(exitcode::kUnreadable));
+            continue;
+        }
+        const std::vector<ruvek::GradeListSubject> lists =
+            halfYear > 0 ? ruvek::electiveGradeLists(openClass.records, halfYear, openClass.fileName)
+                         : ruvek::catalogueGradeLists(kat, choices, openClass.fileName);
+        const auto report = ruvek::exportGradeLists(openClass.records, lists, choices, *folder, context.prompter);
+        for (const auto& p : report.written)
+            std::cout << p.string() << '\n';
+        if (report.aborted)
+            worst = std::max(worst, static_cast<int>(exitcode::kRefused));
+    }
+    return worst;
 }
 
 int cmdFdbImport(const CliArgs& args, CliContext& context)

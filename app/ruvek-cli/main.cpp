@@ -31,12 +31,14 @@ constexpr Command kCommands[] = {
                     "    --lernentwicklungsberichte | --datenblaetter]  Zeugnisse (Empfangsbekenntnisse, Berichte,\n"
                     "    Schüler-Datenblätter) der Klasse wie im Serienausdruck als eine PDF-Datei"},
     {"statistik", cmdStatistik, "statistik KLASSE.RVK [--fach F] [--klasse K]  Notenverteilung mit Anteilen und Durchschnitt"},
-    {"fdb-export", cmdFdbExport, "fdb-export KLASSE.RVK -o ORDNER [--fach KURZ]... [--wahlpflicht 1|2]\n"
-                                 "    [--alte-liste-loeschen] [--alte-eintraege-behalten]  Fachzensuren-Listen schreiben"},
+    {"fdb-export", cmdFdbExport, "fdb-export KLASSE.RVK|ORDNER... -o ORDNER [--fach KURZ]... [--wahlpflicht 1|2]\n"
+                                 "    [--alte-liste-loeschen] [--alte-eintraege-behalten]  Fachzensuren-Listen schreiben\n"
+                                 "    (mehrere Klassen oder Ordner in einem Lauf)"},
     {"fdb-import", cmdFdbImport, "fdb-import KLASSE.RVK LISTE.FDB [--wahlpflicht 1|2]  Fachzensuren-Liste übernehmen"},
     {"import-schueler", cmdImportSchueler, "import-schueler KLASSE.RVK DATEI.TXT  Schüler aus einer Textdatei anfügen"},
     {"import-noten", cmdImportNoten, "import-noten KLASSE.RVK DATEI.TXT  Bewertungen aus einer Textdatei eintragen"},
-    {"pruefen", cmdPruefen, "pruefen KLASSE.RVK              Zeugnisdaten auf Vollständigkeit prüfen (Exit-Code 1 bei Beanstandungen)"},
+    {"pruefen", cmdPruefen, "pruefen KLASSE.RVK|ORDNER...   Zeugnisdaten auf Vollständigkeit prüfen (Exit-Code 1 bei Beanstandungen);\n"
+                            "    mehrere Klassen oder Ordner: je Klasse ihre Beanstandungen, dann die Summe"},
 };
 
 void usage(std::ostream& out)

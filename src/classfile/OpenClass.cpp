@@ -3,12 +3,23 @@
 #include "classfile/StudentRecord.h"
 #include "common/FileLookup.h"
 
+#include <algorithm>
 #include <cctype>
 #include <system_error>
 
 namespace ruvek {
 namespace {
 constexpr std::string_view kExtension = ".RVK";
+
+bool endsWithIgnoringCase(std::string_view name, std::string_view ending)
+{
+    if (name.size() < ending.size())
+        return false;
+    const std::string_view tail = name.substr(name.size() - ending.size());
+    return std::equal(tail.begin(), tail.end(), ending.begin(), [](char a, char b) {
+        return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+    });
+}
 
 // A folder as shown in messages: with its trailing separator.
 std::string folderText(const std::filesystem::path& folder)
@@ -253,7 +264,10 @@ bool OpenClass::fileSave(Prompter& prompter)
     header.Anzahl = count();
 
     const std::string previousName = fileName;
-    const bool nameChanged = !fileName.ends_with(kExtension);
+    // "8c.rvk" is the class file "8c.RVK" of a system that ignores letter
+    // case in names: Save writes the file that was opened, never a second
+    // file "8c.RVK" beside it (which the next Open of 8c.rvk would not see).
+    const bool nameChanged = !endsWithIgnoringCase(fileName, kExtension);
     if (nameChanged)
         fileName = withExtension(fileName, kExtension);
 

@@ -368,13 +368,25 @@ TEST_F(OpenClassTest, SaveAsProposesTheCurrentNameAndCancelKeepsIt)
     EXPECT_TRUE(cls.changed);
 }
 
-TEST_F(OpenClassTest, SaveWithAnotherExtensionWritesTheRvkName)
+TEST_F(OpenClassTest, SaveWithAnotherExtensionWritesTheRvkNameButRvkInSmallLettersStays)
 {
+    // ".rvk" is ".RVK" in other letters: Save writes the file that was
+    // opened, never a second file beside it that the next Open would miss.
     writeBytes(dir / "k.rvk", classBytes({"A"}));
     openOk(dir / "k.rvk");
+    cls.records[0].Name = "Neu";
+    cls.changed = true;
     EXPECT_TRUE(cls.fileSave(prompter));
-    EXPECT_EQ(cls.fileName, "k.RVK");
-    EXPECT_TRUE(std::filesystem::exists(dir / "k.RVK"));
+    EXPECT_EQ(cls.fileName, "k.rvk");
+    EXPECT_FALSE(std::filesystem::exists(dir / "k.RVK"));
+    openOk(dir / "k.rvk");
+    EXPECT_EQ(cls.records[0].Name.str(), "Neu");
+
+    writeBytes(dir / "t.txt", classBytes({"A"}));
+    openOk(dir / "t.txt");
+    EXPECT_TRUE(cls.fileSave(prompter));
+    EXPECT_EQ(cls.fileName, "t.RVK");
+    EXPECT_TRUE(std::filesystem::exists(dir / "t.RVK"));
 
     // When a file of the new name exists already, Save As is offered instead.
     writeBytes(dir / "m.txt", classBytes({"B"}));

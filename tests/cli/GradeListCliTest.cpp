@@ -128,6 +128,22 @@ TEST_F(GradeListCli, StatisticsPrintsWhatTheWindowShows)
     EXPECT_NE(bad.out.find("Bitte wählen Sie ein gültiges Fach aus!"), std::string::npos) << bad.out;
 }
 
+TEST_F(GradeListCli, ExportOfSeveralClassesInOneRun)
+{
+    fs::create_directories(dir / "alle");
+    fs::copy_file(file, dir / "alle" / "7a.RVK");
+    fs::copy_file(file, dir / "alle" / "7b.RVK");
+    const CliRun ex = run("fdb-export " + q(dir / "alle") + " " + q(file) + " -o " + q(dir / "out") + " --fach Ma");
+    ASSERT_EQ(ex.exitCode, 0) << ex.out;
+    // The second 7a adds nobody: its students are in the list already.
+    EXPECT_EQ(ex.out, (dir / "out" / "7a_Ma.FDB").string() + "\n" + (dir / "out" / "7b_Ma.FDB").string() + "\n" +
+                          (dir / "out" / "7a_Ma.FDB").string() + "\n");
+    EXPECT_EQ(bytesOf(dir / "out" / "7a_Ma.FDB").size(), 2u + 3 * 464);
+    fs::create_directories(dir / "out2");
+    EXPECT_EQ(run("fdb-export " + q(dir / "fehlt.RVK") + " " + q(file) + " -o " + q(dir / "out2")).exitCode, 2);
+    EXPECT_TRUE(fs::exists(dir / "out2" / "7a_Ma.FDB"));
+}
+
 TEST_F(GradeListCli, ExportImportRoundTripAndAnEditedGrade)
 {
     const CliRun ex = run("fdb-export " + q(file) + " -o " + q(dir / "out") + " --fach Ma --fach Deu");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -51,6 +52,38 @@ TEST(PruefenCli, FindingsArePrintedOneALineAndExitOne)
     EXPECT_EQ(out.text, "3\tMarlene Claußen\tZeugnis-Kopf\tKlassenlehrer\tKlassenlehrer fehlt\n"
                         "5\tSophie Ewert\tZeugnis-Fuß\tZeugnisort\tZeugnisort fehlt\n"
                         "2 Beanstandungen.\n");
+    fs::remove_all(dir);
+}
+
+// The office checks all classes in one run: files and folders, one block a
+// class, a damaged file reported in its place without stopping the rest,
+// and the worst exit code.
+TEST(PruefenCli, SeveralClassesAndFoldersInOneRun)
+{
+    const fs::path dir = fs::temp_directory_path() / ("ruvek-pruefen-" + std::to_string(std::random_device{}()));
+    fs::create_directories(dir / "Klassen");
+    fs::copy_file(kExample, dir / "Klassen" / "8b.RVK");
+    fs::copy_file(kExample, dir / "Klassen" / "8c.rvk");
+    const std::string cli = RUVEK_CLI;
+    ASSERT_EQ(run(cli + " set " + shellQuoted(dir / "Klassen" / "8c.rvk") + " --nr 5 --schultyp 2 ZgnOrt=").exitCode, 0);
+    fs::remove_all(dir / "Klassen" / "Sicherungen");
+
+    const std::string folder = (dir / "Klassen").string();
+    auto out = run(pruefen(shellQuoted(dir / "Klassen")));
+    EXPECT_EQ(out.exitCode, 1) << out.text;
+    EXPECT_EQ(out.text, "== " + folder + "/8b.RVK\n" + folder + "/8b.RVK: Keine Beanstandungen.\n"
+                        "== " + folder + "/8c.rvk\n5\tSophie Ewert\tZeugnis-Fuß\tZeugnisort\tZeugnisort fehlt\n" +
+                        folder + "/8c.rvk: 1 Beanstandung.\nGesamt: 2 Klassen, 1 Beanstandung.\n");
+
+    std::ofstream(dir / "kaputt.RVK") << "keine Klassendatei";
+    out = run(pruefen(shellQuoted(dir / "kaputt.RVK") + " " + shellQuoted(dir / "Klassen" / "8b.RVK")));
+    EXPECT_EQ(out.exitCode, 2) << out.text;
+    EXPECT_NE(out.text.find("8b.RVK: Keine Beanstandungen."), std::string::npos) << out.text;
+    EXPECT_NE(out.text.find("Gesamt: 2 Klassen, keine Beanstandungen. 1 Klasse konnte nicht geprüft werden."),
+              std::string::npos) << out.text;
+
+    fs::create_directories(dir / "leer");
+    EXPECT_EQ(run(pruefen(shellQuoted(dir / "leer"))).exitCode, 2);
     fs::remove_all(dir);
 }
 
