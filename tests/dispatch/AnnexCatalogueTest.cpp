@@ -66,8 +66,9 @@ TEST(AnnexCatalogue, EveryRowIsConsistent)
 
         // A certificate without its own wording prints the half-year or year
         // wording; every other kind names itself in the preview.
-        if (printedAsCertificate(f))
+        if (printedAsCertificate(f)) {
             EXPECT_EQ(f.captionPrefix == nullptr, f.kind == FormKind::Year);
+        }
         EXPECT_EQ(f.captionPrefix == nullptr, f.titlePrefix == nullptr);
 
         // Subject table facts stay within the 18 subject rows and two columns.
@@ -77,15 +78,17 @@ TEST(AnnexCatalogue, EveryRowIsConsistent)
         EXPECT_LE(f.foreignLanguages, 2);
         EXPECT_LE(f.firstOpenRow, f.rowsPerColumn);
         EXPECT_LE(2 * f.rowsPerColumn, 18);
-        if (f.religionRow != 0 && !f.rightReligion && f.rowsPerColumn != 0)
+        if (f.religionRow != 0 && !f.rightReligion && f.rowsPerColumn != 0) {
             EXPECT_LE(f.religionRow, f.rowsPerColumn);
+        }
         EXPECT_TRUE(f.religionRow == 0 || f.religionRow > f.foreignLanguages + 1);
 
         // The forms with an elective block are the secondary ones.
-        if (f.electives != Electives::None)
+        if (f.electives != Electives::None) {
             EXPECT_TRUE(f.family == FormFamily::Hauptschule || f.family == FormFamily::Realschule ||
                         f.family == FormFamily::RegionaleSchule || f.family == FormFamily::Gymnasium ||
                         f.family == FormFamily::Gesamtschule);
+        }
 
         // An examination certificate lays its slots out on the rows of a
         // year certificate of its family, which has rows of its own.
@@ -146,8 +149,9 @@ TEST(AnnexCatalogue, EveryDecidedCodeHasARow)
                                 if (code != annex::Keine)
                                     decided.insert(code);
                             }
-    for (int code : decided)
+    for (int code : decided) {
         EXPECT_NE(FindAnnexForm(code), nullptr) << code;
+    }
     EXPECT_GT(decided.size(), 40U);
 }
 
