@@ -114,6 +114,9 @@ struct AnnexForm {
     int foreignLanguages = 2;
     bool levelMarks = false;        // prints the level letters of the grades
     bool examination = false;       // certificate of the transfer examination
+    // A final or leaving certificate sealed with "Stempel/Siegel" (the stamp
+    // struck through) rather than with the seal alone.
+    bool stampOrSeal = false;
     // The form whose subject rows the slots take (0: its own).
     int slotRowsOf = 0;
     // Subject table: rows per column and the first row printed open for a

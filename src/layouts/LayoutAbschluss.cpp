@@ -103,14 +103,10 @@ void DrawFinalCertificate(PageContext& ctx, const TZgnRec& rec, int annexCode, K
 
 FinalSeal FinalCertificateSeal(int annexCode)
 {
-    switch (annexCode) {
-    case 7:
-    case 8:
-    case 12:
-    case 17:
-    case 28: return {"Stempel/Siegel", true};
-    default: return {"Siegel", false};
-    }
+    const AnnexForm* form = FindAnnexForm(annexCode);
+    if (form && form->stampOrSeal)
+        return {"Stempel/Siegel", true};
+    return {"Siegel", false};
 }
 
 void LayoutRegionaleSchuleAbschluss(PageContext& ctx, const TZgnRec& rec, int annexCode)
