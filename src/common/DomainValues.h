@@ -53,12 +53,6 @@ inline constexpr int Keine = 0;            // no valid form
 inline constexpr int GymnasiumJahr = 21;   // Gymnasium (half-)year certificate
 inline constexpr int GymnasiumPruefungBestanden = 24;       // examination certificate, passed
 inline constexpr int GymnasiumPruefungNichtBestanden = 25;  // examination certificate, not passed
-// The two examination certificates have no subject rows of their own: their
-// subjects are laid out on the rows of the year certificate 21.
-constexpr bool isGymnasiumExamination(int code)
-{
-    return code == GymnasiumPruefungBestanden || code == GymnasiumPruefungNichtBestanden;
-}
 inline constexpr int Orientierung = 104;   // orientation stage, shown as "4a"
 } // namespace annex
 

@@ -5,6 +5,7 @@
 #include "completeness/FieldCaption.h"
 #include "completeness/RecordChecks.h"
 #include "dispatch/DecisionTable.h"
+#include "forms/AnnexCatalogue.h"
 #include "dispatch/PrintPlan.h"
 #include "editor/EditorControls.h"
 #include "layouts/CertificatePage.h"
@@ -154,7 +155,7 @@ private:
             }
             // The examination subjects the certificate's table could not find
             // (the print job says so before printing, too).
-            if (annex::isGymnasiumExamination(job.annexCode) && !examReported) {
+            if (IsExaminationForm(job.annexCode) && !examReported) {
                 examReported = true;
                 const ExamSubjects exam = FindExamSubjects(rec, inst_.katalog, inst_.schoolType());
                 if (exam.error != ExamSubjectError::None)

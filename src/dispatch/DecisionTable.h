@@ -1,8 +1,9 @@
 #pragma once
 // Which document an annex code stands for: its pages, the caption prefix of
 // the preview, the title prefix of the printer document and the layout
-// routine that draws its pages. One row per code; the print commands, the
-// preview and the command-line tool all read this table.
+// routine that draws its pages, as the form catalogue (forms/AnnexCatalogue.h)
+// gives them for every form with a printout; the print commands, the preview
+// and the command-line tool all read this table.
 #include "layouts/CertificatePage.h"
 
 #include <string>
@@ -21,12 +22,15 @@ struct CertificateKind {
     // Certificates get the page preamble (correction corners, the frame by
     // MitRahmen); the other sheets (receipt, report) draw everything themselves.
     bool certificatePreamble = true;
+    // A document of one page names the page in its title.
+    bool titleNamesPage = false;
 };
 
 // The row of an annex code; nullptr for a code without one.
 const CertificateKind* FindCertificateKind(int annexCode);
 
-// The learning-development report (annex code 170), outside the table.
+// The learning-development report (annex code 170), outside the table: it is
+// printed by its own commands.
 const CertificateKind& ReportKind();
 // The kind of any printed code (table rows and the report); nullptr for none.
 inline const CertificateKind* PrintedKind(int annexCode)

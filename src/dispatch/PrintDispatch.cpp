@@ -2,6 +2,7 @@
 
 #include "dispatch/DatenblattPlan.h"
 #include "dispatch/DecisionTable.h"
+#include "forms/AnnexCatalogue.h"
 #include "layouts/ExamTables.h"
 #include "layouts/LayoutDatenblatt.h"
 #include "layouts/SheetPage.h"
@@ -18,7 +19,7 @@ namespace {
 // determined are told before the page is drawn; the page only leaves them out.
 void tellExamSubjectErrors(Prompter& prompter, const DispatchEnvironment& env, int annexCode, const TZgnRec& rec)
 {
-    if (annexCode != 24 && annexCode != 25)
+    if (!IsExaminationForm(annexCode))
         return;
     const ExamSubjects exam = FindExamSubjects(rec, env.katalog, env.schoolType);
     if (exam.error != ExamSubjectError::None)

@@ -2,6 +2,7 @@
 
 #include "classfile/RecordCollection.h"
 #include "dispatch/DecisionTable.h"
+#include "forms/AnnexCatalogue.h"
 #include "grades/Annex.h"
 
 #include <algorithm>
@@ -206,7 +207,7 @@ int certificateTarget(const PlanSettings& s)
 
 bool ExamDataMissing(int annexCode, const TZgnRec& rec)
 {
-    if (annexCode != 24 && annexCode != 25)
+    if (!IsExaminationForm(annexCode))
         return false;
     const bool noSubject = rec.PrFach == "---" || rec.PrFach == "???";
     return rec.UePruefung != 1 || (noSubject && YearOfText(rec.SjBeginn.view()) < 2006);

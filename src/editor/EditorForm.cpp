@@ -4,6 +4,7 @@
 #include "common/DateText.h"
 #include "editor/FieldBindings.h"
 #include "editor/Visibility.h"
+#include "forms/AnnexCatalogue.h"
 #include "grades/Annex.h"
 #include "grades/GradeNotation.h"
 #include "grades/SlotAdapt.h"
@@ -288,7 +289,7 @@ void showLayout(FormValues& form, const TZgnRec& rec, const ShowContext& context
 
     // Label colours: the rows of the examination certificates, and the
     // examination subject's row up to the school year 2005.
-    const bool examForm = annex::isGymnasiumExamination(rec.Anlage);
+    const bool examForm = IsExaminationForm(rec.Anlage);
     const bool before2006 = YearOfText(rec.SjBeginn.view()) <= 2005;
     for (int k = 1; k <= 18; ++k) {
         const bool red = k <= 4 ? examForm

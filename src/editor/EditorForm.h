@@ -13,6 +13,7 @@
 #include "common/Prompter.h"
 #include "editor/FormPatch.h"
 #include "editor/FormValues.h"
+#include "editor/HeadVisibility.h"
 #include "grades/Annex.h"
 #include "grades/LevelConversion.h"
 #include "settings/FachKatalog.h"

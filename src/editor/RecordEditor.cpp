@@ -1,5 +1,6 @@
 #include "editor/RecordEditor.h"
 
+#include "editor/HeadVisibility.h"
 #include "grades/Annex.h"
 #include "grades/GradeClear.h"
 #include "grades/SlotAdapt.h"

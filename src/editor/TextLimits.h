@@ -5,6 +5,7 @@
 // store cutting or replacing text the user never saw go.
 #include "editor/EditorControls.h"
 
+#include <string>
 #include <string_view>
 
 namespace ruvek::editor {
@@ -22,6 +23,28 @@ int TextCapacity(ControlId control);
 // the text is well-formed UTF-8).
 bool IsCp1252Representable(std::string_view utf8);
 
+// The storage rule of the editor's text fields: a character (one UTF-8
+// sequence) can be stored when Windows-1252 holds it; line and paragraph
+// breaks are stored as CR LF.
+bool IsStorableCharacter(std::string_view utf8Character);
+
+// The characters of a UTF-8 text that cannot be stored, each once, in the
+// order met (UTF-8); empty when the whole text can be stored.
+std::string UnstorableCharacters(std::string_view utf8);
+
+// The number of characters a text takes in its record field: one per
+// character, two for a line break (stored as CR LF).
+int StoredLength(std::string_view utf8);
+
+// The message for characters refused as they were typed or pasted.
+std::string RefusedCharactersMessage(std::string_view refusedUtf8);
+
+// The notice of a field that holds as much as its record field.
+std::string FullFieldMessage(int capacity);
+
+// The message for a pasted text cut to the capacity of a text box.
+std::string PastedTextCutMessage(int capacity);
+
 // Whether `text` is what a date field's mask ("  .  .19  ": two digits, a
 // dot, two digits, a dot, four digits, each digit possibly left blank) can
 // hold: ten characters of that form, or nothing at all (the blank mask).
@@ -29,9 +52,5 @@ bool IsDateMaskText(std::string_view text);
 
 // How the messages describe the date fields' form.
 inline constexpr const char* kDateMaskForm = "TT.MM.JJJJ";
-
-// The message for a refused character.
-inline constexpr const char* kMsgCharacterNotAllowed =
-    "Dieses Zeichen kann im Zeugnis nicht gespeichert werden und wurde nicht übernommen.";
 
 } // namespace ruvek::editor

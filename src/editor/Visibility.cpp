@@ -1,6 +1,7 @@
 #include "editor/Visibility.h"
 
-#include "editor/AnnexSet.h"
+#include "common/AnnexCodeSet.h"
+#include "forms/AnnexCatalogue.h"
 
 #include <array>
 #include <initializer_list>
@@ -21,11 +22,11 @@ enum class Extra {
 struct GroupRule {
     std::array<ControlId, 6> ids{};
     int count = 0;
-    AnnexSet annexes;
+    AnnexCodeSet annexes;
     bool atIntermediate = true;  // shown for the intermediate certificates
     Extra extra = Extra::None;
 
-    constexpr GroupRule(std::initializer_list<ControlId> controls, AnnexSet set,
+    GroupRule(std::initializer_list<ControlId> controls, AnnexCodeSet set,
                         Extra e = Extra::None, bool intermediate = true)
         : annexes(set), atIntermediate(intermediate), extra(e)
     {
@@ -34,19 +35,30 @@ struct GroupRule {
     }
 };
 
-constexpr AnnexSet kGradeColumn = AnnexSet::allExcept({1, 2, 30, 31, 33, 39, 40, 42});
-constexpr AnnexSet kLowerGradeColumn = AnnexSet::allExcept({{1, 4}, 30, 31, 33, 39, 40, 42});
+// Facts of the forms themselves come from the form catalogue: the forms with
+// an elective block, those with three electives per half-year (W3 and W6),
+// and those that print level letters. The intermediate certificates follow
+// their own rule above.
+bool decreeForm(const AnnexForm& f) { return f.kind != FormKind::Intermediate; }
+const AnnexCodeSet kElectiveForms =
+    AnnexCodesWhere([](const AnnexForm& f) { return decreeForm(f) && f.electives != Electives::None; });
+const AnnexCodeSet kThreeElectiveForms =
+    AnnexCodesWhere([](const AnnexForm& f) { return decreeForm(f) && f.electives == Electives::ThreePerHalfYear; });
+const AnnexCodeSet kLevelForms = AnnexCodesWhere([](const AnnexForm& f) { return decreeForm(f) && f.levelMarks; });
+
+constexpr AnnexCodeSet kGradeColumn = AnnexCodeSet::allExcept({1, 2, 30, 31, 33, 39, 40, 42});
+constexpr AnnexCodeSet kLowerGradeColumn = AnnexCodeSet::allExcept({{1, 4}, 30, 31, 33, 39, 40, 42});
 
 // Control groups outside the subject and elective rows.
-constexpr GroupRule kGroupRules[] = {
+const GroupRule kGroupRules[] = {
     {{C::RadioGroup1, C::BitBtn19}, {8, 9, 13, 14, {18, 20}}, Extra::NeverAtFoerderschule},
-    {{C::RadioGroup2, C::BitBtn28}, AnnexSet::allExcept({}), Extra::OnlyAtFoerderschule},
+    {{C::RadioGroup2, C::BitBtn28}, AnnexCodeSet::allExcept({}), Extra::OnlyAtFoerderschule},
     {{C::Label71, C::ComboBox44}, {13, 14, 19, 20}},
     {{C::GroupBox3}, {2, 4, 6, 11, 16, 22, 29, 31, 33, 36}},
     {{C::Label45, C::Edit68}, {2, 4, 6, 7, 11, 12, 16, 17, 22, 28, 29, 31, 33, 36}},
     {{C::Label17}, {7, 12, 17, 28}, Extra::None, false},
     {{C::Label32, C::Memo2, C::BitBtn10, C::BitBtn25, C::BitBtn12, C::BitBtn13},
-     AnnexSet::allExcept({{7, 9}, {12, 14}, {17, 20}, {23, 25}, 28, 35, 38, 41})},
+     AnnexCodeSet::allExcept({{7, 9}, {12, 14}, {17, 20}, {23, 25}, 28, 35, 38, 41})},
     // Label63, the recommendation hint, goes with the recommendation selector.
     {{C::RadioGroup4, C::BitBtn9, C::Label63}, {}},
     {{C::Label12, C::Label48}, kGradeColumn},
@@ -57,30 +69,30 @@ constexpr GroupRule kGroupRules[] = {
     {{C::LabelFS2}, {{10, 17}, {19, 25}, {27, 29}, 32, {34, 38}, 41, 43, 104}},
     {{C::LabelFS}, {3, 4}},
     {{C::GroupBox6}, {21, 24, 25}},
-    {{C::Label33, C::Label34}, {8, 9, 13, 14, {18, 20}, {27, 29}}},
+    {{C::Label33, C::Label34}, kThreeElectiveForms},
     {{C::Label35, C::Label36}, {{5, 7}, {10, 12}, {15, 17}, {21, 25}}},
     {{C::Label13, C::Label14}, {{5, 25}, {27, 29}}},
     {{C::BitBtn1, C::BitBtn23}, {{5, 25}, {27, 29}, 32, {34, 38}, 41, 43}},
-    {{C::GroupBox8}, AnnexSet::allExcept({{7, 9}, {12, 14}, {17, 20}, 23, 28, 35, 37, 38, 40, 41, 43})},
+    {{C::GroupBox8}, AnnexCodeSet::allExcept({{7, 9}, {12, 14}, {17, 20}, 23, 28, 35, 37, 38, 40, 41, 43})},
 };
 
 // One subject row: where its label is shown, where its selector is shown
 // with which list, and where its level selector is shown (within the row).
 struct SubjectRowRule {
-    AnnexSet label;
-    AnnexSet listA;
-    AnnexSet listB;
-    AnnexSet listC;
-    AnnexSet level;
+    AnnexCodeSet label;
+    AnnexCodeSet listA;
+    AnnexCodeSet listB;
+    AnnexCodeSet listC;
+    AnnexCodeSet level;
 };
 
-constexpr AnnexSet kSchoolForms = {32, {34, 38}, 41, 43};  // list C rows of codes 32..43
+constexpr AnnexCodeSet kSchoolForms = {32, {34, 38}, 41, 43};  // list C rows of codes 32..43
 
 // Index 0 is unused; rows 1..18.
-constexpr SubjectRowRule kSubjectRows[19] = {
+const SubjectRowRule kSubjectRows[19] = {
     {},
-    /* 1 */ {kGradeColumn, {}, {}, {}, {{15, 19}, {27, 29}}},
-    /* 2 */ {{3, 4, 26}, {{5, 25}, {27, 29}, 32, {34, 38}, 41, 43, 104}, {}, {}, {{15, 19}, {27, 29}}},
+    /* 1 */ {kGradeColumn, {}, {}, {}, kLevelForms},
+    /* 2 */ {{3, 4, 26}, {{5, 25}, {27, 29}, 32, {34, 38}, 41, 43, 104}, {}, {}, kLevelForms},
     /* 3 */ {{{3, 9}, 18, 26, 32, {34, 38}, 41}, {{10, 17}, {19, 25}, {27, 29}, 104}, {}, {43}, {18}},
     /* 4 */ {{{5, 29}, 104}, {}, {3, 4}, kSchoolForms, {{15, 17}, 19, {27, 29}}},
     /* 5 */ {kGradeColumn, {}, {}, {}, {}},
@@ -88,8 +100,8 @@ constexpr SubjectRowRule kSubjectRows[19] = {
     /* 7 */ {kGradeColumn, {}, {}, {}, {}},
     /* 8 */ {{3, 4, {10, 17}, {19, 25}, {27, 29}, 104}, {}, {{5, 9}, 18}, {26, 32, {34, 38}, 41, 43}, {}},
     /* 9 */ {{}, {3, 4}, {{10, 17}, {19, 22}, 24, 25, {27, 29}, 104}, kSchoolForms, {}},
-    /* 10 */ {{{5, 22}, {24, 29}, 104}, {}, {23}, kSchoolForms, {{15, 19}, {27, 29}}},
-    /* 11 */ {kLowerGradeColumn, {}, {}, {}, {{15, 19}, {27, 29}}},
+    /* 10 */ {{{5, 22}, {24, 29}, 104}, {}, {23}, kSchoolForms, kLevelForms},
+    /* 11 */ {kLowerGradeColumn, {}, {}, {}, kLevelForms},
     /* 12 */ {kLowerGradeColumn, {}, {}, {}, {{27, 29}}},
     /* 13 */ {kLowerGradeColumn, {}, {}, {}, {27}},
     /* 14 */ {{{5, 25}, {27, 29}, 104}, {}, {}, {26, 32, {34, 38}, 41, 43}, {}},
@@ -101,10 +113,8 @@ constexpr SubjectRowRule kSubjectRows[19] = {
 
 // Elective rows W1..W6 (their level selectors are never shown); slot 25
 // (EditW) goes with W1.
-constexpr AnnexSet kElectiveRow = {{5, 25}, {27, 29}};
-constexpr AnnexSet kElectiveRowFinal = {8, 9, 13, 14, {18, 20}, {27, 29}};  // W3 and W6
-constexpr AnnexSet kElectiveRows[7] = {
-    {}, kElectiveRow, kElectiveRow, kElectiveRowFinal, kElectiveRow, kElectiveRow, kElectiveRowFinal,
+const AnnexCodeSet kElectiveRows[7] = {
+    {}, kElectiveForms, kElectiveForms, kThreeElectiveForms, kElectiveForms, kElectiveForms, kThreeElectiveForms,
 };
 
 bool groupShown(const GroupRule& rule, const VisibilityInput& in)
@@ -159,7 +169,7 @@ void walkRules(const VisibilityInput& in, Set&& set)
         set(editWZ(w), on && in.zeigeZusatz);
         set(levelSelector(18 + w), false);
     }
-    const bool slot25 = intermediate || kElectiveRow.contains(code);
+    const bool slot25 = intermediate || kElectiveForms.contains(code);
     set(C::EditW, slot25);
     set(C::EditWZ, slot25 && in.zeigeZusatz);
 

@@ -1,5 +1,7 @@
 #include "exchange/CatalogueSlot.h"
 
+#include "forms/AnnexCatalogue.h"
+
 namespace ruvek {
 
 namespace {
@@ -38,12 +40,15 @@ const TFachEintragKat* catalogueEntryNamed(const TFachKatalog& katalog, std::str
 
 std::vector<int> electiveSlotsOfHalfYear(int annex, int halfYear)
 {
-    const bool six = annex == 8 || annex == 9 || annex == 13 || annex == 14 || (annex >= 18 && annex <= 20) ||
-                     (annex >= 27 && annex <= 29);
-    if (six)
+    const AnnexForm* form = FindAnnexForm(annex);
+    if (!form || form->kind == FormKind::Intermediate)
+        return {};
+    switch (form->electives) {
+    case Electives::ThreePerHalfYear:
         return halfYear == 1 ? std::vector<int>{19, 20, 21} : std::vector<int>{22, 23, 24};
-    if (annex >= 5 && annex <= 29 && annex != 26)
-        return halfYear == 1 ? std::vector<int>{19, 22} : std::vector<int>{20, 23};
+    case Electives::TwoPerHalfYear: return halfYear == 1 ? std::vector<int>{19, 22} : std::vector<int>{20, 23};
+    case Electives::None: break;
+    }
     return {};
 }
 

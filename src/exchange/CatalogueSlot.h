@@ -26,9 +26,11 @@ int catalogueSubjectSlot(const TZgnRec& record, const TFachEintragKat& entry);
 const TFachEintragKat* catalogueEntryNamed(const TFachKatalog& katalog, std::string_view fach);
 
 // The elective slots (19..24) of one half-year (1 or 2) for a record whose
-// slots are laid out for `annex`: three per half-year on the forms with six
-// elective rows (W1..W3, W4..W6), two on the other forms 5..29 except 26
-// (W1 and W4 for the first, W2 and W5 for the second), none elsewhere.
+// slots are laid out for `annex`, by the form's elective block in the form
+// catalogue: three per half-year on the forms with six elective rows (W1..W3,
+// W4..W6), two on the forms with four (W1 and W4 for the first, W2 and W5
+// for the second), none elsewhere. The intermediate certificates are not
+// exchanged by half-year: none.
 std::vector<int> electiveSlotsOfHalfYear(int annex, int halfYear);
 
 } // namespace ruvek

@@ -3,6 +3,7 @@
 #include "common/Cp1252.h"
 #include "grades/GradeKind.h"
 #include "exchange/CatalogueSlot.h"
+#include "forms/AnnexCatalogue.h"
 
 #include <algorithm>
 
@@ -17,17 +18,19 @@ void count(TUebersichtZeile& row, std::string_view note)
 }
 
 // Which elective slots the form of annex `anlage` prints: the two of each
-// half-year in the outer columns, or all six.
+// half-year in the outer columns, or all six. The electives of the
+// intermediate certificates are not counted.
 bool electiveSlotCounted(int anlage, int slot)
 {
-    const auto in = [anlage](std::initializer_list<int> codes) {
-        return std::find(codes.begin(), codes.end(), anlage) != codes.end();
-    };
-    if (in({8, 9, 13, 14, 18, 19, 20, 27, 28, 29}))
-        return true;
-    const bool four = (anlage >= 5 && anlage <= 7) || (anlage >= 10 && anlage <= 12) || (anlage >= 15 && anlage <= 17) ||
-                      (anlage >= 21 && anlage <= 25);
-    return four && (slot == 19 || slot == 20 || slot == 22 || slot == 23);
+    const AnnexForm* form = FindAnnexForm(anlage);
+    if (!form || form->kind == FormKind::Intermediate)
+        return false;
+    switch (form->electives) {
+    case Electives::ThreePerHalfYear: return true;
+    case Electives::TwoPerHalfYear: return slot == 19 || slot == 20 || slot == 22 || slot == 23;
+    case Electives::None: break;
+    }
+    return false;
 }
 
 } // namespace

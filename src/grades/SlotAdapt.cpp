@@ -1,5 +1,8 @@
 #include "grades/SlotAdapt.h"
 
+#include "common/AnnexCodeSet.h"
+#include "forms/AnnexCatalogue.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -20,31 +23,11 @@ SlotOp C18() { return {SlotOp::Clear1To18}; }
 SlotOp S(int k) { return {SlotOp::Set, k}; }
 SlotOp N(int k) { return {SlotOp::Name, k}; }
 SlotOp M(int from, int to, int count) { return {SlotOp::Move, from, to, count}; }
-// Subjects follow their names; the argument is the new form's religion row.
-SlotOp B(int religionRow) { return {SlotOp::ByName, religionRow}; }
+// Subjects follow their names; FindSlotTransition gives the operation the
+// new form's religion row.
+SlotOp B() { return {SlotOp::ByName}; }
 
-// A set of annex codes (or school types): listed values and ranges.
-class CodeSet {
-public:
-    CodeSet(std::initializer_list<int> codes) : codes_(codes) {}
-    static CodeSet range(int first, int last)
-    {
-        CodeSet s{};
-        for (int c = first; c <= last; ++c)
-            s.codes_.push_back(c);
-        return s;
-    }
-    CodeSet operator+(const CodeSet& other) const
-    {
-        CodeSet s = *this;
-        s.codes_.insert(s.codes_.end(), other.codes_.begin(), other.codes_.end());
-        return s;
-    }
-    bool contains(int c) const { return std::find(codes_.begin(), codes_.end(), c) != codes_.end(); }
-
-private:
-    std::vector<int> codes_;
-};
+using CodeSet = AnnexCodeSet;
 
 struct Row {
     CodeSet newCodes;
@@ -67,7 +50,7 @@ struct Row {
 std::vector<Row> buildTransitionTable()
 {
     using enum SchoolType;
-    const CodeSet hs = CodeSet::range(5, 9);            // Hauptschule forms and its finals
+    const CodeSet hs = CodeSet{{5, 9}};            // Hauptschule forms and its finals
     const CodeSet rs = CodeSet{10, 11, 12};             // Realschule forms
     const CodeSet reg = CodeSet{15, 16, 17, 19};        // Regionale Schule forms with the Berufsreife 19
     const CodeSet gym = CodeSet{21, 22, 24, 25};        // Gymnasium forms
@@ -82,31 +65,31 @@ std::vector<Row> buildTransitionTable()
         // Changes after which the operations of their rows below would print a
         // subject under another subject's label or twice, or drop a graded
         // subject without the warning: the subjects follow their names to the
-        // rows of the new form (the argument is its religion row). The
+        // rows of the new form (and its religion row). The
         // warning of the row they replace stays; a dropped grade adds it.
-        {{3}, {4}, {B(4)}},
-        {{4}, {3}, {B(4)}},
-        {hs, {104}, {B(8)}, true},
-        {rs, {104}, {B(9)}, true},
-        {{13, 14}, rs, {B(9)}},
-        {{13, 14}, {104}, {B(9)}, true},
-        {reg, {104}, {B(9)}, true},
-        {{18}, reg + CodeSet{20, 27}, {B(8)}},
-        {{18}, {104}, {B(8)}, true},
-        {{20}, reg, {B(9)}},
-        {{20}, {104}, {B(9)}, true},
-        {{21, 22}, {23, 27, 28, 29}, {B(9)}},
-        {{21, 22}, {104}, {B(9)}, true},
-        {{23}, {21, 22, 24, 25}, {B(10)}},
-        {{23}, {104}, {B(10)}, true},
-        {{24, 25}, hs + rs + reg + CodeSet{18, 20, 23, 27, 28, 29}, {B(9)}},
-        {{24, 25}, {104}, {B(9)}, true},
-        {{26}, {104}, {B(6)}, true},
-        {{27}, {21, 22, 24, 25, 28, 29}, {B(9)}},
-        {{27}, {104}, {B(9)}, true},
-        {igsEnd, {21, 22, 24, 25, 27}, {B(9)}},
-        {igsEnd, {104}, {B(9)}, true},
-        {{104}, gym + CodeSet{23} + igsEnd, {B(0)}},
+        {{3}, {4}, {B()}},
+        {{4}, {3}, {B()}},
+        {hs, {104}, {B()}, true},
+        {rs, {104}, {B()}, true},
+        {{13, 14}, rs, {B()}},
+        {{13, 14}, {104}, {B()}, true},
+        {reg, {104}, {B()}, true},
+        {{18}, reg + CodeSet{20, 27}, {B()}},
+        {{18}, {104}, {B()}, true},
+        {{20}, reg, {B()}},
+        {{20}, {104}, {B()}, true},
+        {{21, 22}, {23, 27, 28, 29}, {B()}},
+        {{21, 22}, {104}, {B()}, true},
+        {{23}, {21, 22, 24, 25}, {B()}},
+        {{23}, {104}, {B()}, true},
+        {{24, 25}, hs + rs + reg + CodeSet{18, 20, 23, 27, 28, 29}, {B()}},
+        {{24, 25}, {104}, {B()}, true},
+        {{26}, {104}, {B()}, true},
+        {{27}, {21, 22, 24, 25, 28, 29}, {B()}},
+        {{27}, {104}, {B()}, true},
+        {igsEnd, {21, 22, 24, 25, 27}, {B()}},
+        {igsEnd, {104}, {B()}, true},
+        {{104}, gym + CodeSet{23} + igsEnd, {B()}},
 
         {{1, 2}, {0, 1, 2}, {}},
         {{1, 2}, {3, 4}, {C18()}},
@@ -299,8 +282,13 @@ void MoveSlots(TZgnRec& rec, int from, int to, int count)
 SlotTransition FindSlotTransition(int newCode, int oldCode, SchoolType schoolType)
 {
     for (const auto& row : transitionTable()) {
-        if (row.matches(newCode, oldCode, schoolType))
-            return {true, row.warning, row.ops};
+        if (!row.matches(newCode, oldCode, schoolType))
+            continue;
+        SlotTransition t{true, row.warning, row.ops};
+        for (SlotOp& op : t.ops)
+            if (op.kind == SlotOp::ByName)
+                op.a = ReligionRowOf(newCode);
+        return t;
     }
     return {false, true, {}};
 }
@@ -429,8 +417,7 @@ SlotAdaptResult AdaptSlotsOnShow(TZgnRec& rec, SchoolType schoolType, const TFac
     // that issue them their subjects stay on the rows of the year certificate.
     const bool examinationSchool =
         schoolType == SchoolType::IntegrierteGesamtschule || schoolType == SchoolType::Gymnasium;
-    rec.AnlageFaecher =
-        (examinationSchool && annex::isGymnasiumExamination(newCode)) ? annex::GymnasiumJahr : newCode;
+    rec.AnlageFaecher = examinationSchool ? SlotRowsForm(newCode) : newCode;
     if (rec.AnlageFaecher == 0 && oldCode > 0)
         rec.AnlageFaecher = oldCode;
 
@@ -456,7 +443,7 @@ void RebuildCanon(TZgnRec& rec, SchoolType schoolType, const TFachKatalog& kat)
     ClearSlots1To18(rec);
     // Unlike the adaptation at show, the rebuild lays the examination
     // certificates out on the year certificate's rows at every school type.
-    const int canon = annex::isGymnasiumExamination(rec.Anlage) ? annex::GymnasiumJahr : rec.Anlage;
+    const int canon = SlotRowsForm(rec.Anlage);
     rec.AnlageFaecher = canon;
     for (int k = 1; k <= 18; ++k)
         NameSlot(rec, k, canon, kat);

@@ -1,6 +1,7 @@
 #include "layouts/LayoutAbschluss.h"
 
 #include "common/Cp1252.h"
+#include "forms/AnnexCatalogue.h"
 #include "layouts/CoatOfArms.h"
 #include "layouts/LayoutSekundar.h"
 #include "layouts/Sections.h"
@@ -18,20 +19,18 @@ inline constexpr int FirstHalfYearColumn = 46, SecondHalfYearColumn = 47, LevelO
 
 enum class Kind { RegionaleSchule, Hauptschule, Realschule, Gesamtschule };
 
+// The build of each routine's subject table; the facts of each form (school
+// kind, table rows, level marks, elective block) are in the form catalogue.
 struct Member {
     Kind kind;
-    int leavingCode;
-    const char* schoolKind;
     SecondaryBuild build;
-    int rows;
-    int firstOpenRow;
 };
 
 constexpr Member kMembers[] = {
-    {Kind::RegionaleSchule, 17, "der Regionalen Schule", SecondaryBuild::RegionaleSchule, 9, 8},
-    {Kind::Hauptschule, 7, "der Hauptschule", SecondaryBuild::Hauptschule, 8, 8},
-    {Kind::Realschule, 12, "der Realschule", SecondaryBuild::Realschule, 9, 7},
-    {Kind::Gesamtschule, 28, "der Integrierten Gesamtschule", SecondaryBuild::Gesamtschule, 9, 8},
+    {Kind::RegionaleSchule, SecondaryBuild::RegionaleSchule},
+    {Kind::Hauptschule, SecondaryBuild::Hauptschule},
+    {Kind::Realschule, SecondaryBuild::Realschule},
+    {Kind::Gesamtschule, SecondaryBuild::Gesamtschule},
 };
 
 const Member& member(Kind kind)
@@ -53,24 +52,15 @@ void WholeSchoolYearLine(PageContext& ctx, const TZgnRec& rec)
     ctx.text(slot::SchoolYearValue, cp1252ToUtf8(year.begin + " / " + year.end));
 }
 
-SecondaryTableShape tableShape(const Member& m, int annexCode)
-{
-    // The Berufsreife certificate has one foreign language and so one row
-    // less; the Mittlere Reife refers to one level of demand and prints no
-    // level letters.
-    const int rows = annexCode == 18 ? 8 : m.rows;
-    const bool levelMarks = (m.kind == Kind::RegionaleSchule && annexCode != 20) || m.kind == Kind::Gesamtschule;
-    return {rows, m.firstOpenRow, levelMarks};
-}
-
 void DrawFinalCertificate(PageContext& ctx, const TZgnRec& rec, int annexCode, Kind kind)
 {
     const Member& m = member(kind);
-    const bool leaving = annexCode == m.leavingCode;
+    const AnnexForm* form = FindAnnexForm(annexCode);
+    const bool leaving = form && form->kind == FormKind::Leaving;
     constexpr bool wordMode = true; // final certificates always spell the grades
 
     SchoolLine(ctx, "Name der Schule/Schulart(en)/Schulort");
-    TitleLines(ctx, leaving ? "Abgangszeugnis" : "Abschlusszeugnis", m.schoolKind);
+    TitleLines(ctx, leaving ? "Abgangszeugnis" : "Abschlusszeugnis", SchoolKindOf(annexCode));
     WholeSchoolYearLine(ctx, rec);
     CoatOfArmsAtSlot(ctx);
     NameBlock(ctx, rec);
@@ -84,12 +74,12 @@ void DrawFinalCertificate(PageContext& ctx, const TZgnRec& rec, int annexCode, K
         ctx.text(extra::LevelOfDemand, LevelOfDemandText(rec.Ebene));
     }
     if (ctx.drawn(slot::TableOrigin))
-        SubjectTableSecondary(ctx, rec, m.build, annexCode, tableShape(m, annexCode), wordMode);
+        SubjectTableSecondary(ctx, rec, m.build, annexCode, SecondaryShapeOf(annexCode), wordMode);
     if (kind != Kind::Gesamtschule && ctx.drawn(extra::FirstHalfYearColumn)) {
         ctx.text(extra::FirstHalfYearColumn, "1. Halbjahr");
         ctx.text(extra::SecondHalfYearColumn, "2. Halbjahr");
     }
-    ElectiveBlock(ctx, rec, leaving && kind != Kind::Gesamtschule ? 2 : 3, wordMode);
+    ElectiveBlock(ctx, rec, ElectiveRowsOf(annexCode), wordMode);
     if (kind != Kind::Gesamtschule)
         Absences(ctx, rec);
     PlaceAndDate(ctx, rec);
@@ -113,14 +103,10 @@ void DrawFinalCertificate(PageContext& ctx, const TZgnRec& rec, int annexCode, K
 
 FinalSeal FinalCertificateSeal(int annexCode)
 {
-    switch (annexCode) {
-    case 7:
-    case 8:
-    case 12:
-    case 17:
-    case 28: return {"Stempel/Siegel", true};
-    default: return {"Siegel", false};
-    }
+    const AnnexForm* form = FindAnnexForm(annexCode);
+    if (form && form->stampOrSeal)
+        return {"Stempel/Siegel", true};
+    return {"Siegel", false};
 }
 
 void LayoutRegionaleSchuleAbschluss(PageContext& ctx, const TZgnRec& rec, int annexCode)

@@ -1,5 +1,6 @@
 #include "layouts/LayoutGymnasiumAbschluss.h"
 
+#include "forms/AnnexCatalogue.h"
 #include "layouts/CoatOfArms.h"
 #include "layouts/ExamTables.h"
 #include "layouts/Sections.h"
@@ -70,14 +71,14 @@ void LayoutGymnasiumAbgang(PageContext& ctx, const TZgnRec& rec, int annexCode)
 {
     constexpr bool wordMode = true;
     SchoolLine(ctx, kSchoolCaption);
-    TitleLines(ctx, "Abgangszeugnis", "des Gymnasiums");
+    TitleLines(ctx, "Abgangszeugnis", SchoolKindOf(annexCode));
     CoatOfArmsAtSlot(ctx);
     OneRuleNameBlock(ctx, rec);
     GymnasiumStatementBlock(ctx, rec, annexCode);
     Remarks(ctx, rec);
     ctx.text(extra::SubjectsHeading, "Pflichtunterricht");
-    SubjectTableSecondary(ctx, rec, SecondaryBuild::Gymnasium, annexCode, {8, 0, false}, wordMode);
-    ElectiveBlock(ctx, rec, 2, wordMode);
+    SubjectTableSecondary(ctx, rec, SecondaryBuild::Gymnasium, annexCode, SecondaryShapeOf(annexCode), wordMode);
+    ElectiveBlock(ctx, rec, ElectiveRowsOf(annexCode), wordMode);
     Closing(ctx, rec);
     GradeScale(ctx, GradeScaleForm::HeadingAndScale);
     Footer(ctx);
@@ -87,7 +88,7 @@ void LayoutGymnasiumPruefung(PageContext& ctx, const TZgnRec& rec, int annexCode
 {
     constexpr bool wordMode = true;
     SchoolLine(ctx, kSchoolCaption);
-    TitleLines(ctx, "Zeugnis", "des Gymnasiums / der Integrierten Gesamtschule");
+    TitleLines(ctx, "Zeugnis", SchoolKindOf(annexCode));
     OneRuleNameBlock(ctx, rec);
     GymnasiumStatementBlock(ctx, rec, annexCode);
     Remarks(ctx, rec);
@@ -102,7 +103,7 @@ void LayoutGymnasiumPruefung(PageContext& ctx, const TZgnRec& rec, int annexCode
     // own slot (the elective block adds it only beside slot 32).
     if (!ctx.drawn(slot::TableOrigin))
         ctx.text(slot::ElectiveHeading, "Wahlpflichtunterricht");
-    ElectiveBlock(ctx, rec, 2, wordMode);
+    ElectiveBlock(ctx, rec, ElectiveRowsOf(annexCode), wordMode);
     if (annexCode == 24)
         Absences(ctx, rec);
     Closing(ctx, rec);

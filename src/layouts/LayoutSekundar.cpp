@@ -1,7 +1,8 @@
 #include "layouts/LayoutSekundar.h"
 
-#include "layouts/Sections.h"
+#include "forms/AnnexCatalogue.h"
 #include "grades/Annex.h"
+#include "layouts/Sections.h"
 
 namespace ruvek {
 namespace {
@@ -12,38 +13,23 @@ inline constexpr int LevelOfDemandLine = 75, LevelOfDemand = 76, NotesHeading = 
 
 enum class Kind { RegionaleSchule, Orientierungsstufe, Gesamtschule56, Gesamtschule, Gymnasium, Hauptschule, Realschule };
 
-// What distinguishes the members; the wording that depends on more than
-// this table is in DrawSecondaryCertificate.
+// What distinguishes the routines; the facts of each form (school kind,
+// table rows, level marks, elective block) are in the form catalogue, the
+// wording that depends on more is in DrawSecondaryCertificate.
 struct Member {
     Kind kind;
-    int yearCode;
-    int transferCode;      // 0: none
-    int intermediateCode;  // 0: none
-    const char* schoolKind;
     SecondaryBuild build;
-    int rows;
-    int firstOpenRow;
-    int firstOpenRowTransfer; // the transfer certificate's, where it differs
-    bool levelMarks;
-    int electiveRows;         // 0: no elective block
     GradeScaleForm scale;
 };
 
 constexpr Member kMembers[] = {
-    {Kind::RegionaleSchule, 15, 16, 115, "der Regionalen Schule", SecondaryBuild::RegionaleSchule, 9, 8, 8, true, 2,
-     GradeScaleForm::WholeLineAndFootnote},
-    {Kind::Orientierungsstufe, 104, 0, 0, "der Orientierungsstufe", SecondaryBuild::Gesamtschule, 9, 7, 7, false, 0,
-     GradeScaleForm::WholeLineAndFootnote},
-    {Kind::Gesamtschule56, 26, 0, 0, "der Integrierten Gesamtschule", SecondaryBuild::Gesamtschule, 6, 5, 5, false, 0,
-     GradeScaleForm::WholeLineAndFootnote},
-    {Kind::Gesamtschule, 27, 29, 127, "der Integrierten Gesamtschule", SecondaryBuild::Gesamtschule, 9, 9, 8, true, 3,
-     GradeScaleForm::WholeLineAndFootnote},
-    {Kind::Gymnasium, 21, 22, 121, "des Gymnasiums", SecondaryBuild::Gymnasium, 9, 9, 9, false, 2,
-     GradeScaleForm::HeadingAndScale},
-    {Kind::Hauptschule, 5, 6, 105, "der Hauptschule", SecondaryBuild::Hauptschule, 8, 8, 8, false, 2,
-     GradeScaleForm::HeadingAndScale},
-    {Kind::Realschule, 10, 11, 110, "der Realschule", SecondaryBuild::Realschule, 9, 8, 8, false, 2,
-     GradeScaleForm::HeadingAndScale},
+    {Kind::RegionaleSchule, SecondaryBuild::RegionaleSchule, GradeScaleForm::WholeLineAndFootnote},
+    {Kind::Orientierungsstufe, SecondaryBuild::Gesamtschule, GradeScaleForm::WholeLineAndFootnote},
+    {Kind::Gesamtschule56, SecondaryBuild::Gesamtschule, GradeScaleForm::WholeLineAndFootnote},
+    {Kind::Gesamtschule, SecondaryBuild::Gesamtschule, GradeScaleForm::WholeLineAndFootnote},
+    {Kind::Gymnasium, SecondaryBuild::Gymnasium, GradeScaleForm::HeadingAndScale},
+    {Kind::Hauptschule, SecondaryBuild::Hauptschule, GradeScaleForm::HeadingAndScale},
+    {Kind::Realschule, SecondaryBuild::Realschule, GradeScaleForm::HeadingAndScale},
 };
 
 const Member& member(Kind kind)
@@ -79,15 +65,17 @@ void ComprehensiveNotes(PageContext& ctx, Kind kind)
 void DrawSecondaryCertificate(PageContext& ctx, const TZgnRec& rec, int annexCode, Kind kind)
 {
     const Member& m = member(kind);
-    const bool transfer = m.transferCode != 0 && annexCode == m.transferCode;
-    const bool intermediate = m.intermediateCode != 0 && annexCode == m.intermediateCode;
+    const AnnexForm* form = FindAnnexForm(annexCode);
+    const bool transfer = form && form->kind == FormKind::Transfer;
+    const bool intermediate = form && form->kind == FormKind::Intermediate;
     // Grades in words on the transfer certificate, else as the print options say.
     const bool wordMode = ctx.options().BewertungenInWorten == 1 || transfer;
     // The Regionale Schule changed its wording with the school year 2007/2008.
     const bool regionalFrom2007 = kind == Kind::RegionaleSchule && YearOfText(rec.SjBeginn.view()) > 2006;
 
     SchoolLine(ctx, "Name der Schule/Schulart(en)/Schulort");
-    TitleLines(ctx, transfer ? "Übergangszeugnis" : intermediate ? "Zwischenzeugnis" : "Zeugnis", m.schoolKind);
+    TitleLines(ctx, transfer ? "Übergangszeugnis" : intermediate ? "Zwischenzeugnis" : "Zeugnis",
+               SchoolKindOf(annexCode));
     SchoolYearLine(ctx, rec);
     NameBlock(ctx, rec);
     TransferStatement(ctx, rec);
@@ -104,12 +92,10 @@ void DrawSecondaryCertificate(PageContext& ctx, const TZgnRec& rec, int annexCod
                  "Alle Noten beziehen sich auf die Anspruchsebene: ___________________________________");
         ctx.text(extra::LevelOfDemand, LevelOfDemandText(rec.Ebene));
     }
-    if (ctx.drawn(slot::TableOrigin)) {
-        const SecondaryTableShape shape{m.rows, transfer ? m.firstOpenRowTransfer : m.firstOpenRow, m.levelMarks};
-        SubjectTableSecondary(ctx, rec, m.build, annexCode, shape, wordMode);
-    }
-    if (m.electiveRows > 0)
-        ElectiveBlock(ctx, rec, m.electiveRows, wordMode);
+    if (ctx.drawn(slot::TableOrigin))
+        SubjectTableSecondary(ctx, rec, m.build, annexCode, SecondaryShapeOf(annexCode), wordMode);
+    if (const int electiveRows = ElectiveRowsOf(annexCode); electiveRows > 0)
+        ElectiveBlock(ctx, rec, electiveRows, wordMode);
     Absences(ctx, rec);
     PlaceAndDate(ctx, rec);
     // Transfer certificates bear the seal, intermediate ones the stamp, the

@@ -1,15 +1,9 @@
 #include "layouts/SubjectTableSecondary.h"
 
-#include <algorithm>
-#include <initializer_list>
+#include "forms/AnnexCatalogue.h"
 
 namespace ruvek {
 namespace {
-
-bool oneOf(int code, std::initializer_list<int> codes)
-{
-    return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
 
 FixedRow foreignLanguage(int row, const char* caption)
 {
@@ -21,18 +15,14 @@ FixedRow religion(int row)
     return {Column::Left, row, FixedRow::Kind::Religion, ""};
 }
 
-// Rows 2 and 3 of the left column: the first and second foreign language.
-void addLanguages(SubjectTableLayout& layout, bool second)
-{
-    layout.fixedRows.push_back(foreignLanguage(2, "1. Fremdsprache"));
-    if (second)
-        layout.fixedRows.push_back(foreignLanguage(3, "2. Fremdsprache"));
-}
-
 } // namespace
 
 SubjectTableLayout SecondaryTableLayout(SecondaryBuild build, int annexCode, const SecondaryTableShape& shape)
 {
+    static constexpr AnnexForm kNoForm{};
+    const AnnexForm* found = FindAnnexForm(annexCode);
+    const AnnexForm& form = found ? *found : kNoForm;
+
     SubjectTableLayout layout;
     layout.columns = 2;
     layout.rowsPerColumn = shape.rowsPerColumn;
@@ -40,57 +30,46 @@ SubjectTableLayout SecondaryTableLayout(SecondaryBuild build, int annexCode, con
     layout.religionLabels = ReligionLabels::Short;
     LevelCode (*levelLetter)(const LevelCode&) = nullptr;
 
+    // Rows 2 and 3 of the left column: the foreign languages, or on a form
+    // without them the subjects as they are; then the religion row, unless
+    // the form shows religion in the right column.
+    if (form.foreignLanguages == 0) {
+        layout.fixedRows.push_back({Column::Left, 2, FixedRow::Kind::BareName, ""});
+        layout.fixedRows.push_back({Column::Left, 3, FixedRow::Kind::BareName, ""});
+    } else {
+        layout.fixedRows.push_back(foreignLanguage(2, "1. Fremdsprache"));
+        if (form.foreignLanguages >= 2)
+            layout.fixedRows.push_back(foreignLanguage(3, "2. Fremdsprache"));
+    }
+    if (form.religionRow != 0 && !form.rightReligion)
+        layout.fixedRows.push_back(religion(form.religionRow));
+
     switch (build) {
-    case SecondaryBuild::RegionaleSchule:
-        // The Berufsreife certificate (18) has one foreign language and the
-        // religion row one row higher.
-        addLanguages(layout, annexCode != 18);
-        if (oneOf(annexCode, {15, 16, 17, 19, 20, 115}))
-            layout.fixedRows.push_back(religion(9));
-        else if (annexCode == 18)
-            layout.fixedRows.push_back(religion(8));
-        levelLetter = PrintLevelRegional;
-        break;
-    case SecondaryBuild::Gesamtschule:
-        if (annexCode == 26) {
-            // Classes 5 and 6: rows 2 and 3 show their subjects as they are.
-            layout.fixedRows.push_back({Column::Left, 2, FixedRow::Kind::BareName, ""});
-            layout.fixedRows.push_back({Column::Left, 3, FixedRow::Kind::BareName, ""});
-            layout.fixedRows.push_back(religion(6));
-        } else {
-            addLanguages(layout, true);
-            if (oneOf(annexCode, {27, 28, 29, 127}))
-                layout.fixedRows.push_back(religion(9));
-        }
-        levelLetter = PrintLevelComprehensive;
-        break;
+    case SecondaryBuild::RegionaleSchule: levelLetter = PrintLevelRegional; break;
+    case SecondaryBuild::Gesamtschule: levelLetter = PrintLevelComprehensive; break;
     case SecondaryBuild::Gymnasium:
-        addLanguages(layout, true);
-        if (oneOf(annexCode, {21, 22, 121}))
-            layout.fixedRows.push_back(religion(9));
         layout.twoLineLabels = false;
-        // Only the leaving and examination certificates turn the first right
-        // row into a religion row; the right column never has placeholders.
-        layout.rightReligion = oneOf(annexCode, {23, 24, 25}) ? SubjectTableLayout::RightReligion::FirstRowBySubject
-                                                            : SubjectTableLayout::RightReligion::None;
+        // Only the forms with religion in the right column turn its first row
+        // into a religion row; the right column never has placeholders.
+        layout.rightReligion = form.rightReligion ? SubjectTableLayout::RightReligion::FirstRowBySubject
+                                                  : SubjectTableLayout::RightReligion::None;
         layout.rightPlaceholders = false;
         layout.rightReligionFontSlot = slot::OpenField;
         break;
-    case SecondaryBuild::Hauptschule:
-        addLanguages(layout, false);
-        if (annexCode >= 5 && annexCode <= 9)
-            layout.fixedRows.push_back(religion(8));
-        break;
-    case SecondaryBuild::Realschule:
-        addLanguages(layout, true);
-        if (annexCode >= 10 && annexCode <= 14)
-            layout.fixedRows.push_back(religion(9));
-        layout.rightReligion = SubjectTableLayout::RightReligion::None;
-        break;
+    case SecondaryBuild::Hauptschule: break;
+    case SecondaryBuild::Realschule: layout.rightReligion = SubjectTableLayout::RightReligion::None; break;
     }
     if (shape.levelMarks)
         layout.printLevel = levelLetter;
     return layout;
+}
+
+SecondaryTableShape SecondaryShapeOf(int annexCode)
+{
+    const AnnexForm* form = FindAnnexForm(annexCode);
+    if (!form)
+        return {};
+    return {form->rowsPerColumn, form->firstOpenRow, form->levelMarks};
 }
 
 void SubjectTableSecondary(PageContext& ctx, const TZgnRec& rec, SecondaryBuild build, int annexCode,

@@ -1,11 +1,11 @@
 #pragma once
-// The two-column subject tables of the secondary school kinds. Five builds
-// share the generic table and differ only in their special rows: which
-// rows are foreign languages, which row is always the religion /
-// philosophy row, where a religion subject turns a row into a religion row,
-// the two-line "Arbeit-Wirtschaft-Technik" label and the level letters.
-// Rows per column, the first open row and whether level marks are printed
-// are the calling layout's.
+// The two-column subject tables of the secondary school kinds. The form
+// catalogue gives each form's special rows (which rows are foreign
+// languages, which row is always the religion / philosophy row, whether a
+// religion subject turns the first right row into a religion row), its rows
+// per column, first open row and level marks; five builds differ in the
+// two-line "Arbeit-Wirtschaft-Technik" label, the right column and the
+// level letters.
 #include "layouts/SubjectTable.h"
 
 namespace ruvek {
@@ -17,6 +17,9 @@ struct SecondaryTableShape {
     int firstOpenRow = 0;
     bool levelMarks = false;
 };
+
+// The shape of an annex code's table as the form catalogue gives it.
+SecondaryTableShape SecondaryShapeOf(int annexCode);
 
 // The table description of a build for an annex code.
 SubjectTableLayout SecondaryTableLayout(SecondaryBuild build, int annexCode, const SecondaryTableShape& shape);

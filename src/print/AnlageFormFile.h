@@ -2,6 +2,7 @@
 // Which form control file belongs to which certificate form (annex code),
 // including the variants for the pre-printed paper of the two publishers.
 #include "common/Prompter.h"
+#include "forms/AnnexCatalogue.h"
 #include "settings/DrkEinst.h"
 
 #include <string>
@@ -20,9 +21,13 @@ struct FormFileInfo {
 // used; an unknown code is reported and gives two empty texts.
 FormFileInfo AnlageFormFile(int annexCode, const TDrkEinstRec& options, Prompter& prompter);
 
+// The plain form file of a catalogue row (no publisher variant); empty texts
+// for a row without a form file.
+FormFileInfo FormFileOf(const AnnexForm& form);
+
 // Forms loaded by their own layouts under fixed titles.
 inline const FormFileInfo kReceiptA4Form{"Anl043.FST", "Empfangsbekenntnis (Anlage 43) auf A4 Version 1"};
 inline const FormFileInfo kReceiptA5Form{"Anl143.FST", "Empfangsbekenntnis (Anlage 43) auf A5 quer Version 1"};
-inline const FormFileInfo kReportForm{"Anl170.FST", "Lernentwicklungsberichte auf A4 (je 2 als A5 quer) Version 1"};
+inline const FormFileInfo kReportForm = FormFileOf(*FindAnnexForm(annex::Lernentwicklungsbericht));
 
 } // namespace ruvek

@@ -18,13 +18,13 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr TransferItemInfo kItems[] = {
-    {TransferItem::WPflFach, "CheckBox1", "Wahlpflicht-Fächer", kWPflFachFile},
-    {TransferItem::TestTst, "CheckBox2", " ", "TEST.TST"},
-    {TransferItem::SchulEinst, "CheckBox3", "Schul-Einstellungen", "SCHEINST.DAT"},
-    {TransferItem::ProgEinst, "CheckBox4", "Programm-Einstellungen", "RVKEINST.DAT"},
-    {TransferItem::DrkEinst, "CheckBox5", "Druck-Einstellungen", "DRKEINST.DAT"},
-    {TransferItem::FormFiles, "CheckBox7", "Format-Steuer-Dateien ( *.FST)", "*.FST"},
-    {TransferItem::TestTxt, "CheckBox8", " ", "TEST.TXT"},
+    {TransferItem::WPflFach, "Wahlpflicht-Fächer", kWPflFachFile},
+    {TransferItem::TestTst, " ", "TEST.TST"},
+    {TransferItem::SchulEinst, "Schul-Einstellungen", "SCHEINST.DAT"},
+    {TransferItem::ProgEinst, "Programm-Einstellungen", "RVKEINST.DAT"},
+    {TransferItem::DrkEinst, "Druck-Einstellungen", "DRKEINST.DAT"},
+    {TransferItem::FormFiles, "Format-Steuer-Dateien ( *.FST)", "*.FST"},
+    {TransferItem::TestTxt, " ", "TEST.TXT"},
 };
 
 const TransferItemInfo& info(TransferItem item) { return kItems[static_cast<std::size_t>(item)]; }

@@ -21,7 +21,6 @@ inline constexpr std::size_t kTransferItemCount = 7;
 
 struct TransferItemInfo {
     TransferItem item;
-    const char* checkBox;   // objectName of its check box in both dialogs
     const char* caption;    // " " for the two items without text
     const char* file;       // the file name, or "*.FST" for all form control files
 };

@@ -1,6 +1,7 @@
 #include "ui/Cp1252Text.h"
 
 #include "common/Cp1252.h"
+#include "editor/TextLimits.h"
 
 #include <QList>
 
@@ -48,8 +49,7 @@ QString withoutNonCp1252(const QString& text, QString* refused)
     for (const uint cp : text.toUcs4()) {
         const char32_t c32 = cp;
         const QString ch = QString::fromUcs4(&c32, 1);
-        // Line and paragraph breaks of the text boxes become CR LF when stored.
-        if (cp == U'\n' || cp == U'\r' || cp == 0x2029 || toCp1252(ch)) {
+        if (ruvek::editor::IsStorableCharacter(ch.toStdString())) {
             kept += ch;
         } else if (refused && !refused->contains(ch)) {
             *refused += ch;

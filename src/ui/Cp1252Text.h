@@ -14,8 +14,9 @@ QString fromCp1252(std::string_view cp1252);
 // Windows-1252 cannot store.
 std::optional<std::string> toCp1252(const QString& text);
 
-// The text without the characters Windows-1252 cannot store; those are
-// collected in `refused` (when given), each once.
+// The text without the characters the editor's storage rule refuses
+// (editor/TextLimits.h); those are collected in `refused` (when given),
+// each once.
 QString withoutNonCp1252(const QString& text, QString* refused = nullptr);
 
 // What typing and pasting may put into a field: withoutNonCp1252, and

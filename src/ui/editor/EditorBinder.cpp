@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -60,6 +61,26 @@ struct Writing {
     int& n_;
 };
 
+// True when the widget is of the class the control's kind stands for, so
+// that every later cast of it is safe.
+bool hasKind(QWidget* w, ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::LineEdit:
+    case ControlKind::MaskEdit: return qobject_cast<QLineEdit*>(w) != nullptr;
+    case ControlKind::ComboBox: return qobject_cast<QComboBox*>(w) != nullptr;
+    case ControlKind::CheckBox: return qobject_cast<QCheckBox*>(w) != nullptr;
+    case ControlKind::RadioGroup: return dynamic_cast<RadioGroup*>(w) != nullptr;
+    case ControlKind::Memo: return qobject_cast<QPlainTextEdit*>(w) != nullptr;
+    case ControlKind::Label: return qobject_cast<QLabel*>(w) != nullptr;
+    case ControlKind::GroupBox: return qobject_cast<QGroupBox*>(w) != nullptr;
+    case ControlKind::Button: return qobject_cast<QAbstractButton*>(w) != nullptr;
+    case ControlKind::ListBox: return qobject_cast<QListWidget*>(w) != nullptr;
+    case ControlKind::PageControl: return qobject_cast<QTabWidget*>(w) != nullptr;
+    }
+    return false;
+}
+
 } // namespace
 
 EditorBinder::EditorBinder(QWidget* root, Prompter& prompter, std::function<bool(int)> isDeleted)
@@ -71,6 +92,9 @@ EditorBinder::EditorBinder(QWidget* root, Prompter& prompter, std::function<bool
         QWidget* w = root->findChild<QWidget*>(name);
         if (!w)
             throw std::logic_error("editor control missing: " + name.toStdString());
+        if (!hasKind(w, ruvek::editor::controlKind(id)))
+            throw std::logic_error("editor control of the wrong kind: " + name.toStdString() + " is a " +
+                                   w->metaObject()->className());
         widgets_[i] = w;
         if (ruvek::editor::FindBinding(id))
             written_.set(i);

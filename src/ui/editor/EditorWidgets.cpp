@@ -1,5 +1,7 @@
 #include "ui/editor/EditorWidgets.h"
 
+#include "ui/Cp1252Text.h"
+
 #include <QCheckBox>
 #include <QBoxLayout>
 #include <QComboBox>
@@ -205,6 +207,15 @@ void TwoColumnPage::arrange()
 QGroupBox* section(const char* name, const QString& caption)
 {
     return named(new QGroupBox(caption), name, {});
+}
+
+QStringList selectorItems(const std::vector<std::string>& cp1252Items)
+{
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(cp1252Items.size()));
+    for (const std::string& item : cp1252Items)
+        items << fromCp1252(item);
+    return items;
 }
 
 } // namespace ruvek::ui::editor

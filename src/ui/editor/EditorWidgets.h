@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <string>
 #include <vector>
 
 class QBoxLayout;
@@ -55,6 +56,9 @@ void chainTabOrder(const std::vector<QWidget*>& widgets);
 
 // The items of the two level-of-demand selectors ComboBox45 and ComboBox43.
 QStringList ebeneItems();
+
+// The items of a selector as the editor's rules list them (Windows-1252).
+QStringList selectorItems(const std::vector<std::string>& cp1252Items);
 
 // A page with two columns, side by side where the width its parent offers
 // (the scroll area's viewport) allows it and the right one under the left

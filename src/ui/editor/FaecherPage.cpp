@@ -71,7 +71,6 @@ void addSubjectRow(QGridLayout* grid, int r, int k, RowChains& chains)
     grade->setAccessibleName(QStringLiteral("Bewertung Zeile %1").arg(k));
     auto* addition = lineEdit(rowName("EditF", k, "Z").constData(), {}, 3);
     addition->setAlignment(Qt::AlignCenter);
-    addition->setMaxLength(2);
     addition->setAccessibleName(QStringLiteral("Zusatz Zeile %1").arg(k));
     auto* level = comboBox(rowName("ComboBox", k).constData());
     level->setAccessibleName(QStringLiteral("Niveau Zeile %1").arg(k));

@@ -38,7 +38,6 @@ QWidget* electiveCell(int w, std::vector<QWidget*>& tabOrder)
     grade->setAccessibleName(QStringLiteral("Bewertung W%1").arg(w));
     auto* addition = lineEdit(rowName("EditW", w, "Z").constData(), {}, 3);
     addition->setAlignment(Qt::AlignCenter);
-    addition->setMaxLength(2);
     addition->setAccessibleName(QStringLiteral("Zusatz W%1").arg(w));
     auto* level = comboBox(rowName("ComboBox", 18 + w).constData());
     level->setAccessibleName(QStringLiteral("Niveau W%1").arg(w));
@@ -81,7 +80,6 @@ QWidget* buildFussPage()
     editW->setAlignment(Qt::AlignCenter);
     auto* editWZ = lineEdit("EditWZ", {}, 3);
     editWZ->setAlignment(Qt::AlignCenter);
-    editWZ->setMaxLength(2);
     auto* overall = new QHBoxLayout;
     overall->addWidget(label("Label13", QStringLiteral("Wahlpflichtunterricht insgesamt:")));
     overall->addSpacing(12);

@@ -1,6 +1,7 @@
 #include "ui/editor/InputGuard.h"
 
 #include "common/Prompter.h"
+#include "editor/TextLimits.h"
 #include "ui/Cp1252Text.h"
 
 #include <QApplication>
@@ -19,23 +20,12 @@ namespace ruvek::ui::editor {
 
 QString refusedCharactersMessage(const QString& refused)
 {
-    return QStringLiteral("Die Zeichen \"%1\" können in den Zeugnisdaten nicht gespeichert werden\n"
-                          "und wurden nicht übernommen.")
-        .arg(refused);
+    return QString::fromStdString(ruvek::editor::RefusedCharactersMessage(refused.toStdString()));
 }
 
-int storedLength(const QString& plainText)
-{
-    int n = 0;
-    for (const QChar ch : plainText)
-        n += (ch == u'\n' || ch == QChar::ParagraphSeparator) ? 2 : 1;
-    return n;
-}
+int storedLength(const QString& plainText) { return ruvek::editor::StoredLength(plainText.toStdString()); }
 
-QString fullFieldMessage(int capacity)
-{
-    return QStringLiteral("Das Feld ist voll: es fasst höchstens %1 Zeichen.").arg(capacity);
-}
+QString fullFieldMessage(int capacity) { return QString::fromStdString(ruvek::editor::FullFieldMessage(capacity)); }
 
 namespace {
 
@@ -182,10 +172,7 @@ private:
         if (!refused.isEmpty())
             prompter_.warning(refusedCharactersMessage(refused).toStdString());
         else if (cut && inserted.size() - kept.size() > 1)
-            prompter_.information(QStringLiteral("Dieses Textfeld fasst höchstens %1 Zeichen;\n"
-                                                 "der eingefügte Text wurde entsprechend gekürzt.")
-                                      .arg(capacity_)
-                                      .toStdString());
+            prompter_.information(ruvek::editor::PastedTextCutMessage(capacity_));
         else if (cut) {
             sayFull(memo_, capacity_);
             QApplication::beep();

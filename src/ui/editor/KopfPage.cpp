@@ -3,6 +3,8 @@
 #include "ui/editor/EditorPages.h"
 #include "ui/editor/EditorWidgets.h"
 
+#include "editor/EditorForm.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -19,34 +21,10 @@ namespace {
 
 const QString kEbeneHint = QStringLiteral("Zeugnisanspruchsebene auf ALLE nachfolgenden  Schüler übertragen");
 
-QStringList certificateTypes()
-{
-    return {QStringLiteral("--- ??? ---"),
-            QStringLiteral("Zeugnis   (Halbjahr/Schuljahr)"),
-            QStringLiteral("Übergangs-Zeugnis"),
-            QStringLiteral("Abgangs-Zeugnis"),
-            QStringLiteral("Abschluss-Zeugnis"),
-            QStringLiteral("Abschluss-Zeugnis (qualifiziert / mit Leistungsermittlung)"),
-            QStringLiteral("Versetzungs-Zeugnis in gymn. Oberstufe"),
-            QStringLiteral("Zwischen-Zeugnis (Leistungsstand)")};
-}
-
-QStringList classLevels()
-{
-    QStringList levels{QStringLiteral("??")};
-    for (int k = 1; k <= 10; ++k)
-        levels << QString::number(k);
-    return levels;
-}
-
 } // namespace
 
 // The level-of-demand items, shared with the selector on the subject page.
-QStringList ebeneItems()
-{
-    return {QStringLiteral("nicht ausgewählt"), QStringLiteral("Berufsreife (Hauptschule)"),
-            QStringLiteral("Mittlere Reife (Realschule)"), QStringLiteral("Hochschulreife (Gymnasium)")};
-}
+QStringList ebeneItems() { return selectorItems(ruvek::editor::LevelOfDemandItems()); }
 
 QWidget* buildKopfPage()
 {
@@ -73,9 +51,9 @@ QWidget* buildKopfPage()
     sg->addWidget(buddyLabel(nullptr, QStringLiteral("Schlüsselnummer:"), edit11), 3, 0);
     sg->addWidget(edit11, 3, 1, Qt::AlignLeft);
 
-    auto* comboBox41 = comboBox("ComboBox41", certificateTypes());
+    auto* comboBox41 = comboBox("ComboBox41", selectorItems(ruvek::editor::CertificateTypeItems()));
     auto* bitBtn2 = takeOverButton("BitBtn2", QStringLiteral("Zeugnistyp für ALLE folgenden Schüler übernehmen"));
-    auto* comboBox42 = comboBox("ComboBox42", classLevels());
+    auto* comboBox42 = comboBox("ComboBox42", selectorItems(ruvek::editor::ClassLevelItems()));
     comboBox42->setMinimumContentsLength(3);
     auto* bitBtn8 = takeOverButton(
         "BitBtn8", QStringLiteral("Jahrgangsstufe zum Zeugnistyp für ALLE folgenden Schüler übernehmen"));
@@ -135,19 +113,14 @@ QWidget* buildKopfPage()
     left->addStretch(1);
 
     // --- right: qualification, transfer and leaving
-    auto* radioGroup1 = radioGroup("RadioGroup1", QStringLiteral("Abschlussart"),
-                                   {QStringLiteral("nicht ausgewählt"), QStringLiteral("Berufsreife (HS)"),
-                                    QStringLiteral("Mittlere Reife (RS)")});
+    auto* radioGroup1 =
+        radioGroup("RadioGroup1", QStringLiteral("Abschlussart"), selectorItems(ruvek::editor::QualificationItems()));
     auto* bitBtn19 =
         takeOverButton("BitBtn19", QStringLiteral("Abschlussart für ALLE folgenden Schüler übernehmen"));
-    auto* radioGroup2 = radioGroup("RadioGroup2", QStringLiteral("Klassenart"),
-                                   {QStringLiteral("ohne"), QStringLiteral("Förderstufe"),
-                                    QStringLiteral("Vorlaufklasse")});
+    auto* radioGroup2 =
+        radioGroup("RadioGroup2", QStringLiteral("Klassenart"), selectorItems(ruvek::editor::ClassKindItems()));
     auto* bitBtn28 = takeOverButton("BitBtn28", QStringLiteral("Klassenart für ALLE folgenden Schüler übernehmen"));
-    auto* comboBox44 = comboBox("ComboBox44", {QStringLiteral("- - -"), QStringLiteral("sehr gut - mit Auszeichnung"),
-                                               QStringLiteral("sehr gut"), QStringLiteral("gut"),
-                                               QStringLiteral("befriedigend"), QStringLiteral("bestanden"),
-                                               QStringLiteral("ausreichend")});
+    auto* comboBox44 = comboBox("ComboBox44", selectorItems(ruvek::editor::PraedikatItems()));
     auto* label71 = buddyLabel("Label71", QStringLiteral("&Prädikat"), comboBox44);
 
     // Each take-over button under its group: the column stays narrow enough

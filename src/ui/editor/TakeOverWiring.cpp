@@ -1,47 +1,12 @@
 #include "ui/editor/TakeOverWiring.h"
 
-#include <array>
-
 namespace ruvek::ui::editor {
 
-using C = ruvek::editor::ControlId;
-using H = ruvek::editor::HeadButton;
-
-std::span<const HeadTakeOverButton> headTakeOverButtons()
-{
-    static const std::array<HeadTakeOverButton, 12> buttons{{
-        // page "Zeugnis-Kopf"
-        {"BitBtn2", H::Zeugnistyp, C::ComboBox41, {}, {}, {}},
-        {"BitBtn3", H::SchuljahrKlasse, {}, C::Edit63, C::Edit65, C::CheckBox6},
-        {"BitBtn17", H::Schuljahr, {}, C::Edit63, {}, C::CheckBox6},
-        {"BitBtn4", H::Klassenlehrer, {}, C::Edit66, {}, {}},
-        {"BitBtn8", H::Jahrgangsstufe, C::ComboBox42, {}, {}, {}},
-        {"BitBtn19", H::Abschlussart, C::RadioGroup1, {}, {}, {}},
-        {"BitBtn24", H::Anspruchsebene, C::ComboBox45, {}, {}, {}},
-        {"BitBtn28", H::Klassenart, C::RadioGroup2, {}, {}, {}},
-        // page "Fächer u. Bewertungen"
-        {"BitBtn20", H::Anspruchsebene, C::ComboBox43, {}, {}, {}},
-        {"BitBtn18", H::Pruefung, {}, {}, {}, C::CheckBox5},
-        // page "Vermerke"
-        {"BitBtn9", H::Empfehlung, C::RadioGroup4, {}, {}, {}},
-        // page "Zeugnis-Fuß"
-        {"BitBtn5", H::ZeugnisOrtDatum, {}, C::Edit69, C::MaskEdit4, {}},
-    }};
-    return buttons;
-}
+std::span<const HeadTakeOverButton> headTakeOverButtons() { return ruvek::editor::HeadTakeOverButtons(); }
 
 ruvek::editor::HeadValue headValue(const HeadTakeOverButton& button, const ruvek::editor::FormValues& form)
 {
-    ruvek::editor::HeadValue v;
-    if (button.index)
-        v.index = form[*button.index].index;
-    if (button.text)
-        v.text = form[*button.text].text;
-    if (button.text2)
-        v.text2 = form[*button.text2].text;
-    if (button.check)
-        v.checked = form[*button.check].check == ruvek::editor::CheckState::Checked;
-    return v;
+    return ruvek::editor::HeadValueOf(button, form);
 }
 
 } // namespace ruvek::ui::editor

@@ -1,25 +1,14 @@
 #pragma once
-// The "für ALLE" buttons of the editor pages: which button hands on which
-// head data, and the value it takes from the form (what the controls show
-// now, read as a store would read them, not what the record holds).
-#include "editor/BulkTakeOver.h"
-#include "editor/EditorControls.h"
-#include "editor/FormValues.h"
+// The "für ALLE" buttons of the editor pages as the main window wires them;
+// the table and the values they hand on are the editor's
+// (editor/HeadTakeOver.h).
+#include "editor/HeadTakeOver.h"
 
-#include <optional>
 #include <span>
 
 namespace ruvek::ui::editor {
 
-struct HeadTakeOverButton {
-    const char* name;                 // objectName of the button
-    ruvek::editor::HeadButton button;
-    // The controls the value comes from; nullopt where the button has none.
-    std::optional<ruvek::editor::ControlId> index;  // selector or radio group
-    std::optional<ruvek::editor::ControlId> text;
-    std::optional<ruvek::editor::ControlId> text2;
-    std::optional<ruvek::editor::ControlId> check;
-};
+using HeadTakeOverButton = ruvek::editor::HeadTakeOverButton;
 
 // Every head-data button of the pages, in page order.
 std::span<const HeadTakeOverButton> headTakeOverButtons();

@@ -3,6 +3,8 @@
 #include "ui/editor/EditorPages.h"
 #include "ui/editor/EditorWidgets.h"
 
+#include "editor/EditorForm.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -61,8 +63,7 @@ QWidget* buildVermerkePage()
     phraseRow->addWidget(comboBox39, 1);
 
     auto* radioGroup4 = radioGroup("RadioGroup4", QStringLiteral("Schullaufbahnempfehlung"),
-                                   {QStringLiteral("keine"), QStringLiteral("Berufsreife und mittlere Reife"),
-                                    QStringLiteral("allgemeine Hochschulreife")});
+                                   selectorItems(ruvek::editor::RecommendationItems()));
     auto* bitBtn9 = takeOverButton(
         "BitBtn9", QStringLiteral("automatische Schullaufbahnempfehlung für ALLE nachfolgenden Schüler übernehmen"));
     auto* label63 = label("Label63", QStringLiteral(" "));

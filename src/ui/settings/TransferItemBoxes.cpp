@@ -12,6 +12,21 @@ namespace ruvek::ui {
 
 namespace {
 
+// The objectName of each item's check box in both dialogs.
+const char* checkBoxName(TransferItem i)
+{
+    switch (i) {
+    case TransferItem::WPflFach: return "CheckBox1";
+    case TransferItem::TestTst: return "CheckBox2";
+    case TransferItem::SchulEinst: return "CheckBox3";
+    case TransferItem::ProgEinst: return "CheckBox4";
+    case TransferItem::DrkEinst: return "CheckBox5";
+    case TransferItem::FormFiles: return "CheckBox7";
+    case TransferItem::TestTxt: return "CheckBox8";
+    }
+    return "";
+}
+
 bool rarelyNeeded(TransferItem i)
 {
     return i == TransferItem::TestTst || i == TransferItem::FormFiles || i == TransferItem::TestTxt;
@@ -30,7 +45,7 @@ TransferItemBoxes::TransferItemBoxes(const QString& title, QWidget* parent)
             if (rarelyNeeded(i.item) != rare)
                 continue;
             auto* box = new QCheckBox(QString::fromUtf8(i.caption), group_);
-            box->setObjectName(QString::fromLatin1(i.checkBox));
+            box->setObjectName(QString::fromLatin1(checkBoxName(i.item)));
             box->setToolTip(QString::fromUtf8(i.file));
             boxes_[static_cast<std::size_t>(i.item)] = box;
             layout->addWidget(box);

@@ -1,0 +1,13 @@
+#pragma once
+// The name a teacher knows a control of the record editor by ("Klassenlehrer"
+// rather than "Edit66"), for messages and lists that point at a field.
+#include "editor/EditorControls.h"
+
+#include <string>
+
+namespace ruvek::editor {
+
+// The caption of a control; empty for a control without one.
+std::string ControlCaption(ControlId control);
+
+} // namespace ruvek::editor
