@@ -37,6 +37,14 @@ constexpr Command kCommands[] = {
     {"import-schueler", cmdImportSchueler, "import-schueler KLASSE.RVK DATEI.TXT  Schüler aus einer Textdatei anfügen"},
     {"import-noten", cmdImportNoten, "import-noten KLASSE.RVK DATEI.TXT  Bewertungen aus einer Textdatei eintragen"},
     {"pruefen", cmdPruefen, "pruefen KLASSE.RVK              Zeugnisdaten auf Vollständigkeit prüfen (Exit-Code 1 bei Beanstandungen)"},
+    {"verschluesseln", cmdVerschluesseln,
+     "verschluesseln KLASSE.RVK -o K.rvkx [--mit-versionen] [--passwort-datei DATEI]\n"
+     "    Klasse (mit den älteren Fassungen) mit Kennwort verschlüsseln; das Kennwort wird ohne Anzeige\n"
+     "    zweimal eingetippt oder aus der ersten Zeile der Kennwort-Datei gelesen"},
+    {"entschluesseln", cmdEntschluesseln,
+     "entschluesseln K.rvkx -o KLASSE.RVK|ORDNER [--passwort-datei DATEI] | --liste\n"
+     "    verschlüsselte Klasse (oder Datensicherung: in einen Ordner) entschlüsseln oder ihren Inhalt\n"
+     "    auflisten; falsches Kennwort oder veränderte Datei: Exit-Code 1, nichts geschrieben"},
 };
 
 void usage(std::ostream& out)
