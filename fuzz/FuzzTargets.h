@@ -19,6 +19,10 @@ int drkEinst(const std::uint8_t* data, std::size_t size);   // DRKEINST.DAT
 int faecher(const std::uint8_t* data, std::size_t size);    // Faecher.DAT
 int wpflFach(const std::uint8_t* data, std::size_t size);   // WPflFach.DAT
 int formFile(const std::uint8_t* data, std::size_t size);   // *.FST
+int container(const std::uint8_t* data, std::size_t size);  // *.rvkx
+
+// The password the container seeds are sealed with.
+inline constexpr const char* kFuzzContainerPassword = "Fuzz-Kennwort-1";
 
 struct Target {
     std::string_view name; // fuzz_<name> is the program, fuzz/corpus/<name> its seeds
@@ -27,7 +31,7 @@ struct Target {
 
 inline constexpr Target kTargets[] = {
     {"classfile", classFile}, {"scheinst", schulEinst}, {"rvkeinst", progEinst}, {"drkeinst", drkEinst},
-    {"faecher", faecher},     {"wpflfach", wpflFach},   {"formfile", formFile},
+    {"faecher", faecher},     {"wpflfach", wpflFach},   {"formfile", formFile}, {"container", container},
 };
 
 } // namespace ruvek::fuzz
