@@ -1,5 +1,6 @@
 #include "ui/QtPrompter.h"
 
+#include "ui/PasswordDialog.h"
 #include "ui/print/InfoDlg.h"
 #include "ui/settings/FirstStartForm.h"
 
@@ -248,6 +249,20 @@ std::optional<SchoolSetup> QtPrompter::askSchoolSetup()
     if (dlg.exec() != QDialog::Accepted)
         return std::nullopt;
     return dlg.answer();
+}
+
+std::optional<PasswordAnswer> QtPrompter::askPassword(const PasswordRequest& request)
+{
+    PasswordDialog dlg(request, ownerFor(parent_));
+    if (dlg.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dlg.answer();
+}
+
+bool QtPrompter::confirmList(const ListRequest& request)
+{
+    FileListDialog dlg(request, ownerFor(parent_));
+    return dlg.exec() == QDialog::Accepted;
 }
 
 std::optional<std::filesystem::path> QtPrompter::chooseOpenFile(const FileDialogRequest& request)

@@ -3,6 +3,7 @@
 #include "ui/completeness/CompletenessCommands.h"
 #include "ui/grades/BewHilfForm.h"
 #include "ui/mainwindow/AboutForm.h"
+#include "ui/mainwindow/EncryptedTransferCommands.h"
 #include "ui/mainwindow/GradeCommands.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/PrintCommands.h"
@@ -63,6 +64,8 @@ void createApplicationForms(TMainForm& main)
     createDataBackupForm(main);
     // The completeness check of the menu "Testen" and its findings window.
     installCompletenessCommand(main);
+    // Encrypted transfer of a class, and the restore of encrypted backups.
+    installEncryptedTransfer(main);
 }
 
 } // namespace ruvek::ui

@@ -109,6 +109,7 @@ void TMainForm::buildMenu()
     b.item(datei, "&Speichern", "FileSaveItem");
     b.item(datei, "Speichern &unter ...", "FileSaveAsItem");
     b.item(datei, "Ältere Fassung wiederherstellen …", "FileRestoreVersionItem");
+    b.item(datei, "Verschlüsselt weitergeben …", "FileEncryptedTransferItem");
     datei->addSeparator();
     b.item(datei, "Seitenansicht zeigen");   // Seitenansichtzeigen1
     b.item(datei, "&Drucker einrichten ...", "FilePrintSetupItem");
@@ -176,6 +177,7 @@ void TMainForm::buildMenu()
     hilfsmittel->addSeparator();
     b.item(hilfsmittel, "Testblatt ausdrucken ", "estblattausdrucken1");
     b.item(hilfsmittel, "vollständige Datensicherung ...");
+    b.item(hilfsmittel, "Sicherung wiederherstellen …", "BackupRestoreItem");
 
     QMenu* kommunikation = b.menu(bar, "&Kommunikation");
     QMenu* fachlehrer = b.sub(kommunikation, "mit &Fachlehrern", "Datenaustausch mit den Fachlehrern");
