@@ -4,6 +4,7 @@
 //
 //   build-fuzz/fuzz/fuzz_make_seeds fuzz/corpus
 #include "FuzzSupport.h"
+#include "FuzzTargets.h"
 #include "settings/FachKatalogFile.h"
 
 #include "classfile/ClassFile.h"

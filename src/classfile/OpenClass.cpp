@@ -198,7 +198,7 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     const std::string name = path.filename().string();
 
     if (otherFileReader)
-        if (const std::optional<bool> opened = otherFileReader(path, prompter))
+        if (const std::optional<bool> opened = otherFileReader(*this, path, prompter))
             return *opened;
 
     // Files of the old program generation have another layout entirely.

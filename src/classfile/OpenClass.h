@@ -137,7 +137,7 @@ public:
     // File Open hands a file to this reader first (the encrypted transfer
     // file): nullopt when the file is not its kind, else whether it opened
     // the class. `openFilter` is the Open dialog's filter.
-    std::function<std::optional<bool>(const std::filesystem::path&, Prompter&)> otherFileReader;
+    std::function<std::optional<bool>(OpenClass&, const std::filesystem::path&, Prompter&)> otherFileReader;
     std::string openFilter{kOpenFilterText};
     std::filesystem::path filePath() const { return dataFolder / fileName; }
 

@@ -228,8 +228,8 @@ std::optional<bool> openEncryptedClass(OpenClass& oc, const fs::path& file, Prom
 void enableEncryptedOpen(OpenClass& oc)
 {
     oc.openFilter = kOpenFilterWithContainers;
-    oc.otherFileReader = [&oc](const fs::path& file, Prompter& prompter) {
-        return openEncryptedClass(oc, file, prompter);
+    oc.otherFileReader = [](OpenClass& target, const fs::path& file, Prompter& prompter) {
+        return openEncryptedClass(target, file, prompter);
     };
 }
 
