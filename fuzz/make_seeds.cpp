@@ -125,7 +125,7 @@ int main(int argc, char** argv)
         put(corpus / "container" / "klasse.rvkx",
             seal(ContainerKind::Class, {{"7a.RVK", klasse}, {"Sicherungen/7a 2026-12-10 14-03-22.RVK", klasse}}));
         put(corpus / "container" / "sicherung.rvkx",
-            seal(ContainerKind::Backup, {{"7a.RVK", klasse}, {"Programm-Ordner/SCHEINST.DAT", toBytes(schule)}}));
+            seal(ContainerKind::Backup, {{"7a.RVK", klasse}, {"Programm-Ordner/SCHEINST.DAT", slurp(corpus / "scheinst" / "SCHEINST.DAT")}}));
         put(corpus / "container" / "leer.rvkx", seal(ContainerKind::Backup, {{"leer.DAT", {}}}));
     }
     return 0;
