@@ -22,6 +22,10 @@ int formFile(const std::uint8_t* data, std::size_t size);   // *.FST
 int importText(const std::uint8_t* data, std::size_t size); // student and grade import texts
 int importCfg(const std::uint8_t* data, std::size_t size);  // IMPORT.CFG
 int fdbList(const std::uint8_t* data, std::size_t size);    // *.FDB
+int container(const std::uint8_t* data, std::size_t size);  // *.rvkx
+
+// The password the container seeds are sealed with.
+inline constexpr const char* kFuzzContainerPassword = "Fuzz-Kennwort-1";
 
 struct Target {
     std::string_view name; // fuzz_<name> is the program, fuzz/corpus/<name> its seeds
@@ -31,7 +35,7 @@ struct Target {
 inline constexpr Target kTargets[] = {
     {"classfile", classFile}, {"scheinst", schulEinst}, {"rvkeinst", progEinst}, {"drkeinst", drkEinst},
     {"faecher", faecher},     {"wpflfach", wpflFach},   {"formfile", formFile}, {"importtext", importText},
-    {"importcfg", importCfg}, {"fdb", fdbList},
+    {"importcfg", importCfg}, {"fdb", fdbList}, {"container", container},
 };
 
 } // namespace ruvek::fuzz

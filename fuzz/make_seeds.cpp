@@ -4,6 +4,7 @@
 //
 //   build-fuzz/fuzz/fuzz_make_seeds fuzz/corpus
 #include "FuzzSupport.h"
+#include "FuzzTargets.h"
 #include "settings/FachKatalogFile.h"
 
 #include "classfile/ClassFile.h"
@@ -14,6 +15,7 @@
 #include "settings/ProgEinst.h"
 #include "settings/SchulEinst.h"
 #include "settings/WPflFach.h"
+#include "transfer/Container.h"
 
 #include <fstream>
 #include <iostream>
@@ -111,5 +113,20 @@ int main(int argc, char** argv)
     NewFormDefaults(slots);
     const std::string form = FormFileText("Zeugnis Gymnasium (Anlage 24) Version 1", slots);
     put(corpus / "formfile" / "Anl024.FST", ConstBytes(reinterpret_cast<const std::uint8_t*>(form.data()), form.size()));
+
+    // Containers sealed with the smallest limits and the fuzz password: a
+    // class with one version, a backup set, and one with an empty file.
+    {
+        const KeyDerivation fast = KeyDerivation::testMinimum();
+        const auto klasse = slurp(corpus / "classfile" / "v2-1.RVK");
+        const auto seal = [&](ContainerKind kind, const std::vector<ContainerFile>& files) {
+            return sealContainer(kind, files, fuzz::kFuzzContainerPassword, fast).bytes;
+        };
+        put(corpus / "container" / "klasse.rvkx",
+            seal(ContainerKind::Class, {{"7a.RVK", klasse}, {"Sicherungen/7a 2026-12-10 14-03-22.RVK", klasse}}));
+        put(corpus / "container" / "sicherung.rvkx",
+            seal(ContainerKind::Backup, {{"7a.RVK", klasse}, {"Programm-Ordner/SCHEINST.DAT", slurp(corpus / "scheinst" / "SCHEINST.DAT")}}));
+        put(corpus / "container" / "leer.rvkx", seal(ContainerKind::Backup, {{"leer.DAT", {}}}));
+    }
     return 0;
 }

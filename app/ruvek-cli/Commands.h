@@ -42,4 +42,6 @@ int cmdFdbExport(const CliArgs& args, CliContext& context); // fdb-export CLASS.
 int cmdFdbImport(const CliArgs& args, CliContext& context); // fdb-import CLASS.RVK LIST.FDB [--wahlpflicht H]
 int cmdImportSchueler(const CliArgs& args, CliContext& context); // import-schueler CLASS.RVK FILE.TXT
 int cmdImportNoten(const CliArgs& args, CliContext& context);    // import-noten CLASS.RVK FILE.TXT
+int cmdVerschluesseln(const CliArgs& args, CliContext& context); // verschluesseln KLASSE.RVK -o K.rvkx
+int cmdEntschluesseln(const CliArgs& args, CliContext& context); // entschluesseln K.rvkx -o KLASSE.RVK
 int cmdPruefen(const CliArgs& args, CliContext& context);        // pruefen CLASS.RVK

@@ -39,6 +39,14 @@ constexpr Command kCommands[] = {
     {"import-noten", cmdImportNoten, "import-noten KLASSE.RVK DATEI.TXT  Bewertungen aus einer Textdatei eintragen"},
     {"pruefen", cmdPruefen, "pruefen KLASSE.RVK|ORDNER...   Zeugnisdaten auf Vollständigkeit prüfen (Exit-Code 1 bei Beanstandungen);\n"
                             "    mehrere Klassen oder Ordner: je Klasse ihre Beanstandungen, dann die Summe"},
+    {"verschluesseln", cmdVerschluesseln,
+     "verschluesseln KLASSE.RVK -o K.rvkx [--mit-versionen] [--passwort-datei DATEI]\n"
+     "    Klasse (mit den älteren Fassungen) mit Kennwort verschlüsseln; das Kennwort wird ohne Anzeige\n"
+     "    zweimal eingetippt oder aus der ersten Zeile der Kennwort-Datei gelesen"},
+    {"entschluesseln", cmdEntschluesseln,
+     "entschluesseln K.rvkx -o KLASSE.RVK|ORDNER [--passwort-datei DATEI] | --liste\n"
+     "    verschlüsselte Klasse (oder Datensicherung: in einen Ordner) entschlüsseln oder ihren Inhalt\n"
+     "    auflisten; falsches Kennwort oder veränderte Datei: Exit-Code 1, nichts geschrieben"},
 };
 
 void usage(std::ostream& out)

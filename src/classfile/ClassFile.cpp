@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 
 namespace ruvek {
@@ -53,19 +54,14 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // Records are read in blocks of this many to keep system calls few and the
 // extra memory small.
 constexpr std::size_t kRecordsPerBlock = 128;
-} // namespace
 
-ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out)
+// Reads a class file from an open stream. `size` is the stream's length when
+// it is known (a regular file, bytes in memory), so a damaged header is
+// refused before any record is read.
+ReadError readClassStream(std::FILE* file, std::optional<std::uintmax_t> size, ClassFileContent& out)
 {
-    FilePtr file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return ReadError::CannotOpen;
-    struct stat st {};
-    if (::fstat(fileno(file.get()), &st) != 0 || S_ISDIR(st.st_mode))
-        return ReadError::CannotOpen;
-
     std::array<std::uint8_t, TDateiKopf::Size> headerBytes{};
-    const std::size_t got = std::fread(headerBytes.data(), 1, headerBytes.size(), file.get());
+    const std::size_t got = std::fread(headerBytes.data(), 1, headerBytes.size(), file);
     const auto header = fromBytes<TDateiKopf>(headerBytes);
     if (!hasClassFileMagic(header))
         return ReadError::WrongFormat;
@@ -87,8 +83,8 @@ ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out
     // grows only with the records that actually arrive, and the read stops
     // as soon as the data ends.
     const std::size_t count = header.Anzahl;
-    const bool regular = S_ISREG(st.st_mode);
-    if (regular && static_cast<std::uintmax_t>(st.st_size) < TDateiKopf::Size + count * recordSize)
+    const bool regular = size.has_value();
+    if (regular && *size < TDateiKopf::Size + count * recordSize)
         return ReadError::Truncated;
 
     // The file holds the last list entry first. A regular file's records go
@@ -107,7 +103,7 @@ ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out
     std::size_t remaining = count;
     while (remaining > 0) {
         const std::size_t n = std::min(remaining, kRecordsPerBlock);
-        if (std::fread(block.data(), recordSize, n, file.get()) != n)
+        if (std::fread(block.data(), recordSize, n, file) != n)
             return ReadError::Truncated;
         for (std::size_t k = 0; k < n; ++k)
             store(ConstBytes(block.data() + k * recordSize, recordSize));
@@ -118,6 +114,33 @@ ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out
     out.header = header;
     out.records = std::move(records);
     return ReadError::None;
+}
+} // namespace
+
+ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out)
+{
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return ReadError::CannotOpen;
+    struct stat st {};
+    if (::fstat(fileno(file.get()), &st) != 0 || S_ISDIR(st.st_mode))
+        return ReadError::CannotOpen;
+    std::optional<std::uintmax_t> size;
+    if (S_ISREG(st.st_mode))
+        size = static_cast<std::uintmax_t>(st.st_size);
+    return readClassStream(file.get(), size, out);
+}
+
+ReadError readClassBytes(ConstBytes bytes, ClassFileContent& out)
+{
+    if (bytes.size() < kKennung.size() + 1)
+        return ReadError::WrongFormat;
+    // The same reader as for a file, over the bytes in memory: nothing of
+    // the content touches the disk.
+    FilePtr file(::fmemopen(const_cast<std::uint8_t*>(bytes.data()), bytes.size(), "rb"));
+    if (!file)
+        return ReadError::CannotOpen;
+    return readClassStream(file.get(), bytes.size(), out);
 }
 
 bool writeClassRecords(SafeFileWriter& writer, const TDateiKopf& header, const TDB2& records)
@@ -131,6 +154,20 @@ bool writeClassRecords(SafeFileWriter& writer, const TDateiKopf& header, const T
             return false;
     }
     return true;
+}
+
+std::vector<std::uint8_t> classFileBytes(const TDateiKopf& header, const TDB2& records)
+{
+    std::vector<std::uint8_t> out;
+    out.reserve(TDateiKopf::Size + records.size() * TZgnRec::Size);
+    const auto h = toBytes(header);
+    out.insert(out.end(), h.begin(), h.end());
+    std::array<std::uint8_t, TZgnRec::Size> image{};
+    for (auto it = records.rbegin(); it != records.rend(); ++it) {
+        encodeRecord(*it, image);
+        out.insert(out.end(), image.begin(), image.end());
+    }
+    return out;
 }
 
 bool writeClassFile(const std::filesystem::path& path, const TDateiKopf& header, const TDB2& records,

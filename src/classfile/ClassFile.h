@@ -41,9 +41,18 @@ std::string readErrorText(ReadError error);
 // is left as it was. The header comes back as stored (Version 1 or 2).
 ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out);
 
+// Reads a whole class file held in memory (a decrypted transfer file), with
+// the same checks and conversion as readClassFile.
+ReadError readClassBytes(ConstBytes bytes, ClassFileContent& out);
+
 // Writes header and records (last list entry first) through the writer,
 // which must be open. Does not commit.
 bool writeClassRecords(SafeFileWriter& writer, const TDateiKopf& header, const TDB2& records);
+
+// The bytes of a class file with this header and records, as
+// writeClassRecords writes them (for a class that goes into a container
+// without touching the disk).
+std::vector<std::uint8_t> classFileBytes(const TDateiKopf& header, const TDB2& records);
 
 // Writes a complete class file safely: the previous file survives any failure.
 bool writeClassFile(const std::filesystem::path& path, const TDateiKopf& header, const TDB2& records,

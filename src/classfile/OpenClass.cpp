@@ -81,7 +81,25 @@ void OpenClass::takeContent(ClassFileContent content)
     header.LeseVersion = header.Version;
     header.Version = 2;
     records = std::move(content.records);
+    unsavedProposal.clear();
     listReshaped();
+}
+
+void OpenClass::adoptUnsaved(ClassFileContent content, const std::filesystem::path& folder, std::string proposedName)
+{
+    guard.closeClass();
+    undo.clear();
+    takeContent(std::move(content));
+    dataFolder = folder;
+    fileName = std::string(kUnsavedClassName);
+    unsavedProposal = std::move(proposedName);
+    makeKeyNumbersUnique(records);
+    current = firstRecordIndex(ui().showsDeletedRecords());
+    changed = true;
+    ui().setSaveEnabled(false);
+    ui().showClassFileName(fileName);
+    ui().showCurrentRecord();
+    ui().refreshIndicators();
 }
 
 void OpenClass::markSaved() { savedFingerprint_ = fingerprintOf(records); }
@@ -147,6 +165,7 @@ bool OpenClass::fileNew(Prompter& prompter)
     ui().showCurrentRecord();
     changed = false;
     fileName = kUnsavedClassName;
+    unsavedProposal.clear();
     markSaved();
     ui().setSaveEnabled(false);
     ui().showClassFileName(fileName);
@@ -174,7 +193,7 @@ bool OpenClass::fileOpen(Prompter& prompter)
     FileDialogRequest request;
     request.title = "Öffnen";
     request.folder = dataFolder;
-    request.filter = kOpenFilter;
+    request.filter = openFilter;
     request.confirmOverwrite = false;
     const auto chosen = prompter.chooseOpenFile(request);
     if (!chosen) {
@@ -188,6 +207,10 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
 {
     const std::filesystem::path folder = absoluteFolderOf(path);
     const std::string name = path.filename().string();
+
+    if (otherFileReader)
+        if (const std::optional<bool> opened = otherFileReader(*this, path, prompter))
+            return *opened;
 
     // Files of the old program generation have another layout entirely.
     if (name.ends_with(".ZDB")) {
@@ -358,7 +381,9 @@ bool OpenClass::fileSaveAs(Prompter& prompter)
     request.title = "Speichern unter";
     request.folder = dataFolder;
     request.filter = kSaveFilter;
-    request.proposedName = isUnsaved() ? std::string(kProposedNewName) : fileName;
+    request.proposedName = !isUnsaved()              ? fileName
+                           : unsavedProposal.empty() ? std::string(kProposedNewName)
+                                                     : unsavedProposal;
     request.confirmOverwrite = true;
     const auto chosen = prompter.chooseSaveFile(request);
     if (!chosen) {

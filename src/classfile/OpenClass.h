@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -66,6 +67,9 @@ public:
 // The file of the elective-subject list looked for when a class is opened
 // from another folder.
 inline constexpr std::string_view kElectiveListFile = "WPflFach.DAT";
+
+inline constexpr std::string_view kOpenFilterText =
+    "Zeugnis-KL-Datenbanken (*.RVK; *.ZDB)|*.RVK;*.ZDB|alle Dateien (*.*)|*.*";
 
 class OpenClass {
 public:
@@ -123,6 +127,18 @@ public:
     // records: the header remembers the version read and is written as
     // version 2; the list counts as reshaped.
     void takeContent(ClassFileContent content);
+    // Takes `content` as a new, never-saved class in `folder` (a kept
+    // version, a class from an encrypted transfer file): the changed flag is
+    // set, so closing asks to save it, and Save As proposes `proposedName`
+    // (when given). Nothing on disk is read or written.
+    void adoptUnsaved(ClassFileContent content, const std::filesystem::path& folder, std::string proposedName = {});
+    // The name Save As proposes for a never-saved class; empty: the usual one.
+    std::string unsavedProposal;
+    // File Open hands a file to this reader first (the encrypted transfer
+    // file): nullopt when the file is not its kind, else whether it opened
+    // the class. `openFilter` is the Open dialog's filter.
+    std::function<std::optional<bool>(OpenClass&, const std::filesystem::path&, Prompter&)> otherFileReader;
+    std::string openFilter{kOpenFilterText};
     std::filesystem::path filePath() const { return dataFolder / fileName; }
 
     // --- the four file commands. Each returns true when it did its job
@@ -152,8 +168,7 @@ private:
 };
 
 // File-dialog filters and texts of the file commands.
-inline constexpr std::string_view kOpenFilter =
-    "Zeugnis-KL-Datenbanken (*.RVK; *.ZDB)|*.RVK;*.ZDB|alle Dateien (*.*)|*.*";
+inline constexpr std::string_view kOpenFilter = kOpenFilterText;
 inline constexpr std::string_view kSaveFilter = "Zeugnis-KL-Datenbanken (*.RVK)| *.RVK";
 inline constexpr std::string_view kProposedNewName = "unbekannte Klasse.RVK";
 // The buttons of the questions about unsaved changes: they say what they do.

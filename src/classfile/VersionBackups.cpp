@@ -69,8 +69,6 @@ void removeKilledCopies(const fs::path& folder, const std::string& stem)
         ::close(fd);
     }
 }
-
-ClassFileView g_noView;
 } // namespace
 
 LocalStamp modificationStamp(const fs::path& file)
@@ -203,19 +201,7 @@ bool openKeptVersion(OpenClass& oc, const fs::path& version, const fs::path& cla
         prompter.error(readErrorText(error));
         return false;
     }
-    ClassFileView& ui = oc.view ? *oc.view : g_noView;
-    oc.guard.closeClass();
-    oc.undo.clear();
-    oc.takeContent(std::move(content));
-    oc.dataFolder = classFolder;
-    oc.fileName = std::string(kUnsavedClassName);
-    makeKeyNumbersUnique(oc.records);
-    oc.current = oc.firstRecordIndex(ui.showsDeletedRecords());
-    oc.changed = true;
-    ui.setSaveEnabled(false);
-    ui.showClassFileName(oc.fileName);
-    ui.showCurrentRecord();
-    ui.refreshIndicators();
+    oc.adoptUnsaved(std::move(content), classFolder);
     return true;
 }
 

@@ -27,6 +27,30 @@ struct SchoolSetup {
     std::string ort;        // the school's place
 };
 
+// A password question. A new password is typed twice, its strength is
+// shown, and OK is possible only when it meets the rules; an existing one is
+// typed once.
+struct PasswordRequest {
+    std::string title;
+    std::string text;            // what the password is for
+    bool newPassword = false;
+    std::string optionText;      // a check box below the fields; empty: none
+    bool option = false;         // its initial state
+};
+
+struct PasswordAnswer {
+    std::string password;        // UTF-8
+    bool option = false;         // the check box as left
+};
+
+// A list of what a file holds, shown before something is done with it.
+struct ListRequest {
+    std::string title;
+    std::string text;                 // above the list
+    std::vector<std::string> items;   // one line each
+    std::string acceptButton;         // "Wiederherstellen ..."; the other button cancels
+};
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
@@ -70,6 +94,13 @@ public:
     // exist: school type, name and place. nullopt: not now (a prompter
     // without a person never answers it).
     virtual std::optional<SchoolSetup> askSchoolSetup() { return std::nullopt; }
+
+    // Asks for a password; nullopt when the user cancels (a prompter without
+    // a person never answers).
+    virtual std::optional<PasswordAnswer> askPassword(const PasswordRequest& /*request*/) { return std::nullopt; }
+    // Shows the list and asks whether to go on; false: cancelled (a prompter
+    // without a person declines).
+    virtual bool confirmList(const ListRequest& /*request*/) { return false; }
 
     void error(const std::string& text) { tell(MessageKind::Error, text); }
     void warning(const std::string& text) { tell(MessageKind::Warning, text); }

@@ -76,6 +76,11 @@ OpenOutcome ClassDocument::openForReading(const fs::path& file)
     return {OpenResult::Opened, std::nullopt};
 }
 
+void ClassDocument::openUnsaved(ClassFileContent content, const fs::path& folder, std::string proposedName)
+{
+    class_.adoptUnsaved(std::move(content), folder, std::move(proposedName));
+}
+
 DocumentOutcome ClassDocument::runUndoable(const std::string& name, const std::function<void()>& command,
                                            ClassFileView& form, bool showAfter)
 {

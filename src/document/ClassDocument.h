@@ -81,6 +81,12 @@ public:
     // nothing on disk changes.
     OpenOutcome openForReading(const std::filesystem::path& file);
 
+    // Opens a class that exists only in memory (read from an encrypted
+    // transfer file) as a new, never-saved class in `folder`: nothing is
+    // locked, read or written on disk until the user saves it, and Save As
+    // proposes `proposedName`.
+    void openUnsaved(ClassFileContent content, const std::filesystem::path& folder, std::string proposedName);
+
     // Runs a bulk command so that it can be undone under `name`. The form
     // has been stored before where the command stores at all. When the
     // command changed which record stands where (or `showAfter`), the

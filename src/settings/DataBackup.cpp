@@ -86,20 +86,28 @@ bool sameContent(const fs::path& a, const fs::path& b)
 
 } // namespace
 
+bool backupTargetAcceptable(const BackupRequest& r, Prompter& prompter)
+{
+    std::error_code ec;
+    if (r.target.empty() || !fs::is_directory(r.target, ec)) {
+        prompter.error("Der Zielort\n" + r.target.string() + "\nist kein vorhandener Ordner!");
+        return false;
+    }
+    if (isInsideFolder(r.target, r.dataFolder)) {
+        prompter.error("Die Datensicherung kann nicht im Datenverzeichnis\n" + r.dataFolder.string() +
+                       "\n(oder einem Ordner darin) abgelegt werden!\n\nBitte wählen Sie einen anderen Zielort!");
+        return false;
+    }
+    return true;
+}
+
 BackupResult runBackup(const BackupRequest& r, Prompter& prompter, const BackupProgress& progress)
 {
     BackupResult result;
     result.folder = backupFolder(r);
     std::error_code ec;
-    if (r.target.empty() || !fs::is_directory(r.target, ec)) {
-        prompter.error("Der Zielort\n" + r.target.string() + "\nist kein vorhandener Ordner!");
+    if (!backupTargetAcceptable(r, prompter))
         return result;
-    }
-    if (isInsideFolder(r.target, r.dataFolder)) {
-        prompter.error("Die Datensicherung kann nicht im Datenverzeichnis\n" + r.dataFolder.string() +
-                       "\n(oder einem Ordner darin) abgelegt werden!\n\nBitte wählen Sie einen anderen Zielort!");
-        return result;
-    }
     fs::create_directories(result.folder, ec);
     if (ec || !fs::is_directory(result.folder)) {
         prompter.error("Der Ordner\n" + result.folder.string() + "\nkonnte nicht angelegt werden!\n\n" + ec.message());

@@ -45,6 +45,11 @@ std::filesystem::path backupFolder(const BackupRequest& request);
 // program folder (when it is another folder) into kBackupProgramSubfolder.
 std::vector<BackupFile> backupPlan(const BackupRequest& request);
 
+// Whether the backup may go to the chosen place: an existing folder outside
+// the data folder (a backup inside it would be copied into itself next
+// time). The message is shown when not.
+bool backupTargetAcceptable(const BackupRequest& request, Prompter& prompter);
+
 // Called before each file; false cancels the backup.
 using BackupProgress = std::function<bool(std::size_t done, std::size_t total, const std::filesystem::path& current)>;
 

@@ -1,5 +1,6 @@
 #include "ui/QtPrompter.h"
 
+#include "ui/PasswordDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -245,6 +246,20 @@ std::optional<SchoolSetup> QtPrompter::askSchoolSetup()
     if (!dialogs_.schoolSetup)
         return std::nullopt;
     return dialogs_.schoolSetup(ownerFor(parent_));
+}
+
+std::optional<PasswordAnswer> QtPrompter::askPassword(const PasswordRequest& request)
+{
+    PasswordDialog dlg(request, ownerFor(parent_));
+    if (dlg.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dlg.answer();
+}
+
+bool QtPrompter::confirmList(const ListRequest& request)
+{
+    FileListDialog dlg(request, ownerFor(parent_));
+    return dlg.exec() == QDialog::Accepted;
 }
 
 std::optional<std::filesystem::path> QtPrompter::chooseOpenFile(const FileDialogRequest& request)

@@ -58,6 +58,8 @@ public:
 
     void showTimedInfo(const std::string& caption, const std::vector<std::string>& lines, int milliseconds) override;
     std::optional<SchoolSetup> askSchoolSetup() override;
+    std::optional<PasswordAnswer> askPassword(const PasswordRequest& request) override;
+    bool confirmList(const ListRequest& request) override;
 
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& request) override;

@@ -70,6 +70,13 @@ public:
         int milliseconds = 0;
     };
     std::vector<TimedInfo> timedInfos;
+    // Answers of the password question, in order (nullopt: cancelled), and
+    // every request asked.
+    std::deque<std::optional<PasswordAnswer>> passwords;
+    std::vector<PasswordRequest> passwordRequests;
+    // Answers of the content lists (true: go on), and every list shown.
+    std::deque<bool> listAnswers;
+    std::vector<ListRequest> lists;
 
     ScriptedPrompter() = default;
     ScriptedPrompter(const ScriptedPrompter&) = delete;
@@ -107,6 +114,29 @@ public:
         return s;
     }
 
+    std::optional<PasswordAnswer> askPassword(const PasswordRequest& request) override
+    {
+        passwordRequests.push_back(request);
+        if (passwords.empty()) {
+            ADD_FAILURE() << "unexpected password question: " << request.title;
+            return std::nullopt;
+        }
+        auto a = passwords.front();
+        passwords.pop_front();
+        return a;
+    }
+    bool confirmList(const ListRequest& request) override
+    {
+        lists.push_back(request);
+        if (listAnswers.empty()) {
+            ADD_FAILURE() << "unexpected list: " << request.title;
+            return false;
+        }
+        const bool a = listAnswers.front();
+        listAnswers.pop_front();
+        return a;
+    }
+
     std::optional<std::filesystem::path> chooseOpenFile(const FileDialogRequest& r) override { return nextFile(r); }
     std::optional<std::filesystem::path> chooseSaveFile(const FileDialogRequest& r) override { return nextFile(r); }
     std::optional<std::filesystem::path> chooseFolder(const std::string& title, const std::filesystem::path& start) override
@@ -142,7 +172,7 @@ public:
     // Fails the test when scripted answers or file choices are left; then drops them.
     void expectScriptUsed()
     {
-        if (answers.empty() && files.empty() && choices.empty())
+        if (answers.empty() && files.empty() && choices.empty() && passwords.empty() && listAnswers.empty())
             return;
         std::string left;
         for (bool a : answers)
@@ -151,10 +181,16 @@ public:
             left += " file:" + (f ? f->string() : std::string("<cancel>"));
         for (int c : choices)
             left += " choice:" + std::to_string(c);
+        for (const auto& p : passwords)
+            left += p ? " password:" + p->password : std::string(" password:<cancel>");
+        for (bool l : listAnswers)
+            left += l ? " list:yes" : " list:no";
         ADD_FAILURE() << "scripted answers left unused:" << left;
         answers.clear();
         files.clear();
         choices.clear();
+        passwords.clear();
+        listAnswers.clear();
     }
 
 private:

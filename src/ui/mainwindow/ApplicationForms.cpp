@@ -4,6 +4,7 @@
 #include "ui/grades/BewHilfForm.h"
 #include "ui/mainwindow/AboutForm.h"
 #include "ui/mainwindow/ActionRegistry.h"
+#include "ui/mainwindow/EncryptedTransferCommands.h"
 #include "ui/mainwindow/GradeCommands.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/PrintCommands.h"
@@ -65,6 +66,8 @@ void createApplicationForms(TMainForm& main)
     // The completeness check of the menu "Testen" and its findings window.
     main.actions().setHandler(Command::Completeness,
                               makeCompletenessCommand({main, main, main.klasse(), main.state()}));
+    // Encrypted transfer of a class, and the restore of encrypted backups.
+    installEncryptedTransfer(main);
 }
 
 } // namespace ruvek::ui

@@ -17,6 +17,7 @@ const MenuRow kMenu[] = {
     {R::Item, "&Speichern", "FileSaveItem", C::FileSave, nullptr, "Ctrl+S"},
     {R::Item, "Speichern &unter ...", "FileSaveAsItem", C::FileSaveAs},
     {R::Item, "Ältere Fassung wiederherstellen …", "FileRestoreVersionItem", C::FileRestoreVersion},
+    {R::Item, "Verschlüsselt weitergeben …", "FileEncryptedTransferItem", C::FileEncryptedTransfer},
     {R::Separator},
     {R::Follow, "Seitenansicht zeigen", "Seitenansichtzeigen1", C::CertificatePreview},
     {R::Item, "&Drucker einrichten ...", "FilePrintSetupItem", C::FilePrintSetup},
@@ -102,6 +103,7 @@ const MenuRow kMenu[] = {
     {R::Separator},
     {R::Item, "Testblatt ausdrucken ", "estblattausdrucken1", C::TestPage},
     {R::Item, "vollständige Datensicherung ...", "vollstndigeDatensicherung1", C::DataBackup},
+    {R::Item, "Sicherung wiederherstellen …", "BackupRestoreItem", C::BackupRestore},
 
     {R::Menu, "&Kommunikation", "Kommunikation1"},
     // Hidden until the commands of the exchange with the subject teachers

@@ -17,6 +17,7 @@ enum class Command {
     FileSave,
     FileSaveAs,
     FileRestoreVersion,
+    FileEncryptedTransfer,
     FilePrintSetup,
     FileExit,
     // Eingeben, Bearbeiten
@@ -64,6 +65,7 @@ enum class Command {
     PurgeDeleted,
     TestPage,
     DataBackup,
+    BackupRestore,
     // Kommunikation
     ExportSubjectLists,
     ExportElectiveList1,

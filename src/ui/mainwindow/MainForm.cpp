@@ -326,6 +326,9 @@ void TMainForm::FormShow()
 
     // The first class: never saved, one record with the new-record defaults.
     OpenClass first(state_.schoolType(), state_.klasse.dataFolder);
+    // The kinds of files File Open knows stay as installed.
+    first.openFilter = state_.klasse.openFilter;
+    first.otherFileReader = state_.klasse.otherFileReader;
     state_.klasse = std::move(first);
     state_.klasse.view = this;
     state_.klasse.changed = false;

@@ -1,5 +1,6 @@
 #include "ui/settings/DatSichForm.h"
 
+#include "transfer/EncryptedBackup.h"
 #include "ui/ProgressPrompter.h"
 #include "ui/QtPrompter.h"
 #include "ui/settings/FolderChooser.h"
@@ -31,8 +32,11 @@ TDatSichForm::TDatSichForm(const Settings& settings, Prompter& prompter, QWidget
     auto* options = new QGroupBox(QStringLiteral("Optionen"), this);
     checkBox1_ = new QCheckBox(QStringLiteral("vorhandene Daten überschreiben"), options);
     checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
+    checkBox2_ = new QCheckBox(QStringLiteral("verschlüsselt (eine Datei *.rvkx, nur mit Kennwort zu öffnen)"), options);
+    checkBox2_->setObjectName(QStringLiteral("CheckBox2"));
     auto* ol = new QVBoxLayout(options);
     ol->addWidget(checkBox1_);
+    ol->addWidget(checkBox2_);
 
     // First in Tab order, as it stands left of the closing buttons.
     auto* button3 = new QPushButton(QStringLiteral("neuen Ordner erstellen ..."), this);
@@ -80,6 +84,18 @@ void TDatSichForm::Button1Click()
 {
     const BackupRequest request{settings_.dataFolder, settings_.programFolder, chooser_->folder(),
                                 checkBox1_->isChecked(), date()};
+    if (checkBox2_->isChecked()) {
+        const EncryptedBackupResult sealed = runEncryptedBackup(request, prompter_);
+        if (!sealed.done)
+            return;   // refused or cancelled: the message is shown, another place can be chosen
+        result_ = {};
+        result_.done = true;
+        result_.folder = sealed.file;
+        prompter_.tell(sealed.failed.empty() ? MessageKind::Information : MessageKind::Warning,
+                       encryptedBackupReport(sealed));
+        accept();
+        return;
+    }
     // Shown only when the copy takes longer than a moment.
     QProgressDialog progress(QStringLiteral("Datensicherung läuft ..."), QStringLiteral("Abbrechen"), 0, 100, this);
     progress.setWindowTitle(windowTitle());

@@ -2,6 +2,8 @@
 // "vollständige Datensicherung": copies the data folder and the settings of
 // the program folder into a dated folder at the chosen place, shows the
 // progress on large folders, checks every copy and reports what was saved.
+// With "verschlüsselt" the same files go into one password-protected
+// container file instead.
 #include "common/Prompter.h"
 #include "settings/DataBackup.h"
 #include "settings/Settings.h"
@@ -28,6 +30,8 @@ public:
 
     FolderChooser& target() { return *chooser_; }
     const BackupResult& lastResult() const { return result_; }
+    // "verschlüsselt": one container with a password instead of a folder.
+    QCheckBox* encryptedBox() const { return checkBox2_; }
     // The date naming the backup folder; today's unless a test fixes it.
     std::function<std::string()> date = todayStamp;
 
@@ -39,6 +43,7 @@ private:
     Prompter& prompter_;
     FolderChooser* chooser_;
     QCheckBox* checkBox1_;
+    QCheckBox* checkBox2_;
     QLabel* source_;
     BackupResult result_;
 };
