@@ -119,7 +119,7 @@ TEST_F(EncryptedTransferGui, OpenAsksThePasswordAndShowsTheClassUnsaved)
 
     // "Speichern" asks where, proposing the class's name.
     prompter_.files = {std::nullopt};
-    form.actions().run(QStringLiteral("FileSaveItem"));
+    form.actions().run(ruvek::ui::Command::FileSave);
     EXPECT_EQ(prompter_.dialogs.back().title, "Speichern unter");
     EXPECT_EQ(prompter_.dialogs.back().proposedName, "7a.RVK");
     prompter_.clearLog();
