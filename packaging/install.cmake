@@ -60,6 +60,8 @@ install(CODE "
 # scripts/package; a plain `cmake --install` after scripts/build skips the
 # pages it has not built).
 find_program(RUVEK_GZIP gzip)
+# Debian looks for the package's documents under the package name.
+set(RUVEK_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/ruvek)
 set(RUVEK_MAN_DIR ${CMAKE_BINARY_DIR}/man)
 set(RUVEK_RELEASE_DATE 2026-12-10)
 if(RUVEK_GZIP)
@@ -82,9 +84,9 @@ if(RUVEK_GZIP)
   add_custom_target(ruvek_manpages DEPENDS ${RUVEK_MAN_DIR}/ruvek-cli.1.gz ${RUVEK_MAN_DIR}/changelog.gz)
   install(FILES ${RUVEK_MAN_DIR}/ruvek-cli.1.gz ${RUVEK_MAN_DIR}/ruvek.1.gz
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 OPTIONAL)
-  install(FILES ${RUVEK_MAN_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR} OPTIONAL)
+  install(FILES ${RUVEK_MAN_DIR}/changelog.gz DESTINATION ${RUVEK_INSTALL_DOCDIR} OPTIONAL)
 endif()
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright DESTINATION ${RUVEK_INSTALL_DOCDIR})
 
 # The Debian package (scripts/package): `cpack -G DEB` in a build configured
 # with RUVEK_INSTALL_FOR_ALL_USERS=ON. The dependencies on shared libraries
