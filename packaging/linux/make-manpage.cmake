@@ -4,11 +4,21 @@
 # The help text has this shape: an "Aufruf:" line, then blocks, each either a
 # heading (a line at the margin ending in ':'), a paragraph (lines at the
 # margin) or an indented list, which is kept as it is laid out.
-file(STRINGS "${HELP}" lines ENCODING UTF-8)
+# The text is split into lines by hand: a CMake list would join lines at an
+# unmatched '[' (as in "[--ab N |"), so brackets and semicolons are kept
+# out of the list and put back line by line.
+file(READ "${HELP}" help)
+string(REPLACE ";" "@SEMICOLON@" help "${help}")
+string(REPLACE "[" "@OPEN@" help "${help}")
+string(REPLACE "]" "@CLOSE@" help "${help}")
+string(REPLACE "\n" ";" lines "${help}")
 
 # Text as troff reads it: backslashes and minus signs escaped, and a line
 # beginning with '.' or "'" protected from being read as a request.
 function(troff_escape text out)
+  string(REPLACE "@SEMICOLON@" ";" text "${text}")
+  string(REPLACE "@OPEN@" "[" text "${text}")
+  string(REPLACE "@CLOSE@" "]" text "${text}")
   string(REPLACE "\\" "\\e" text "${text}")
   string(REPLACE "-" "\\-" text "${text}")
   if(text MATCHES "^[.']")
@@ -45,11 +55,19 @@ foreach(line IN LISTS lines)
     continue()
   endif()
   if(in_list)
-    string(APPEND page ".fi\n")
+    string(APPEND page ".fi\n.PP\n")
     set(in_list FALSE)
   endif()
   if(line MATCHES "^(.*):$")
-    troff_escape("${CMAKE_MATCH_1}" heading)
+    # Section headings in capitals, umlauts included.
+    string(TOUPPER "${CMAKE_MATCH_1}" heading)
+    foreach(pair "ä|Ä" "ö|Ö" "ü|Ü")
+      string(REPLACE "|" ";" pair "${pair}")
+      list(GET pair 0 lower)
+      list(GET pair 1 upper)
+      string(REPLACE "${lower}" "${upper}" heading "${heading}")
+    endforeach()
+    troff_escape("${heading}" heading)
     string(APPEND page ".SH \"${heading}\"\n")
   else()
     troff_escape("${line}" text)
