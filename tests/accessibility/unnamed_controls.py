@@ -57,7 +57,18 @@ def find_app(name, timeout):
     return None
 
 
-def walk(acc, path, seen, out):
+def static_text(acc):
+    """A message's read-only text: the reader speaks its content."""
+    try:
+        state = acc.getState()
+        if state.contains(pyatspi.STATE_EDITABLE) or state.contains(pyatspi.STATE_FOCUSABLE):
+            return False
+        return bool(acc.queryText().getText(0, -1).strip())
+    except Exception:
+        return False
+
+
+def walk(acc, path, seen, out, in_dialog=False):
     """Collects (path, role, name) of every showing control below acc."""
     for child in children(acc):
         if child is None or not showing(child):
@@ -65,6 +76,9 @@ def walk(acc, path, seen, out):
         role = child.getRole()
         name = (child.name or "").strip()
         label = f"{child.getRoleName()} '{name}'"
+        dialog = in_dialog or role in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT)
+        if role == pyatspi.ROLE_TEXT and dialog and static_text(child):
+            continue
         if role in CONTROL_ROLES:
             key = (path, label, child.getIndexInParent())
             if key not in seen:
@@ -74,7 +88,7 @@ def walk(acc, path, seen, out):
         if role in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_LIST,
                     pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_TREE, pyatspi.ROLE_COMBO_BOX):
             continue
-        walk(child, f"{path} > {label}" if name else path, seen, out)
+        walk(child, f"{path} > {label}" if name else path, seen, out, dialog)
 
 
 def page_tab_lists(acc, out):
@@ -86,7 +100,53 @@ def page_tab_lists(acc, out):
         page_tab_lists(child, out)
 
 
+def dialogs(acc, out):
+    for child in children(acc):
+        if child is None or not showing(child):
+            continue
+        if child.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT):
+            out.append(child)
+        elif child.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW):
+            dialogs(child, out)
+
+
+def close_dialogs(app, seen, controls):
+    """Counts the controls of every message standing over the window, then
+    answers it with its most harmless button, so the next page can be shown."""
+    for _ in range(5):
+        found = []
+        dialogs(app, found)
+        if not found:
+            return
+        for dialog in found:
+            walk(dialog, f"{app.name} > dialog '{dialog.name}'", seen, controls, True)
+            if os.environ.get("RUVEK_A11Y_VERBOSE"):
+                texts = []
+                for c in pyatspi.utils.findAllDescendants(dialog, lambda a: a.getRole() in (
+                        pyatspi.ROLE_TEXT, pyatspi.ROLE_LABEL)):
+                    try:
+                        texts.append(c.queryText().getText(0, -1))
+                    except Exception:
+                        texts.append(c.name)
+                print(f"Meldung '{dialog.name}': {texts}")
+            buttons = pyatspi.utils.findAllDescendants(dialog, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON)
+            for wanted in ("Abbrechen", "Nein", "Später", "OK"):
+                hit = [b for b in buttons if b.name.replace("&", "").split()[:1] == [wanted]]
+                if hit:
+                    try:
+                        hit[0].queryAction().doAction(0)
+                    except Exception:
+                        pass
+                    break
+        time.sleep(1)
+
+
 def main():
+    # A page change may open a message over the window; the program answers
+    # the call only when the message is closed, so calls give up early and
+    # the message is answered by close_dialogs.
+    from gi.repository import Atspi
+    Atspi.set_timeout(3000, 15000)
     args = sys.argv[1:]
     allowed = 0
     if "--max" in args:
@@ -105,6 +165,7 @@ def main():
             return 77
         time.sleep(2)
         controls, seen = [], set()
+        close_dialogs(app, seen, controls)
         walk(app, app.name, seen, controls)
         # Every page of both page rows, one after the other.
         tab_lists = []
@@ -113,10 +174,14 @@ def main():
             for tab in children(tabs):
                 try:
                     tab.queryAction().doAction(0)   # Qt's page tabs switch on their first action
-                except Exception:
-                    continue
+                except Exception as e:
+                    if os.environ.get("RUVEK_A11Y_VERBOSE"):
+                        print(f"Seite '{tab.name if tab else None}': keine Antwort ({type(e).__name__})")
                 time.sleep(0.7)
+                close_dialogs(app, seen, controls)
                 walk(app, app.name, seen, controls)
+                if os.environ.get("RUVEK_A11Y_VERBOSE"):
+                    print(f"nach Seite '{tab.name}': {len(controls)} Bedienelemente")
         unnamed = [c for c in controls if not c[2]]
         for path, role, _ in unnamed:
             print(f"ohne Namen: {role} in {path}")
