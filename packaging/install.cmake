@@ -7,6 +7,14 @@
 #                       desktop entry, icon, the class-file type, AppStream data
 include(GNUInstallDirs)
 set(RUVEK_INSTALL_PROGRAMDIR lib/ruvek CACHE STRING "Program folder of the installation, below the prefix")
+# A package for all users (scripts/package): the launchers then always give
+# each user a program folder of their own, the administrator included.
+option(RUVEK_INSTALL_FOR_ALL_USERS "Launchers never run the installed program folder in place" OFF)
+if(RUVEK_INSTALL_FOR_ALL_USERS)
+  set(RUVEK_FOR_ALL_USERS 1)
+else()
+  set(RUVEK_FOR_ALL_USERS 0)
+endif()
 
 install(TARGETS ruvek ruvek-cli RUNTIME DESTINATION ${RUVEK_INSTALL_PROGRAMDIR})
 # The whole data folder, as the build copies it next to the binaries: files
@@ -46,3 +54,64 @@ install(CODE "
       execute_process(COMMAND \${update_desktop} \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
     endif()
   endif()")
+
+# Manual pages and the documentation files of the package. The page of
+# ruvek-cli is written from its --help text (target ruvek_manpages, built by
+# scripts/package; a plain `cmake --install` after scripts/build skips the
+# pages it has not built).
+find_program(RUVEK_GZIP gzip)
+# Debian looks for the package's documents under the package name.
+set(RUVEK_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/ruvek)
+set(RUVEK_MAN_DIR ${CMAKE_BINARY_DIR}/man)
+set(RUVEK_RELEASE_DATE 2026-12-10)
+if(RUVEK_GZIP)
+  add_custom_command(
+    OUTPUT ${RUVEK_MAN_DIR}/ruvek-cli.1.gz ${RUVEK_MAN_DIR}/ruvek.1.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${RUVEK_MAN_DIR}
+    COMMAND $<TARGET_FILE:ruvek-cli> --help > ${RUVEK_MAN_DIR}/ruvek-cli.help
+    COMMAND ${CMAKE_COMMAND} -DHELP=${RUVEK_MAN_DIR}/ruvek-cli.help -DOUT=${RUVEK_MAN_DIR}/ruvek-cli.1
+            -DVERSION=${PROJECT_VERSION} -DDATE=${RUVEK_RELEASE_DATE} -P ${packaging}/make-manpage.cmake
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/debian/ruvek.1 ${RUVEK_MAN_DIR}/ruvek.1
+    COMMAND ${RUVEK_GZIP} -9nf ${RUVEK_MAN_DIR}/ruvek-cli.1 ${RUVEK_MAN_DIR}/ruvek.1
+    DEPENDS ruvek-cli ${packaging}/make-manpage.cmake ${CMAKE_CURRENT_LIST_DIR}/debian/ruvek.1
+    COMMENT "Writing the manual pages"
+    VERBATIM)
+  add_custom_command(
+    OUTPUT ${RUVEK_MAN_DIR}/changelog.gz
+    COMMAND ${RUVEK_GZIP} -9nc ${CMAKE_CURRENT_LIST_DIR}/debian/changelog > ${RUVEK_MAN_DIR}/changelog.gz
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/debian/changelog
+    VERBATIM)
+  add_custom_target(ruvek_manpages DEPENDS ${RUVEK_MAN_DIR}/ruvek-cli.1.gz ${RUVEK_MAN_DIR}/changelog.gz)
+  install(FILES ${RUVEK_MAN_DIR}/ruvek-cli.1.gz ${RUVEK_MAN_DIR}/ruvek.1.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 OPTIONAL)
+  install(FILES ${RUVEK_MAN_DIR}/changelog.gz DESTINATION ${RUVEK_INSTALL_DOCDIR} OPTIONAL)
+endif()
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright DESTINATION ${RUVEK_INSTALL_DOCDIR})
+
+# The Debian package (scripts/package): `cpack -G DEB` in a build configured
+# with RUVEK_INSTALL_FOR_ALL_USERS=ON. The dependencies on shared libraries
+# come from dpkg-shlibdeps; the rest are what the programs load at run time
+# (Qt's platform plugins, the fonts the certificates are measured in).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ruvek)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Ruvek-Entwicklung")
+set(CPACK_PACKAGE_CONTACT "Ruvek-Entwicklung <ruvek@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Zeugnisdaten einer Klasse erfassen und Zeugnisse drucken")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Mit Ruvek erfassen Klassenleiterinnen, Klassenleiter und Schulsekretariate\n\
+die Zeugnisdaten einer Klasse und drucken die amtlichen Zeugnisse nach der\n\
+Zeugnisverordnung des Landes Kestland, auf dem Drucker oder als PDF-Datei.\n\
+Das Kommandozeilenprogramm ruvek-cli bearbeitet und druckt dieselben\n\
+Klassendateien ohne Fenster.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)

@@ -10,7 +10,7 @@ namespace {
 using test::kOrigin;
 
 // The shipped pictures lie in the source tree's data folder.
-const std::filesystem::path kShippedPictures = RUVEK_SOURCE_DIR "/data";
+const std::filesystem::path kShippedPictures = std::filesystem::path(RUVEK_SOURCE_DIR) / "data";
 
 class CoatOfArms : public ::testing::Test {
 protected:

@@ -162,6 +162,7 @@ void TMainForm::buildPages()
     // The class grade table; GradeCommands.cpp fills it and takes the grades back.
     auto* grid = new exchange::EntryGrid(tabSheet2);
     grid->setObjectName(QStringLiteral("StringGrid1"));
+    grid->setAccessibleName(QStringLiteral("Schüler-Tabelle"));
     tableLayout->addWidget(grid);
 
     pageControl1_->addTab(tabSheet1, QStringLiteral("Schüler-Datenblätter"));
@@ -184,6 +185,9 @@ QLayout* TMainForm::buildRecordPanel(QWidget* sheet)
     // entry does not make the view measure all entries of a large class anew.
     listBox1_->setUniformItemSizes(true);
     auto* listCaption = buddyLabel(nullptr, QStringLiteral("Sch&üler:"), listBox1_);
+    // Screen readers take a list's name from the list itself, not from the
+    // label that points to it.
+    listBox1_->setAccessibleName(QStringLiteral("Schüler"));
 
     auto* nav = new QHBoxLayout;
     nav->setSpacing(2);
@@ -206,6 +210,8 @@ QLayout* TMainForm::buildRecordPanel(QWidget* sheet)
 
     edit12_ = displayEdit("Edit12", QStringLiteral("Nummer des aktuellen Datensatzes"), 5);
     edit13_ = displayEdit("Edit13", QStringLiteral("Anzahl der Datensätze"), 5);
+    edit12_->setAccessibleName(QStringLiteral("Nummer des aktuellen Datensatzes"));
+    edit13_->setAccessibleName(QStringLiteral("Anzahl der Datensätze"));
     auto* counters = new QHBoxLayout;
     counters->addWidget(new QLabel(QStringLiteral("Datensatz"), sheet));
     counters->addWidget(edit12_);
@@ -243,6 +249,8 @@ QLayout* TMainForm::buildMirrorStrip()
     auto* edit4 = displayEdit("Edit4", QStringLiteral("Klassenlehrer"), 0);
     for (QLineEdit* e : {edit1, edit2})
         e->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The first name has no label of its own (it stands beside the name).
+    edit2->setAccessibleName(QStringLiteral("Vorname"));
     // The fields share the width the window leaves them: wide where there is
     // room, narrow down to a few characters in the smallest window.
     const int charWidth = edit1->fontMetrics().averageCharWidth();

@@ -178,6 +178,8 @@ void TMainForm::buildSpeedBar()
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(hint);
         button->setStatusTip(hint);
+        // A screen reader names the picture-only button by its hint.
+        button->setAccessibleName(hint);
         if (b.number == 3) {
             // Only the menu command "&Speichern" follows the changed flag;
             // the button always saves (a never-saved class goes to Save As).
@@ -202,6 +204,7 @@ void TMainForm::buildSpeedBar()
     edit73_->setFixedWidth(kEdit73Width);
     edit73_->setToolTip(QStringLiteral("Daten wurden verändert"));
     edit73_->setStatusTip(QStringLiteral("Daten wurden verändert"));
+    edit73_->setAccessibleName(QStringLiteral("Daten wurden verändert"));
     edit73_->setStyleSheet(QStringLiteral("QLineEdit { background: #d02020; color: white; font-weight: bold; }"));
     edit73Action_ = speedBar_->addWidget(edit73_);
     edit73Action_->setVisible(false);

@@ -27,10 +27,13 @@ TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent)
     edit1_ = new QLineEdit(this);
     edit1_->setObjectName(QStringLiteral("Edit1"));
     edit1_->setReadOnly(true);
+    // Neither text has a label: screen readers get names of their own.
+    edit1_->setAccessibleName(QStringLiteral("Überschrift"));
     column->addWidget(edit1_);
     memo1_ = new QPlainTextEdit(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setReadOnly(true);
+    memo1_->setAccessibleName(QStringLiteral("Meldung"));
     memo1_->setFixedHeight(memo1_->fontMetrics().lineSpacing() * 5 + 16);
     column->addWidget(memo1_);
     auto* row = new QHBoxLayout;
@@ -38,6 +41,7 @@ TInfoDlg::TInfoDlg(QWidget* parent) : QDialog(parent)
     progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
     progressBar1_->setRange(0, 10);
     progressBar1_->setTextVisible(false);
+    progressBar1_->setAccessibleName(QStringLiteral("autom. Schließen"));
     row->addWidget(new QLabel(QStringLiteral("autom. Schließen"), this));
     row->addWidget(progressBar1_, 1);
     bitBtn1_ = new QPushButton(QStringLiteral("OK   /   Schließen"), this);

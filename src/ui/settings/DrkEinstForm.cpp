@@ -84,7 +84,11 @@ TDrkEinstForm::TDrkEinstForm(Settings& settings, Prompter& prompter, std::functi
               std::tuple{"Edit3", QStringLiteral("oberer Rand"), &TDrkEinstRec::RandOben},
               std::tuple{"Edit4", QStringLiteral("innerer Rand"), &TDrkEinstRec::RandInnen}}) {
             auto* row = new QHBoxLayout;
-            row->addWidget(addMargin(name, caption, field));
+            // The caption stands in the form row, not as a label of the
+            // field itself, so the field carries it for screen readers.
+            QLineEdit* margin = addMargin(name, caption, field);
+            margin->setAccessibleName(caption);
+            row->addWidget(margin);
             row->addWidget(new QLabel(QStringLiteral("1/10 mm"), raender));
             rl->addRow(caption, row);
         }
@@ -92,6 +96,7 @@ TDrkEinstForm::TDrkEinstForm(Settings& settings, Prompter& prompter, std::functi
         comboBox1_->setObjectName("ComboBox1");
         comboBox1_->addItems(items(kNormalStreichzeichen));
         comboBox1_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        comboBox1_->setAccessibleName(QStringLiteral("normales Streichungs-Zeichen"));
         auto* comboRow = new QHBoxLayout;
         comboRow->addWidget(comboBox1_);
         comboRow->addStretch();

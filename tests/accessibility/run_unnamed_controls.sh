@@ -1,0 +1,22 @@
+#!/bin/sh
+# Runs unnamed_controls.py against a copy of the program folder, inside a D-Bus
+# session of its own and a virtual X display, so the accessibility bus the
+# program registers on is the one the check reads.
+#   run_unnamed_controls.sh PROGRAM_DIR [--max N]
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+program_dir=$1
+shift
+for tool in xvfb-run dbus-run-session; do
+  command -v "$tool" >/dev/null || { echo "$tool fehlt"; exit 77; }
+done
+[ -x /usr/libexec/at-spi-bus-launcher ] || { echo "at-spi2-core fehlt"; exit 77; }
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+for entry in "$program_dir"/*; do
+  case "${entry##*/}" in ruvek|ruvek-cli) continue ;; esac
+  cp -R "$entry" "$folder/"
+done
+dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" \
+  /usr/bin/python3 "$here/unnamed_controls.py" "$program_dir/ruvek" "$folder" \
+  "$folder/examples/Beispielklasse.RVK" "$@"
