@@ -43,3 +43,5 @@ int cmdFdbImport(const CliArgs& args, CliContext& context); // fdb-import CLASS.
 int cmdImportSchueler(const CliArgs& args, CliContext& context); // import-schueler CLASS.RVK FILE.TXT
 int cmdImportNoten(const CliArgs& args, CliContext& context);    // import-noten CLASS.RVK FILE.TXT
 int cmdPruefen(const CliArgs& args, CliContext& context);        // pruefen CLASS.RVK
+int cmdFormular(const CliArgs& args, CliContext& context);       // formular zeigen|setzen|verschieben FILE.FST ...
+int cmdKalibrierblatt(const CliArgs& args, CliContext& context); // kalibrierblatt -o FILE.pdf

@@ -171,6 +171,24 @@ FormFamily FormFamilyOfFile(std::string_view fileName)
     return FormFamily::Certificate;
 }
 
+int AnnexCodeOfFormFile(std::string_view fileName)
+{
+    const std::size_t slash = fileName.find_last_of("/\\");
+    const std::string name = upper(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1));
+    if (name.size() < 10 || name.rfind("ANL", 0) != 0 || !name.ends_with(".FST"))
+        return 0;
+    const std::string stem = name.substr(3, 3);
+    if (stem == "04A")
+        return 104;
+    int code = 0;
+    for (const char c : stem) {
+        if (c < '0' || c > '9')
+            return 0;
+        code = code * 10 + (c - '0');
+    }
+    return code == 43 || code == 143 ? 41 : code;
+}
+
 SlotInfo SlotInfoOf(int slot, FormFamily family)
 {
     const Row* row = nullptr;

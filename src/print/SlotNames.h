@@ -37,6 +37,11 @@ enum class FormFamily { Certificate, Examination, Receipt, Report };
 // Gymnasium examination; every other the certificates.
 FormFamily FormFamilyOfFile(std::string_view fileName);
 
+// The annex code a form file is drawn for ("Anl017_1031.FST" 17,
+// "Anl04a.FST" 104, the receipt forms 41, "Anl170.FST" 170); 0 when the
+// name is none of the program's forms.
+int AnnexCodeOfFormFile(std::string_view fileName);
+
 struct SlotInfo {
     const char* name = "frei"; // UTF-8, German
     SlotUse use = SlotUse::Unused;

@@ -31,12 +31,7 @@ std::string readAll(const fs::path& p)
 // The annex codes a shipped form file is printed for.
 std::vector<int> codesOfFile(const std::string& name)
 {
-    const std::string stem = name.substr(3, 3);
-    if (stem == "04a")
-        return {104};
-    const int n = std::stoi(stem);
-    if (n == 43 || n == 143)
-        return {41};
+    const int n = AnnexCodeOfFormFile(name);
     if (n == 24)
         return {24, 25};
     return {n};
@@ -141,6 +136,11 @@ TEST(SlotNames, UsesOfTheSlotsWhoseNumbersAreNoPosition)
     EXPECT_EQ(FormFamilyOfFile("/x/anl143.fst"), FormFamily::Receipt);
     EXPECT_EQ(FormFamilyOfFile("Anl024.FST"), FormFamily::Examination);
     EXPECT_EQ(FormFamilyOfFile("Anl017_1031.FST"), FormFamily::Certificate);
+    EXPECT_EQ(AnnexCodeOfFormFile("/a/Anl017_2031.FST"), 17);
+    EXPECT_EQ(AnnexCodeOfFormFile("Anl04a.FST"), 104);
+    EXPECT_EQ(AnnexCodeOfFormFile("anl143.fst"), 41);
+    EXPECT_EQ(AnnexCodeOfFormFile("Zeugnis.FST"), 0);
+    EXPECT_EQ(AnnexCodeOfFormFile("AnlXYZ.FST"), 0);
 }
 
 } // namespace
