@@ -3,6 +3,7 @@
 #include "common/InputFile.h"
 #include "common/KeptVersions.h"
 #include "common/SafeFile.h"
+#include "print/FormFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -299,7 +300,7 @@ std::string FormModel::restoreShipped(const fs::path& programFolder)
     const std::optional<FormModel> shipped = open(source, &error);
     if (!shipped)
         return error;
-    commit(shipped->slots());
+    commit(shipped->table());
     return {};
 }
 

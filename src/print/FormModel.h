@@ -6,7 +6,7 @@
 // Every change is checked first and refused whole with a German message
 // when any part of it is not valid; a refused change leaves the slots as
 // they were. Nothing is written until save().
-#include "print/FormFile.h"
+#include "print/FstTable.h"
 #include "print/SlotNames.h"
 
 #include <filesystem>
@@ -42,7 +42,7 @@ public:
 
     const std::filesystem::path& file() const { return file_; }
     const std::string& title() const { return title_; }
-    const TFstTable& slots() const { return slots_; }
+    const TFstTable& table() const { return slots_; }
     const TFstSlot& slot(int index) const { return slots_.at(static_cast<std::size_t>(index)); }
     FormFamily family() const { return family_; }
     // Whether the slots differ from the file as last read or saved.

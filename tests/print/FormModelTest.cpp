@@ -60,7 +60,7 @@ TEST(FormModel, MovingAPageShiftsItsPositionsOnly)
 {
     TempFolder tmp;
     FormModel m = openCopy(tmp, "Anl015.FST");
-    const TFstTable before = m.slots();
+    const TFstTable before = m.table();
     int moved = 0;
     ASSERT_EQ(m.movePage(1, 50, -20, &moved), "");
     EXPECT_GE(moved, 15);
@@ -96,7 +96,7 @@ TEST(FormModel, MovingAPageShiftsItsPositionsOnly)
     EXPECT_EQ(m.slot(67), before[67]);
     EXPECT_EQ(m.slot(70), before[70]);
     m.undo();
-    EXPECT_EQ(m.slots(), before);
+    EXPECT_EQ(m.table(), before);
     m.redo();
     EXPECT_EQ(m.slot(16).X, before[16].X + 50);
 }
@@ -105,7 +105,7 @@ TEST(FormModel, RefusedChangesLeaveEverySlotAsItWas)
 {
     TempFolder tmp;
     FormModel m = openCopy(tmp, "Anl017.FST");
-    const TFstTable before = m.slots();
+    const TFstTable before = m.table();
     const struct {
         int slot;
         SlotField field;
@@ -118,13 +118,13 @@ TEST(FormModel, RefusedChangesLeaveEverySlotAsItWas)
     for (const auto& b : bad) {
         SCOPED_TRACE(std::to_string(b.slot) + " " + SlotFieldName(b.field) + "=" + std::to_string(b.value));
         EXPECT_NE(m.setField(b.slot, b.field, b.value), "");
-        EXPECT_EQ(m.slots(), before);
+        EXPECT_EQ(m.table(), before);
     }
     EXPECT_NE(m.movePage(1, 0, -30000), "") << "pushed off the page";
     EXPECT_NE(m.movePage(2, 65535, 0), "");
     EXPECT_NE(m.movePage(3, 1, 1), "");
     EXPECT_NE(m.moveSlot(16, -5000, 0), "");
-    EXPECT_EQ(m.slots(), before);
+    EXPECT_EQ(m.table(), before);
     EXPECT_FALSE(m.canUndo());
 }
 
@@ -132,7 +132,7 @@ TEST(FormModel, EditsUndoRedoInOrder)
 {
     TempFolder tmp;
     FormModel m = openCopy(tmp, "Anl017.FST");
-    const TFstTable start = m.slots();
+    const TFstTable start = m.table();
     std::mt19937 rng(29);
     std::vector<TFstTable> states{start};
     for (int step = 0; step < 40; ++step) {
@@ -141,16 +141,16 @@ TEST(FormModel, EditsUndoRedoInOrder)
             ASSERT_EQ(m.moveSlot(slot, 1 + static_cast<int>(rng() % 10), 1), "");
         else
             ASSERT_EQ(m.setField(slot, SlotField::Visible, static_cast<long long>(1 - m.slot(slot).Visible % 2)), "");
-        states.push_back(m.slots());
+        states.push_back(m.table());
     }
     for (int step = 40; step > 0; --step) {
         m.undo();
-        ASSERT_EQ(m.slots(), states[static_cast<std::size_t>(step - 1)]);
+        ASSERT_EQ(m.table(), states[static_cast<std::size_t>(step - 1)]);
     }
     EXPECT_FALSE(m.canUndo());
     for (int step = 1; step <= 40; ++step) {
         m.redo();
-        ASSERT_EQ(m.slots(), states[static_cast<std::size_t>(step)]);
+        ASSERT_EQ(m.table(), states[static_cast<std::size_t>(step)]);
     }
     // A new change after undo drops what could have been redone.
     m.undo();

@@ -63,6 +63,8 @@ enum class Command {
     ExtractElectives,
     PurgeDeleted,
     TestPage,
+    CalibrationSheet,
+    FormEditor,
     DataBackup,
     // Kommunikation
     ExportSubjectLists,
