@@ -15,6 +15,7 @@
 
 #include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,6 +118,15 @@ TEST(FormEditor, SelectMoveUndoSaveAndRestore)
     // The side panel edits the selected slot.
     editor.findChild<QSpinBox*>(QStringLiteral("FeldX"))->setValue(321);
     EXPECT_EQ(editor.model().slot(16).X, 321);
+
+    // The whole page moves together; the text block's line numbers stay.
+    const TFstSlot name = editor.model().slot(16), lines = editor.model().slot(70);
+    editor.findChild<QSpinBox*>(QStringLiteral("SeiteDx"))->setValue(12);
+    editor.findChild<QSpinBox*>(QStringLiteral("SeiteDy"))->setValue(-5);
+    QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("SeiteVerschieben")), Qt::LeftButton);
+    EXPECT_EQ(editor.model().slot(16).X, name.X + 12);
+    EXPECT_EQ(editor.model().slot(16).Y, name.Y - 5);
+    EXPECT_EQ(editor.model().slot(70), lines);
 
     ASSERT_TRUE(editor.save());
     EXPECT_NE(bytesOf(bench.form), shipped);

@@ -146,6 +146,20 @@ TFormEditorForm::TFormEditorForm(FormModel model, DrawPage draw, int originX, in
         side->addWidget(b);
         return b;
     };
+    auto* pageMove = new QHBoxLayout;
+    auto* pageDx = new QSpinBox(this);
+    auto* pageDy = new QSpinBox(this);
+    pageDx->setObjectName(QStringLiteral("SeiteDx"));
+    pageDy->setObjectName(QStringLiteral("SeiteDy"));
+    for (QSpinBox* b : {pageDx, pageDy})
+        b->setRange(-500, 500);
+    pageMove->addWidget(new QLabel(QStringLiteral("ganze Seite (1/10 mm) x:"), this));
+    pageMove->addWidget(pageDx);
+    pageMove->addWidget(new QLabel(QStringLiteral("y:"), this));
+    pageMove->addWidget(pageDy);
+    side->addLayout(pageMove);
+    button("SeiteVerschieben", QStringLiteral("Seite verschieben"),
+           [this, pageDx, pageDy] { movePage(pageDx->value(), pageDy->value()); });
     button("Rueckgaengig", QStringLiteral("Rückgängig"), [this] { undo(); });
     button("Wiederholen", QStringLiteral("Wiederholen"), [this] { redo(); });
     button("Speichern", QStringLiteral("Speichern"), [this] { save(); });
@@ -155,13 +169,13 @@ TFormEditorForm::TFormEditorForm(FormModel model, DrawPage draw, int originX, in
         if (const auto file = prompter_.chooseOpenFile(request))
             loadScan(*file);
     });
-    auto* opacity = new QSlider(Qt::Horizontal, this);
-    opacity->setObjectName(QStringLiteral("ScanDeckkraft"));
-    opacity->setRange(0, 100);
-    opacity->setValue(scanOpacity_);
+    opacity_ = new QSlider(Qt::Horizontal, this);
+    opacity_->setObjectName(QStringLiteral("ScanDeckkraft"));
+    opacity_->setRange(0, 100);
+    opacity_->setValue(scanOpacity_);
     side->addWidget(new QLabel(QStringLiteral("Deckkraft des Scans:"), this));
-    side->addWidget(opacity);
-    connect(opacity, &QSlider::valueChanged, this, &TFormEditorForm::setScanOpacity);
+    side->addWidget(opacity_);
+    connect(opacity_, &QSlider::valueChanged, this, &TFormEditorForm::setScanOpacity);
     button("Schliessen", QStringLiteral("Schließen"), [this] { accept(); });
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -276,6 +290,13 @@ void TFormEditorForm::moveSelected(int dx, int dy)
     refresh();
 }
 
+void TFormEditorForm::movePage(int dx, int dy)
+{
+    if (const std::string e = model_.movePage(page_, dx, dy); !e.empty())
+        prompter_.error(e);
+    refresh();
+}
+
 void TFormEditorForm::keyPressEvent(QKeyEvent* event)
 {
     const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
@@ -351,6 +372,8 @@ bool TFormEditorForm::loadScan(const std::filesystem::path& file, double dpi)
 void TFormEditorForm::setScanOpacity(int percent)
 {
     scanOpacity_ = percent;
+    if (opacity_->value() != percent)
+        opacity_->setValue(percent);
     view_->update();
 }
 

@@ -46,6 +46,8 @@ public:
     void setPage(int page);
     // Moves the selected slot (0.1 mm).
     void moveSelected(int dx, int dy);
+    // Moves every positional slot of the page shown (0.1 mm).
+    void movePage(int dx, int dy);
     void undo();
     void redo();
     bool save();
@@ -95,6 +97,7 @@ private:
     QSpinBox* slotPage_;
     QCheckBox* visible_;
     QComboBox* pageChoice_;
+    QSlider* opacity_;
 };
 
 // Pixels per 0.1 mm of the page view (about 75 dpi).
