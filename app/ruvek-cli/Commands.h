@@ -45,3 +45,5 @@ int cmdImportNoten(const CliArgs& args, CliContext& context);    // import-noten
 int cmdVerschluesseln(const CliArgs& args, CliContext& context); // verschluesseln KLASSE.RVK -o K.rvkx
 int cmdEntschluesseln(const CliArgs& args, CliContext& context); // entschluesseln K.rvkx -o KLASSE.RVK
 int cmdPruefen(const CliArgs& args, CliContext& context);        // pruefen CLASS.RVK
+int cmdFormular(const CliArgs& args, CliContext& context);       // formular zeigen|setzen|verschieben FILE.FST ...
+int cmdKalibrierblatt(const CliArgs& args, CliContext& context); // kalibrierblatt -o FILE.pdf

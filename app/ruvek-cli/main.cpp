@@ -21,6 +21,11 @@ constexpr Command kCommands[] = {
     {"form", cmdForm, "form KLASSE.RVK --nr N          Datenblatt des Schülers Nr. N als JSON ausgeben"},
     {"set", cmdSet, "set KLASSE.RVK --nr N Feld=Wert  Felder wie im Datenblatt ändern und speichern"},
     {"testpage", cmdTestpage, "testpage -o DATEI.pdf           Drucker-Testblatt als PDF erzeugen"},
+    {"kalibrierblatt", cmdKalibrierblatt, "kalibrierblatt -o DATEI.pdf     Kalibrierblatt (Kreuze, Lineale) als PDF erzeugen"},
+    {"formular", cmdFormular, "formular zeigen DATEI.FST       Felder einer Formular-Steuerdatei als Tabelle\n"
+                              "    formular setzen DATEI.FST FELD X=… Y=… Ausrichtung=… Schrift=… Seite=… Sichtbar=0|1\n"
+                              "    formular verschieben DATEI.FST --seite 1|2 --dx N --dy N  alle Positionen einer Seite\n"
+                              "    verschieben (1/10 mm); Änderungen behalten die bisherige Fassung in \"Sicherungen\""},
     {"add", cmdAdd, "add KLASSE.RVK --name N [--vorname V] [--hinter NR]  Schüler hinzufügen"},
     {"delete", cmdDelete, "delete KLASSE.RVK --nr NR       Schüler als gelöscht markieren"},
     {"purge", cmdPurge, "purge KLASSE.RVK                gelöschte Schüler endgültig entfernen"},

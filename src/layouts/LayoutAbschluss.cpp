@@ -42,12 +42,16 @@ const Member& member(Kind kind)
 }
 
 // "Schuljahr" and the school year; a final certificate covers the whole year,
-// so there is no alternative to strike.
+// so there is no alternative to strike. The two are separate texts, each
+// drawn by its own slot: a publisher's paper carries the word "Schuljahr"
+// (its form switches slot 7 off) but not the years, which must still be
+// printed in the gap behind it.
 void WholeSchoolYearLine(PageContext& ctx, const TZgnRec& rec)
 {
-    if (!ctx.drawn(slot::SchoolYear))
+    if (ctx.drawn(slot::SchoolYear))
+        ctx.text(slot::SchoolYear, "Schuljahr");
+    if (!ctx.drawn(slot::SchoolYearValue))
         return;
-    ctx.text(slot::SchoolYear, "Schuljahr");
     const SchoolYearTexts year = SchoolYearEnd(rec.SjBeginn.view());
     ctx.text(slot::SchoolYearValue, cp1252ToUtf8(year.begin + " / " + year.end));
 }

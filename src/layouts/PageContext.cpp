@@ -37,8 +37,16 @@ int PageContext::pageAreaWidth() const
     return static_cast<int>(table_[kFrameBottomRightSlot].X) - static_cast<int>(table_[kFrameTopLeftSlot].X);
 }
 
-TFstSlot& PageContext::slot(int index) { return table_.at(static_cast<std::size_t>(index)); }
-const TFstSlot& PageContext::slot(int index) const { return table_.at(static_cast<std::size_t>(index)); }
+TFstSlot& PageContext::slot(int index)
+{
+    slotsRead_.set(static_cast<std::size_t>(index));
+    return table_.at(static_cast<std::size_t>(index));
+}
+const TFstSlot& PageContext::slot(int index) const
+{
+    slotsRead_.set(static_cast<std::size_t>(index));
+    return table_.at(static_cast<std::size_t>(index));
+}
 
 bool PageContext::drawn(int index) const { return slot(index).drawnOn(page_); }
 

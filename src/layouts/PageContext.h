@@ -19,6 +19,7 @@
 #include "settings/DrkEinst.h"
 #include "settings/FachKatalog.h"
 
+#include <bitset>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -86,6 +87,9 @@ public:
     const TFstSlot& slot(int index) const;
     // The slot is visible and belongs to this page.
     bool drawn(int index) const;
+    // The slots the layout has looked at on this page (the frame slots 1
+    // and 2 always), so that every slot a layout reads can be named.
+    const std::bitset<kFstSlotCount>& slotsRead() const { return slotsRead_; }
 
     // One text (UTF-8) at a slot, or at a slot description of its own (for
     // cells whose position is computed from several slots).
@@ -154,6 +158,7 @@ private:
     DeviceOffsetXY offset_;
     std::string fill_;
     std::vector<TextCutNotice> cuts_;
+    mutable std::bitset<kFstSlotCount> slotsRead_{0b110};
 };
 
 // The fill character of the print options (UTF-8).

@@ -9,6 +9,8 @@
 #include "common/Cp1252.h"
 #include "layouts/CertificatePage.h"
 #include "layouts/LayoutAbschluss.h"
+#include "layouts/LayoutGymnasiumAbschluss.h"
+#include "print/FormFile.h"
 #include "print/RecordingCanvas.h"
 #include "support/ScriptedPrompter.h"
 
@@ -233,6 +235,63 @@ TEST(FinalCertificate, ElectiveColumnCaptionsOnlyWithThreeRows)
         // Two rows: the caption under the first row; three rows: over the left column.
         EXPECT_EQ(count, annexCode == 28 ? 0 : 1);
     }
+}
+
+} // namespace
+
+namespace {
+
+// Every shipped publisher variant of a final or leaving certificate, drawn
+// through its layout: the paper carries the word "Schuljahr" (the variant
+// switches slot 7 off), the years must still be printed behind it. The
+// Gymnasium leaving certificate (annex 23) has no school-year line at all.
+TEST(FinalCertificate, EveryPublisherVariantPrintsTheSchoolYear)
+{
+    int variants = 0;
+    for (const auto& entry : fs::directory_iterator(kSourceRoot / "data")) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() != 15 || name.rfind("Anl", 0) != 0 || name[6] != '_' || entry.path().extension() != ".FST")
+            continue;
+        ++variants;
+        SCOPED_TRACE(name);
+        const int annexCode = std::stoi(name.substr(3, 3));
+        const bool gymnasium = annexCode == 23;
+        const FinalCase c = gymnasium ? FinalCase{23, LayoutGymnasiumAbgang, SchoolType::Gymnasium} : caseOf(annexCode);
+        const FormFileParseResult parsed = ParseFormFile(readFile(entry.path()), TFstTable{});
+        ASSERT_FALSE(parsed.error.has_value());
+        if (!gymnasium) {
+            EXPECT_NE(parsed.content.slots[7].Visible, 1) << "the paper carries the word \"Schuljahr\"";
+        }
+        LoadedForm form;
+        form.info = {name, parsed.content.title};
+        form.title = parsed.content.title;
+        form.table = parsed.content.slots;
+        form.loaded = true;
+        const TDrkEinstRec options;
+        const TFachKatalog katalog = defaultFachKatalog();
+        const CertificateEnvironment env{options, katalog, c.schoolType, cp("Schule am Mühlenteich")};
+        const TZgnRec rec = filledStudent(annexCode);
+        std::vector<std::string> texts;
+        int yearOnPage = 0;
+        for (int page = 1; page <= 2; ++page) {
+            RecordingCanvas canvas;
+            canvas.setMetricMapping();
+            DrawCertificatePage(canvas, env, form, c.layout, rec, annexCode, page);
+            for (const std::string& t : canvas.texts()) {
+                texts.push_back(t);
+                if (t == "2026 / 2027")
+                    yearOnPage = page;
+            }
+        }
+        EXPECT_FALSE(has(texts, "Schuljahr"));
+        if (gymnasium) {
+            EXPECT_EQ(yearOnPage, 0);
+        } else {
+            EXPECT_EQ(yearOnPage, 1) << "the school year is printed on page 1";
+            EXPECT_EQ(std::count(texts.begin(), texts.end(), std::string("2026 / 2027")), 1);
+        }
+    }
+    EXPECT_EQ(variants, 35);
 }
 
 } // namespace

@@ -102,6 +102,10 @@ const MenuRow kMenu[] = {
     {R::Item, "gelöschte Datensätze entgültig &entfernen", "gelschteDatenstzeentgltigentfernen1", C::PurgeDeleted},
     {R::Separator},
     {R::Item, "Testblatt ausdrucken ", "estblattausdrucken1", C::TestPage},
+    {R::Item, "Kalibrierblatt drucken", "Kalibrierblattdrucken1", C::CalibrationSheet,
+     "druckt Kreuze und Lineale, um die Ränder des Druckers einzustellen"},
+    {R::Item, "Formular-Steuerdatei bearbeiten …", "FormularSteuerdateibearbeiten1", C::FormEditor,
+     "Lage der Felder eines Zeugnisformulars an das Papier anpassen"},
     {R::Item, "vollständige Datensicherung ...", "vollstndigeDatensicherung1", C::DataBackup},
     {R::Item, "Sicherung wiederherstellen …", "BackupRestoreItem", C::BackupRestore},
 

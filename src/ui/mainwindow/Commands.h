@@ -64,6 +64,8 @@ enum class Command {
     ExtractElectives,
     PurgeDeleted,
     TestPage,
+    CalibrationSheet,
+    FormEditor,
     DataBackup,
     BackupRestore,
     // Kommunikation

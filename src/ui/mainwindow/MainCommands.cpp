@@ -4,7 +4,9 @@
 
 #include "ui/mainwindow/AboutForm.h"
 #include "editor/RecordEditor.h"
+#include "print/CalibrationSheet.h"
 #include "print/TestPage.h"
+#include "ui/mainwindow/KalibrierForm.h"
 #include "qtdraw/PrinterDevice.h"
 #include "ui/settings/DrkEinstForm.h"
 #include "ui/settings/ProgEinstForm.h"
@@ -113,6 +115,25 @@ void TMainForm::estblattausdrucken1Click()
         prompter_->error(printed.error);
     else if (!device.writtenFile().empty())
         prompter_->information("Das Testblatt wurde als PDF-Datei gespeichert:\n" + device.writtenFile().string());
+}
+
+// The calibration sheet goes out like the test page; then the dialog takes
+// the measured deviations into the margins of the print options.
+void TMainForm::Kalibrierblattdrucken1Click()
+{
+    PrinterDevice& device = printerDevice();
+    device.setTitle(kCalibrationTitle);
+    if (!device.chooseOutputFile(*prompter_))
+        return;
+    if (const DeviceResult printed = PrintCalibrationSheet(device, state_.settings.druck); !printed) {
+        prompter_->error(printed.error);
+        return;
+    }
+    if (!device.writtenFile().empty())
+        prompter_->information("Das Kalibrierblatt wurde als PDF-Datei gespeichert:\n" + device.writtenFile().string());
+    TKalibrierForm form(state_.settings.druck, state_.settings.programFolder, state_.klasse.dataFolder, *prompter_,
+                        this);
+    form.exec();
 }
 
 } // namespace ruvek::ui

@@ -86,6 +86,8 @@ public:
     void WahlpflichtFcher1Click();
     void DruckOptionen1Click();
     void estblattausdrucken1Click();
+    void Kalibrierblattdrucken1Click();
+    void FormularSteuerdateibearbeiten1Click();
     // "Diese Funktion ist in dieser Programmversion noch nicht eingebaut!":
     // the two data-sheet commands, and every command whose feature comes later.
     void notYetBuilt();

@@ -42,6 +42,8 @@ void TMainForm::buildMenu()
         {Command::FilePrintSetup, &TMainForm::FilePrintSetup},
         {Command::FileExit, &TMainForm::FileExit},
         {Command::TestPage, &TMainForm::estblattausdrucken1Click},
+        {Command::CalibrationSheet, &TMainForm::Kalibrierblattdrucken1Click},
+        {Command::FormEditor, &TMainForm::FormularSteuerdateibearbeiten1Click},
         {Command::ElectiveSettings, &TMainForm::WahlpflichtFcher1Click},
         {Command::PrintOptions, &TMainForm::DruckOptionen1Click},
         {Command::ProgramSettings, &TMainForm::ProgrammEinstellungen1Click},

@@ -1,0 +1,146 @@
+// The slot-name table against the layouts: every slot any layout looks at
+// while it draws any shipped form (every annex code, every publisher
+// variant, both pages) has a name, and its use is not "frei".
+#include "DispatchFixtures.h"
+
+#include "dispatch/DecisionTable.h"
+#include "layouts/PageContext.h"
+#include "print/FormFile.h"
+#include "print/RecordingCanvas.h"
+#include "print/SlotNames.h"
+
+#include <gtest/gtest.h>
+
+#include <bitset>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+using namespace ruvek;
+using namespace ruvek::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readAll(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The annex codes a shipped form file is printed for.
+std::vector<int> codesOfFile(const std::string& name)
+{
+    const int n = AnnexCodeOfFormFile(name);
+    if (n == 24)
+        return {24, 25};
+    return {n};
+}
+
+TZgnRec richStudent(int annexCode)
+{
+    TZgnRec r = student("Sommer", annexCode);
+    r.Weiblich = 1;
+    r.GebDatum = "01.02.2012";
+    r.UePruefung = 1;
+    r.PrFach = "Bio";
+    r.Jahrgang = "9";
+    r.Praedikat = 2;
+    r.LEBText = "Ein Text.";
+    r.Vermerke = "Ein Vermerk.";
+    const char* names[] = {"Deutsch", "Englisch", "Mathematik", "evangelische Religion", "Physik",
+                           "Französisch", "Informatik", "Biologie", "Sport", "Kunst"};
+    for (int k = 1; k <= 25; ++k) {
+        r.slot(k).Fach = k <= 10 ? names[k - 1] : k <= 21 ? "Musik" : "???";
+        r.slot(k).Note = "2";
+    }
+    return r;
+}
+
+TEST(SlotNames, EverySlotALayoutReadsHasAName)
+{
+    TDrkEinstRec options;
+    options.Zensurenkonferenz = 1;
+    const TFachKatalog katalog = defaultFachKatalog();
+    std::set<std::string> missing;
+    int forms = 0;
+    std::bitset<kFstSlotCount> everRead;
+    for (const auto& entry : fs::directory_iterator(kShippedForms)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() != ".FST" || name.rfind("Anl", 0) != 0)
+            continue;
+        const FormFileParseResult parsed = ParseFormFile(readAll(entry.path()), TFstTable{});
+        ASSERT_FALSE(parsed.error.has_value()) << name;
+        const FormFamily family = FormFamilyOfFile(name);
+        for (const int code : codesOfFile(name)) {
+            const CertificateKind* kind = PrintedKind(code);
+            ASSERT_NE(kind, nullptr) << name;
+            ++forms;
+            for (const SchoolType type : {SchoolType::Grundschule, SchoolType::RegionaleSchule, SchoolType::Gymnasium,
+                                          SchoolType::IntegrierteGesamtschule}) {
+                const CertificateEnvironment env{options, katalog, type, "Schule"};
+                for (int page = kind->firstPage; page <= kind->lastPage; ++page) {
+                    RecordingCanvas canvas;
+                    canvas.setMetricMapping();
+                    PageContext ctx(canvas, env, parsed.content.slots, page);
+                    kind->layout(ctx, richStudent(code), code);
+                    for (std::size_t s = 0; s < kFstSlotCount; ++s) {
+                        if (!ctx.slotsRead().test(s))
+                            continue;
+                        everRead.set(s);
+                        if (SlotInfoOf(static_cast<int>(s), family).use == SlotUse::Unused)
+                            missing.insert(name + " slot " + std::to_string(s));
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GE(forms, 70);
+    EXPECT_TRUE(missing.empty()) << [&] {
+        std::string all;
+        for (const std::string& m : missing)
+            all += m + "\n";
+        return all;
+    }();
+    EXPECT_GE(everRead.count(), 90u) << "the layouts read most slots";
+    // The slots named as never drawn are indeed never read.
+    EXPECT_FALSE(everRead.test(13));
+    EXPECT_FALSE(everRead.test(105));
+}
+
+// Moving a page shifts exactly the slots whose numbers are a position: the
+// free-text blocks' line count and spacing, the offsets of the tables and
+// the size of the coat of arms stay.
+TEST(SlotNames, UsesOfTheSlotsWhoseNumbersAreNoPosition)
+{
+    const struct {
+        int slot;
+        FormFamily family;
+        SlotUse use;
+    } cases[] = {
+        {67, FormFamily::Certificate, SlotUse::Parameters}, {70, FormFamily::Certificate, SlotUse::Parameters},
+        {70, FormFamily::Report, SlotUse::Parameters},      {40, FormFamily::Certificate, SlotUse::Parameters},
+        {54, FormFamily::Certificate, SlotUse::Parameters}, {122, FormFamily::Certificate, SlotUse::Size},
+        {34, FormFamily::Certificate, SlotUse::Offset},     {84, FormFamily::Examination, SlotUse::Parameters},
+        {76, FormFamily::Examination, SlotUse::Position},   {76, FormFamily::Certificate, SlotUse::Position},
+        {25, FormFamily::Receipt, SlotUse::Position},       {8, FormFamily::Certificate, SlotUse::Position},
+        {13, FormFamily::Certificate, SlotUse::Unused},     {0, FormFamily::Certificate, SlotUse::Unused},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.slot);
+        EXPECT_EQ(SlotInfoOf(c.slot, c.family).use, c.use);
+        EXPECT_EQ(SlotMovesWithPage(c.slot, c.family), c.use == SlotUse::Position);
+    }
+    EXPECT_STREQ(SlotInfoOf(8, FormFamily::Certificate).name, "Schuljahr");
+    EXPECT_STREQ(SlotInfoOf(16, FormFamily::Certificate).name, "Name");
+    EXPECT_EQ(FormFamilyOfFile("/x/anl143.fst"), FormFamily::Receipt);
+    EXPECT_EQ(FormFamilyOfFile("Anl024.FST"), FormFamily::Examination);
+    EXPECT_EQ(FormFamilyOfFile("Anl017_1031.FST"), FormFamily::Certificate);
+    EXPECT_EQ(AnnexCodeOfFormFile("/a/Anl017_2031.FST"), 17);
+    EXPECT_EQ(AnnexCodeOfFormFile("Anl04a.FST"), 104);
+    EXPECT_EQ(AnnexCodeOfFormFile("anl143.fst"), 41);
+    EXPECT_EQ(AnnexCodeOfFormFile("Zeugnis.FST"), 0);
+    EXPECT_EQ(AnnexCodeOfFormFile("AnlXYZ.FST"), 0);
+}
+
+} // namespace
