@@ -133,7 +133,7 @@ std::optional<FormModel> FormModel::open(const fs::path& file, std::string* erro
 }
 
 FormModel::FormModel(fs::path file, std::string titleUtf8, const TFstTable& slots)
-    : file_(std::move(file)), title_(std::move(titleUtf8)), family_(FormFamilyOfFile(file_.filename().string())),
+    : file_(std::move(file)), title_(std::move(titleUtf8)), family_(SlotFamilyOfFile(file_.filename().string())),
       slots_(slots), saved_(slots)
 {
 }

@@ -44,7 +44,7 @@ public:
     const std::string& title() const { return title_; }
     const TFstTable& table() const { return slots_; }
     const TFstSlot& slot(int index) const { return slots_.at(static_cast<std::size_t>(index)); }
-    FormFamily family() const { return family_; }
+    SlotFamily family() const { return family_; }
     // Whether the slots differ from the file as last read or saved.
     bool changed() const { return slots_ != saved_; }
 
@@ -86,7 +86,7 @@ private:
 
     std::filesystem::path file_;
     std::string title_;
-    FormFamily family_;
+    SlotFamily family_;
     TFstTable slots_{};
     TFstTable saved_{};
     std::vector<TFstTable> undo_;

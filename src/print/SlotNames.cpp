@@ -157,18 +157,18 @@ std::string upper(std::string_view s)
 
 } // namespace
 
-FormFamily FormFamilyOfFile(std::string_view fileName)
+SlotFamily SlotFamilyOfFile(std::string_view fileName)
 {
     const std::size_t slash = fileName.find_last_of("/\\");
     const std::string name = upper(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1));
     auto is = [&](const char* stem) { return name.rfind(stem, 0) == 0; };
     if (is("ANL041") || is("ANL043") || is("ANL143"))
-        return FormFamily::Receipt;
+        return SlotFamily::Receipt;
     if (is("ANL170"))
-        return FormFamily::Report;
+        return SlotFamily::Report;
     if (is("ANL024"))
-        return FormFamily::Examination;
-    return FormFamily::Certificate;
+        return SlotFamily::Examination;
+    return SlotFamily::Certificate;
 }
 
 int AnnexCodeOfFormFile(std::string_view fileName)
@@ -189,12 +189,12 @@ int AnnexCodeOfFormFile(std::string_view fileName)
     return code == 43 || code == 143 ? 41 : code;
 }
 
-SlotInfo SlotInfoOf(int slot, FormFamily family)
+SlotInfo SlotInfoOf(int slot, SlotFamily family)
 {
     const Row* row = nullptr;
-    if (family == FormFamily::Examination)
+    if (family == SlotFamily::Examination)
         row = find(kExamination, slot);
-    else if (family == FormFamily::Receipt)
+    else if (family == SlotFamily::Receipt)
         row = find(kReceipt, slot);
     if (!row)
         row = find(kCertificate, slot);
@@ -203,7 +203,7 @@ SlotInfo SlotInfoOf(int slot, FormFamily family)
     return {row->name, row->use, row->numbers};
 }
 
-bool SlotMovesWithPage(int slot, FormFamily family)
+bool SlotMovesWithPage(int slot, SlotFamily family)
 {
     const SlotUse use = SlotInfoOf(slot, family).use;
     return use == SlotUse::Position || use == SlotUse::RuleStart;

@@ -30,12 +30,12 @@ enum class SlotUse {
 };
 
 // The families of forms whose slots differ.
-enum class FormFamily { Certificate, Examination, Receipt, Report };
+enum class SlotFamily { Certificate, Examination, Receipt, Report };
 
 // The family of a form file by its name (case does not matter): "Anl041",
 // "Anl043", "Anl143" the receipt, "Anl170" the report, "Anl024" the
 // Gymnasium examination; every other the certificates.
-FormFamily FormFamilyOfFile(std::string_view fileName);
+SlotFamily SlotFamilyOfFile(std::string_view fileName);
 
 // The annex code a form file is drawn for ("Anl017_1031.FST" 17,
 // "Anl04a.FST" 104, the receipt forms 41, "Anl170.FST" 170); 0 when the
@@ -50,11 +50,11 @@ struct SlotInfo {
     const char* numbers = "";
 };
 
-SlotInfo SlotInfoOf(int slot, FormFamily family);
+SlotInfo SlotInfoOf(int slot, SlotFamily family);
 
 // Whether X and Y of the slot are a page position that a move of its page
 // shifts (Position always, RuleStart only its X and only when it is set).
-bool SlotMovesWithPage(int slot, FormFamily family);
+bool SlotMovesWithPage(int slot, SlotFamily family);
 
 // The German word for a use ("Position", "Abstand", "Größe", "Zahlen", "frei").
 const char* SlotUseText(SlotUse use);

@@ -71,7 +71,7 @@ TEST(SlotNames, EverySlotALayoutReadsHasAName)
             continue;
         const FormFileParseResult parsed = ParseFormFile(readAll(entry.path()), TFstTable{});
         ASSERT_FALSE(parsed.error.has_value()) << name;
-        const FormFamily family = FormFamilyOfFile(name);
+        const SlotFamily family = SlotFamilyOfFile(name);
         for (const int code : codesOfFile(name)) {
             const CertificateKind* kind = PrintedKind(code);
             ASSERT_NE(kind, nullptr) << name;
@@ -115,27 +115,27 @@ TEST(SlotNames, UsesOfTheSlotsWhoseNumbersAreNoPosition)
 {
     const struct {
         int slot;
-        FormFamily family;
+        SlotFamily family;
         SlotUse use;
     } cases[] = {
-        {67, FormFamily::Certificate, SlotUse::Parameters}, {70, FormFamily::Certificate, SlotUse::Parameters},
-        {70, FormFamily::Report, SlotUse::Parameters},      {40, FormFamily::Certificate, SlotUse::Parameters},
-        {54, FormFamily::Certificate, SlotUse::Parameters}, {122, FormFamily::Certificate, SlotUse::Size},
-        {34, FormFamily::Certificate, SlotUse::Offset},     {84, FormFamily::Examination, SlotUse::Parameters},
-        {76, FormFamily::Examination, SlotUse::Position},   {76, FormFamily::Certificate, SlotUse::Position},
-        {25, FormFamily::Receipt, SlotUse::Position},       {8, FormFamily::Certificate, SlotUse::Position},
-        {13, FormFamily::Certificate, SlotUse::Unused},     {0, FormFamily::Certificate, SlotUse::Unused},
+        {67, SlotFamily::Certificate, SlotUse::Parameters}, {70, SlotFamily::Certificate, SlotUse::Parameters},
+        {70, SlotFamily::Report, SlotUse::Parameters},      {40, SlotFamily::Certificate, SlotUse::Parameters},
+        {54, SlotFamily::Certificate, SlotUse::Parameters}, {122, SlotFamily::Certificate, SlotUse::Size},
+        {34, SlotFamily::Certificate, SlotUse::Offset},     {84, SlotFamily::Examination, SlotUse::Parameters},
+        {76, SlotFamily::Examination, SlotUse::Position},   {76, SlotFamily::Certificate, SlotUse::Position},
+        {25, SlotFamily::Receipt, SlotUse::Position},       {8, SlotFamily::Certificate, SlotUse::Position},
+        {13, SlotFamily::Certificate, SlotUse::Unused},     {0, SlotFamily::Certificate, SlotUse::Unused},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.slot);
         EXPECT_EQ(SlotInfoOf(c.slot, c.family).use, c.use);
         EXPECT_EQ(SlotMovesWithPage(c.slot, c.family), c.use == SlotUse::Position);
     }
-    EXPECT_STREQ(SlotInfoOf(8, FormFamily::Certificate).name, "Schuljahr");
-    EXPECT_STREQ(SlotInfoOf(16, FormFamily::Certificate).name, "Name");
-    EXPECT_EQ(FormFamilyOfFile("/x/anl143.fst"), FormFamily::Receipt);
-    EXPECT_EQ(FormFamilyOfFile("Anl024.FST"), FormFamily::Examination);
-    EXPECT_EQ(FormFamilyOfFile("Anl017_1031.FST"), FormFamily::Certificate);
+    EXPECT_STREQ(SlotInfoOf(8, SlotFamily::Certificate).name, "Schuljahr");
+    EXPECT_STREQ(SlotInfoOf(16, SlotFamily::Certificate).name, "Name");
+    EXPECT_EQ(SlotFamilyOfFile("/x/anl143.fst"), SlotFamily::Receipt);
+    EXPECT_EQ(SlotFamilyOfFile("Anl024.FST"), SlotFamily::Examination);
+    EXPECT_EQ(SlotFamilyOfFile("Anl017_1031.FST"), SlotFamily::Certificate);
     EXPECT_EQ(AnnexCodeOfFormFile("/a/Anl017_2031.FST"), 17);
     EXPECT_EQ(AnnexCodeOfFormFile("Anl04a.FST"), 104);
     EXPECT_EQ(AnnexCodeOfFormFile("anl143.fst"), 41);

@@ -69,7 +69,7 @@ TEST(FormModel, MovingAPageShiftsItsPositionsOnly)
         SCOPED_TRACE(i);
         const TFstSlot& a = before[static_cast<std::size_t>(i)];
         const TFstSlot& b = m.slot(i);
-        const SlotUse use = SlotInfoOf(i, FormFamily::Certificate).use;
+        const SlotUse use = SlotInfoOf(i, SlotFamily::Certificate).use;
         const bool onPage = a.Page == 1;
         const bool fits = a.Y >= 20; // a slot not printed that cannot move that far stays
         EXPECT_EQ(b.Align, a.Align);
