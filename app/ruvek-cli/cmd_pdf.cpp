@@ -1,11 +1,17 @@
-// ruvek-cli pdf KLASSE.RVK -o DATEI.pdf [--ab N | --nur N]
+// ruvek-cli pdf KLASSE.RVK|ORDNER... -o DATEI.pdf|ORDNER/ [--ab N | --nur N]
 //               [--empfangsbekenntnisse | --lernentwicklungsberichte | --datenblaetter]
 // The certificates (or the receipt acknowledgements, the learning-development
 // reports or the student data sheets) of a class as one PDF file, exactly as
 // the series commands of the program print them (same plan, same skip and
 // stop rules, same dispatcher), but without questions: everything is
 // printed, and missing form control files are reported, never created.
-#include "Commands.h"
+//
+// The office prints many classes in one run: class files and folders of
+// class files, either into one PDF for all (-o DATEI.pdf) or one PDF per
+// class into a folder (-o ORDNER/, named after the class file). A class
+// that cannot be read or printed is reported in its place and the others
+// are still printed; the exit code is the worst of the classes.
+#include "ClassFileCommands.h"
 #include "GuiApplication.h"
 
 #include "classfile/ClassFile.h"
@@ -19,20 +25,25 @@
 #include <unistd.h>
 
 #include <charconv>
+#include <filesystem>
 #include <iostream>
 #include <map>
+#include <span>
+#include <vector>
 #include <optional>
 
 namespace {
 
 constexpr const char* kUsage =
-    "Aufruf: ruvek-cli pdf KLASSE.RVK -o DATEI.pdf [--ab N | --nur N]\n"
+    "Aufruf: ruvek-cli pdf KLASSE.RVK|ORDNER... -o DATEI.pdf|ORDNER/ [--ab N | --nur N]\n"
     "                      [--empfangsbekenntnisse | --lernentwicklungsberichte | --datenblaetter]\n"
     "  --ab N    ab Schüler Nr. N der Liste (ab 1), wie \"für ALLE folgenden Schüler\"\n"
     "  --nur N   nur Schüler Nr. N\n"
     "  --empfangsbekenntnisse      Empfangsbekenntnisse statt Zeugnisse\n"
     "  --lernentwicklungsberichte  Lernentwicklungsberichte für die Zeugniskonferenz\n"
-    "  --datenblaetter             Schüler-Datenblätter (eine Seite je Schüler)\n";
+    "  --datenblaetter             Schüler-Datenblätter (eine Seite je Schüler)\n"
+    "  Mehrere Klassen: -o DATEI.pdf schreibt eine PDF-Datei für alle,\n"
+    "  -o ORDNER/ eine PDF-Datei je Klasse (benannt wie die Klassendatei).\n";
 
 enum class What { Zeugnisse, Empfangsbekenntnisse, Lernentwicklungsberichte, Datenblaetter };
 
@@ -68,79 +79,65 @@ const char* skipReasonText(ruvek::SkipReason reason)
     return "";
 }
 
-} // namespace
-
-int cmdPdf(const CliArgs& args, CliContext& context)
-{
-    std::optional<std::string> classFile;
+struct Options {
     std::optional<int> ab, nur;
-    std::string output;
     What what = What::Zeugnisse;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if ((a == "--ab" || a == "--nur") && i + 1 < args.size()) {
-            const auto n = parsePositive(args[++i]);
-            if (!n) {
-                std::cerr << "Die Nummer muss eine ganze Zahl ab 1 sein: " << args[i] << '\n';
-                return exitcode::kUnreadable;
-            }
-            (a == "--ab" ? ab : nur) = n;
-        } else if (a == "-o" && i + 1 < args.size()) {
-            output = args[++i];
-        } else if (a == "--empfangsbekenntnisse") {
-            what = What::Empfangsbekenntnisse;
-        } else if (a == "--lernentwicklungsberichte") {
-            what = What::Lernentwicklungsberichte;
-        } else if (a == "--datenblaetter") {
-            what = What::Datenblaetter;
-        } else if (!classFile && !a.starts_with("-")) {
-            classFile = a;
-        } else {
-            std::cerr << kUsage;
-            return exitcode::kUnreadable;
-        }
-    }
-    if (!classFile || output.empty() || (ab && nur)) {
-        std::cerr << kUsage;
-        return exitcode::kUnreadable;
-    }
+};
 
+// What one class put into the output.
+struct ClassOutcome {
+    int exitCode = 0;
+    bool completed = false; // read and printed to the end (maybe with findings)
+    int sheets = 0;
+    std::size_t students = 0, skipped = 0, cuts = 0;
+};
+
+ruvek::PrintPlan planFor(std::span<const ruvek::TZgnRec> records, std::size_t start, const Options& options,
+                         const ruvek::PlanSettings& settings)
+{
+    const long index = static_cast<long>(start);
+    const bool one = options.nur.has_value();
+    switch (options.what) {
+    case What::Zeugnisse:
+        return one ? ruvek::PlanCertificate(records[start], index, false, settings)
+                   : ruvek::PlanCertificateSeries(records, start, settings);
+    case What::Empfangsbekenntnisse:
+        return one ? ruvek::PlanReceipt(records[start], index, false, settings)
+                   : ruvek::PlanReceiptSeries(records, start, settings);
+    case What::Lernentwicklungsberichte:
+        return one ? ruvek::PlanReport(records[start], index, settings)
+                   : ruvek::PlanReportSeries(records, start, settings);
+    case What::Datenblaetter:
+        return one ? ruvek::PlanDatenblatt(records[start], index, false) : ruvek::PlanDatenblattSeries(records, start);
+    }
+    return {};
+}
+
+// Prints one class into `device` (which may already hold other classes'
+// pages) and reports what was skipped, cut or missing. `finish` closes the
+// device's file before the report (one file per class); the caller closes a
+// shared one.
+ClassOutcome printClass(const std::string& classFile, const Options& options, CliContext& context,
+                        ruvek::SingleDocumentDevice& device, bool finish)
+{
     CliPrompter& prompter = context.prompter;
     ruvek::ClassFileContent content;
-    if (const auto error = ruvek::readClassFile(*classFile, content); error != ruvek::ReadError::None) {
+    if (const auto error = ruvek::readClassFile(classFile, content); error != ruvek::ReadError::None) {
         prompter.error(ruvek::readErrorText(error));
-        return exitcode::kUnreadable;
+        return {exitcode::kUnreadable};
     }
     const std::size_t count = content.records.size();
-    const std::size_t number = static_cast<std::size_t>(nur.value_or(ab.value_or(1)));
+    const std::size_t number = static_cast<std::size_t>(options.nur.value_or(options.ab.value_or(1)));
     if (number > count) {
         std::cerr << "Die Klasse hat nur " << count << " Schüler.\n";
-        return 1;
+        return {1};
     }
     const std::size_t start = number - 1;
 
     const ruvek::Installation& inst = context.installation;
     const ruvek::PlanSettings settings{inst.settings.druck, false};
-    const std::span<const ruvek::TZgnRec> records(content.records.data(), count);
-    const long index = static_cast<long>(start);
-    ruvek::PrintPlan plan;
-    switch (what) {
-    case What::Zeugnisse:
-        plan = nur ? ruvek::PlanCertificate(records[start], index, false, settings)
-                   : ruvek::PlanCertificateSeries(records, start, settings);
-        break;
-    case What::Empfangsbekenntnisse:
-        plan = nur ? ruvek::PlanReceipt(records[start], index, false, settings)
-                   : ruvek::PlanReceiptSeries(records, start, settings);
-        break;
-    case What::Lernentwicklungsberichte:
-        plan = nur ? ruvek::PlanReport(records[start], index, settings)
-                   : ruvek::PlanReportSeries(records, start, settings);
-        break;
-    case What::Datenblaetter:
-        plan = nur ? ruvek::PlanDatenblatt(records[start], index, false) : ruvek::PlanDatenblattSeries(records, start);
-        break;
-    }
+    ruvek::PrintPlan plan =
+        planFor(std::span<const ruvek::TZgnRec>(content.records.data(), count), start, options, settings);
     dropQuestions(plan);
     std::map<int, int> withoutLayout; // annex code -> students
     for (const ruvek::PlannedJob& job : plan.jobs)
@@ -150,9 +147,6 @@ int cmdPdf(const CliArgs& args, CliContext& context)
         std::cerr << "Für die Anlage " << code << " gibt es noch kein Zeugnis-Layout: " << students
                   << " Schüler erhalten nur eine Hinweisseite \"kein Ausdruck verfügbar\".\n";
 
-    const auto app = makeGuiApplication();
-    ruvek::PdfDevice pdf(output);
-    ruvek::SingleDocumentDevice device([&pdf](const std::string&) { return &pdf; }, pdf.deviceCaps());
     const ruvek::DispatchEnvironment env{inst.settings.druck, inst.katalog, inst.schoolType(),
                                          ruvek::SchulnameText(inst.settings.prog),
                                          {inst.settings.programFolder, inst.settings.dataFolder},
@@ -169,11 +163,12 @@ int cmdPdf(const CliArgs& args, CliContext& context)
     if (terminal && plan.jobs.size() > 3)
         std::cerr << "\r\033[K";
     if (result.failed)
-        return 1;
-    if (const ruvek::DeviceResult written = device.finish(); !written) {
-        std::cerr << "Fehler: " << written.error << '\n';
-        return 1;
-    }
+        return {1};
+    if (finish)
+        if (const ruvek::DeviceResult written = device.finish(); !written) {
+            std::cerr << "Fehler: " << written.error << '\n';
+            return {1};
+        }
 
     for (const ruvek::PlannedSkip& skip : plan.skipped)
         std::cerr << "übersprungen: Nr. " << skip.listIndex + 1 << " ("
@@ -186,12 +181,151 @@ int cmdPdf(const CliArgs& args, CliContext& context)
     for (const ruvek::CutText& cut : result.cuts)
         std::cerr << "Text gekürzt: " << cut.student << ", " << cut.block << ", nicht gedruckt: \"" << cut.rest
                   << "\"\n";
-    if (result.sheets == 0) {
-        std::cerr << "Nichts zu drucken: es wurde keine PDF-Datei geschrieben.\n";
-        return 1;
+    return {result.missingForms.empty() ? 0 : 1, true, result.sheets, result.students.size(), plan.skipped.size(),
+            result.cuts.size()};
+}
+
+std::string summary(const ClassOutcome& o)
+{
+    return std::to_string(o.sheets) + " Seiten, " + std::to_string(o.students) + " Schüler, " +
+           std::to_string(o.skipped) + " übersprungen, " + std::to_string(o.cuts) + " gekürzte Texte";
+}
+
+// The PDF of each class in the output folder: the class file's name with
+// ".pdf"; a name already given in this run gets "-2", "-3", ... so that two
+// classes of the same name in different folders never overwrite each other.
+std::vector<std::filesystem::path> pdfNamesIn(const std::filesystem::path& folder,
+                                              const std::vector<std::string>& classFiles)
+{
+    std::vector<std::filesystem::path> names;
+    std::map<std::string, int> used;
+    for (const std::string& file : classFiles) {
+        const std::string stem = std::filesystem::path(file).stem().string();
+        const int n = ++used[stem];
+        names.push_back(folder / (n == 1 ? stem + ".pdf" : stem + "-" + std::to_string(n) + ".pdf"));
     }
-    std::cout << "PDF geschrieben: " << output << " (" << result.sheets << " Seiten, " << result.students.size()
-              << " Schüler, " << plan.skipped.size() << " übersprungen, " << result.cuts.size()
-              << " gekürzte Texte)\n";
-    return result.missingForms.empty() ? 0 : 1;
+    return names;
+}
+
+} // namespace
+
+int cmdPdf(const CliArgs& args, CliContext& context)
+{
+    std::vector<std::string> inputs;
+    Options options;
+    std::string output;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if ((a == "--ab" || a == "--nur") && i + 1 < args.size()) {
+            const auto n = parsePositive(args[++i]);
+            if (!n) {
+                std::cerr << "Die Nummer muss eine ganze Zahl ab 1 sein: " << args[i] << '\n';
+                return exitcode::kUnreadable;
+            }
+            (a == "--ab" ? options.ab : options.nur) = n;
+        } else if (a == "-o" && i + 1 < args.size()) {
+            output = args[++i];
+        } else if (a == "--empfangsbekenntnisse") {
+            options.what = What::Empfangsbekenntnisse;
+        } else if (a == "--lernentwicklungsberichte") {
+            options.what = What::Lernentwicklungsberichte;
+        } else if (a == "--datenblaetter") {
+            options.what = What::Datenblaetter;
+        } else if (!a.starts_with("-")) {
+            inputs.push_back(a);
+        } else {
+            std::cerr << kUsage;
+            return exitcode::kUnreadable;
+        }
+    }
+    if (inputs.empty() || output.empty() || (options.ab && options.nur)) {
+        std::cerr << kUsage;
+        return exitcode::kUnreadable;
+    }
+    const auto classFiles = classFilesOf(inputs);
+    if (!classFiles)
+        return exitcode::kUnreadable;
+    std::error_code ec;
+    const bool intoFolder = output.ends_with('/') || std::filesystem::is_directory(output, ec);
+    const bool several = classFiles->size() > 1 || inputs != *classFiles;
+    if (several && (options.ab || options.nur))
+        return badArguments("--ab und --nur gelten nur für eine einzelne Klasse.", kUsage);
+
+    const auto app = makeGuiApplication();
+
+    // One class into one file: the original single-class command.
+    if (!several && !intoFolder) {
+        ruvek::PdfDevice pdf(output);
+        ruvek::SingleDocumentDevice device([&pdf](const std::string&) { return &pdf; }, pdf.deviceCaps());
+        const ClassOutcome o = printClass(classFiles->front(), options, context, device, true);
+        if (!o.completed)
+            return o.exitCode;
+        if (o.sheets == 0) {
+            std::cerr << "Nichts zu drucken: es wurde keine PDF-Datei geschrieben.\n";
+            return 1;
+        }
+        std::cout << "PDF geschrieben: " << output << " (" << summary(o) << ")\n";
+        return o.exitCode;
+    }
+
+    if (intoFolder && !std::filesystem::is_directory(output, ec)) {
+        std::filesystem::create_directories(output, ec);
+        if (ec) {
+            std::cerr << "Fehler: Der Ordner " << output << " kann nicht angelegt werden: " << ec.message() << '\n';
+            return 1;
+        }
+    }
+    const std::vector<std::filesystem::path> names =
+        intoFolder ? pdfNamesIn(output, *classFiles) : std::vector<std::filesystem::path>{};
+    ruvek::PdfDevice shared(output);
+    ruvek::SingleDocumentDevice sharedDevice([&shared](const std::string&) { return &shared; }, shared.deviceCaps());
+
+    int worst = 0;
+    ClassOutcome total;
+    std::size_t failed = 0;
+    for (std::size_t i = 0; i < classFiles->size(); ++i) {
+        const std::string& file = (*classFiles)[i];
+        std::cout << "== " << file << '\n' << std::flush;
+        ClassOutcome o;
+        if (intoFolder) {
+            ruvek::PdfDevice pdf(names[i]);
+            ruvek::SingleDocumentDevice device([&pdf](const std::string&) { return &pdf; }, pdf.deviceCaps());
+            o = printClass(file, options, context, device, true);
+        } else {
+            o = printClass(file, options, context, sharedDevice, false);
+        }
+        std::cerr << std::flush;
+        if (!o.completed) {
+            std::cout << file << ": nicht gedruckt (siehe Fehlermeldung).\n";
+            ++failed;
+        } else if (o.sheets == 0) {
+            std::cout << file << ": nichts zu drucken.\n";
+        } else {
+            std::cout << file << ": " << (intoFolder ? names[i].string() + ", " : std::string()) << summary(o)
+                      << '\n';
+        }
+        worst = std::max(worst, o.exitCode);
+        total.sheets += o.sheets;
+        total.students += o.students;
+        total.skipped += o.skipped;
+        total.cuts += o.cuts;
+    }
+    if (!intoFolder) {
+        if (const ruvek::DeviceResult written = sharedDevice.finish(); !written) {
+            std::cerr << "Fehler: " << written.error << '\n';
+            return 1;
+        }
+    }
+    std::cout << "Gesamt: " << classFiles->size() << (classFiles->size() == 1 ? " Klasse, " : " Klassen, ")
+              << summary(total) << '.';
+    if (failed > 0)
+        std::cout << ' ' << failed << (failed == 1 ? " Klasse konnte" : " Klassen konnten") << " nicht gedruckt werden.";
+    std::cout << '\n';
+    if (total.sheets == 0) {
+        std::cerr << "Nichts zu drucken: es wurde keine PDF-Datei geschrieben.\n";
+        return std::max(worst, 1);
+    }
+    if (!intoFolder)
+        std::cout << "PDF geschrieben: " << output << '\n';
+    return worst;
 }

@@ -32,10 +32,12 @@ constexpr Command kCommands[] = {
     {"sort", cmdSort, "sort KLASSE.RVK --nach ORDNUNG  Schüler sortieren (namen, namen-ab, schluessel,\n"
                       "                                    schluessel-ab, klasse, klasse-ab, maedchen, jungen)"},
     {"zeugnis", cmdZeugnis, "zeugnis KLASSE.RVK --nr N -o DATEI.pdf  Zeugnis eines Schülers als PDF erzeugen"},
-    {"pdf", cmdPdf, "pdf KLASSE.RVK -o DATEI.pdf [--ab N | --nur N] [--empfangsbekenntnisse |\n"
+    {"pdf", cmdPdf, "pdf KLASSE.RVK|ORDNER... -o DATEI.pdf|ORDNER/ [--ab N | --nur N] [--empfangsbekenntnisse |\n"
                     "    --lernentwicklungsberichte | --datenblaetter]  Zeugnisse (Empfangsbekenntnisse, Berichte,\n"
-                    "    Schüler-Datenblätter) der Klasse wie im Serienausdruck als eine PDF-Datei"},
-    {"statistik", cmdStatistik, "statistik KLASSE.RVK [--fach F] [--klasse K]  Notenverteilung mit Anteilen und Durchschnitt"},
+                    "    Schüler-Datenblätter) der Klasse wie im Serienausdruck als eine PDF-Datei\n"
+                    "    (mehrere Klassen: eine PDF-Datei für alle, oder mit ORDNER/ eine je Klasse)"},
+    {"statistik", cmdStatistik, "statistik KLASSE.RVK|ORDNER... [--fach F] [--klasse K]  Notenverteilung mit Anteilen und\n"
+                                "    Durchschnitt (mehrere Klassen: je Klasse und alle zusammen)"},
     {"fdb-export", cmdFdbExport, "fdb-export KLASSE.RVK|ORDNER... -o ORDNER [--fach KURZ]... [--wahlpflicht 1|2]\n"
                                  "    [--alte-liste-loeschen] [--alte-eintraege-behalten]  Fachzensuren-Listen schreiben\n"
                                  "    (mehrere Klassen oder Ordner in einem Lauf)"},

@@ -217,4 +217,47 @@ TEST_F(PdfCommand, UnwritableTargetLeavesNoFile)
     EXPECT_FALSE(fs::exists(out));
 }
 
+// The office prints many classes in one run: one PDF per class into a
+// folder (two classes of the same name do not overwrite each other) or one
+// PDF for all; a damaged class is reported in its place and the rest is
+// still printed; --ab/--nur belong to a single class.
+TEST_F(PdfCommand, SeveralClassesIntoAFolderOrOneFile)
+{
+    fs::create_directories(dir / "Klassen");
+    fs::create_directories(dir / "Andere");
+    fs::copy_file(dir / "Klasse.RVK", dir / "Klassen" / "7a.RVK");
+    fs::copy_file(dir / "Klasse.RVK", dir / "Klassen" / "7b.rvk");
+    fs::copy_file(dir / "Klasse.RVK", dir / "Andere" / "7a.RVK");
+    std::ofstream(dir / "Klassen" / "kaputt.RVK") << "keine Klassendatei";
+    const std::string cli_ = shellQuoted(cli) + " pdf ";
+
+    const fs::path out = dir / "out";
+    Output made = run(cli_ + shellQuoted(dir / "Klassen") + " " + shellQuoted(dir / "Andere" / "7a.RVK") + " -o " +
+                      shellQuoted(out.string() + "/"));
+    EXPECT_EQ(made.exitCode, 2) << made.text;
+    for (const char* name : {"7a.pdf", "7b.pdf", "7a-2.pdf"}) {
+        ASSERT_TRUE(fs::exists(out / name)) << name << "\n" << made.text;
+        EXPECT_EQ(pageNames(out / name, pages(out / name)), (std::vector<std::string>{"Albers", "Albers", "Cramer"}));
+    }
+    EXPECT_FALSE(fs::exists(out / "kaputt.pdf"));
+    EXPECT_NE(made.text.find("kaputt.RVK: nicht gedruckt"), std::string::npos) << made.text;
+    EXPECT_NE(made.text.find("Gesamt: 4 Klassen, 9 Seiten, 6 Schüler, 6 übersprungen, 0 gekürzte Texte. "
+                             "1 Klasse konnte nicht gedruckt werden."),
+              std::string::npos) << made.text;
+
+    const fs::path all = dir / "alle.pdf";
+    made = run(cli_ + shellQuoted(dir / "Klassen" / "7a.RVK") + " " + shellQuoted(dir / "Klassen" / "7b.rvk") +
+               " --empfangsbekenntnisse -o " + shellQuoted(all));
+    ASSERT_EQ(made.exitCode, 0) << made.text;
+    const std::vector<std::string> one{"Albers", "Albers", "Nicht", "Nicht", "Cramer", "Cramer"};
+    std::vector<std::string> both = one;
+    both.insert(both.end(), one.begin(), one.end());
+    EXPECT_EQ(pageNames(all, pages(all)), both);
+
+    fs::remove(all);
+    made = run(cli_ + shellQuoted(dir / "Klassen") + " --nur 1 -o " + shellQuoted(all));
+    EXPECT_EQ(made.exitCode, 2) << made.text;
+    EXPECT_FALSE(fs::exists(all));
+}
+
 } // namespace
