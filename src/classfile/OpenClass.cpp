@@ -374,7 +374,7 @@ bool OpenClass::fileSaveAs(Prompter& prompter)
     ui().storeForm();
 
     const std::string nameBefore = fileName;
-    if (!fileName.ends_with(kExtension))
+    if (!endsWithIgnoringCase(fileName, kExtension))
         fileName = withExtension(fileName, kExtension);
 
     FileDialogRequest request;
@@ -404,7 +404,9 @@ bool OpenClass::fileSaveAs(Prompter& prompter)
 
     dataFolder = absoluteFolderOf(*chosen);
     fileName = chosen->filename().string();
-    if (!fileName.ends_with(kExtension))
+    // "neu.rvk" is a class file name already (letter case aside), not
+    // "neu.rvk.RVK".
+    if (!endsWithIgnoringCase(fileName, kExtension))
         fileName += kExtension;
 
     // Check that the file can be made in the chosen folder. An existing file

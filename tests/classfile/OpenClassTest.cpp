@@ -382,6 +382,15 @@ TEST_F(OpenClassTest, SaveWithAnotherExtensionWritesTheRvkNameButRvkInSmallLette
     openOk(dir / "k.rvk");
     EXPECT_EQ(cls.records[0].Name.str(), "Neu");
 
+    // Save As keeps a chosen name ending in ".rvk" and proposes the opened one.
+    cls.changed = true;
+    prompter.files.push_back(dir / "neu.rvk");
+    EXPECT_TRUE(cls.fileSaveAs(prompter));
+    EXPECT_EQ(prompter.dialogs.back().proposedName, "k.rvk");
+    EXPECT_EQ(cls.fileName, "neu.rvk");
+    EXPECT_TRUE(std::filesystem::exists(dir / "neu.rvk"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "neu.rvk.RVK"));
+
     writeBytes(dir / "t.txt", classBytes({"A"}));
     openOk(dir / "t.txt");
     EXPECT_TRUE(cls.fileSave(prompter));
