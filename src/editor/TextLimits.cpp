@@ -101,4 +101,14 @@ bool IsDateMaskText(std::string_view text)
     return true;
 }
 
+bool IsRefusedWhenTyped(char32_t c)
+{
+    return (c < 0x20 && c != U'\n' && c != U'\r') || c == 0x7F;
+}
+
+char32_t ControlPicture(char32_t control)
+{
+    return control == 0x7F ? char32_t{0x2421} : char32_t{0x2400} + control;
+}
+
 } // namespace ruvek::editor

@@ -36,6 +36,16 @@ std::string UnstorableCharacters(std::string_view utf8);
 // character, two for a line break (stored as CR LF).
 int StoredLength(std::string_view utf8);
 
+// The typing rule on top of the storage rule: control characters no key
+// types into a field (a pasted tab, NUL, DEL, …) are refused as they come
+// in; the line breaks of text boxes are not. Texts already stored are not
+// held to this: what a record holds stays as it is unless it is edited.
+bool IsRefusedWhenTyped(char32_t character);
+
+// How a refused control character is named in the message: its picture
+// from the Unicode block "Control Pictures" (␉ for the tab, ␡ for DEL).
+char32_t ControlPicture(char32_t control);
+
 // The message for characters refused as they were typed or pasted.
 std::string RefusedCharactersMessage(std::string_view refusedUtf8);
 

@@ -60,9 +60,7 @@ QString withoutNonCp1252(const QString& text, QString* refused)
 
 QString withoutUntypeable(const QString& text, QString* refused)
 {
-    const auto control = [](QChar c) {
-        return (c.unicode() < 0x20 && c != u'\n' && c != u'\r') || c.unicode() == 0x7F;
-    };
+    const auto control = [](QChar c) { return ruvek::editor::IsRefusedWhenTyped(c.unicode()); };
     if (std::none_of(text.cbegin(), text.cend(), control))
         return withoutNonCp1252(text, refused);
     QString typeable;
@@ -72,8 +70,7 @@ QString withoutUntypeable(const QString& text, QString* refused)
             typeable += c;
             continue;
         }
-        // The Unicode block "Control Pictures" shows each of them.
-        const QChar picture(c.unicode() == 0x7F ? char16_t{0x2421} : static_cast<char16_t>(0x2400 + c.unicode()));
+        const QChar picture(static_cast<char16_t>(ruvek::editor::ControlPicture(c.unicode())));
         if (refused && !refused->contains(picture))
             *refused += picture;
     }

@@ -37,3 +37,16 @@ TEST(TextLimits, Messages)
     EXPECT_EQ(PastedTextCutMessage(30),
               "Dieses Textfeld fasst höchstens 30 Zeichen;\nder eingefügte Text wurde entsprechend gekürzt.");
 }
+
+// Typing refuses exactly the controls no key types; line breaks stay, and
+// each refused one is named by its picture.
+TEST(TextLimits, TypingRefusesControlCharacters)
+{
+    for (char32_t c = 0; c < 0x100; ++c) {
+        const bool control = (c < 0x20 || c == 0x7F) && c != U'\n' && c != U'\r';
+        EXPECT_EQ(IsRefusedWhenTyped(c), control) << static_cast<unsigned>(c);
+    }
+    EXPECT_EQ(ControlPicture(U'\t'), U'\u2409');
+    EXPECT_EQ(ControlPicture(0), U'\u2400');
+    EXPECT_EQ(ControlPicture(0x7F), U'\u2421');
+}
