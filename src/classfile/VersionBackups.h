@@ -9,9 +9,9 @@
 // A kept version is opened as a new, never-saved class: restoring never
 // writes over anything by itself.
 #include "classfile/OpenClass.h"
+#include "common/KeptVersions.h"
 #include "common/Prompter.h"
 
-#include <compare>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -20,20 +20,8 @@
 
 namespace ruvek {
 
-inline constexpr std::string_view kVersionFolderName = "Sicherungen";
+inline constexpr std::string_view kVersionFolderName = kKeptVersionsFolder;
 inline constexpr std::size_t kKeptVersions = 10;
-
-// A local date and time to the second, as it appears in a version's name.
-struct LocalStamp {
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-    auto operator<=>(const LocalStamp&) const = default;
-};
-
-// The local time a file was last written.
-LocalStamp modificationStamp(const std::filesystem::path& file);
-// "10.12.2026" and "14:03:22", as the dialogs show them.
-std::string dateText(const LocalStamp& stamp);
-std::string timeText(const LocalStamp& stamp);
 
 // The folder of the kept versions of a class file.
 std::filesystem::path versionFolderFor(const std::filesystem::path& classFile);
@@ -43,11 +31,6 @@ std::string classStemOf(const std::filesystem::path& classFile);
 // "7a 2026-12-10 14-03-22 (2).RVK".
 std::string versionName(const std::string& classStem, const LocalStamp& stamp, int sequence = 1);
 
-struct VersionKey {
-    LocalStamp stamp;
-    int sequence = 1;
-    auto operator<=>(const VersionKey&) const = default;
-};
 // The stamp of a version's file name, when the name is one of this class's
 // versions (temporary files and other classes' versions are not).
 std::optional<VersionKey> parseVersionName(const std::string& fileName, const std::string& classStem);
@@ -61,12 +44,6 @@ struct KeptVersion {
 
 // The kept versions of a class file, newest first.
 std::vector<KeptVersion> listKeptVersions(const std::filesystem::path& classFile);
-
-enum class KeepResult {
-    Kept,          // the version on disk was copied
-    NothingToKeep, // no file there yet, or the newest kept version has the same bytes
-    Failed,
-};
 
 // Copies the class file as it is on disk into the version folder, then
 // removes all but the newest `keep` versions.
