@@ -64,7 +64,7 @@ TZgnRec filledStudent(int annexCode)
     return r;
 }
 
-std::string recorded(int annexCode)
+std::vector<RecordedPage> recorded(int annexCode)
 {
     TDrkEinstRec options;
     const TFachKatalog katalog = defaultFachKatalog();
@@ -78,10 +78,7 @@ std::string recorded(int annexCode)
     canvas.setMetricMapping();
     const auto cuts = DrawCertificatePage(canvas, env, form, layout, filledStudent(annexCode), annexCode, 1);
     EXPECT_TRUE(cuts.empty());
-    std::ostringstream out;
-    for (const CanvasOp& op : canvas.drawOps())
-        out << op << "\n";
-    return out.str();
+    return {canvas.drawOps()};
 }
 
 TEST(GoldenLayout, GymnasiumLeavingAndExaminationCertificates)

@@ -64,7 +64,7 @@ TZgnRec filledStudent(int annexCode)
     return r;
 }
 
-std::string recorded(int annexCode)
+std::vector<RecordedPage> recorded(int annexCode)
 {
     TDrkEinstRec options;
     const TFachKatalog katalog = defaultFachKatalog();
@@ -76,17 +76,15 @@ std::string recorded(int annexCode)
     // Annexes 1 and 2 have one page, 3 and 4 two.
     const LayoutRoutine layout = annexCode <= 2 ? LayoutGrundschule1 : LayoutGrundschule;
     const int lastPage = annexCode <= 2 ? 1 : 2;
-    std::ostringstream out;
+    std::vector<RecordedPage> pages;
     for (int page = 1; page <= lastPage; ++page) {
         RecordingCanvas canvas;
         canvas.setMetricMapping();
         const auto cuts = DrawCertificatePage(canvas, env, form, layout, filledStudent(annexCode), annexCode, page);
         EXPECT_TRUE(cuts.empty());
-        out << "# page " << page << "\n";
-        for (const CanvasOp& op : canvas.drawOps())
-            out << op << "\n";
+        pages.push_back(canvas.drawOps());
     }
-    return out.str();
+    return pages;
 }
 
 TEST(GoldenLayout, PrimarySchoolCertificates)

@@ -87,7 +87,7 @@ TZgnRec filledStudent(int annexCode)
     return r;
 }
 
-std::string recorded(const SecondaryCase& c)
+std::vector<RecordedPage> recorded(const SecondaryCase& c)
 {
     TDrkEinstRec options;
     const TFachKatalog katalog = defaultFachKatalog();
@@ -96,17 +96,15 @@ std::string recorded(const SecondaryCase& c)
     const FormFileInfo info = AnlageFormFile(c.annexCode, options, prompter);
     const LoadedForm form = LoadCertificateForm(info, {kSourceRoot / "data", kSourceRoot / "data"}, options, prompter);
     EXPECT_TRUE(form.loaded);
-    std::ostringstream out;
+    std::vector<RecordedPage> pages;
     for (int page = 1; page <= 2; ++page) {
         RecordingCanvas canvas;
         canvas.setMetricMapping();
         const auto cuts = DrawCertificatePage(canvas, env, form, c.layout, filledStudent(c.annexCode), c.annexCode, page);
         EXPECT_TRUE(cuts.empty());
-        out << "# page " << page << "\n";
-        for (const CanvasOp& op : canvas.drawOps())
-            out << op << "\n";
+        pages.push_back(canvas.drawOps());
     }
-    return out.str();
+    return pages;
 }
 
 TEST(GoldenLayout, SecondaryCertificates)
