@@ -17,6 +17,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 
 namespace ruvek {
 
@@ -175,6 +176,30 @@ struct AnnexForm {
     // (foreign languages, religion/philosophy, electives).
     std::span<const DefaultSubjectRow> defaultRows{};
     SlotGroup slotGroup = SlotGroup::None;
+
+    // What the record editor shows for a record laid out for this form (the
+    // intermediate certificates follow a rule of their own there).
+    //
+    // The subject rows 1..18, one letter each: L the row's label, A, B or C
+    // its selector offering subject list A, B or C, - the row hidden; a
+    // lower-case letter adds the row's level selector. nullptr: no row.
+    const char* editorRows = nullptr;
+    // The learning-development text and the absences are entered; a form
+    // with a statement has neither.
+    bool developmentText = true;
+    bool absences = true;
+    // The examination data are entered: on the examination certificates and
+    // on the year certificate whose rows they take.
+    bool examinationData = false;
+    // A Förderschule form whose subject rows are chosen per student: the
+    // grade buttons of the elective page are shown as for a form with
+    // electives.
+    bool subjectChoice = false;
+
+    // The certificate of a passed examination (it prints the absences).
+    bool examinationPassed = false;
+    // How the form's number is written where it is not its code ("4a").
+    const char* number = nullptr;
 };
 
 namespace annex {
@@ -225,6 +250,10 @@ int SlotRowsForm(int code);
 
 // The second title line of a code's form; "" for none.
 const char* SchoolKindOf(int code);
+
+// The number of a code's form as the user reads it: its written number
+// ("4a") or the code.
+std::string AnnexNumberText(int code);
 
 // The slot group of a code's form; None for a code without a row.
 SlotGroup SlotGroupOf(int code);

@@ -105,7 +105,7 @@ void LayoutGymnasiumPruefung(PageContext& ctx, const TZgnRec& rec, int annexCode
     if (!ctx.drawn(slot::TableOrigin))
         ctx.text(slot::ElectiveHeading, "Wahlpflichtunterricht");
     ElectiveBlock(ctx, rec, ElectiveRowsOf(annexCode), wordMode);
-    if (annexCode == 24)
+    if (const AnnexForm* form = FindAnnexForm(annexCode); form && form->examinationPassed)
         Absences(ctx, rec);
     Closing(ctx, rec);
     Receipt(ctx);
