@@ -13,9 +13,11 @@
 // library maps identifiers to routines, so this library depends on nothing
 // but the standard library.
 #include "common/AnnexCodeSet.h"
+#include "common/DomainValues.h"
 
 #include <array>
 #include <span>
+#include <string>
 
 namespace ruvek {
 
@@ -76,6 +78,50 @@ enum class FormVariants {
     KohlhammerOnly,  // no bsn form exists; the bsn choice keeps the plain file
 };
 
+// The statement of a leaving or final certificate, printed in place of the
+// learning-development text (UTF-8; nullptr: the line is not printed). A
+// leaving statement strikes the pronoun of "seiner/ihrer" that does not
+// apply and names the year level left; some final statements write the
+// overall distinction into the gap of their closing line.
+struct FormStatement {
+    const char* first;          // the first line
+    const char* second;         // the second line
+    const char* qualification;  // the qualification or the school left
+    const char* closing;        // the closing line
+    bool leaving;
+    bool distinction;
+};
+
+// A row of the default subject catalogue on a form: the subject (its UTF-8
+// name in the default catalogue) printed in that row of the subject table.
+struct DefaultSubjectRow {
+    int row;
+    const char* subject;
+};
+
+// The forms whose subject slots the slot adaptation lays out alike: when a
+// record changes between two forms of different groups, the operations of
+// that pair of groups rearrange its slots.
+enum class SlotGroup {
+    None,  // the slots are never rearranged for or from this form
+    Grundschule1,
+    Grundschule,
+    Hauptschule,          // year, transfer, leaving and final certificates
+    Realschule,           // year, transfer and leaving certificates
+    RealschuleAbschluss,  // the final certificates
+    RegionaleSchule,      // year, transfer and leaving certificates
+    BerufsreifeLeistung,  // the Berufsreife with performance assessment
+    Berufsreife,
+    MittlereReife,
+    Gymnasium,            // year and transfer certificates
+    GymnasiumPruefung,    // the examination certificates
+    GymnasiumAbgang,
+    Gesamtschule56,
+    Gesamtschule,         // the year certificate of classes 7 to 10
+    GesamtschuleAbgang,   // leaving and transfer certificates
+    Orientierungsstufe,
+};
+
 // The elective block: W1, W4 (first half-year) and W2, W5 (second), or all
 // six rows W1..W3 and W4..W6.
 enum class Electives { None, TwoPerHalfYear, ThreePerHalfYear };
@@ -117,12 +163,43 @@ struct AnnexForm {
     // A final or leaving certificate sealed with "Stempel/Siegel" (the stamp
     // struck through) rather than with the seal alone.
     bool stampOrSeal = false;
+    // The statement of a leaving or final certificate (nullptr: none).
+    const FormStatement* statement = nullptr;
     // The form whose subject rows the slots take (0: its own).
     int slotRowsOf = 0;
     // Subject table: rows per column and the first row printed open for a
     // subject of the student's choice (0: the layout's own).
     int rowsPerColumn = 0;
     int firstOpenRow = 0;
+    // The rows the default subject catalogue gives its subjects on this form.
+    // Rows not named are left free for the subjects chosen per student
+    // (foreign languages, religion/philosophy, electives).
+    std::span<const DefaultSubjectRow> defaultRows{};
+    SlotGroup slotGroup = SlotGroup::None;
+
+    // What the record editor shows for a record laid out for this form (the
+    // intermediate certificates follow a rule of their own there).
+    //
+    // The subject rows 1..18, one letter each: L the row's label, A, B or C
+    // its selector offering subject list A, B or C, - the row hidden; a
+    // lower-case letter adds the row's level selector. nullptr: no row.
+    const char* editorRows = nullptr;
+    // The learning-development text and the absences are entered; a form
+    // with a statement has neither.
+    bool developmentText = true;
+    bool absences = true;
+    // The examination data are entered: on the examination certificates and
+    // on the year certificate whose rows they take.
+    bool examinationData = false;
+    // A Förderschule form whose subject rows are chosen per student: the
+    // grade buttons of the elective page are shown as for a form with
+    // electives.
+    bool subjectChoice = false;
+
+    // The certificate of a passed examination (it prints the absences).
+    bool examinationPassed = false;
+    // How the form's number is written where it is not its code ("4a").
+    const char* number = nullptr;
 };
 
 namespace annex {
@@ -173,6 +250,18 @@ int SlotRowsForm(int code);
 
 // The second title line of a code's form; "" for none.
 const char* SchoolKindOf(int code);
+
+// The number of a code's form as the user reads it: its written number
+// ("4a") or the code.
+std::string AnnexNumberText(int code);
+
+// The slot group of a code's form; None for a code without a row.
+SlotGroup SlotGroupOf(int code);
+
+// The form a new record of the school type is laid out for: Grundschule 3,
+// Regionale Schule 15, Gesamtschule 27, Gymnasium 21, Hauptschule 5,
+// Realschule 10, any other school type 15.
+int DefaultFormOf(SchoolType schoolType);
 
 // The religion row of a code's form; 0 for none or a code without a row.
 int ReligionRowOf(int code);

@@ -1,5 +1,7 @@
 #include "grades/Annex.h"
 
+#include "forms/AnnexCatalogue.h"
+
 #include <charconv>
 
 namespace ruvek {
@@ -197,8 +199,9 @@ int DetermineAnnex(const TZgnRec& rec, SchoolType schultyp)
 
 std::string AnnexDisplayText(const TZgnRec& rec, SchoolType schultyp)
 {
-    if (rec.Anlage == annex::Orientierung)
-        return "4a";
+    // A stored form with a written number of its own shows that.
+    if (const AnnexForm* form = FindAnnexForm(rec.Anlage); form && form->number)
+        return form->number;
     return std::to_string(DetermineAnnex(rec, schultyp));
 }
 

@@ -1,10 +1,10 @@
 #include "grades/SlotAdapt.h"
 
-#include "common/AnnexCodeSet.h"
 #include "forms/AnnexCatalogue.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 #include <initializer_list>
 
@@ -27,11 +27,46 @@ SlotOp M(int from, int to, int count) { return {SlotOp::Move, from, to, count}; 
 // new form's religion row.
 SlotOp B() { return {SlotOp::ByName}; }
 
-using CodeSet = AnnexCodeSet;
+// A set of slot groups of the form catalogue; `keine` adds the code
+// annex::Keine (a record whose slots were laid out for no valid form).
+struct Groups {
+    std::uint32_t bits = 0;
+    bool keine = false;
+
+    Groups(std::initializer_list<SlotGroup> groups)
+    {
+        for (SlotGroup g : groups)
+            bits |= bit(g);
+    }
+    static std::uint32_t bit(SlotGroup g) { return std::uint32_t{1} << static_cast<unsigned>(g); }
+
+    Groups operator+(const Groups& other) const
+    {
+        Groups sum = *this;
+        sum.bits |= other.bits;
+        sum.keine = sum.keine || other.keine;
+        return sum;
+    }
+
+    bool contains(int code) const
+    {
+        if (code == annex::Keine)
+            return keine;
+        const SlotGroup g = SlotGroupOf(code);
+        return g != SlotGroup::None && (bits & bit(g)) != 0;
+    }
+};
+
+Groups keine()
+{
+    Groups g{};
+    g.keine = true;
+    return g;
+}
 
 struct Row {
-    CodeSet newCodes;
-    CodeSet oldCodes;
+    Groups newCodes;
+    Groups oldCodes;
     std::vector<SlotOp> ops;
     bool warning = false;
     // Only the rows of the orientation stage from code 0 name school types;
@@ -50,11 +85,25 @@ struct Row {
 std::vector<Row> buildTransitionTable()
 {
     using enum SchoolType;
-    const CodeSet hs = CodeSet{{5, 9}};            // Hauptschule forms and its finals
-    const CodeSet rs = CodeSet{10, 11, 12};             // Realschule forms
-    const CodeSet reg = CodeSet{15, 16, 17, 19};        // Regionale Schule forms with the Berufsreife 19
-    const CodeSet gym = CodeSet{21, 22, 24, 25};        // Gymnasium forms
-    const CodeSet igsEnd = CodeSet{28, 29};             // IGS leaving and transfer
+    using G = SlotGroup;
+    const Groups none = keine();
+    const Groups hs = {G::Hauptschule};
+    const Groups rs = {G::Realschule};
+    const Groups rsEnd = {G::RealschuleAbschluss};
+    const Groups reg = {G::RegionaleSchule, G::BerufsreifeLeistung};
+    const Groups regAssessed = {G::BerufsreifeLeistung};
+    const Groups br = {G::Berufsreife};
+    const Groups mr = {G::MittlereReife};
+    const Groups gym = {G::Gymnasium, G::GymnasiumPruefung};
+    const Groups gymYear = {G::Gymnasium};
+    const Groups exam = {G::GymnasiumPruefung};
+    const Groups gymLeaving = {G::GymnasiumAbgang};
+    const Groups igs56 = {G::Gesamtschule56};
+    const Groups igs = {G::Gesamtschule};
+    const Groups igsEnd = {G::GesamtschuleAbgang};
+    const Groups os = {G::Orientierungsstufe};
+    const Groups gs1 = {G::Grundschule1};
+    const Groups gs = {G::Grundschule};
 
     std::vector<SlotOp> setAll;
     setAll.push_back(C18());
@@ -67,116 +116,115 @@ std::vector<Row> buildTransitionTable()
         // subject without the warning: the subjects follow their names to the
         // rows of the new form (and its religion row). The
         // warning of the row they replace stays; a dropped grade adds it.
-        {{3}, {4}, {B()}},
-        {{4}, {3}, {B()}},
-        {hs, {104}, {B()}, true},
-        {rs, {104}, {B()}, true},
-        {{13, 14}, rs, {B()}},
-        {{13, 14}, {104}, {B()}, true},
-        {reg, {104}, {B()}, true},
-        {{18}, reg + CodeSet{20, 27}, {B()}},
-        {{18}, {104}, {B()}, true},
-        {{20}, reg, {B()}},
-        {{20}, {104}, {B()}, true},
-        {{21, 22}, {23, 27, 28, 29}, {B()}},
-        {{21, 22}, {104}, {B()}, true},
-        {{23}, {21, 22, 24, 25}, {B()}},
-        {{23}, {104}, {B()}, true},
-        {{24, 25}, hs + rs + reg + CodeSet{18, 20, 23, 27, 28, 29}, {B()}},
-        {{24, 25}, {104}, {B()}, true},
-        {{26}, {104}, {B()}, true},
-        {{27}, {21, 22, 24, 25, 28, 29}, {B()}},
-        {{27}, {104}, {B()}, true},
-        {igsEnd, {21, 22, 24, 25, 27}, {B()}},
-        {igsEnd, {104}, {B()}, true},
-        {{104}, gym + CodeSet{23} + igsEnd, {B()}},
+        {gs, gs, {B()}},
+        {hs, os, {B()}, true},
+        {rs, os, {B()}, true},
+        {rsEnd, rs, {B()}},
+        {rsEnd, os, {B()}, true},
+        {reg, os, {B()}, true},
+        {br, reg + mr + igs, {B()}},
+        {br, os, {B()}, true},
+        {mr, reg, {B()}},
+        {mr, os, {B()}, true},
+        {gymYear, gymLeaving + igs + igsEnd, {B()}},
+        {gymYear, os, {B()}, true},
+        {gymLeaving, gym, {B()}},
+        {gymLeaving, os, {B()}, true},
+        {exam, hs + rs + reg + br + mr + gymLeaving + igs + igsEnd, {B()}},
+        {exam, os, {B()}, true},
+        {igs56, os, {B()}, true},
+        {igs, gym + igsEnd, {B()}},
+        {igs, os, {B()}, true},
+        {igsEnd, gym + igs, {B()}},
+        {igsEnd, os, {B()}, true},
+        {os, gym + gymLeaving + igsEnd, {B()}},
 
-        {{1, 2}, {0, 1, 2}, {}},
-        {{1, 2}, {3, 4}, {C18()}},
-        {{3, 4}, {0, 3, 4}, {S(2)}},
-        {{3, 4}, {1, 2}, {C18()}},
+        {gs1, none + gs1, {}},
+        {gs1, gs, {C18()}},
+        {gs, none + gs, {S(2)}},
+        {gs, gs1, {C18()}},
 
-        {hs, CodeSet{0} + hs + CodeSet{18}, {}},
-        {hs, {19, 28, 29}, {M(4, 3, 6), C(9)}},
-        {hs, {20}, {M(4, 3, 6), C(9), M(13, 14, 3), S(13)}},
-        {hs, {27}, {M(4, 3, 6), C(9), M(11, 10, 8), C(18)}},
-        {hs, {104},
+        {hs, none + hs + br, {}},
+        {hs, regAssessed + igsEnd, {M(4, 3, 6), C(9)}},
+        {hs, mr, {M(4, 3, 6), C(9), M(13, 14, 3), S(13)}},
+        {hs, igs, {M(4, 3, 6), C(9), M(11, 10, 8), C(18)}},
+        {hs, os,
          {M(4, 3, 3), S(6), M(8, 7, 2), C(9), M(11, 12, 1), S(11), M(13, 14, 3), S(13), C(17), C(18)}, true},
 
-        {rs, CodeSet{0} + rs + reg + igsEnd, {}},
-        {rs, {13, 14}, {M(13, 14, 3), S(13)}},
-        {rs, {104}, {S(7), M(11, 12, 1), S(11), M(13, 14, 3), S(13), C(17), C(18)}, true},
+        {rs, none + rs + reg + igsEnd, {}},
+        {rs, rsEnd, {M(13, 14, 3), S(13)}},
+        {rs, os, {S(7), M(11, 12, 1), S(11), M(13, 14, 3), S(13), C(17), C(18)}, true},
 
-        {{13, 14}, {0, 13, 14}, {}},
-        {{13, 14}, hs + CodeSet{18}, {M(3, 4, 6), C(2), M(14, 13, 4), C(17), C(18)}},
-        {{13, 14}, rs, {M(14, 13, 3), S(16)}},
-        {{13, 14}, {27}, {M(11, 10, 3), S(16), M(15, 13, 4), C(17), C(18)}},
-        {{13, 14}, igsEnd, {M(14, 13, 5), C(18)}},
-        {{13, 14}, {104}, {S(7), M(11, 12, 1), S(11)}, true},
+        {rsEnd, none + rsEnd, {}},
+        {rsEnd, hs + br, {M(3, 4, 6), C(2), M(14, 13, 4), C(17), C(18)}},
+        {rsEnd, rs, {M(14, 13, 3), S(16)}},
+        {rsEnd, igs, {M(11, 10, 3), S(16), M(15, 13, 4), C(17), C(18)}},
+        {rsEnd, igsEnd, {M(14, 13, 5), C(18)}},
+        {rsEnd, os, {S(7), M(11, 12, 1), S(11)}, true},
 
-        {reg, CodeSet{0} + rs + reg + igsEnd, {}},
-        {reg, hs + CodeSet{18}, {M(3, 4, 6), C(3)}},
-        {reg, {20}, {M(13, 14, 3), S(13)}},
-        {reg, {27}, {M(11, 10, 8), C(18)}},
-        {reg, {104}, {S(7), M(11, 12, 1), S(11), M(13, 14, 5), S(13)}, true},
+        {reg, none + rs + reg + igsEnd, {}},
+        {reg, hs + br, {M(3, 4, 6), C(3)}},
+        {reg, mr, {M(13, 14, 3), S(13)}},
+        {reg, igs, {M(11, 10, 8), C(18)}},
+        {reg, os, {S(7), M(11, 12, 1), S(11), M(13, 14, 5), S(13)}, true},
 
-        {{18}, CodeSet{0} + hs, {}},
-        {{18}, reg, {M(3, 4, 6), C(3)}},
-        {{18}, {20}, {M(13, 14, 3), S(13)}},
-        {{18}, {27}, {M(11, 10, 8), C(18)}},
-        {{18}, igsEnd, {M(4, 3, 6), C(9)}},
-        {{18}, {104}, {M(4, 3, 3), S(6), M(8, 7, 2), C(9), M(11, 12, 1), S(11), M(13, 14, 5), S(13)}, true},
+        {br, none + hs, {}},
+        {br, reg, {M(3, 4, 6), C(3)}},
+        {br, mr, {M(13, 14, 3), S(13)}},
+        {br, igs, {M(11, 10, 8), C(18)}},
+        {br, igsEnd, {M(4, 3, 6), C(9)}},
+        {br, os, {M(4, 3, 3), S(6), M(8, 7, 2), C(9), M(11, 12, 1), S(11), M(13, 14, 5), S(13)}, true},
 
-        {{20}, {0}, {}},
-        {{20}, hs + CodeSet{18}, {M(3, 4, 6), C(3), M(14, 13, 3), C(16)}},
-        {{20}, reg, {M(14, 13, 3), S(16)}},
-        {{20}, {27}, {M(11, 10, 3), M(15, 13, 4), C(17), C(18)}},
-        {{20}, igsEnd, {M(14, 13, 5), C(18)}},
-        {{20}, {104}, {S(7), M(11, 12, 1), S(11)}, true},
+        {mr, none, {}},
+        {mr, hs + br, {M(3, 4, 6), C(3), M(14, 13, 3), C(16)}},
+        {mr, reg, {M(14, 13, 3), S(16)}},
+        {mr, igs, {M(11, 10, 3), M(15, 13, 4), C(17), C(18)}},
+        {mr, igsEnd, {M(14, 13, 5), C(18)}},
+        {mr, os, {S(7), M(11, 12, 1), S(11)}, true},
 
-        {gym, CodeSet{0} + gym, {}},
-        {gym, hs + CodeSet{18}, {M(3, 4, 6), C(3), N(8), M(14, 15, 4), S(14)}},
+        {gym, none + gym, {}},
+        {gym, hs + br, {M(3, 4, 6), C(3), N(8), M(14, 15, 4), S(14)}},
         {gym, rs + reg, {N(8), M(14, 15, 4), S(14)}},
-        {gym, {20}, {N(8), M(13, 15, 4), S(13), S(14)}},
-        {gym, {23}, {M(10, 9, 5), S(14)}},
-        {gym, {27}, {S(8), M(11, 10, 4), S(14)}},
+        {gym, mr, {N(8), M(13, 15, 4), S(13), S(14)}},
+        {gym, gymLeaving, {M(10, 9, 5), S(14)}},
+        {gym, igs, {S(8), M(11, 10, 4), S(14)}},
         {gym, igsEnd, {S(8), M(14, 15, 4), C(18)}},
-        {gym, {104}, {S(7), M(11, 12, 1), S(11), M(11, 12, 1), S(11), M(13, 15, 4), S(13), S(14)}, true},
+        {gym, os, {S(7), M(11, 12, 1), S(11), M(11, 12, 1), S(11), M(13, 15, 4), S(13), S(14)}, true},
 
-        {{23}, {0}, {M(9, 10, 5), M(6, 9, 1), M(7, 6, 1), M(9, 7, 1)}},
-        {{23}, gym, {M(9, 10, 5), C(9)}},
-        {{23}, {104},
+        {gymLeaving, none, {M(9, 10, 5), M(6, 9, 1), M(7, 6, 1), M(9, 7, 1)}},
+        {gymLeaving, gym, {M(9, 10, 5), C(9)}},
+        {gymLeaving, os,
          {M(13, 15, 4), M(12, 11, 1), M(6, 7, 1), M(11, 13, 1), M(9, 10, 2), S(6), S(12), S(14)}, true},
 
-        {{26}, {0}, {}},
-        {{26}, {104}, {M(4, 3, 1), M(7, 4, 3), M(12, 10, 6)}, true},
+        {igs56, none, {}},
+        {igs56, os, {M(4, 3, 1), M(7, 4, 3), M(12, 10, 6)}, true},
 
-        {{27}, {0}, {}},
-        {{27}, hs + CodeSet{18}, {M(3, 4, 6), C(3), M(10, 11, 7), S(10)}},
-        {{27}, {13, 14}, {M(13, 15, 3), M(10, 11, 3), S(10), S(14)}},
-        {{27}, gym, {M(10, 11, 4), S(14), S(8)}},
-        {{27}, igsEnd, {M(11, 10, 7), C(17)}},
-        {{27}, {104},
+        {igs, none, {}},
+        {igs, hs + br, {M(3, 4, 6), C(3), M(10, 11, 7), S(10)}},
+        {igs, rsEnd, {M(13, 15, 3), M(10, 11, 3), S(10), S(14)}},
+        {igs, gym, {M(10, 11, 4), S(14), S(8)}},
+        {igs, igsEnd, {M(11, 10, 7), C(17)}},
+        {igs, os,
          {S(7), M(13, 15, 4), M(12, 14, 1), M(11, 10, 1), M(11, 13, 1), M(14, 10, 1), S(12), S(14)}, true},
 
-        {igsEnd, CodeSet{0} + reg + igsEnd, {}},
+        {igsEnd, none + reg + igsEnd, {}},
         {igsEnd, gym, {S(8), M(14, 15, 4), S(14)}},
-        {igsEnd, {27}, {M(10, 11, 7), S(10)}},
-        {igsEnd, {104}, {S(7), M(13, 14, 5), M(11, 12, 1), S(11), S(13)}, true},
+        {igsEnd, igs, {M(10, 11, 7), S(10)}},
+        {igsEnd, os, {S(7), M(13, 14, 5), M(11, 12, 1), S(11), S(13)}, true},
 
-        {{104}, {0}, {S(7), M(12, 11, 1), S(12), M(14, 13, 5), C(18)}, false, {RegionaleSchule, Realschule}},
-        {{104}, {0}, {S(7), M(10, 12, 1), M(11, 10, 1), M(13, 11, 1), M(15, 13, 4), C(17), C(18)}, false, {IntegrierteGesamtschule}},
-        {{104}, {0}, {S(7), S(8), M(12, 11, 1), S(12), M(15, 13, 4), C(17), C(18)}, false, {Gymnasium}},
-        {{104}, {0}, {S(7), M(9, 8, 1), C(9), M(12, 11, 1), S(12), M(14, 13, 5), C(18)}, false, {Hauptschule}},
-        {{104}, {0}, setAll, true},
-        {{104}, hs + CodeSet{18},
+        {os, none, {S(7), M(12, 11, 1), S(12), M(14, 13, 5), C(18)}, false, {RegionaleSchule, Realschule}},
+        {os, none, {S(7), M(10, 12, 1), M(11, 10, 1), M(13, 11, 1), M(15, 13, 4), C(17), C(18)}, false, {IntegrierteGesamtschule}},
+        {os, none, {S(7), S(8), M(12, 11, 1), S(12), M(15, 13, 4), C(17), C(18)}, false, {Gymnasium}},
+        {os, none, {S(7), M(9, 8, 1), C(9), M(12, 11, 1), S(12), M(14, 13, 5), C(18)}, false, {Hauptschule}},
+        {os, none, setAll, true},
+        {os, hs + br,
          {M(3, 4, 3), C(3), M(7, 8, 2), S(7), M(12, 11, 1), S(12), M(14, 13, 3), C(16), C(17), C(18)}},
-        {{104}, reg, {S(7), M(12, 11, 1), S(12), M(14, 13, 3), C(16), C(17), C(18)}},
-        {{104}, gym, {S(7), S(8), M(12, 11, 1), S(12), M(15, 13, 3), C(16), C(17), C(18)}},
-        {{104}, {23}, {M(7, 6, 1), S(7), S(8), M(13, 11, 1), S(12), M(15, 13, 3), C(16), C(17), C(18)}},
-        {{104}, {27},
+        {os, reg, {S(7), M(12, 11, 1), S(12), M(14, 13, 3), C(16), C(17), C(18)}},
+        {os, gym, {S(7), S(8), M(12, 11, 1), S(12), M(15, 13, 3), C(16), C(17), C(18)}},
+        {os, gymLeaving, {M(7, 6, 1), S(7), S(8), M(13, 11, 1), S(12), M(15, 13, 3), C(16), C(17), C(18)}},
+        {os, igs,
          {S(7), M(13, 12, 1), M(10, 12, 1), M(11, 10, 1), M(13, 11, 1), M(15, 13, 3), C(16), C(17), C(18)}},
-        {{104}, igsEnd, {S(7), M(12, 11, 1), S(12), M(15, 13, 3), C(16), C(17), C(18)}},
+        {os, igsEnd, {S(7), M(12, 11, 1), S(12), M(15, 13, 3), C(16), C(17), C(18)}},
     };
 }
 
@@ -383,19 +431,7 @@ bool FollowSubjectsByName(TZgnRec& rec, int annex, int religionRow, const TFachK
     return dropped;
 }
 
-int DefaultAnnexForSchoolType(SchoolType schoolType)
-{
-    using enum SchoolType;
-    switch (schoolType) {
-    case Grundschule: return 3;
-    case RegionaleSchule: return 15;
-    case IntegrierteGesamtschule: return 27;
-    case Gymnasium: return annex::GymnasiumJahr;
-    case Hauptschule: return 5;
-    case Realschule: return 10;
-    default: return 15;
-    }
-}
+int DefaultAnnexForSchoolType(SchoolType schoolType) { return DefaultFormOf(schoolType); }
 
 SlotAdaptResult AdaptSlotsOnShow(TZgnRec& rec, SchoolType schoolType, const TFachKatalog& kat, Prompter& prompter)
 {

@@ -72,8 +72,7 @@ SlotTransition FindSlotTransition(int newCode, int oldCode, SchoolType schoolTyp
 bool RunSlotOps(TZgnRec& rec, const std::vector<SlotOp>& ops, int annex, const TFachKatalog& kat,
                 int rowsAnnex = -1);
 
-// The form a new record is laid out for: 1: 3, 2: 15, 3: 27, 4: 21, 5: 5,
-// 6: 10, any other school type: 15.
+// The form a new record is laid out for (the form catalogue's DefaultFormOf).
 int DefaultAnnexForSchoolType(SchoolType schoolType);
 
 // ---- Adaptation at show ----

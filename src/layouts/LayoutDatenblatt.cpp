@@ -1,6 +1,7 @@
 #include "layouts/LayoutDatenblatt.h"
 
 #include "common/Cp1252.h"
+#include "forms/AnnexCatalogue.h"
 #include "grades/GradeNotation.h"
 #include "layouts/TextHelpers.h"
 #include "print/AnlageFormFile.h"
@@ -449,7 +450,7 @@ std::string DatenblattAnnexText(int anlage, const TDrkEinstRec& options)
         return "keine gültige Auswahl eines Zeugnisses";
     SilentPrompter silent;
     const FormFileInfo form = AnlageFormFile(anlage, options, silent);
-    const std::string number = anlage == 104 ? "4a" : std::to_string(anlage);
+    const std::string number = AnnexNumberText(anlage);
     if (form.fileName.empty())
         return "Anlage " + number + ": unbekanntes Formular";
     return "Anlage " + number + ": " + form.description + " [" + form.fileName + "]";

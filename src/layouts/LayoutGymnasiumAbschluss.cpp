@@ -51,7 +51,8 @@ void GymnasiumStatementBlock(PageContext& ctx, const TZgnRec& rec, int annexCode
 {
     if (!ctx.drawn(stmt::First))
         return;
-    if (annexCode == 23) {
+    const AnnexForm* form = FindAnnexForm(annexCode);
+    if (form && form->kind == FormKind::Leaving) {
         ctx.text(stmt::First, std::string("Die Schülerin / Der Schüler") + " hat die Vollzeitschulpflicht erfüllt.");
         return;
     }
@@ -104,7 +105,7 @@ void LayoutGymnasiumPruefung(PageContext& ctx, const TZgnRec& rec, int annexCode
     if (!ctx.drawn(slot::TableOrigin))
         ctx.text(slot::ElectiveHeading, "Wahlpflichtunterricht");
     ElectiveBlock(ctx, rec, ElectiveRowsOf(annexCode), wordMode);
-    if (annexCode == 24)
+    if (const AnnexForm* form = FindAnnexForm(annexCode); form && form->examinationPassed)
         Absences(ctx, rec);
     Closing(ctx, rec);
     Receipt(ctx);

@@ -1,55 +1,9 @@
 #include "layouts/StatementBlock.h"
 
 #include "common/Cp1252.h"
-
-#include <array>
+#include "forms/AnnexCatalogue.h"
 
 namespace ruvek {
-namespace {
-
-// nullptr: the line is not printed. A leaving statement strikes the pronoun
-// that does not apply in slot 23 and names the year level left in slot 25.
-struct Statement {
-    int annexCode;
-    const char* first;         // slot 22
-    const char* second;        // slot 23
-    const char* qualification; // slot 24
-    const char* closing;       // slot 26
-    bool leaving;
-    bool distinction; // slot 27
-};
-
-constexpr const char* kLeaving =
-    "wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch allgemein bildender Schulen aus der";
-constexpr const char* kLeavingComprehensive =
-    "wird nach Erfüllung seiner/ihrer Pflicht zum neunjährigen Besuch der allgemein bildenden Schule aus der";
-constexpr const char* kRealschulExam =
-    "hat erfolgreich an der Realschulabschlussprüfung gemäß § 16 Abs. 4 des Schulgesetzes des Landes";
-constexpr const char* kRealschulExamSecond = "Kestland teilgenommen und den";
-constexpr const char* kWithDistinction = "mit dem Gesamtprädikat _____________________________________ erworben.";
-
-// The texts are the forms' own, "Jahrgangstufe" included.
-constexpr std::array<Statement, 11> kStatements {{
-    {7, kLeaving, nullptr, "Jahrgangsstufe ____ der Hauptschule entlassen.", nullptr, true, false},
-    {12, kLeaving, nullptr, "Jahrgangsstufe ____ der Realschule entlassen.", nullptr, true, false},
-    {17, kLeaving, nullptr, "Jahrgangsstufe ____ der Regionalen Schule entlassen.", nullptr, true, false},
-    {28, kLeavingComprehensive, nullptr, "____ Jahrgangsstufe entlassen.", nullptr, true, false},
-    {8, "hat erfolgreich am Unterricht der Jahrgangstufe 9 des Hauptschulbildungsganges teilgenommen", "und den",
-     "Hauptschulabschluss", "erworben.", false, false},
-    {9, "hat erfolgreich am Unterricht der Jahrgangstufe 10 des Hauptschulbildungsganges teilgenommen", "und den",
-     "qualifizierten Hauptschulabschluss", "erworben.", false, false},
-    {13, kRealschulExam, kRealschulExamSecond, "Realschulabschluss", kWithDistinction, false, true},
-    {14, kRealschulExam, kRealschulExamSecond, "qualifizierten Realschulabschluss", kWithDistinction, false, true},
-    {18, "hat erfolgreich am Unterricht der Jahrgangstufe 9 teilgenommen und die", nullptr, "Berufsreife", "erworben.",
-     false, false},
-    {19, "hat erfolgreich am Unterricht der Jahrgangsstufe 9 und an einem Leistungsfeststellungsverfahren",
-     "gemäß § 16 Abs. 3 des Schulgesetzes des Landes Kestland teilgenommen und die",
-     "Berufsreife mit Leistungsfeststellung", kWithDistinction, false, true},
-    {20, "hat erfolgreich an der Abschlussprüfung gemäß § 16 Abs. 4 des Schulgesetzes des Landes Kest-",
-     "land teilgenommen und die", "Mittlere Reife", kWithDistinction, false, true},
-}};
-
-} // namespace
 
 const char* DistinctionText(int praedikat)
 {
@@ -68,10 +22,8 @@ void StatementBlock(PageContext& ctx, const TZgnRec& rec, int annexCode)
 {
     if (!ctx.drawn(slot::StatementFirst))
         return;
-    const Statement* statement = nullptr;
-    for (const Statement& s : kStatements)
-        if (s.annexCode == annexCode)
-            statement = &s;
+    const AnnexForm* form = FindAnnexForm(annexCode);
+    const FormStatement* statement = form ? form->statement : nullptr;
     if (!statement)
         return;
 

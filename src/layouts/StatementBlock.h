@@ -17,7 +17,7 @@ inline constexpr int StatementFirst = 22, StatementSecond = 23, StatementQualifi
 // The overall distinction by Praedikat; "  - - - - - " for any other value.
 const char* DistinctionText(int praedikat);
 
-// The statement of the annex code (7, 8, 9, 12, 13, 14, 17 to 20, 28),
+// The statement of the annex code's form (the form catalogue's statement),
 // drawn when slot 22 is on this page; every line goes onto slot 22's page.
 void StatementBlock(PageContext& ctx, const TZgnRec& rec, int annexCode);
 

@@ -42,10 +42,18 @@ PrinterDevice::~PrinterDevice()
         painter_->end(); // the printer job ends with what was drawn
 }
 
+namespace {
+std::optional<bool> g_printerInstalled; // set: the answer instead of the system's
+} // namespace
+
 bool PrinterDevice::printerInstalled()
 {
+    if (g_printerInstalled)
+        return *g_printerInstalled;
     return !QPrinterInfo::availablePrinters().isEmpty();
 }
+
+void PrinterDevice::setPrinterInstalled(std::optional<bool> installed) { g_printerInstalled = installed; }
 
 void PrinterDevice::setTitle(const std::string& utf8)
 {

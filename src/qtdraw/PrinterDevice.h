@@ -16,6 +16,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QPainter;
@@ -44,7 +45,12 @@ public:
     DeviceCaps deviceCaps() const override;
 
     QPrinter& printer() { return *printer_; }
+    // Whether a printer is installed: the system's answer, unless one was
+    // set with setPrinterInstalled (std::nullopt asks the system again).
+    // The Qt test programs set "none", so that nothing they print reaches a
+    // real printer and they run alike on every machine.
     static bool printerInstalled();
+    static void setPrinterInstalled(std::optional<bool> installed);
 
     void setOutputFile(const std::filesystem::path& pdf) { outputFile_ = pdf; }
     const std::filesystem::path& outputFile() const { return outputFile_; }

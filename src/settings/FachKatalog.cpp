@@ -1,6 +1,7 @@
 #include "settings/FachKatalog.h"
 
 #include "common/Cp1252.h"
+#include "forms/AnnexCatalogue.h"
 #include "settings/SettingsIo.h"
 
 #include <initializer_list>
@@ -92,62 +93,6 @@ constexpr DefaultEntry kDefaults[] = {
 };
 static_assert(std::size(kDefaults) == 43);
 
-struct RowEntry {
-    int row;
-    const char* name; // UTF-8 subject name of the default table
-};
-
-struct FormRows {
-    std::initializer_list<int> annexCodes;
-    std::initializer_list<RowEntry> rows;
-};
-
-// The default rows of the subjects on each certificate form. Rows not named
-// are left free for the subjects chosen per student (foreign languages,
-// religion/philosophy, electives).
-const FormRows kDefaultRows[] = {
-    {{1, 2}, {{1, "Deutsch"}}},
-    {{3, 4},
-     {{1, "Deutsch"}, {2, "Sachunterricht"}, {3, "Mathematik"}, {5, "Kunst"}, {6, "Musik"}, {7, "Sport"},
-      {8, "Werken"}}},
-    {{5, 6, 7, 8, 9, 18},
-     {{1, "Deutsch"}, {3, "Mathematik"}, {4, "Geschichte"}, {5, "Geografie"}, {6, "Sozialkunde"},
-      {7, "Arbeit-Wirtschaft-Technik u. Informatik"}, {10, "Physik"}, {11, "Chemie"}, {12, "Biologie"},
-      {13, "Astronomie"}, {14, "Musik"}, {15, "Kunst und Gestaltung"}, {16, "Sport"}}},
-    {{10, 11, 12, 15, 16, 17, 19, 28, 29},
-     {{1, "Deutsch"}, {4, "Mathematik"}, {5, "Geschichte"}, {6, "Geografie"}, {7, "Sozialkunde"},
-      {8, "Arbeit-Wirtschaft-Technik u. Informatik"}, {10, "Physik"}, {11, "Chemie"}, {12, "Biologie"},
-      {13, "Astronomie"}, {14, "Musik"}, {15, "Kunst und Gestaltung"}, {16, "Sport"}}},
-    {{13, 14, 20},
-     {{1, "Deutsch"}, {4, "Mathematik"}, {5, "Geschichte"}, {6, "Geografie"}, {7, "Sozialkunde"},
-      {8, "Arbeit-Wirtschaft-Technik u. Informatik"}, {10, "Physik"}, {11, "Chemie"}, {12, "Biologie"},
-      {13, "Musik"}, {14, "Kunst und Gestaltung"}, {15, "Sport"}}},
-    {{21, 22},
-     {{1, "Deutsch"}, {4, "Mathematik"}, {5, "Geschichte"}, {6, "Geografie"}, {7, "Sozialkunde"},
-      {8, "Arbeit-Wirtschaft-Technik"}, {10, "Physik"}, {11, "Chemie"}, {12, "Biologie"}, {13, "Astronomie"},
-      {14, "Informatik"}, {15, "Musik"}, {16, "Kunst und Gestaltung"}, {17, "Sport"}}},
-    {{23},
-     {{1, "Deutsch"}, {4, "Mathematik"}, {5, "Geschichte"}, {6, "Sozialkunde"}, {7, "Geografie"},
-      {8, "Arbeit-Wirtschaft-Technik"}, {11, "Physik"}, {12, "Chemie"}, {13, "Biologie"}, {14, "Astronomie"},
-      {15, "Musik"}, {16, "Kunst und Gestaltung"}, {17, "Sport"}}},
-    {{24, 25},
-     {{1, "Deutsch"}, {2, "Mathematik"}, {4, "Musik"}, {5, "Kunst und Gestaltung"}, {6, "Geschichte"},
-      {7, "Sozialkunde"}, {8, "Geografie"}, {13, "Arbeit-Wirtschaft-Technik"}, {14, "Physik"}, {15, "Chemie"},
-      {16, "Biologie"}, {17, "Sport"}}},
-    {{26},
-     {{1, "Deutsch"}, {2, "Englisch"}, {3, "Mathematik"}, {4, "Weltkunde"},
-      {5, "Arbeit-Wirtschaft-Technik u. Informatik"}, {10, "Naturwissenschaften"}, {11, "Musik"},
-      {12, "Kunst und Gestaltung"}, {13, "Sport"}}},
-    {{27},
-     {{1, "Deutsch"}, {4, "Mathematik"}, {5, "Geschichte"}, {6, "Geografie"}, {7, "Sozialkunde"},
-      {8, "Arbeit-Wirtschaft-Technik u. Informatik"}, {10, "Naturwissenschaften"}, {11, "Physik"}, {12, "Chemie"},
-      {13, "Biologie"}, {14, "Astronomie"}, {15, "Musik"}, {16, "Kunst und Gestaltung"}, {17, "Sport"}}},
-    {{104},
-     {{1, "Deutsch"}, {4, "Mathematik"}, {5, "Geschichte"}, {6, "Geografie"}, {7, "Weltkunde"},
-      {8, "Arbeit-Wirtschaft-Technik u. Informatik"}, {10, "Physik"}, {11, "Biologie"}, {12, "Naturwissenschaften"},
-      {13, "Musik"}, {14, "Kunst und Gestaltung"}, {15, "Sport"}}},
-};
-
 void setMarks(TFachEintragKat& e, unsigned marks)
 {
     auto bit = [marks](unsigned m) -> std::int16_t { return (marks & m) ? 1 : 0; };
@@ -212,13 +157,15 @@ void FachKatalogDefaults(TFachKatalog& kat)
             e.FachKurz = "---";
         }
     }
-    for (const FormRows& form : kDefaultRows) {
-        for (const RowEntry& r : form.rows) {
-            const int entry = defaultEntryNamed(r.name);
+    // The rows of the subjects on each certificate form, from the form catalogue.
+    for (const AnnexForm& form : AnnexCatalogue()) {
+        if (form.code >= kFachPositionCount)
+            continue;
+        for (const DefaultSubjectRow& r : form.defaultRows) {
+            const int entry = defaultEntryNamed(r.subject);
             if (entry < 0)
                 continue; // cannot happen: every row names a default subject (checked by the tests)
-            for (int annex : form.annexCodes)
-                kat[entry].Position[static_cast<std::size_t>(annex)] = r.row;
+            kat[entry].Position[static_cast<std::size_t>(form.code)] = r.row;
         }
     }
 }

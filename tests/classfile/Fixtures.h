@@ -2,6 +2,7 @@
 // Helpers for class file tests: a temporary folder per test and class files
 // put together byte by byte at the documented offsets.
 #include "common/ByteFields.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -12,26 +13,6 @@
 #include <vector>
 
 namespace ruvek::test {
-
-class TempDir {
-public:
-    TempDir()
-    {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() / ("ruvek-classfile-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
 
 using ByteVec = std::vector<std::uint8_t>;
 

@@ -2,21 +2,22 @@
 // the program's record definition.
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
+#include "support/CliRunner.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
 using namespace ruvek;
+using ruvek::test::CliResult;
+using ruvek::test::runCli;
+using ruvek::test::runProgram;
+using ruvek::test::TempDir;
 
 namespace {
 
@@ -72,36 +73,10 @@ void writeClassFile(const fs::path& path, const std::vector<Student>& students)
     out.write(reinterpret_cast<const char*>(img.data()), static_cast<std::streamsize>(img.size()));
 }
 
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-};
-
-RunResult run(const std::string& exe, const std::string& args)
-{
-    RunResult result;
-    FILE* p = popen(("'" + exe + "' " + args + " 2>/dev/null").c_str(), "r");
-    if (!p)
-        return result;
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        result.out.append(buf.data(), n);
-    const int status = pclose(p);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
 class AnnexCli : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::random_device rd;
-        m_dir = fs::temp_directory_path() / ("ruvek-annex-cli-" + std::to_string(rd()));
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-    fs::path m_dir;
+    TempDir m_temp {"ruvek-annex-cli"};
+    const fs::path& m_dir = m_temp.path();
 };
 
 } // namespace
@@ -149,7 +124,7 @@ TEST_F(AnnexCli, CodesOfTheDecisionTableInListOrder)
         }
         const fs::path file = m_dir / ("Schultyp" + std::to_string(schultyp) + ".RVK");
         writeClassFile(file, students);
-        const RunResult r = run(RUVEK_CLI, "annex '" + file.string() + "' --schultyp " + std::to_string(schultyp));
+        const CliResult r = runCli("annex '" + file.string() + "' --schultyp " + std::to_string(schultyp));
         EXPECT_EQ(r.exitCode, 0) << schultyp;
         EXPECT_EQ(r.out, expected) << schultyp;
     }
@@ -167,12 +142,12 @@ TEST_F(AnnexCli, SchoolTypeFromTheProgramFolder)
 
     const fs::path file = m_dir / "Klasse.RVK";
     writeClassFile(file, {{"Lüdtke", "Jörg", 1, 5, "2006"}, {"Ahrens", "Bea", 1, 6, "2006"}});
-    const RunResult r = run(exe.string(), "annex '" + file.string() + "'");
+    const CliResult r = runProgram(exe, "annex '" + file.string() + "'");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "1\tLüdtke, Jörg\t104\n2\tAhrens, Bea\t21\n");
 
     // --schultyp wins over the settings.
-    EXPECT_EQ(run(exe.string(), "annex '" + file.string() + "' --schultyp=5").out,
+    EXPECT_EQ(runProgram(exe, "annex '" + file.string() + "' --schultyp=5").out,
               "1\tLüdtke, Jörg\t5\n2\tAhrens, Bea\t5\n");
 }
 
@@ -189,14 +164,14 @@ TEST_F(AnnexCli, BadArgumentsAndFiles)
         {"annex '" + (m_dir / "fehlt.RVK").string() + "' --schultyp 4", 2},
     };
     for (const auto& [args, code] : table) {
-        const RunResult r = run(RUVEK_CLI, args);
+        const CliResult r = runCli(args);
         EXPECT_EQ(r.exitCode, code) << args;
         EXPECT_EQ(r.out, "") << args;
     }
 
     // A truncated class file: unreadable input, no output.
     fs::resize_file(file, kHeaderSize + 100);
-    const RunResult r = run(RUVEK_CLI, "annex '" + file.string() + "' --schultyp 4");
+    const CliResult r = runCli("annex '" + file.string() + "' --schultyp 4");
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.out, "");
 }
@@ -207,7 +182,7 @@ TEST_F(AnnexCli, ControlCharactersInNamesAreEscaped)
     // make extra lines or columns.
     const fs::path file = m_dir / "Klasse.RVK";
     writeClassFile(file, {{"Zeile\nZwei", "Tab\tX", 1, 5, "2006"}, {"Back\\slash", "Del\x7f", 1, 5, "2006"}});
-    const RunResult r = run(RUVEK_CLI, "annex '" + file.string() + "' --schultyp 1");
+    const CliResult r = runCli("annex '" + file.string() + "' --schultyp 1");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "1\tZeile\\nZwei, Tab\\tX\t104\n2\tBack\\\\slash, Del\\x7F\t104\n");
 }
@@ -222,17 +197,10 @@ TEST_F(AnnexCli, UnknownSchoolTypeInTheSettingsIsReportedOnStderr)
         .write(reinterpret_cast<const char*>(schulEinst.data()), 94);
     const fs::path file = m_dir / "Klasse.RVK";
     writeClassFile(file, {{"A", "B", 1, 5, "2006"}});
-    const fs::path out = m_dir / "stdout.txt";
-    const fs::path err = m_dir / "stderr.txt";
-    const int status = std::system(("'" + exe.string() + "' annex '" + file.string() + "' >'" + out.string() +
-                                    "' 2>'" + err.string() + "'").c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    const auto slurp = [](const fs::path& p) {
-        std::ifstream in(p);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    };
-    EXPECT_EQ(slurp(out), "1\tA, B\t0\n");
-    const std::string text = slurp(err);
+    const CliResult r = runProgram(exe, "annex '" + file.string() + "'");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "1\tA, B\t0\n");
+    const std::string text = r.err;
     EXPECT_EQ(text, "Warnung: Die Schul-Einstellungen (SCHEINST.DAT) nennen eine unbekannte Schulart (Schultyp 12). "
                     "Ohne gültige Schulart können keine Zeugnisse gedruckt werden.  Bitte wählen Sie die Schulart "
                     "unter \"Einstellungen\" -> \"Schul-Einstellungen\" aus.\n");

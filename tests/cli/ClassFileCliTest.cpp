@@ -2,41 +2,28 @@
 // the documented layout.
 #include "MiniJson.h"
 
+#include "support/CliRunner.h"
+#include "support/TempDir.h"
+
 #include "common/ByteFields.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sys/wait.h>
 
 using ruvek::getI32;
 using ruvek::getU16;
 using ruvek::putI16;
 using ruvek::putI32;
 using ruvek::putU16;
+using ruvek::test::CliResult;
+using ruvek::test::runCli;
+using ruvek::test::TempDir;
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;
-
-class TempDir {
-public:
-    TempDir()
-    {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() / ("ruvek-cli-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    std::filesystem::path operator/(const std::string& n) const { return path_ / n; }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 void putStr(Bytes& b, std::size_t off, const std::string& s)
 {
@@ -65,30 +52,6 @@ Bytes readFile(const std::filesystem::path& p)
 {
     std::ifstream in(p, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string readText(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(const TempDir& dir, const std::string& args)
-{
-    const auto out = dir / "stdout.txt";
-    const auto err = dir / "stderr.txt";
-    const std::string cmd = std::string("'") + RUVEK_CLI + "' " + args + " >'" + out.string() + "' 2>'" + err.string() + "'";
-    const int status = std::system(cmd.c_str());
-    CliRun r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readText(out), readText(err)};
-    std::filesystem::remove(out);
-    std::filesystem::remove(err);
-    return r;
 }
 
 std::string q(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
@@ -143,10 +106,10 @@ Bytes zanderRecord()
 
 TEST(CliShow, PrintsEveryNamedFieldAsJson)
 {
-    TempDir dir;
+    TempDir dir("ruvek-cli");
     // The file holds the last list entry first.
     writeFile(dir / "k.RVK", {header(2, 2), zanderRecord(), muellerRecord()});
-    const CliRun run = runCli(dir, "show " + q(dir / "k.RVK"));
+    const CliResult run = runCli("show " + q(dir / "k.RVK"));
     ASSERT_EQ(run.exitCode, 0) << run.err;
 
     const auto doc = minijson::parse(run.out);
@@ -198,11 +161,11 @@ TEST(CliShow, PrintsEveryNamedFieldAsJson)
 
 TEST(CliShow, RefusesAForeignFile)
 {
-    TempDir dir;
+    TempDir dir("ruvek-cli");
     auto h = header(1, 2);
     h[3] = 'X';
     writeFile(dir / "k.RVK", {h, zanderRecord()});
-    const CliRun run = runCli(dir, "show " + q(dir / "k.RVK"));
+    const CliResult run = runCli("show " + q(dir / "k.RVK"));
     EXPECT_NE(run.exitCode, 0);
     EXPECT_TRUE(run.out.empty());
     EXPECT_NE(run.err.find("Die Datei hat nicht das erwartete Format!"), std::string::npos) << run.err;
@@ -210,7 +173,7 @@ TEST(CliShow, RefusesAForeignFile)
 
 TEST(CliResave, ConvertsVersionOneRepairsKeysAndKeepsTheOrder)
 {
-    TempDir dir;
+    TempDir dir("ruvek-cli");
     Bytes first(4144, 0), second(4144, 0);
     putI16(first, 2, 1);
     putI32(first, 16, 5);
@@ -222,7 +185,7 @@ TEST(CliResave, ConvertsVersionOneRepairsKeysAndKeepsTheOrder)
     putI16(second, 178, 4);
     writeFile(dir / "alt.RVK", {header(2, 1), second, first});
 
-    const CliRun run = runCli(dir, "resave " + q(dir / "alt.RVK") + " " + q(dir / "neu.RVK"));
+    const CliResult run = runCli("resave " + q(dir / "alt.RVK") + " " + q(dir / "neu.RVK"));
     ASSERT_EQ(run.exitCode, 0) << run.err;
 
     const Bytes out = readFile(dir / "neu.RVK");
@@ -241,7 +204,7 @@ TEST(CliResave, ConvertsVersionOneRepairsKeysAndKeepsTheOrder)
     EXPECT_EQ(std::string(out.begin() + e + 440 + 8 * 44 + 1, out.begin() + e + 440 + 8 * 44 + 4), "???"); // slot 9
     EXPECT_TRUE(std::filesystem::exists(dir / "alt.$KL"));
 
-    const CliRun shown = runCli(dir, "show " + q(dir / "neu.RVK"));
+    const CliResult shown = runCli("show " + q(dir / "neu.RVK"));
     ASSERT_EQ(shown.exitCode, 0);
     const auto doc = minijson::parse(shown.out);
     EXPECT_EQ(doc["records"][0]["Name"].string, "Erste");
@@ -250,9 +213,9 @@ TEST(CliResave, ConvertsVersionOneRepairsKeysAndKeepsTheOrder)
 
 TEST(CliResave, NameWithoutExtensionGetsRvk)
 {
-    TempDir dir;
+    TempDir dir("ruvek-cli");
     writeFile(dir / "k.RVK", {header(1, 2), zanderRecord()});
-    const CliRun run = runCli(dir, "resave " + q(dir / "k.RVK") + " " + q(dir / "neu"));
+    const CliResult run = runCli("resave " + q(dir / "k.RVK") + " " + q(dir / "neu"));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(std::filesystem::exists(dir / "neu.RVK"));
     EXPECT_FALSE(std::filesystem::exists(dir / "neu"));
@@ -272,9 +235,9 @@ class CliResaveRefused : public ::testing::TestWithParam<Refused> {};
 
 TEST_P(CliResaveRefused, WritesNothing)
 {
-    TempDir dir;
+    TempDir dir("ruvek-cli");
     writeFile(dir / GetParam().name, GetParam().parts);
-    const CliRun run = runCli(dir, "resave " + q(dir / GetParam().name) + " " + q(dir / "neu.RVK"));
+    const CliResult run = runCli("resave " + q(dir / GetParam().name) + " " + q(dir / "neu.RVK"));
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
     std::vector<std::string> files;

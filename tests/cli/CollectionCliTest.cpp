@@ -1,9 +1,10 @@
 // ruvek-cli add, delete, purge and sort on class files built here byte by
 // byte, read back byte by byte: independent of the program's record
 // definition.
-#include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
+#include "support/CliRunner.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -13,12 +14,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
 using namespace ruvek;
+using namespace ruvek::test;
 
 namespace {
 
@@ -101,32 +102,15 @@ std::vector<std::string> namesOf(const std::vector<Pupil>& pupils)
     return out;
 }
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out; // stdout and stderr
-};
-
-CliRun run(const std::string& exe, const std::string& args)
-{
-    // Output carries stdout and stderr together.
-    const ruvek::test::Output o = ruvek::test::run(ruvek::test::shellQuoted(exe) + " " + args);
-    return {o.exitCode, o.text};
-}
-
 class CollectionCli : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::random_device rd;
-        dir = fs::temp_directory_path() / ("ruvek-collection-cli-" + std::to_string(rd()));
-        fs::create_directories(dir);
-        file = dir / "Klasse.RVK";
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    CliRun cli(const std::string& args) { return run(RUVEK_CLI, args); }
+    // Output carries stdout and stderr together.
+    Output cli(const std::string& args) { return run(shellQuoted(RUVEK_CLI) + " " + args); }
     std::string q(const fs::path& p) { return "'" + p.string() + "'"; }
 
-    fs::path dir, file;
+    TempDir temp {"ruvek-collection-cli"};
+    fs::path dir = temp.path();
+    fs::path file = dir / "Klasse.RVK";
 };
 
 const std::vector<Pupil> kClass = {
@@ -150,8 +134,8 @@ TEST_F(CollectionCli, EverySortOrder)
     };
     for (const auto& [word, expected] : table) {
         writeClass(file, kClass);
-        const CliRun r = cli("sort " + q(file) + " --nach " + word);
-        EXPECT_EQ(r.exitCode, 0) << word << r.out;
+        const Output r = cli("sort " + q(file) + " --nach " + word);
+        EXPECT_EQ(r.exitCode, 0) << word << r.text;
         std::vector<std::string> order;
         for (const auto& p : readClass(file))
             order.push_back(p.name + " " + p.vorname);
@@ -162,9 +146,9 @@ TEST_F(CollectionCli, EverySortOrder)
 TEST_F(CollectionCli, AddDeletePurge)
 {
     writeClass(file, kClass);
-    CliRun r = cli("add " + q(file) + " --name Neumann --vorname Jörg --hinter 2");
-    EXPECT_EQ(r.exitCode, 0) << r.out;
-    EXPECT_NE(r.out.find("3\tNeumann, Jörg\n"), std::string::npos) << r.out;
+    Output r = cli("add " + q(file) + " --name Neumann --vorname Jörg --hinter 2");
+    EXPECT_EQ(r.exitCode, 0) << r.text;
+    EXPECT_NE(r.text.find("3\tNeumann, Jörg\n"), std::string::npos) << r.text;
     auto pupils = readClass(file);
     EXPECT_EQ(namesOf(pupils), (std::vector<std::string>{"Zander", "adam", "Neumann", "Ärger", "Berg", "Berg"}));
     EXPECT_EQ(pupils[2].vorname, "Jörg");
@@ -173,18 +157,18 @@ TEST_F(CollectionCli, AddDeletePurge)
 
     // Without --hinter after the last record; an empty name is "???".
     r = cli("add " + q(file) + " --name=");
-    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_EQ(r.exitCode, 0) << r.text;
     EXPECT_EQ(readClass(file).back().name, "???");
 
     // Marked, still in the file; the other records stay as they were.
     r = cli("delete " + q(file) + " --nr 4");
-    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_EQ(r.exitCode, 0) << r.text;
     pupils = readClass(file);
     ASSERT_EQ(pupils.size(), 7u);
     EXPECT_EQ(pupils[3].name, "Ärger");
     EXPECT_EQ(pupils[3].status, 0);
     r = cli("delete " + q(file) + " --nr 1");
-    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_EQ(r.exitCode, 0) << r.text;
 
     // Deleting a marked record again does not touch the file.
     const auto before = bytesOf(file);
@@ -192,7 +176,7 @@ TEST_F(CollectionCli, AddDeletePurge)
     EXPECT_EQ(bytesOf(file), before);
 
     r = cli("purge " + q(file));
-    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_EQ(r.exitCode, 0) << r.text;
     EXPECT_EQ(namesOf(readClass(file)), (std::vector<std::string>{"adam", "Neumann", "Berg", "Berg", "???"}));
 }
 
@@ -234,9 +218,9 @@ TEST_F(CollectionCli, BadArgumentsChangeNothing)
         "sort " + q(dir / "fehlt.RVK") + " --nach namen",
     };
     for (const auto& args : table) {
-        const CliRun r = cli(args);
+        const Output r = cli(args);
         EXPECT_EQ(r.exitCode, 2) << args;   // a command line or class file that cannot be read
-        EXPECT_NE(r.out.find("Fehler"), std::string::npos) << args << '\n' << r.out;
+        EXPECT_NE(r.text.find("Fehler"), std::string::npos) << args << '\n' << r.text;
         EXPECT_EQ(bytesOf(file), before) << args;
     }
 }
@@ -252,8 +236,8 @@ TEST_F(CollectionCli, DeletingNeedsThePermission)
 
     writeClass(file, kClass);
     const auto before = bytesOf(file);
-    const CliRun r = run(exe.string(), "delete " + q(file) + " --nr 1");
+    const Output r = run(shellQuoted(exe) + " delete " + q(file) + " --nr 1");
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.out.find("Sie sind nicht berechtigt Datensätze zu löschen!"), std::string::npos) << r.out;
+    EXPECT_NE(r.text.find("Sie sind nicht berechtigt Datensätze zu löschen!"), std::string::npos) << r.text;
     EXPECT_EQ(bytesOf(file), before);
 }

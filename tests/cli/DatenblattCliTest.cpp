@@ -1,7 +1,7 @@
 // ruvek-cli pdf --datenblaetter on the shipped example class, checked from
 // outside with the poppler tools: one page per student of the series, and
 // every part of the data sheet readable as text on the page.
-#include "ShellCommand.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 

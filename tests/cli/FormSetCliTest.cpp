@@ -2,33 +2,25 @@
 // editor's view of a record, and edits that go through show and store.
 #include "MiniJson.h"
 
+#include "support/CliRunner.h"
+#include "support/TempDir.h"
+
 #include "common/ByteFields.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sys/wait.h>
 
 using ruvek::putI16;
 using ruvek::putI32;
 using ruvek::putU16;
+using ruvek::test::CliResult;
+using ruvek::test::runCli;
+using ruvek::test::TempDir;
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;
-
-struct TempDir {
-    std::filesystem::path path;
-    TempDir()
-    {
-        std::random_device rd;
-        path = std::filesystem::temp_directory_path() / ("ruvek-form-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(path);
-    }
-    ~TempDir() { std::filesystem::remove_all(path); }
-};
 
 void putStr(Bytes& b, std::size_t off, const std::string& s)
 {
@@ -78,26 +70,9 @@ std::string readText(const std::filesystem::path& p)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(const TempDir& dir, const std::string& args)
-{
-    const auto out = dir.path / "stdout.txt";
-    const auto err = dir.path / "stderr.txt";
-    std::string cmd = "'";
-    cmd.append(RUVEK_CLI).append("' ").append(args);
-    cmd.append(" >'").append(out.string()).append("' 2>'").append(err.string()).append("'");
-    const int status = std::system(cmd.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readText(out), readText(err)};
-}
-
 struct FormSetCli : ::testing::Test {
-    TempDir dir;
-    std::filesystem::path file = dir.path / "KLASSE.RVK";
+    TempDir dir {"ruvek-form"};
+    std::filesystem::path file = dir / "KLASSE.RVK";
     void SetUp() override
     {
         const Bytes b = classFile();
@@ -106,7 +81,7 @@ struct FormSetCli : ::testing::Test {
     std::string f() const { return "'" + file.string() + "'"; }
     minijson::Value record()
     {
-        const CliRun r = runCli(dir, "show " + f());
+        const CliResult r = runCli("show " + f());
         EXPECT_EQ(r.exitCode, 0) << r.err;
         return minijson::parse(r.out)["records"][0];
     }
@@ -114,7 +89,7 @@ struct FormSetCli : ::testing::Test {
 
 TEST_F(FormSetCli, FormShowsValuesAndVisibility)
 {
-    const CliRun r = runCli(dir, "form " + f() + " --nr 1 --schultyp 2");
+    const CliResult r = runCli("form " + f() + " --nr 1 --schultyp 2");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto c = minijson::parse(r.out)["controls"];
     EXPECT_EQ(c["Edit5"]["text"].string, "Albrecht");
@@ -124,12 +99,13 @@ TEST_F(FormSetCli, FormShowsValuesAndVisibility)
     EXPECT_EQ(c["EditF1"]["text"].string, "2");
     EXPECT_TRUE(c["ComboBoxF2"]["visible"].boolean);
     EXPECT_FALSE(c["RadioGroup1"]["visible"].boolean);
-    EXPECT_EQ(runCli(dir, "form " + f() + " --nr 2").exitCode, 1);
+    EXPECT_EQ(runCli("form " + f() + " --nr 2").exitCode, 1);
 }
 
 TEST_F(FormSetCli, NewHeadDataAdaptsSlotsAndLevelConvertsGrades)
 {
-    const CliRun r = runCli(dir, "set " + f() + " --nr 1 --schultyp 2 Klassenstufe=9 ZgnTyp=4 Ebene=1 'Faecher[0].Zusatz=+'");
+    const CliResult r =
+        runCli("set " + f() + " --nr 1 --schultyp 2 Klassenstufe=9 ZgnTyp=4 Ebene=1 'Faecher[0].Zusatz=+'");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto rec = record();
     EXPECT_EQ(rec["Klassenstufe"].number, 9);
@@ -150,7 +126,7 @@ TEST_F(FormSetCli, RefusedAssignmentsLeaveTheFileAlone)
 {
     const std::string before = readText(file);
     for (const char* bad : {"Unbekannt=1", "'Faecher[0].Fach=Kunst'", "ZgnTyp=9", "Klasse=zulang", "CheckBox=1"}) {
-        const CliRun r = runCli(dir, "set " + f() + " --nr 1 Name=Neu " + bad);
+        const CliResult r = runCli("set " + f() + " --nr 1 Name=Neu " + bad);
         EXPECT_EQ(r.exitCode, 1) << bad;
         EXPECT_NE(r.err.find("Fehler"), std::string::npos) << r.err;
         EXPECT_EQ(readText(file), before) << bad;

@@ -1,6 +1,6 @@
 // ruvek-cli formular zeigen/setzen/verschieben on copies of shipped form
 // control files, and ruvek-cli kalibrierblatt.
-#include "ShellCommand.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // ruvek-cli statistik, fdb-export and fdb-import from outside, on a class
 // file built byte by byte; the lists are read and edited byte by byte too.
-#include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -2,9 +2,9 @@
 // built here byte by byte: students appended in the file's order, grades
 // found by name and subject, and nothing written when the text file cannot
 // be read.
-#include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -4,7 +4,7 @@
 // devices as input files, NUL and control characters in import texts and
 // grade lists, a grade list whose length byte runs over its field, values
 // of "set" that no keyboard types. UTF-16 import texts are converted.
-#include "ShellCommand.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

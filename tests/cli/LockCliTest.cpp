@@ -2,7 +2,7 @@
 // open in another program is refused with exit code 3 and the holder named,
 // nothing written; --warten waits for it; two commands changing one class
 // at the same time never lose a change.
-#include "ShellCommand.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 

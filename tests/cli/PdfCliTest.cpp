@@ -3,9 +3,9 @@
 // pages in list order, deleted and NichtDrucken students skipped, the
 // series stopping at the first blank record; the receipt and report series
 // likewise, also on the shipped example class.
-#include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -1,6 +1,6 @@
 // ruvek-cli pruefen from outside: the findings of an example class, one a
 // line, and the exit codes an office script relies on.
-#include "cli/ShellCommand.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // ruvek-cli statistik from outside: the distribution of one class as the
 // statistics window shows it, and of many classes at once, each and all
 // together.
-#include "cli/ShellCommand.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // ruvek-cli testpage: the printer test page as PDF, checked with the
 // poppler tools (skipped where they are not installed).
-#include "ShellCommand.h"
+#include "support/CliRunner.h"
 #include <gtest/gtest.h>
 
 #include <array>

@@ -2,7 +2,8 @@
 // come back byte for byte, the container shows no student name, the
 // password typed at a terminal is not echoed, and every refusal writes
 // nothing.
-#include "ShellCommand.h"
+#include "support/CliRunner.h"
+#include "support/TempDir.h"
 
 #include "common/ByteFields.h"
 
@@ -21,27 +22,13 @@
 namespace fs = std::filesystem;
 using ruvek::test::run;
 using ruvek::test::shellQuoted;
+using ruvek::test::TempDir;
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
 const std::string kPassword = "Kreide-Tafel-42";
-
-class TempDir {
-public:
-    TempDir()
-    {
-        std::random_device rd;
-        path_ = fs::temp_directory_path() / ("ruvek-crypt-" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    fs::path operator/(const std::string& n) const { return path_ / n; }
-
-private:
-    fs::path path_;
-};
 
 Bytes readFile(const fs::path& p)
 {
@@ -79,7 +66,7 @@ bool contains(const Bytes& haystack, const std::string& needle)
 
 TEST(TransferCli, EveryExampleClassComesBackByteForByteAndTheContainerShowsNoName)
 {
-    TempDir dir;
+    TempDir dir("ruvek-crypt");
     writeText(dir / "kennwort.txt", kPassword + "\n");
     const bool haveStrings = ruvek::test::haveTool("strings");
     for (const char* name : {"Beispielklasse.RVK", "Klasse8b-Regionale.RVK", "Klasse10a-Gymnasium.RVK"}) {
@@ -109,7 +96,7 @@ TEST(TransferCli, EveryExampleClassComesBackByteForByteAndTheContainerShowsNoNam
 
 TEST(TransferCli, VersionsTravelAlongAndArriveUnderTheNewClassName)
 {
-    TempDir dir;
+    TempDir dir("ruvek-crypt");
     writeText(dir / "kennwort.txt", kPassword);
     fs::copy_file(example("Beispielklasse.RVK"), dir / "7a.RVK");
     fs::create_directories(dir / "Sicherungen");
@@ -136,7 +123,7 @@ TEST(TransferCli, VersionsTravelAlongAndArriveUnderTheNewClassName)
 // Every refusal: its exit code, its message, and nothing written or changed.
 TEST(TransferCli, RefusalsWriteNothing)
 {
-    TempDir dir;
+    TempDir dir("ruvek-crypt");
     writeText(dir / "kennwort.txt", kPassword);
     writeText(dir / "falsch.txt", "Kreide-Tafel-43");
     writeText(dir / "kurz.txt", "123456789");
@@ -253,7 +240,7 @@ TerminalRun runOnTerminal(const std::vector<std::string>& args, const std::vecto
 
 TEST(TransferCli, PasswordTypedTwiceAtTheTerminalIsNotShown)
 {
-    TempDir dir;
+    TempDir dir("ruvek-crypt");
     fs::copy_file(example("Beispielklasse.RVK"), dir / "7a.RVK");
     const TerminalRun typed = runOnTerminal({"verschluesseln", (dir / "7a.RVK").string(), "-o", (dir / "7a.rvkx").string()},
                                             {"Kennwort: ", "wiederholen: "}, {kPassword, kPassword});

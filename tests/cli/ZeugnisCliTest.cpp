@@ -3,9 +3,9 @@
 // program runs from a program folder of its own with the shipped form
 // control files and a school name in its program settings; the class file is
 // built here byte by byte.
-#include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -5,9 +5,9 @@
 // of the leaving and final certificates, and the Gymnasium's one-page
 // leaving and examination certificates. The class file is
 // built here byte by byte. RUVEK_KEEP_TEST_OUTPUT keeps the PDFs.
-#include "ShellCommand.h"
 #include "common/ByteFields.h"
 #include "common/Cp1252.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

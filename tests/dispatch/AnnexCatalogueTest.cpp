@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
 
@@ -188,6 +189,72 @@ TEST(AnnexCatalogue, PrintTablesFollowTheRows)
     EXPECT_EQ(ReportKind().annexCode, report.code);
     EXPECT_EQ(ReportKind().layout, LayoutRoutineOf(report.layout));
     EXPECT_EQ(kReportForm, FormFileOf(report));
+}
+
+// The slot adaptation moves nothing between two forms of one slot group, so
+// their subject rows must agree: the default catalogue's rows, the religion
+// row and the rows the editor shows.
+TEST(AnnexCatalogue, FormsOfOneSlotGroupShareTheirRows)
+{
+    auto rowsOf = [](const AnnexForm& f) {
+        std::vector<std::pair<int, std::string>> rows;
+        for (const DefaultSubjectRow& r : f.defaultRows)
+            rows.emplace_back(r.row, r.subject);
+        return rows;
+    };
+    std::map<SlotGroup, const AnnexForm*> first;
+    for (const AnnexForm& f : AnnexCatalogue()) {
+        if (f.slotGroup == SlotGroup::None)
+            continue;
+        SCOPED_TRACE("annex " + std::to_string(f.code));
+        EXPECT_NE(f.kind, FormKind::Intermediate);
+        EXPECT_EQ(SlotGroupOf(f.code), f.slotGroup);
+        const auto [it, added] = first.emplace(f.slotGroup, &f);
+        if (added)
+            continue;
+        const AnnexForm& other = *it->second;
+        EXPECT_EQ(rowsOf(f), rowsOf(other)) << "as annex " << other.code;
+        EXPECT_EQ(f.religionRow, other.religionRow) << "as annex " << other.code;
+        EXPECT_EQ(std::string(f.editorRows ? f.editorRows : ""), std::string(other.editorRows ? other.editorRows : ""))
+            << "as annex " << other.code;
+    }
+    EXPECT_EQ(first.size(), 16U);
+}
+
+// The editor facts of the rows: eighteen row letters where the editor lays a
+// form out (every form it decides, not the intermediate certificates), a
+// statement in place of the learning-development text, and the examination
+// data on the examination forms and the form whose rows they take.
+TEST(AnnexCatalogue, EditorFactsAreWellFormed)
+{
+    int passed = 0;
+    for (const AnnexForm& f : AnnexCatalogue()) {
+        SCOPED_TRACE("annex " + std::to_string(f.code));
+        if (f.editorRows) {
+            const std::string rows = f.editorRows;
+            EXPECT_EQ(rows.size(), 18U);
+            EXPECT_EQ(rows.find_first_not_of("LABC-labc"), std::string::npos) << rows;
+            EXPECT_NE(f.kind, FormKind::Intermediate);
+            // The label rows without a selector (1, 5, 7, 11 to 13) offer no list.
+            for (int k : {1, 5, 7, 11, 12, 13})
+                EXPECT_TRUE(std::string("Ll-").find(rows[static_cast<std::size_t>(k - 1)]) != std::string::npos)
+                    << "row " << k;
+        }
+        if (f.statement) {
+            EXPECT_TRUE(f.kind == FormKind::Leaving || f.kind == FormKind::Final);
+            EXPECT_EQ(f.statement->leaving, f.kind == FormKind::Leaving);
+        }
+        if (f.examination) {
+            EXPECT_TRUE(f.examinationData);
+            EXPECT_TRUE(FindAnnexForm(f.slotRowsOf)->examinationData);
+        }
+        EXPECT_TRUE(!f.examinationPassed || f.examination);
+        passed += f.examinationPassed ? 1 : 0;
+    }
+    EXPECT_EQ(passed, 1);
+    EXPECT_EQ(AnnexNumberText(annex::Orientierung), "4a");
+    EXPECT_EQ(AnnexNumberText(27), "27");
+    EXPECT_EQ(AnnexNumberText(-1), "-1");
 }
 
 } // namespace

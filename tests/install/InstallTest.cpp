@@ -2,7 +2,7 @@
 // with binaries and shipped data, the launchers, the desktop integration and
 // the checks of the freedesktop tools; then the launcher from an
 // installation the user owns and from one installed for all users.
-#include "cli/ShellCommand.h"
+#include "support/CliRunner.h"
 
 #include <gtest/gtest.h>
 

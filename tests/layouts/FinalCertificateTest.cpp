@@ -12,6 +12,7 @@
 #include "layouts/LayoutGymnasiumAbschluss.h"
 #include "print/FormFile.h"
 #include "print/RecordingCanvas.h"
+#include "support/SampleStudents.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@
 #include <sstream>
 
 using namespace ruvek;
+using ruvek::test::filledLeavingStudent;
 using namespace ruvek::test;
 namespace fs = std::filesystem;
 
@@ -52,61 +54,6 @@ const FinalCase& caseOf(int annexCode)
 {
     return *std::find_if(std::begin(kCases), std::end(kCases),
                          [&](const FinalCase& c) { return c.annexCode == annexCode; });
-}
-
-TZgnRec filledStudent(int annexCode)
-{
-    TZgnRec r;
-    r.Status = 1;
-    r.Name = cp("Schröder-Wendtland");
-    r.Vorname = cp("Maximilian");
-    r.GebDatum = "17.03.2011";
-    r.Weiblich = 0;
-    r.Ebene = 2;
-    r.SjBeginn = "2026";
-    r.Klasse = "10b";
-    r.Jahrgang = "9";
-    r.Praedikat = 3;
-    r.Fehltage = "7";
-    r.FehltageE = "5";
-    r.ZgnOrt = cp("Lindenhagen");
-    r.ZgnDatum = "08.07.2027";
-    r.Anlage = annexCode;
-    const char* subjects[18][3] = {
-        {"Deutsch", "2", "M"},
-        {"Englisch", "3", "R"},
-        {"Französisch", "2", "-"},
-        {"Mathematik", "4", "B"},
-        {"Geschichte", "1", "-"},
-        {"Geografie", "2", "-"},
-        {"Sozialkunde", "e", "-"},
-        {"Arbeit-Wirtschaft-Technik u. Informatik", "3", "-"},
-        {"evangelische Religion", "1", "-"},
-        {"Physik", "3", "E"},
-        {"Chemie", "2", "G"},
-        {"Biologie", "2", "-"},
-        {"Musik", "1", "-"},
-        {"Kunst und Gestaltung", "n", "-"},
-        {"Sport", "2", "-"},
-        {"  - - -", "-", "-"},
-        {"Informatik", "1", "-"},
-        {"???", "-", "-"},
-    };
-    for (int k = 1; k <= 25; ++k) {
-        r.slot(k).Fach = k <= 18 ? cp(subjects[k - 1][0]) : "???";
-        r.slot(k).Note = k <= 18 ? subjects[k - 1][1] : "-";
-        r.slot(k).Niveau = k <= 18 ? subjects[k - 1][2] : "-";
-    }
-    r.slot(19).Fach = cp("Darstellendes Spiel");
-    r.slot(19).Note = "2";
-    r.slot(20).Fach = cp("Informatik");
-    r.slot(20).Note = "1";
-    r.slot(22).Fach = cp("Hauswirtschaft");
-    r.slot(22).Note = "3";
-    r.slot(25).Note = "2";
-    r.Vermerke = cp("Maximilian war Klassensprecher und hat an der Arbeitsgemeinschaft \"Schulgarten\" "
-                    "teilgenommen.");
-    return r;
 }
 
 // Both pages drawn, each a list of the canvas operations; measured with the
@@ -150,7 +97,7 @@ TEST(GoldenLayout, FinalCertificates)
 {
     for (const FinalCase& c : kCases) {
         SCOPED_TRACE(c.annexCode);
-        ExpectGolden(c.annexCode, drawnPages(c.annexCode, filledStudent(c.annexCode)));
+        ExpectGolden(c.annexCode, drawnPages(c.annexCode, filledLeavingStudent(c.annexCode)));
     }
 }
 
@@ -171,12 +118,12 @@ TEST(FinalCertificate, TitleSchoolYearAndSealPerAnnexCode)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.annexCode);
-        const auto texts = allTexts(drawnPages(c.annexCode, filledStudent(c.annexCode)));
+        const auto texts = allTexts(drawnPages(c.annexCode, filledLeavingStudent(c.annexCode)));
         EXPECT_TRUE(has(texts, c.title));
         EXPECT_TRUE(has(texts, "Schuljahr"));
         EXPECT_TRUE(has(texts, "2026 / 2027"));
         EXPECT_TRUE(has(texts, c.seal));
-        const auto pages = drawnPages(c.annexCode, filledStudent(c.annexCode), {}, true);
+        const auto pages = drawnPages(c.annexCode, filledLeavingStudent(c.annexCode), {}, true);
         std::vector<std::string> struck;
         for (const RecordingCanvas& p : pages)
             for (const std::string& w : StruckWords(p, c.seal, {"Stempel", "Siegel"}))
@@ -194,7 +141,7 @@ TEST(FinalCertificate, GradesInWordsWhateverTheOptionSays)
 {
     TDrkEinstRec digits;
     digits.BewertungenInWorten = 0;
-    const auto texts = allTexts(drawnPages(17, filledStudent(17), digits));
+    const auto texts = allTexts(drawnPages(17, filledLeavingStudent(17), digits));
     EXPECT_TRUE(has(texts, "ausreichend")); // Mathematik 4
     EXPECT_FALSE(has(texts, "4"));
 }
@@ -208,7 +155,7 @@ TEST(FinalCertificate, LevelMarksAndRowsOfTheRegionaleSchule)
     } cases[] = {{17, true, 19}, {18, true, 17}, {19, true, 19}, {20, false, 19}, {28, true, 19}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.annexCode);
-        const auto pages = drawnPages(c.annexCode, filledStudent(c.annexCode));
+        const auto pages = drawnPages(c.annexCode, filledLeavingStudent(c.annexCode));
         const auto texts = pages[1].texts();
         EXPECT_EQ(std::any_of(texts.begin(), texts.end(), [](const std::string& t) { return t.ends_with(")*"); }),
                   c.levelMarks);
@@ -223,7 +170,7 @@ TEST(FinalCertificate, ElectiveColumnCaptionsOnlyWithThreeRows)
 {
     for (const int annexCode : {7, 8, 12, 13, 17, 18, 28}) {
         SCOPED_TRACE(annexCode);
-        const auto texts = drawnPages(annexCode, filledStudent(annexCode))[1].texts();
+        const auto texts = drawnPages(annexCode, filledLeavingStudent(annexCode))[1].texts();
         const auto count = std::count(texts.begin(), texts.end(), std::string("1. Halbjahr"));
         // Two rows: the caption under the first row; three rows: over the left column.
         EXPECT_EQ(count, annexCode == 28 ? 0 : 1);
@@ -263,7 +210,7 @@ TEST(FinalCertificate, EveryPublisherVariantPrintsTheSchoolYear)
         const TDrkEinstRec options;
         const TFachKatalog katalog = defaultFachKatalog();
         const CertificateEnvironment env{options, katalog, c.schoolType, cp("Schule am Mühlenteich")};
-        const TZgnRec rec = filledStudent(annexCode);
+        const TZgnRec rec = filledLeavingStudent(annexCode);
         std::vector<std::string> texts;
         int yearOnPage = 0;
         for (int page = 1; page <= 2; ++page) {

@@ -10,6 +10,7 @@
 #include "layouts/LayoutGrundschule.h"
 #include "print/FormFile.h"
 #include "print/RecordingCanvas.h"
+#include "support/SampleStudents.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -24,45 +25,11 @@
 #include <unistd.h>
 
 using namespace ruvek;
+using ruvek::test::filledPrimaryStudent;
 using namespace ruvek::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-TZgnRec filledStudent(int annexCode)
-{
-    TZgnRec r;
-    r.Status = 1;
-    r.Name = cp("Müller-Lüdenscheidt");
-    r.Vorname = cp("Anna-Sophie");
-    r.GebDatum = "04.07.2018";
-    r.Weiblich = 1;
-    r.Halbjahr1 = annexCode == 1 ? 1 : 0;
-    r.SjBeginn = "2026";
-    r.Klasse = annexCode <= 2 ? "1a" : "3b";
-    r.NeueSchule = cp("Grundschule an der Warnow");
-    r.Jahrgang = "2";
-    r.Fehltage = "12";
-    r.FehltageE = "10";
-    r.ZgnOrt = "Rostock";
-    r.ZgnDatum = "03.07.2027";
-    r.Anlage = annexCode;
-    const char* subjects[9][2] = {{"Deutsch", "2"}, {"Sachunterricht", "1"}, {"Mathematik", "3"},
-                                  {"katholische Religion", "2"}, {"Kunst und Gestaltung", "1"}, {"Musik", "n"},
-                                  {"Sport", "e"}, {"???", "-"}, {"Englisch", "4"}};
-    for (int k = 1; k <= 25; ++k) {
-        r.slot(k).Fach = k <= 9 ? cp(subjects[k - 1][0]) : "???";
-        r.slot(k).Note = k <= 9 ? subjects[k - 1][1] : "-";
-        r.slot(k).Niveau = "-";
-    }
-    r.slot(1).Zusatz = "*";
-    r.LEBText = cp("Anna-Sophie arbeitet im Unterricht aufmerksam und ausdauernd mit. Sie beteiligt sich gern an "
-                   "Gesprächen im Sitzkreis und bringt eigene Ideen ein.\r\nIm Lesen hat sie große Fortschritte "
-                   "gemacht: Sie liest kurze Texte flüssig und sinnbetont vor. Beim Schreiben achtet sie auf eine "
-                   "saubere Form.\r\nIm Umgang mit ihren Mitschülerinnen und Mitschülern ist sie hilfsbereit.");
-    r.Vermerke = cp("Anna-Sophie hat an der Arbeitsgemeinschaft \"Lesen\" teilgenommen.");
-    return r;
-}
 
 std::vector<RecordedPage> recorded(int annexCode)
 {
@@ -80,7 +47,8 @@ std::vector<RecordedPage> recorded(int annexCode)
     for (int page = 1; page <= lastPage; ++page) {
         RecordingCanvas canvas;
         canvas.setMetricMapping();
-        const auto cuts = DrawCertificatePage(canvas, env, form, layout, filledStudent(annexCode), annexCode, page);
+        const auto cuts =
+            DrawCertificatePage(canvas, env, form, layout, filledPrimaryStudent(annexCode), annexCode, page);
         EXPECT_TRUE(cuts.empty());
         pages.push_back(canvas.drawOps());
     }

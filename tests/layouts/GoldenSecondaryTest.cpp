@@ -8,6 +8,7 @@
 #include "layouts/CertificatePage.h"
 #include "layouts/LayoutSekundar.h"
 #include "print/RecordingCanvas.h"
+#include "support/SampleStudents.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include <sstream>
 
 using namespace ruvek;
+using ruvek::test::filledStudent;
 using namespace ruvek::test;
 namespace fs = std::filesystem;
 
@@ -40,52 +42,6 @@ const SecondaryCase kCases[] = {
     {27, LayoutGesamtschule, SchoolType::IntegrierteGesamtschule},      {29, LayoutGesamtschule, SchoolType::IntegrierteGesamtschule},
     {127, LayoutGesamtschule, SchoolType::IntegrierteGesamtschule},
 };
-
-TZgnRec filledStudent(int annexCode)
-{
-    TZgnRec r;
-    r.Status = 1;
-    r.Name = cp("Schröder-Wendtland");
-    r.Vorname = cp("Maximilian");
-    r.GebDatum = "17.03.2012";
-    r.Weiblich = 0;
-    r.Halbjahr1 = annexCode == 15 ? 1 : 0;
-    r.Ebene = 2;
-    r.SjBeginn = annexCode == 115 ? "2006" : "2026";
-    r.Klasse = "8b";
-    r.NeueSchule = cp("Gymnasium am Goetheplatz");
-    r.Jahrgang = "9";
-    r.Fehltage = "7";
-    r.FehltageE = "7";
-    r.ZgnOrt = cp("Lindenhagen");
-    r.ZgnDatum = "08.07.2027";
-    r.Anlage = annexCode;
-    const char* subjects[18][3] = {
-        {"Deutsch", "2", "M"}, {"Englisch", "3", "R"}, {"Französisch", "2", "-"},
-        {"Mathematik", "4", "B"}, {"Geschichte", "1", "-"}, {"Geografie", "2", "-"},
-        {"Sozialkunde", "e", "-"}, {"Arbeit-Wirtschaft-Technik u. Informatik", "3", "-"},
-        {"evangelische Religion", "1", "-"}, {"Physik", "3", "E"}, {"Chemie", "2", "G"},
-        {"Biologie", "2", "-"}, {"Musik", "1", "-"}, {"Kunst und Gestaltung", "n", "-"}, {"Sport", "2", "-"},
-        {"  - - -", "-", "-"}, {"Informatik", "1", "-"}, {"???", "-", "-"},
-    };
-    for (int k = 1; k <= 25; ++k) {
-        r.slot(k).Fach = k <= 18 ? cp(subjects[k - 1][0]) : "???";
-        r.slot(k).Note = k <= 18 ? subjects[k - 1][1] : "-";
-        r.slot(k).Niveau = k <= 18 ? subjects[k - 1][2] : "-";
-    }
-    r.slot(1).Zusatz = "*";
-    r.slot(19).Fach = cp("Darstellendes Spiel");
-    r.slot(19).Note = "2";
-    r.slot(20).Fach = cp("Informatik");
-    r.slot(20).Note = "1";
-    r.slot(22).Fach = cp("Hauswirtschaft");
-    r.slot(22).Note = "3";
-    r.slot(25).Note = "2";
-    r.LEBText = cp("Maximilian arbeitet im Unterricht konzentriert und zuverlässig mit. Er beteiligt sich an "
-                   "Diskussionen mit sachlichen Beiträgen.\r\nIn den Naturwissenschaften zeigt er großes Interesse.");
-    r.Vermerke = cp("Maximilian ist Klassensprecher.");
-    return r;
-}
 
 std::vector<RecordedPage> recorded(const SecondaryCase& c)
 {

@@ -2,7 +2,9 @@
 
 #include "FachKatalogFile.h"
 #include "common/Cp1252.h"
+#include "forms/AnnexCatalogue.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -43,21 +45,19 @@ std::string rowsOf(const TFachKatalog& kat, int annex)
     return out;
 }
 
-class TempDir {
+// A data folder and a program folder side by side in a temporary folder.
+class SettingsFolders {
 public:
-    TempDir()
+    SettingsFolders()
     {
-        std::random_device rd;
-        m_path = fs::temp_directory_path() / ("ruvek-fachkatalog-" + std::to_string(rd()));
-        fs::create_directories(m_path / "daten");
-        fs::create_directories(m_path / "programm");
+        fs::create_directories(data());
+        fs::create_directories(program());
     }
-    ~TempDir() { fs::remove_all(m_path); }
-    fs::path data() const { return m_path / "daten"; }
-    fs::path program() const { return m_path / "programm"; }
+    fs::path data() const { return root_ / "daten"; }
+    fs::path program() const { return root_ / "programm"; }
 
 private:
-    fs::path m_path;
+    ruvek::test::TempDir root_ {"ruvek-fachkatalog"};
 };
 
 } // namespace
@@ -151,6 +151,26 @@ TEST(FachKatalogDefaults, RowsOfEveryForm)
         }
     }
     EXPECT_EQ(tabledRows, 2 * 1 + 2 * 7 + 6 * 13 + 9 * 13 + 3 * 12 + 2 * 14 + 13 + 2 * 12 + 9 + 14 + 12);
+}
+
+// Every default row a form of the catalogue names reaches the default
+// subject catalogue: the form's code has a column there, and the row holds
+// the named subject (a misspelt name would leave the row empty).
+TEST(FachKatalogDefaults, EveryFormRowOfTheCatalogueIsSet)
+{
+    const TFachKatalog kat = defaultFachKatalog();
+    int rows = 0;
+    for (const AnnexForm& form : AnnexCatalogue()) {
+        for (const DefaultSubjectRow& r : form.defaultRows) {
+            SCOPED_TRACE("annex " + std::to_string(form.code) + " row " + std::to_string(r.row));
+            ASSERT_LT(form.code, kFachPositionCount);
+            EXPECT_GE(r.row, 1);
+            EXPECT_LE(r.row, 18);
+            EXPECT_EQ(FachAnPosition(kat, form.code, r.row), utf8ToCp1252(r.subject).substr(0, 30));
+            ++rows;
+        }
+    }
+    EXPECT_EQ(rows, 2 * 1 + 2 * 7 + 6 * 13 + 9 * 13 + 3 * 12 + 2 * 14 + 13 + 2 * 12 + 9 + 14 + 12);
 }
 
 TEST(FachKatalogDefaults, EntriesSpotChecks)
@@ -311,7 +331,7 @@ TEST(FachKatalogQueries, FachAnPosition)
 
 TEST(FachKatalogLoad, MissingFileKeepsDefaultsSilently)
 {
-    TempDir dir;
+    SettingsFolders dir;
     test::ScriptedPrompter prompter;
     TFachKatalog kat = defaultFachKatalog();
     EXPECT_FALSE(LoadFachKatalog(kat, dir.data(), dir.program(), prompter));
@@ -321,7 +341,7 @@ TEST(FachKatalogLoad, MissingFileKeepsDefaultsSilently)
 
 TEST(FachKatalogLoad, ReverseOrderAndNewSubjectInLastEntry)
 {
-    TempDir dir;
+    SettingsFolders dir;
     test::FaecherDatBuilder file;
     file.name(50, "Ethik").kurz(50, "Eth").religion(50, 1).position(50, 21, 9).name(2, "Wirtschaft");
     // The first block of the file is entry 50.
@@ -346,7 +366,7 @@ TEST(FachKatalogLoad, ReverseOrderAndNewSubjectInLastEntry)
 
 TEST(FachKatalogLoad, DataFolderComesBeforeProgramFolder)
 {
-    TempDir dir;
+    SettingsFolders dir;
     test::FaecherDatBuilder().name(45, "aus Daten").write(dir.data() / "Faecher.DAT");
     test::FaecherDatBuilder().name(45, "aus Programm").write(dir.program() / "Faecher.DAT");
     test::ScriptedPrompter prompter;
@@ -367,7 +387,7 @@ TEST(FachKatalogLoad, DataFolderComesBeforeProgramFolder)
 
 TEST(FachKatalogLoad, ShortFileIsReportedAndChangesNothing)
 {
-    TempDir dir;
+    SettingsFolders dir;
     test::FaecherDatBuilder file;
     file.name(50, "Ethik").name(49, "Astrologie");
     const TFachKatalog defaults = defaultFachKatalog();
@@ -387,7 +407,7 @@ TEST(FachKatalogLoad, ShortFileIsReportedAndChangesNothing)
 
 TEST(FachKatalogLoad, UnopenableFileIsReported)
 {
-    TempDir dir;
+    SettingsFolders dir;
     fs::create_directory(dir.data() / "Faecher.DAT"); // exists, but cannot be read as a file
     test::ScriptedPrompter prompter;
     TFachKatalog kat = defaultFachKatalog();
@@ -399,7 +419,7 @@ TEST(FachKatalogLoad, UnopenableFileIsReported)
 
 TEST(FachKatalogLoad, LongerFileUsesItsFirst51Entries)
 {
-    TempDir dir;
+    SettingsFolders dir;
     test::FaecherDatBuilder file;
     file.name(0, "leer");
     auto image = file.image();
