@@ -110,6 +110,7 @@ private:
         job_ = saved;
     }
 
+public:
     // Carries the plan out: to the printer, or without one into one PDF file
     // for the whole command, chosen when the first document opens.
     void run(const PrintPlan& plan)
@@ -161,15 +162,18 @@ private:
             prompter.warning(CutTextsMessage(result.cuts));
     }
 
+private:
     TMainForm& main_;
     TDruckAuftrag job_;
 };
 
 } // namespace
 
-void installPrintCommands(TMainForm& main)
+PrintPlanRunner installPrintCommands(TMainForm& main)
 {
-    (new PrintCommands(main))->install();
+    auto* commands = new PrintCommands(main);
+    commands->install();
+    return [commands](const PrintPlan& plan) { commands->run(plan); };
 }
 
 } // namespace ruvek::ui
