@@ -175,23 +175,21 @@ std::string lockText(const ClassOverviewRow& row)
     case LockState::HeldByOther:
     case LockState::Stale: break;
     }
-    std::string text;
+    std::string text = "unlesbare Sperrdatei";
     if (row.lockOwner) {
-        text = describeLockOwner(*row.lockOwner);
-        std::replace(text.begin(), text.end(), '\n', ',');
-        std::string spaced;
-        for (const char c : text) {
-            spaced += c;
-            if (c == ',')
-                spaced += ' ';
-        }
-        text = spaced;
-    } else {
-        text = "unlesbare Sperrdatei";
+        const LockOwner& o = *row.lockOwner;
+        text = (o.user.empty() ? std::string("?") : o.user) + " auf " + (o.computer.empty() ? std::string("?") : o.computer);
     }
     if (row.lock == LockState::Stale)
         text += " (verwaist)";
     return text;
+}
+
+std::string lockDetails(const ClassOverviewRow& row)
+{
+    if (row.lock == LockState::Free || row.lock == LockState::Own || !row.lockOwner)
+        return lockText(row);
+    return describeLockOwner(*row.lockOwner) + (row.lock == LockState::Stale ? "\n(verwaist: das Programm läuft nicht mehr)" : "");
 }
 
 std::string lastSavedText(const ClassOverviewRow& row)

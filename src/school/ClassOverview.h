@@ -70,9 +70,12 @@ bool readClassRecords(const std::filesystem::path& file, TDB2& records, std::str
 // Texts of the table cells (UTF-8).
 // "Anl015 (24), Anl017 (2)"
 std::string formsText(const ClassOverviewRow& row);
-// "" when free; "in diesem Programm"; "Benutzer auf Rechner seit 10.12.2026 14:03";
-// a stale lock says "(verwaist)" after it.
+// "" when free; "in diesem Programm"; "benutzer auf Rechner", a stale lock
+// with "(verwaist)" after it.
 std::string lockText(const ClassOverviewRow& row);
+// The holder as the lock questions describe it (computer, user, since when),
+// for a tooltip.
+std::string lockDetails(const ClassOverviewRow& row);
 // "10.12.2026 14:03:22"; "" when unknown.
 std::string lastSavedText(const ClassOverviewRow& row);
 // A number that orders rows by their last save.

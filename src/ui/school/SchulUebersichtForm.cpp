@@ -9,6 +9,7 @@
 #include <QBrush>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCollator>
 #include <QColor>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -119,7 +120,9 @@ public:
             }
             if (column == FileCol)
                 return qs(r.file.string());
-            if (column == NoteCol && !waiting && !r.readable())
+            if (column == LockCol && !waiting)
+                return qs(lockDetails(r));
+            if (column == ClassCol && !waiting && !r.readable())
                 return qs(r.error);
             return {};
         case Qt::TextAlignmentRole:
@@ -143,6 +146,10 @@ private:
             return qs(r.shownName);
         if (waiting)
             return column == ClassCol ? QStringLiteral("wird gelesen …") : QString();
+        // A file that is no readable class says why across the cells of the
+        // class (the table joins them for such a row).
+        if (!r.readable() && column == ClassCol)
+            return qs(r.error).replace(QLatin1Char('\n'), QLatin1Char(' '));
         switch (column) {
         case ClassCol: return qs(r.className);
         case TeacherCol: return qs(r.classTeacher);
@@ -153,8 +160,6 @@ private:
         case SavedCol: return qs(lastSavedText(r));
         case VersionsCol: return static_cast<qulonglong>(r.versionsKept);
         case NoteCol: {
-            if (!r.readable())
-                return qs(r.error).replace(QLatin1Char('\n'), QLatin1Char(' '));
             if (r.fileVersion == 1)
                 return QStringLiteral("alte Dateiversion 1 (wird beim Speichern umgestellt)");
             return QString();
@@ -169,6 +174,7 @@ private:
         case StudentsCol: return known ? qlonglong(r.students) : qlonglong(-1);
         case FindingsCol: return known ? qlonglong(r.findings) : qlonglong(-1);
         case VersionsCol: return waiting ? qlonglong(-1) : qlonglong(r.versionsKept);
+        case ClassCol: return known ? qs(r.className) : QString();
         case SavedCol: return waiting ? qlonglong(-1) : qlonglong(lastSavedKey(r));
         default: return display(r, waiting, column).toString().toLower();
         }
@@ -178,6 +184,33 @@ private:
     std::vector<bool> pending_;
 };
 
+namespace {
+
+// Sorts numbers as numbers and texts as people read them: "3a" before
+// "10a", letter case ignored.
+class ClassOrderProxy : public QSortFilterProxyModel {
+public:
+    explicit ClassOrderProxy(QObject* parent) : QSortFilterProxyModel(parent)
+    {
+        collator_.setNumericMode(true);
+        collator_.setCaseSensitivity(Qt::CaseInsensitive);
+    }
+
+protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override
+    {
+        const QVariant a = left.data(sortRole()), b = right.data(sortRole());
+        if (a.typeId() == QMetaType::QString && b.typeId() == QMetaType::QString)
+            return collator_.compare(a.toString(), b.toString()) < 0;
+        return QSortFilterProxyModel::lessThan(left, right);
+    }
+
+private:
+    QCollator collator_{QLocale(QLocale::German, QLocale::Germany)};
+};
+
+} // namespace
+
 TSchulUebersichtForm::TSchulUebersichtForm(SchoolOverviewHost host, QWidget* parent)
     : QDialog(parent), host_(std::move(host))
 {
@@ -185,7 +218,7 @@ TSchulUebersichtForm::TSchulUebersichtForm(SchoolOverviewHost host, QWidget* par
     setWindowTitle(QStringLiteral("Schulübersicht"));
     setAccessibleName(QStringLiteral("Schulübersicht"));
     setModal(false);
-    resize(1180, 620);
+    resize(1260, 620);
 
     auto* layout = new QVBoxLayout(this);
 
@@ -213,7 +246,7 @@ TSchulUebersichtForm::TSchulUebersichtForm(SchoolOverviewHost host, QWidget* par
     layout->addLayout(folderRow);
 
     model_ = new ClassOverviewModel(this);
-    proxy_ = new QSortFilterProxyModel(this);
+    proxy_ = new ClassOrderProxy(this);
     proxy_->setSourceModel(model_);
     proxy_->setSortRole(Qt::UserRole);
     proxy_->setDynamicSortFilter(true);
@@ -230,6 +263,7 @@ TSchulUebersichtForm::TSchulUebersichtForm(SchoolOverviewHost host, QWidget* par
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setWordWrap(false);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     layout->addWidget(table_, 1);
 
     progress_ = new QProgressBar(this);
@@ -276,6 +310,9 @@ TSchulUebersichtForm::TSchulUebersichtForm(SchoolOverviewHost host, QWidget* par
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { openRow(index.row()); });
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateButtons(); });
+    connect(proxy_, &QAbstractItemModel::layoutChanged, this, [this] { joinErrorCells(); });
+    connect(proxy_, &QAbstractItemModel::modelReset, this, [this] { joinErrorCells(); });
+    connect(proxy_, &QAbstractItemModel::dataChanged, this, [this] { joinErrorCells(); });
 
     connect(&watcher_, &QFutureWatcherBase::progressRangeChanged, progress_, &QProgressBar::setRange);
     connect(&watcher_, &QFutureWatcherBase::progressValueChanged, progress_, &QProgressBar::setValue);
@@ -361,9 +398,37 @@ void TSchulUebersichtForm::readingDone()
     // with the next "Aktualisieren".
     reading_.clear();
     progress_->setValue(progress_->maximum());
+    fitColumns();
     updateSummary();
     updateButtons();
     emit readingFinished();
+}
+
+void TSchulUebersichtForm::joinErrorCells()
+{
+    table_->clearSpans();
+    for (int shown = 0; shown < proxy_->rowCount(); ++shown) {
+        const int row = proxy_->mapToSource(proxy_->index(shown, 0)).row();
+        if (!model_->pending(row) && !model_->rows()[static_cast<std::size_t>(row)].readable())
+            table_->setSpan(shown, ClassCol, 1, FindingsCol - ClassCol + 1);
+    }
+}
+
+void TSchulUebersichtForm::fitColumns()
+{
+    // Every column as wide as its contents; a long list of forms or a long
+    // lock holder is cut (the tooltips give them whole).
+    table_->resizeColumnsToContents();
+    // The error of a file spans the class's cells; it does not widen the first.
+    int classWidth = table_->horizontalHeader()->sectionSizeHint(ClassCol);
+    for (int shown = 0; shown < proxy_->rowCount(); ++shown)
+        if (table_->columnSpan(shown, ClassCol) == 1)
+            classWidth = std::max(classWidth, table_->sizeHintForIndex(proxy_->index(shown, ClassCol)).width());
+    table_->setColumnWidth(ClassCol, classWidth);
+    table_->setColumnWidth(FormsCol, std::min(table_->columnWidth(FormsCol), 180));
+    table_->setColumnWidth(LockCol, std::min(table_->columnWidth(LockCol), 180));
+    // The note fills what is left (its tooltip holds the whole message).
+    table_->setColumnWidth(NoteCol, 100);
 }
 
 void TSchulUebersichtForm::updateSummary()

@@ -86,6 +86,8 @@ private:
     void chooseFolder();
     void updateButtons();
     void updateSummary();
+    void fitColumns();
+    void joinErrorCells();
     // The model rows selected in the table, in the order shown.
     std::vector<int> selectedRows() const;
 
