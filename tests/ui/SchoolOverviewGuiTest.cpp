@@ -298,17 +298,18 @@ TEST_F(SchoolOverviewGui, PrintsTheSelectedClassesInOneCommandWithPreviewFirst)
     prompter_.files = {pdf};        // no printer here: one PDF file for the command
     prompter_.answers = {true};     // "Sollen jetzt ... gedruckt werden?"
     int previews = 0;
-    std::function<void()> closePreviews;
-    closePreviews = [&] {
+    // Closes each preview as it comes up; the timer ends with this test.
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&previews] {
         if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             ++previews;
             d->reject();
         }
-        QTimer::singleShot(10, closePreviews);
-    };
-    QTimer::singleShot(0, closePreviews);
+    });
+    closer.start();
     w->printRows();
-    closePreviews = [] {};
+    closer.stop();
 
     EXPECT_EQ(previews, 2) << "the first student of each class";
     const auto questions = prompter_.questions();
