@@ -322,6 +322,8 @@ TEST_F(SchoolOverviewGui, PrintsTheSelectedClassesInOneCommandWithPreviewFirst)
         warned = warned || (s.kind == MessageKind::Warning && s.text.find("kaputt.RVK") != std::string::npos);
     EXPECT_TRUE(warned);
     ASSERT_TRUE(fs::exists(pdf));
+    ASSERT_FALSE(prompter_.dialogs.empty());
+    EXPECT_EQ(prompter_.dialogs.back().proposedName, "Empfangsbekenntnisse 5a, 9a.pdf");
     // Every sheet of both classes' receipts, by the print options in use.
     std::vector<ClassForPrint> classes(2);
     std::string error;
@@ -338,6 +340,20 @@ TEST_F(SchoolOverviewGui, PrintsTheSelectedClassesInOneCommandWithPreviewFirst)
         if (bytes.compare(at, 12, "/Type /Pages") != 0)
             ++pages;
     EXPECT_EQ(pages, sheets);
+
+    // The class open here with unsaved changes: printing its file is asked
+    // about first; declined, nothing is printed.
+    main_->klasse().fileOpen(data_ / "5a.RVK", prompter_);
+    ASSERT_EQ(main_->klasse().filePath(), data_ / "5a.RVK");
+    main_->klasse().records.front().Name = "Geändert";
+    main_->klasse().changed = true;
+    main_->showCurrentRecord();
+    prompter_.choices = {0};
+    prompter_.answers = {false};
+    const std::size_t shownBefore = prompter_.log().size();
+    w->printRows();
+    ASSERT_EQ(prompter_.log().size(), shownBefore + 2);
+    EXPECT_NE(prompter_.log().back().text.find("5a.RVK hat ungespeicherte Änderungen"), std::string::npos);
 
     // "Abbrechen" prints nothing.
     prompter_.choices = {3};

@@ -6,14 +6,16 @@
 #include "dispatch/PrintPlan.h"
 
 #include <functional>
+#include <string>
 
 namespace ruvek::ui {
 
 class TMainForm;
 
 // Carries a print plan out as the print commands do: to the printer, or
-// without one into one PDF file, with the preview window for previews.
-using PrintPlanRunner = std::function<void(const PrintPlan&)>;
+// without one into one PDF file, with the preview window for previews. The
+// PDF file is proposed under `title` (empty: the first document's title).
+using PrintPlanRunner = std::function<void(const PrintPlan& plan, const std::string& title)>;
 
 // Gives the print commands their handlers (and creates the preview window
 // they share). Called once, when the program's forms are created. Returns

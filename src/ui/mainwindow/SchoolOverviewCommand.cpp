@@ -23,7 +23,14 @@ void installSchoolOverview(TMainForm& main, PrintPlanRunner print)
                     main.raise();
                     main.activateWindow();
                 },
-                print};
+                print,
+                [&main]() -> std::optional<std::filesystem::path> {
+                    main.storeForm();
+                    OpenClass& k = main.klasse();
+                    if (k.isUnsaved() || !k.hasUnsavedChanges())
+                        return std::nullopt;
+                    return k.filePath();
+                }};
             *window = new TSchulUebersichtForm(std::move(host), &main);
         }
         TSchulUebersichtForm& form = **window;

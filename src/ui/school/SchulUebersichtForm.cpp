@@ -517,6 +517,19 @@ void TSchulUebersichtForm::printRows()
         return;
     const auto kind = static_cast<SchoolPrintKind>(choice);
 
+    // The classes are printed as they are on disk: unsaved changes of the
+    // class open here are not in its file yet.
+    if (host_.unsavedClass)
+        if (const auto unsaved = host_.unsavedClass())
+            for (const int r : rows) {
+                std::error_code ec;
+                if (fs::equivalent(model_->rows()[static_cast<std::size_t>(r)].file, *unsaved, ec) &&
+                    !p.askYesNo("Die Klasse " + unsaved->filename().string() +
+                                    " hat ungespeicherte Änderungen.\nGedruckt wird der zuletzt gespeicherte Stand."
+                                    "\nTrotzdem drucken?",
+                                MessageKind::Warning))
+                    return;
+            }
     // The classes are read now, as they are on disk, without their locks.
     std::vector<ClassForPrint> classes;
     std::string unreadable;
@@ -545,9 +558,14 @@ void TSchulUebersichtForm::printRows()
     }
     if (!host_.print)
         return;
+    std::string title = kSchoolPrintChoices[static_cast<std::size_t>(choice)] + " ";
+    for (std::size_t i = 0; i < classes.size() && i < 4; ++i)
+        title += (i > 0 ? ", " : "") + classes[i].name;
+    if (classes.size() > 4)
+        title += " und " + std::to_string(classes.size() - 4) + " weitere";
     if (previewFirst_->isChecked())
-        host_.print(PreviewOfFirstStudents(joined));
-    host_.print(joined.plan);
+        host_.print(PreviewOfFirstStudents(joined), title);
+    host_.print(joined.plan, title);
 }
 
 void TSchulUebersichtForm::chooseFolder()

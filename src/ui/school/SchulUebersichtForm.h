@@ -18,6 +18,8 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -39,8 +41,11 @@ struct SchoolOverviewHost {
     std::function<const Installation&()> installation;
     // Opens the class in the main window, as File Open does.
     std::function<void(const std::filesystem::path&)> openClass;
-    // Carries a print plan out, as the print commands of the menu do.
-    std::function<void(const PrintPlan&)> print;
+    // Carries a print plan out, as the print commands of the menu do; a PDF
+    // file is proposed under the title given.
+    std::function<void(const PrintPlan&, const std::string& title)> print;
+    // The class open in the main window when it has unsaved changes.
+    std::function<std::optional<std::filesystem::path>()> unsavedClass;
 };
 
 class TSchulUebersichtForm : public QDialog {
