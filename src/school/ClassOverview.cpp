@@ -38,15 +38,6 @@ private:
     }
 };
 
-std::string shownNameOf(const fs::path& file, const fs::path& folder)
-{
-    std::error_code ec;
-    const fs::path relative = folder.empty() ? fs::path() : fs::relative(file, folder, ec);
-    if (ec || relative.empty() || *relative.begin() == "..")
-        return file.filename().string();
-    return relative.generic_string();
-}
-
 // The value most of the students have (the first of them on a tie); empty
 // texts do not count.
 template <class Get>
@@ -113,6 +104,15 @@ bool readForOverview(const fs::path& file, OpenClass& openClass, std::string& er
 }
 
 } // namespace
+
+std::string shownNameOf(const fs::path& file, const fs::path& folder)
+{
+    std::error_code ec;
+    const fs::path relative = folder.empty() ? fs::path() : fs::relative(file, folder, ec);
+    if (ec || relative.empty() || *relative.begin() == "..")
+        return file.filename().string();
+    return relative.generic_string();
+}
 
 bool readClassRecords(const fs::path& file, TDB2& records, std::string& error)
 {

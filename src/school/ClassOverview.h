@@ -63,6 +63,10 @@ struct ClassOverviewRow {
 ClassOverviewRow readClassOverview(const std::filesystem::path& file, const std::filesystem::path& folder,
                                    const Installation& installation, const LockOwner& me, std::int64_t now);
 
+// The name a row shows for `file`: its path below `folder` ("Unterstufe/5a.RVK"),
+// or its file name when it lies elsewhere.
+std::string shownNameOf(const std::filesystem::path& file, const std::filesystem::path& folder);
+
 // The records of a class file as the overview and its print read them: no
 // lock, nothing written. False with the German reason in *error.
 bool readClassRecords(const std::filesystem::path& file, TDB2& records, std::string& error);

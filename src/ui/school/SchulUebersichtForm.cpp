@@ -63,9 +63,7 @@ public:
         for (const fs::path& file : files) {
             ClassOverviewRow row;
             row.file = file;
-            std::error_code ec;
-            const fs::path relative = fs::relative(file, folder, ec);
-            row.shownName = ec || relative.empty() ? file.filename().string() : relative.generic_string();
+            row.shownName = shownNameOf(file, folder);
             rows_.push_back(std::move(row));
             pending_.push_back(true);
         }
