@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTest>
@@ -232,6 +233,14 @@ TEST_F(SchoolOverviewGui, ReadsEveryClassOfTheFolderIntoASortableTable)
         QApplication::processEvents();
         EXPECT_TRUE(w->grab().save(QString::fromStdString(std::string(dir) + "/schuluebersicht.png")));
     }
+    // A folder without class files: an empty table that says so.
+    fs::create_directories(folder_ / "leer");
+    w->showFolder(folder_ / "leer");
+    ASSERT_TRUE(waitUntil([w] { return !w->busy(); }));
+    EXPECT_EQ(w->proxy()->rowCount(), 0);
+    EXPECT_EQ(w->summary()->text(), QStringLiteral("Im Ordner liegt keine Klassendatei (*.RVK)."));
+    EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("PrintButton"))->isEnabled());
+
     // Nothing was asked or told.
     EXPECT_TRUE(prompter_.log().empty());
 }

@@ -343,8 +343,14 @@ void TSchulUebersichtForm::reload()
     std::vector<int> all(files.size());
     for (std::size_t i = 0; i < all.size(); ++i)
         all[i] = static_cast<int>(i);
-    if (files.empty())
+    if (files.empty()) {
         summary_->setText(QStringLiteral("Im Ordner liegt keine Klassendatei (*.RVK)."));
+        progress_->setRange(0, 1);
+        progress_->setValue(0);
+        progress_->setFormat(QStringLiteral("keine Klassendateien"));
+    } else {
+        progress_->setFormat(QStringLiteral("%v von %m Klassendateien gelesen"));
+    }
     readRows(std::move(all));
 }
 
