@@ -1,5 +1,6 @@
 #include "ClassFileCommands.h"
 
+#include "classfile/ClassFolder.h"
 #include "document/ClassDocument.h"
 
 #include <algorithm>
@@ -98,18 +99,12 @@ std::optional<std::vector<std::string>> classFilesOf(const std::vector<std::stri
             continue;
         }
         std::vector<std::string> found;
-        for (const auto& entry : fs::directory_iterator(argument, ec)) {
-            std::string extension = entry.path().extension().string();
-            std::transform(extension.begin(), extension.end(), extension.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-            if (extension == ".RVK" && entry.is_regular_file(ec))
-                found.push_back(entry.path().string());
-        }
+        for (const fs::path& file : ruvek::classFilesIn(argument))
+            found.push_back(file.string());
         if (found.empty()) {
             std::cerr << "Fehler: Im Ordner " << argument << " liegt keine Klassendatei (*.RVK).\n";
             return std::nullopt;
         }
-        std::sort(found.begin(), found.end());
         files.insert(files.end(), found.begin(), found.end());
     }
     return files;

@@ -8,6 +8,7 @@
 #include "ui/mainwindow/GradeCommands.h"
 #include "ui/mainwindow/MainForm.h"
 #include "ui/mainwindow/PrintCommands.h"
+#include "ui/mainwindow/SchoolOverviewCommand.h"
 #include "ui/mainwindow/SettingsTransferCommands.h"
 #include "ui/mainwindow/StatisticsCommands.h"
 #include "ui/print/InfoDlg.h"
@@ -47,7 +48,7 @@ void createApplicationForms(TMainForm& main)
     f.drkEinst = new TDrkEinstForm(settings, p, [&s] { return s.klasse.dataFolder; }, &main);
     // 9. TPreViewForm: made with the print commands, which it serves; it
     //    asks the printer for its geometry on first use.
-    installPrintCommands(main);
+    const PrintPlanRunner print = installPrintCommands(main);
     // 10.-11. TBewUebersForm, TFaNoExpForm, with TNotenStatForm (17.):
     //         made with the commands they serve.
     installStatisticsCommands(main);
@@ -68,6 +69,9 @@ void createApplicationForms(TMainForm& main)
                               makeCompletenessCommand({main, main, main.klasse(), main.state()}));
     // Encrypted transfer of a class, and the restore of encrypted backups.
     installEncryptedTransfer(main);
+    // The overview of all classes of the data folder, which prints as the
+    // print commands do.
+    installSchoolOverview(main, print);
 }
 
 } // namespace ruvek::ui

@@ -18,6 +18,8 @@ const MenuRow kMenu[] = {
     {R::Item, "Speichern &unter ...", "FileSaveAsItem", C::FileSaveAs},
     {R::Item, "Ältere Fassung wiederherstellen …", "FileRestoreVersionItem", C::FileRestoreVersion},
     {R::Item, "Verschlüsselt weitergeben …", "FileEncryptedTransferItem", C::FileEncryptedTransfer},
+    {R::Item, "Schulübersicht …", "FileSchoolOverviewItem", C::FileSchoolOverview,
+     "alle Klassen des Datenordners in einer Tabelle: Vollständigkeit, geöffnet von, Druck"},
     {R::Separator},
     {R::Follow, "Seitenansicht zeigen", "Seitenansichtzeigen1", C::CertificatePreview},
     {R::Item, "&Drucker einrichten ...", "FilePrintSetupItem", C::FilePrintSetup},

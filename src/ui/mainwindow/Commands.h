@@ -18,6 +18,7 @@ enum class Command {
     FileSaveAs,
     FileRestoreVersion,
     FileEncryptedTransfer,
+    FileSchoolOverview,
     FilePrintSetup,
     FileExit,
     // Eingeben, Bearbeiten

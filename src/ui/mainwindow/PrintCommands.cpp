@@ -110,9 +110,11 @@ private:
         job_ = saved;
     }
 
+public:
     // Carries the plan out: to the printer, or without one into one PDF file
-    // for the whole command, chosen when the first document opens.
-    void run(const PrintPlan& plan)
+    // for the whole command, chosen when the first document opens and
+    // proposed under `fileTitle` (empty: the title of that document).
+    void run(const PrintPlan& plan, const std::string& fileTitle = {})
     {
         ProgramState& state = main_.state();
         Prompter& prompter = main_.prompter();
@@ -131,7 +133,7 @@ private:
                     request.title = "Ausdruck als PDF-Datei speichern";
                     request.folder = state.klasse.dataFolder;
                     request.filter = "PDF-Dokument (*.pdf)|*.pdf";
-                    request.proposedName = fileNameForTitle(title, ".pdf");
+                    request.proposedName = fileNameForTitle(fileTitle.empty() ? title : fileTitle, ".pdf");
                     const auto chosen = prompter.chooseSaveFile(request);
                     if (!chosen)
                         return nullptr;
@@ -161,15 +163,18 @@ private:
             prompter.warning(CutTextsMessage(result.cuts));
     }
 
+private:
     TMainForm& main_;
     TDruckAuftrag job_;
 };
 
 } // namespace
 
-void installPrintCommands(TMainForm& main)
+PrintPlanRunner installPrintCommands(TMainForm& main)
 {
-    (new PrintCommands(main))->install();
+    auto* commands = new PrintCommands(main);
+    commands->install();
+    return [commands](const PrintPlan& plan, const std::string& title) { commands->run(plan, title); };
 }
 
 } // namespace ruvek::ui
