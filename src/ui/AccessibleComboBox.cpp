@@ -16,19 +16,16 @@ namespace {
 // editable one) as children, and the action that opens the list.
 class AccessibleComboBox : public QAccessibleWidget {
 public:
-    explicit AccessibleComboBox(QWidget* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+    explicit AccessibleComboBox(QWidget* w) : QAccessibleWidget(w, QAccessible::ComboBox) { }
 
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 
     QString text(QAccessible::Text t) const override
     {
         switch (t) {
-        case QAccessible::Value:
-            return combo()->isEditable() ? combo()->lineEdit()->text() : combo()->currentText();
-        case QAccessible::Accelerator:
-            return QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText);
-        default:
-            return QAccessibleWidget::text(t);
+        case QAccessible::Value: return combo()->isEditable() ? combo()->lineEdit()->text() : combo()->currentText();
+        case QAccessible::Accelerator: return QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText);
+        default: return QAccessibleWidget::text(t);
         }
     }
 

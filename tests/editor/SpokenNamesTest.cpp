@@ -3,11 +3,11 @@
 // name of its own that says which subject it belongs to and is never just
 // what it holds; a subject chosen in a selector renames its row, and the
 // names follow the form of the next record shown.
+#include "editor/SpokenNames.h"
 #include "common/Cp1252.h"
 #include "editor/EditorForm.h"
 #include "editor/MemoryView.h"
 #include "editor/RecordEditor.h"
-#include "editor/SpokenNames.h"
 #include "editor/Visibility.h"
 #include "forms/AnnexCatalogue.h"
 #include "grades/SlotAdapt.h"
@@ -36,7 +36,7 @@ std::string trimmed(const std::string& s)
 // The two fixed entries of an elective list, then a school's own.
 std::vector<std::string> schoolElectives()
 {
-    TWPflFach list{};
+    TWPflFach list {};
     WpflDefaults(list);
     std::vector<std::string> electives = BuildWahlpflichtListe(list);
     electives.insert(electives.end(), {"Informatik", "Spanisch", utf8ToCp1252("Hauswirtschaft und Ernährung")});
@@ -48,7 +48,7 @@ std::vector<std::string> schoolElectives()
 // chosen in W1.
 TZgnRec laidOut(int code, SchoolType st, const ShowContext& context)
 {
-    TZgnRec r{};
+    TZgnRec r {};
     r.Status = 1;
     r.Name = "Kurz";
     r.ZgnTyp = 1;
@@ -131,12 +131,12 @@ TEST(SpokenNames, RowsAreNamedBySubjectRoleOrPlace)
     FormValues form;
     form.setVisible(labelF(1), true);
     form[labelF(1)].text = "Deutsch";
-    form[labelF(5)].text = "???";                       // a row without a subject
-    form.setVisible(ControlId::ComboBoxF2, true);        // first foreign language, chosen
+    form[labelF(5)].text = "???";                 // a row without a subject
+    form.setVisible(ControlId::ComboBoxF2, true); // first foreign language, chosen
     form[ControlId::ComboBoxF2].text = "Englisch";
-    form.setVisible(ControlId::ComboBoxF3, true);        // second foreign language, none chosen
+    form.setVisible(ControlId::ComboBoxF3, true); // second foreign language, none chosen
     form[ControlId::ComboBoxF3].text = "  - - -";
-    form.setVisible(ControlId::ComboBoxF16, true);       // a free subject
+    form.setVisible(ControlId::ComboBoxF16, true); // a free subject
     form[ControlId::ComboBoxF16].text = utf8ToCp1252("Darstellendes Spiel");
     form[comboBoxW(1)].text = "Informatik";
     NameRowControls(form, 15);
@@ -164,7 +164,7 @@ TEST(SpokenNames, RowsAreNamedBySubjectRoleOrPlace)
 struct LiveFixture : ::testing::Test {
     Installation installation;
     ScriptedPrompter prompter;
-    OpenClass openClass{SchoolType::RegionaleSchule};
+    OpenClass openClass {SchoolType::RegionaleSchule};
     MemoryView view;
     std::unique_ptr<RecordEditor> editor;
 
@@ -207,7 +207,7 @@ TEST_F(SpokenNamesLive, AChosenSubjectRenamesItsRowAndTheNextFormNamesAnew)
     editor->subjectChosen(comboBoxW(4));
     EXPECT_EQ(name(editW(4)), "Hauswirtschaft und Ernährung (Wahlpflichtfach 4) Note");
     EXPECT_EQ(name(editWZ(4)), "Hauswirtschaft und Ernährung (Wahlpflichtfach 4) Zusatz");
-    EXPECT_EQ(name(editW(1)), "Spanisch (Wahlpflichtfach 1) Note");   // as the record has it
+    EXPECT_EQ(name(editW(1)), "Spanisch (Wahlpflichtfach 1) Note"); // as the record has it
 
     // The next record has another form: its rows are named by its subjects.
     editor->navigate(NavCommand::Next);

@@ -53,13 +53,13 @@ protected:
     void SetUp() override
     {
         ruvek::ui::installAccessibleComboBoxes();
-        programFolder_ = fs::temp_directory_path() / ("ruvek-keys-" + std::to_string(std::random_device{}()));
+        programFolder_ = fs::temp_directory_path() / ("ruvek-keys-" + std::to_string(std::random_device {}()));
         fs::create_directories(programFolder_);
         savedCwd_ = fs::current_path();
 
         // A Regionale Schule year certificate of class 7 (annex 15): every
         // editor page shows its controls.
-        form_ = std::make_unique<TMainForm>(ruvek::ui::MainFormSetup{programFolder_, &prompter_});
+        form_ = std::make_unique<TMainForm>(ruvek::ui::MainFormSetup {programFolder_, &prompter_});
         ruvek::ui::createApplicationForms(*form_);
         form_->state().settings.schule.Schultyp = 2;
         form_->state().settings.prog.InfoHinweise = 0;
@@ -72,8 +72,8 @@ protected:
         rec.Klassenstufe = 7;
         rec.SjBeginn = "2026";
         form_->showCurrentRecord();
-        click("BitBtn11");   // store: the annex is decided
-        click("BitBtn11");   // show: the rows follow it
+        click("BitBtn11"); // store: the annex is decided
+        click("BitBtn11"); // show: the rows follow it
         QApplication::setActiveWindow(form_.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
         ASSERT_EQ(form_->findChild<QLineEdit*>("Edit7")->text(), QStringLiteral("15"));
@@ -86,8 +86,7 @@ protected:
         fs::remove_all(programFolder_, ec);
     }
 
-    template <class W = QWidget>
-    W* w(const char* name) const
+    template <class W = QWidget> W* w(const char* name) const
     {
         return form_->findChild<W*>(QString::fromLatin1(name));
     }
@@ -105,7 +104,7 @@ protected:
     std::vector<QWidget*> tabRound(QWidget* start)
     {
         start->setFocus(Qt::TabFocusReason);
-        std::vector<QWidget*> stops{QApplication::focusWidget()};
+        std::vector<QWidget*> stops {QApplication::focusWidget()};
         for (int i = 0; i < 400; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* now = QApplication::focusWidget();
@@ -165,7 +164,8 @@ TEST_F(KeyboardAccessTest, TabReachesEveryControlOfEachPageInReadingOrderAndEver
         EXPECT_LT(at(w("Button7")), at(w("BitBtn11")));
         EXPECT_LT(at(w("BitBtn6")), at(pages()->tabBar()));
         int speedButtons = 0;
-        for (QToolButton* b : form_->findChildren<QToolButton*>(QRegularExpression(QStringLiteral("^SpeedButton\\d+$"))))
+        for (QToolButton* b :
+             form_->findChildren<QToolButton*>(QRegularExpression(QStringLiteral("^SpeedButton\\d+$"))))
             if (b->isVisible() && qobject_cast<QToolBar*>(b->parentWidget())) {
                 ++speedButtons;
                 EXPECT_TRUE(reached.count(b)) << "Symbolleiste: " << describe(b).toStdString();
@@ -216,8 +216,8 @@ TEST_F(KeyboardAccessTest, AltWithAMenuLetterOpensThatMenuOnEveryPage)
                 opened.insert(menu);
             }
             for (QAction* m : menus)
-                EXPECT_TRUE(opened.count(m)) << "Alt+" << QString(letter).toStdString() << " erreicht "
-                                             << m->text().toStdString() << " nicht";
+                EXPECT_TRUE(opened.count(m))
+                    << "Alt+" << QString(letter).toStdString() << " erreicht " << m->text().toStdString() << " nicht";
         }
     }
 }
@@ -240,7 +240,7 @@ TEST_F(KeyboardAccessTest, RowSelectorsAreNamedByTheirSubjectNotTheirEntry)
     EXPECT_EQ(ruvek::ui::accessibleNameOf(language), QStringLiteral("1. Fremdsprache Fach"));
     const int french = language->findText(QStringLiteral("Französisch"));
     ASSERT_GE(french, 0);
-    language->setCurrentIndex(french);   // as the user picks it
+    language->setCurrentIndex(french); // as the user picks it
     EXPECT_EQ(spokenName(w("EditF2")), QStringLiteral("Französisch (1. Fremdsprache) Note"));
     EXPECT_EQ(ruvek::ui::accessibleNameOf(language), QStringLiteral("1. Fremdsprache Fach"));
 
@@ -250,7 +250,8 @@ TEST_F(KeyboardAccessTest, RowSelectorsAreNamedByTheirSubjectNotTheirEntry)
             continue;
         const QString name = ruvek::ui::accessibleNameOf(c);
         EXPECT_FALSE(name.isEmpty()) << describe(c).toStdString();
-        EXPECT_EQ(c->findText(name), -1) << describe(c).toStdString() << " heißt wie ein Eintrag: " << name.toStdString();
+        EXPECT_EQ(c->findText(name), -1) << describe(c).toStdString()
+                                         << " heißt wie ein Eintrag: " << name.toStdString();
     }
 }
 
