@@ -4,6 +4,7 @@
 // Call: ruvek [KLASSE.RVK] — a class file named on the command line (as the
 // desktop does when a class file is double-clicked) is opened once the
 // window is up, through the same path as "Öffnen ...".
+#include "ui/AccessibleComboBox.h"
 #include "ui/QtPrompter.h"
 #include "ui/mainwindow/ApplicationForms.h"
 #include "ui/mainwindow/MainForm.h"
@@ -42,6 +43,9 @@ int main(int argc, char** argv)
     if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTexts);
+    // Selectors are named for screen readers by what they are for, before
+    // any window is built.
+    ruvek::ui::installAccessibleComboBoxes();
 
     ruvek::ui::MainFormSetup setup;
     setup.programFolder = programFolderOverride();

@@ -3,6 +3,7 @@
 #include "common/Cp1252.h"
 #include "common/DateText.h"
 #include "editor/FieldBindings.h"
+#include "editor/SpokenNames.h"
 #include "editor/Visibility.h"
 #include "forms/AnnexCatalogue.h"
 #include "grades/Annex.h"
@@ -305,6 +306,9 @@ void showLayout(FormValues& form, const TZgnRec& rec, const ShowContext& context
         form[C::Label63].text = " ";
         form.setVisible(C::Label63, false);
     }
+
+    // The rows' controls are named by the subjects just shown.
+    NameRowControls(form, rec.AnlageFaecher);
 }
 
 FormValues initialForm(const ShowContext& context)

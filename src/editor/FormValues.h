@@ -35,6 +35,10 @@ struct ControlValue {
     // Combo box: the entries it offers, when show sets them anew; nullopt
     // keeps the entries it has.
     std::optional<std::vector<std::string>> items;
+    // The name a screen reader speaks for the control (the controls of the
+    // subject rows are named by their row's subject); nullopt leaves the
+    // control's own name.
+    std::optional<std::string> accessibleName;
 
     bool operator==(const ControlValue&) const = default;
 };

@@ -11,11 +11,13 @@ void MemoryView::writeForm(const FormValues& values)
 {
     for (std::size_t i = 0; i < kControlCount; ++i) {
         ControlValue v = values.controls[i];
-        // Entries and hints a show does not set stay as the control has them.
+        // Entries, hints and names a show does not set stay as the control has them.
         if (!v.items)
             v.items = form_.controls[i].items;
         if (!v.hint)
             v.hint = form_.controls[i].hint;
+        if (!v.accessibleName)
+            v.accessibleName = form_.controls[i].accessibleName;
         form_.controls[i] = std::move(v);
     }
     form_.visible = values.visible;

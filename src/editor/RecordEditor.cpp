@@ -1,6 +1,7 @@
 #include "editor/RecordEditor.h"
 
 #include "editor/HeadVisibility.h"
+#include "editor/SpokenNames.h"
 #include "grades/Annex.h"
 #include "grades/GradeClear.h"
 #include "grades/SlotAdapt.h"
@@ -37,6 +38,7 @@ void RecordEditor::show()
         context_.recordIndex = class_.current;
         context_.recordCount = class_.count();
         view_.writeForm(ShowRecord(rec, context_, prompter_));
+        shownLayout_ = rec.AnlageFaecher;
     }
     refreshIndicators();
 }
@@ -263,6 +265,13 @@ FormPatch RecordEditor::schoolYearCheck()
     patch.setValue(ControlId::Edit63, std::move(edit63));
     patch.setValue(ControlId::Edit64, std::move(edit64));
     return apply(std::move(patch));
+}
+
+FormPatch RecordEditor::subjectChosen(ControlId selector)
+{
+    if (shownIndex_ < 0)
+        return {};
+    return apply(RenameRowOf(selector, view_.readForm(), shownLayout_));
 }
 
 } // namespace ruvek::editor

@@ -79,6 +79,9 @@ public:
     FormPatch levelChanged(ControlId source, int ebene); // ComboBox43Change / ComboBox45Change
     FormPatch examSubjectChanged(const std::string& kurz); // ComboBox38Change (Windows-1252)
     FormPatch schoolYearCheck();                       // Edit63Exit
+    // A subject chosen in the selector of a subject row (ComboBoxF<k>) or an
+    // elective row (ComboBoxW<w>): the row's other controls take its name.
+    FormPatch subjectChosen(ControlId selector);
 
     // ---- state ----
     const TZgnRec& snapshot() const { return snapshot_; }
@@ -106,6 +109,8 @@ private:
     // version then. A form is never stored into another record.
     int shownIndex_ = -1;
     std::uint64_t shownListVersion_ = 0;
+    // The annex the rows of the form are laid out for (AnlageFaecher at show).
+    int shownLayout_ = 0;
     int listPosition_ = 0;
     bool backEnabled_ = true;
     bool forwardEnabled_ = true;

@@ -3,6 +3,7 @@
 #include "ui/PasswordDialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -154,6 +155,10 @@ void germanLabels(QFileDialog& dlg, bool save)
     dlg.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
     dlg.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
     dlg.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
+    // Qt's own dialog names these two selectors by their entry only.
+    for (const auto& [name, spoken] : {std::pair{"lookInCombo", "Suchen in"}, std::pair{"fileTypeCombo", "Dateityp"}})
+        if (auto* combo = dlg.findChild<QComboBox*>(QLatin1String(name)))
+            combo->setAccessibleName(QString::fromUtf8(spoken));
 }
 
 // The extension of the first filter entry ("RVK" for "*.RVK"), used as the

@@ -35,6 +35,7 @@ TVollstaendigkeitForm::TVollstaendigkeitForm(QWidget* parent) : QDialog(parent)
     summary_ = new QLabel(this);
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("Befunde"));
+    list_->setAccessibleName(QStringLiteral("Befunde"));   // a list names itself
     list_->setColumnCount(ColumnCount);
     list_->setHeaderLabels({QStringLiteral("Nr"), QStringLiteral("Schüler"), QStringLiteral("Seite"),
                             QStringLiteral("Feld"), QStringLiteral("Befund")});

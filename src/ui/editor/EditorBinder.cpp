@@ -2,6 +2,7 @@
 
 #include "common/Prompter.h"
 #include "editor/FieldBindings.h"
+#include "editor/SpokenNames.h"
 #include "editor/TextLimits.h"
 #include "ui/Cp1252Text.h"
 #include "ui/editor/InputGuard.h"
@@ -119,6 +120,9 @@ EditorBinder::EditorBinder(QWidget* root, Prompter& prompter, std::function<bool
         }
     }
     written_.set(ruvek::editor::index(ControlId::Label63));
+    // The rows are named before any record is shown (an empty class shows none).
+    for (const auto& [id, name] : ruvek::editor::RowControlNames(FormValues{}, 0))
+        setAccessibleName(id, name);
 }
 
 // ---- show
@@ -147,6 +151,17 @@ void EditorBinder::applyPatch(const ruvek::editor::FormPatch& patch)
         writeValue(id, v);
     for (const auto& [id, on] : patch.visibility)
         widget(id)->setVisible(on);
+    for (const auto& [id, name] : patch.names)
+        setAccessibleName(id, name);
+}
+
+void EditorBinder::setAccessibleName(ControlId id, const std::string& name)
+{
+    // Every new name is announced to screen readers, so only a changed one is set.
+    QWidget* w = widget(id);
+    const QString text = fromCp1252(name);
+    if (w->accessibleName() != text)
+        w->setAccessibleName(text);
 }
 
 void EditorBinder::setItems(ControlId id, const std::vector<std::string>& items)
@@ -183,6 +198,8 @@ void EditorBinder::writeValue(ControlId id, const ControlValue& v)
             w->setStatusTip(hint);
         }
     }
+    if (v.accessibleName)
+        setAccessibleName(id, *v.accessibleName);
     if (!written_.test(i))
         return;
 

@@ -50,6 +50,7 @@ private:
     void writeValue(ruvek::editor::ControlId id, const ruvek::editor::ControlValue& v);
     ruvek::editor::ControlValue readValue(ruvek::editor::ControlId id) const;
     void setItems(ruvek::editor::ControlId id, const std::vector<std::string>& items);
+    void setAccessibleName(ruvek::editor::ControlId id, const std::string& name);
     bool visibleOnItsPage(ruvek::editor::ControlId id) const;
 
     std::array<QWidget*, ruvek::editor::kControlCount> widgets_{};

@@ -22,6 +22,10 @@ void buildEditorPages(QTabWidget* pageControl2)
         auto* scroll = new QScrollArea;
         scroll->setObjectName(QStringLiteral("TabSheet%1").arg(n++));
         scroll->setFrameShape(QFrame::NoFrame);
+        // The page is no stop of its own for Tab: the keys go from the page's
+        // tab straight to its first control, and the area still scrolls to
+        // the control that has the focus.
+        scroll->setFocusPolicy(Qt::NoFocus);
         scroll->setWidgetResizable(true);
         scroll->setWidget(p.build());
         pageControl2->addTab(scroll, QString::fromUtf8(p.caption));

@@ -63,17 +63,15 @@ struct RowChains {
     std::vector<QWidget*> selectors;
 };
 
-// One subject row k in grid row r; appends its inputs to the chains.
+// One subject row k in grid row r; appends its inputs to the chains. The
+// editor's rules name the row's controls by its subject (EditorBinder).
 void addSubjectRow(QGridLayout* grid, int r, int k, RowChains& chains)
 {
     auto* grade = lineEdit(rowName("EditF", k).constData(), {}, 3);
     grade->setAlignment(Qt::AlignCenter);
-    grade->setAccessibleName(QStringLiteral("Bewertung Zeile %1").arg(k));
     auto* addition = lineEdit(rowName("EditF", k, "Z").constData(), {}, 3);
     addition->setAlignment(Qt::AlignCenter);
-    addition->setAccessibleName(QStringLiteral("Zusatz Zeile %1").arg(k));
     auto* level = comboBox(rowName("ComboBox", k).constData());
-    level->setAccessibleName(QStringLiteral("Niveau Zeile %1").arg(k));
 
     if (const char* tag = rowTagName(k))
         grid->addWidget(label(tag, rowTagCaption(k)), r, 0);
@@ -82,7 +80,6 @@ void addSubjectRow(QGridLayout* grid, int r, int k, RowChains& chains)
     if (hasSubjectSelector(k)) {
         // Label and selector share the cell; the annex decides which one shows.
         auto* selector = comboBox(rowName("ComboBoxF", k).constData());
-        selector->setAccessibleName(QStringLiteral("Fach Zeile %1").arg(k));
         grid->addWidget(selector, r, 1);
         chains.selectors.push_back(selector);
     }

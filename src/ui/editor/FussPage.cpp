@@ -24,23 +24,19 @@ QByteArray rowName(const char* prefix, int n, const char* suffix = "")
 }
 
 // Elective w (1..6): subject selector, grade, addition, level selector side
-// by side.
+// by side. The editor's rules name them by the elective (EditorBinder).
 QWidget* electiveCell(int w, std::vector<QWidget*>& tabOrder)
 {
     auto* cell = new QWidget;
     auto* row = new QHBoxLayout(cell);
     row->setContentsMargins(0, 0, 0, 0);
     auto* subject = comboBox(rowName("ComboBoxW", w).constData());
-    subject->setAccessibleName(QStringLiteral("Wahlpflichtfach W%1").arg(w));
     subject->setMinimumWidth(140);
     auto* grade = lineEdit(rowName("EditW", w).constData(), {}, 3);
     grade->setAlignment(Qt::AlignCenter);
-    grade->setAccessibleName(QStringLiteral("Bewertung W%1").arg(w));
     auto* addition = lineEdit(rowName("EditW", w, "Z").constData(), {}, 3);
     addition->setAlignment(Qt::AlignCenter);
-    addition->setAccessibleName(QStringLiteral("Zusatz W%1").arg(w));
     auto* level = comboBox(rowName("ComboBox", 18 + w).constData());
-    level->setAccessibleName(QStringLiteral("Niveau W%1").arg(w));
     row->addWidget(subject, 1);
     row->addWidget(grade);
     row->addWidget(addition);
@@ -83,7 +79,7 @@ QWidget* buildFussPage()
     auto* overall = new QHBoxLayout;
     overall->addWidget(label("Label13", QStringLiteral("Wahlpflichtunterricht insgesamt:")));
     overall->addSpacing(12);
-    overall->addWidget(buddyLabel("Label14", QStringLiteral("&Bewertung"), editW));
+    overall->addWidget(buddyLabel("Label14", QStringLiteral("Be&wertung"), editW));
     overall->addWidget(editW);
     overall->addWidget(buddyLabel("LabelWZus", QStringLiteral("Zus."), editWZ));
     overall->addWidget(editWZ);
@@ -110,7 +106,7 @@ QWidget* buildFussPage()
     auto* fg = new QGridLayout(foot);
     fg->addWidget(buddyLabel(nullptr, QStringLiteral("Zeugnis&ort:"), edit69), 0, 0);
     fg->addWidget(edit69, 0, 1);
-    fg->addWidget(buddyLabel(nullptr, QStringLiteral("Zeugnis&datum:"), maskEdit4), 0, 2);
+    fg->addWidget(buddyLabel(nullptr, QStringLiteral("&Zeugnisdatum:"), maskEdit4), 0, 2);
     fg->addWidget(maskEdit4, 0, 3);
     fg->addWidget(bitBtn5, 0, 4);
     fg->addWidget(checkBox3, 1, 0, 1, 5);
@@ -123,7 +119,7 @@ QWidget* buildFussPage()
     ag->addWidget(buddyLabel(nullptr, QStringLiteral("&Fehltage:"), edit72));
     ag->addWidget(edit72);
     ag->addSpacing(16);
-    ag->addWidget(buddyLabel(nullptr, QStringLiteral("davon &entschuldigt:"), edit74));
+    ag->addWidget(buddyLabel(nullptr, QStringLiteral("davon entsch&uldigt:"), edit74));
     ag->addWidget(edit74);
     ag->addStretch(1);
     tabOrder.insert(tabOrder.end(), {edit69, maskEdit4, bitBtn5, checkBox3, edit72, edit74});

@@ -77,7 +77,7 @@ QWidget* buildKopfPage()
     auto* levelRow = new QHBoxLayout;
     levelRow->addWidget(comboBox42);
     levelRow->addStretch(1);
-    hg->addWidget(buddyLabel(nullptr, QStringLiteral("&Klassenstufe des Zeugn.:"), comboBox42), 1, 0);
+    hg->addWidget(buddyLabel(nullptr, QStringLiteral("Klassenstu&fe des Zeugn.:"), comboBox42), 1, 0);
     hg->addLayout(levelRow, 1, 1);
     hg->addWidget(bitBtn8, 1, 2);
     auto* yearRow = new QHBoxLayout;
@@ -87,7 +87,7 @@ QWidget* buildKopfPage()
     yearRow->addSpacing(12);
     yearRow->addWidget(checkBox6);
     yearRow->addStretch(1);
-    hg->addWidget(buddyLabel(nullptr, QStringLiteral("&Schuljahr:"), edit63), 2, 0);
+    hg->addWidget(buddyLabel(nullptr, QStringLiteral("S&chuljahr:"), edit63), 2, 0);
     hg->addLayout(yearRow, 2, 1);
     hg->addWidget(bitBtn17, 2, 2);
     hg->addWidget(buddyLabel(nullptr, QStringLiteral("Kl&asse:"), edit65), 3, 0);
@@ -101,7 +101,7 @@ QWidget* buildKopfPage()
     auto* comboBox45 = comboBox("ComboBox45", ebeneItems());
     comboBox45->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* bitBtn24 = takeOverButton("BitBtn24", kEbeneHint);
-    hg->addWidget(buddyLabel(nullptr, QStringLiteral("Anspruchs&ebene:"), comboBox45), 5, 0);
+    hg->addWidget(buddyLabel(nullptr, QStringLiteral("Anspr&uchsebene:"), comboBox45), 5, 0);
     hg->addWidget(comboBox45, 5, 1, Qt::AlignLeft);
     hg->addWidget(bitBtn24, 5, 2);
     hg->addWidget(buddyLabel(nullptr, QStringLiteral("Anlage (Zeugniserlass):"), edit7), 6, 0);

@@ -50,7 +50,7 @@ QWidget* buildVermerkePage()
     auto* bitBtn26 = button("BitBtn26", QStringLiteral("Einfügen"));
     auto* bitBtn14 = button("BitBtn14", QStringLiteral("\"Vermerke\" löschen"));
     auto* comboBox39 = comboBox("ComboBox39", phrases(), QStringLiteral("Standard-Vermerk-Floskeln hinzufügen"));
-    auto* phraseLabel = buddyLabel(nullptr, QStringLiteral("&Standard-Floskel hinzufügen"), comboBox39);
+    auto* phraseLabel = buddyLabel(nullptr, QStringLiteral("Standard-&Floskel hinzufügen"), comboBox39);
 
     auto* memoButtons = new QHBoxLayout;
     memoButtons->addWidget(bitBtn27);

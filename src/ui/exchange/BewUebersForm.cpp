@@ -26,6 +26,7 @@ TBewUebersForm::TBewUebersForm(ProgramState& state, Prompter& prompter, QWidget*
     setWindowTitle(QStringLiteral("Fächer- und Bewertungs-Übersicht"));
     grid_ = new QTableWidget(kMinRows, kUebersichtZaehler + 1, this);
     grid_->setObjectName(QStringLiteral("StringGrid1"));
+    grid_->setAccessibleName(QStringLiteral("Fächer- und Bewertungs-Übersicht"));   // a table names itself
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setMinimumSectionSize(1);

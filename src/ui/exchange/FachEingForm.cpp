@@ -57,6 +57,7 @@ TFachEingForm::TFachEingForm(OpenClass& openClass, const Installation& installat
 
     grid_ = new EntryGrid(this);
     grid_->setObjectName(QStringLiteral("StringGrid1"));
+    grid_->setAccessibleName(QStringLiteral("Schüler-Fach-Übersicht"));   // a table names itself
     grid_->setColumnCount(kSubjectEntryColumns);
     grid_->verticalHeader()->hide();
     QStringList headers;

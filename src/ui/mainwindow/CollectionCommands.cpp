@@ -59,7 +59,9 @@ void ensureAddDeleteButtons(QWidget* root)
         const char* name;
         const char* caption;
         const char* hint;
-    } buttons[] = {{"Button6", "+", "einen Datensatz einfügen"}, {"Button7", "-", nullptr}};
+        const char* spoken;   // the name a screen reader gives the sign
+    } buttons[] = {{"Button6", "+", "einen Datensatz einfügen", "Datensatz einfügen"},
+                   {"Button7", "-", nullptr, "Datensatz löschen"}};
     auto* last = root->findChild<QAbstractButton*>(QStringLiteral("Button4"));
     if (!last || !last->parentWidget() || root->findChild<QAbstractButton*>(QStringLiteral("Button6")))
         return;
@@ -68,9 +70,11 @@ void ensureAddDeleteButtons(QWidget* root)
         if (box->indexOf(last) >= 0)
             nav = box;
     std::vector<QPushButton*> made;
-    for (const auto& b : buttons)
+    for (const auto& b : buttons) {
         made.push_back(editor::button(b.name, QString::fromUtf8(b.caption),
                                       b.hint ? QString::fromUtf8(b.hint) : QString()));
+        made.back()->setAccessibleName(QString::fromUtf8(b.spoken));
+    }
     auto* column = nav ? qobject_cast<QBoxLayout*>(nav->parent()) : nullptr;
     int at = -1;
     for (int i = 0; column && i < column->count(); ++i)
@@ -88,6 +92,13 @@ void ensureAddDeleteButtons(QWidget* root)
         row->addWidget(b);
     row->addStretch(1);
     column->insertLayout(at, row);
+    // Tab takes them where they stand: after the navigation buttons, before
+    // the buttons below them.
+    QWidget* before = last;
+    for (QPushButton* b : made) {
+        QWidget::setTabOrder(before, b);
+        before = b;
+    }
 }
 
 } // namespace

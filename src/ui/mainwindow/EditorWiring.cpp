@@ -21,6 +21,8 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
+#include <vector>
+
 namespace ruvek::ui {
 
 using ruvek::editor::ControlId;
@@ -115,6 +117,20 @@ void TMainForm::connectHeadSelectors()
     });
     connect(control<RadioGroup>("RadioGroup1"), &RadioGroup::itemClicked, this,
             [this](int i) { editor_->qualificationChanged(i); });
+
+    // A subject chosen in a row's selector renames the row's grade, addition
+    // and level for screen readers.
+    std::vector<ControlId> subjectSelectors;
+    for (int k = 1; k <= 18; ++k)
+        if (const auto selector = ruvek::editor::subjectSelector(k))
+            subjectSelectors.push_back(*selector);
+    for (int w = 1; w <= 6; ++w)
+        subjectSelectors.push_back(ruvek::editor::comboBoxW(w));
+    for (const ControlId id : subjectSelectors)
+        connect(static_cast<QComboBox*>(binder_->widget(id)), &QComboBox::currentIndexChanged, this, [this, id] {
+            if (!binder_->writing())
+                editor_->subjectChosen(id);
+        });
 }
 
 // Leaving the data sheets stores the form; arriving at either page shows

@@ -204,6 +204,7 @@ QLayout* TMainForm::buildRecordPanel(QWidget* sheet)
     for (const auto& b : buttons) {
         QPushButton* step = button(b.name, QString::fromUtf8(b.caption), QString::fromUtf8(b.hint));
         step->setFixedWidth(40);
+        step->setAccessibleName(QString::fromUtf8(b.hint));   // the caption is only a sign
         nav->addWidget(step);
     }
     nav->addStretch(1);

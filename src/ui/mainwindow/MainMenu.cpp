@@ -177,7 +177,9 @@ void TMainForm::buildSpeedBar()
         button->setIconSize(kSpeedIconSize);
         button->setFixedSize(kSpeedButtonSize);
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches the button (keyboard users get every command of the
+        // bar); a click leaves the focus where it is.
+        button->setFocusPolicy(Qt::TabFocus);
         button->setToolTip(hint);
         button->setStatusTip(hint);
         // A screen reader names the picture-only button by its hint.

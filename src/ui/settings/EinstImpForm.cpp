@@ -39,6 +39,10 @@ TEinstImpForm::TEinstImpForm(const Settings& settings, Prompter& prompter, QWidg
         auto* field = new QLineEdit(targets);
         field->setObjectName(QString::fromLatin1(edit));
         field->setReadOnly(true);
+        // The caption stands beside the arrow box and the folder: both carry it.
+        const QString spoken = caption.trimmed().chopped(caption.trimmed().endsWith(QLatin1Char(':')) ? 1 : 0);
+        box->setAccessibleName(spoken);
+        field->setAccessibleName(spoken);
         tg->addWidget(new QLabel(caption, targets), r, 0);
         tg->addWidget(box, r, 1);
         tg->addWidget(field, r, 2);

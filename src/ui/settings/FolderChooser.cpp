@@ -16,6 +16,7 @@ FolderChooser::FolderChooser(const QString& driveBoxName, const QString& listNam
 {
     drives_ = new QComboBox(this);
     drives_->setObjectName(driveBoxName);
+    drives_->setAccessibleName(QStringLiteral("Laufwerk"));
     // The volumes a backup can go to: the root, mounted disks and sticks,
     // and the home folder; pseudo file systems are of no use here.
     QStringList roots{QDir::rootPath(), QDir::homePath()};
@@ -33,6 +34,7 @@ FolderChooser::FolderChooser(const QString& driveBoxName, const QString& listNam
 
     list_ = new QTreeView(this);
     list_->setObjectName(listName);
+    list_->setAccessibleName(QStringLiteral("Ordner"));
     list_->setModel(model_);
     for (int c = 1; c < model_->columnCount(); ++c)
         list_->hideColumn(c);

@@ -47,6 +47,9 @@ TransferItemBoxes::TransferItemBoxes(const QString& title, QWidget* parent)
             auto* box = new QCheckBox(QString::fromUtf8(i.caption), group_);
             box->setObjectName(QString::fromLatin1(checkBoxName(i.item)));
             box->setToolTip(QString::fromUtf8(i.file));
+            // Two boxes have a blank caption: a screen reader names them by their file.
+            if (QString::fromUtf8(i.caption).trimmed().isEmpty())
+                box->setAccessibleName(QString::fromUtf8(i.file));
             boxes_[static_cast<std::size_t>(i.item)] = box;
             layout->addWidget(box);
         }

@@ -26,6 +26,8 @@ TWpflEinstForm::TWpflEinstForm(TWPflFach& list, std::vector<std::string>& wahlpf
     auto* group = new QGroupBox(QStringLiteral("Liste der aktuellen Wahlpflichtfächer"), this);
     listBox1_ = new QListWidget(group);
     listBox1_->setObjectName("ListBox1");
+    // A list takes its name from itself, not from the group around it.
+    listBox1_->setAccessibleName(group->title());
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(listBox1_);
 

@@ -57,11 +57,16 @@ TNotenStatForm::TNotenStatForm(ProgramState& state, Prompter& prompter, QWidget*
     connect(comboBox1_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     connect(comboBox2_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
 
+    // The captions name their selectors for screen readers.
+    auto* subjectCaption = new QLabel(QStringLiteral("Fach"));
+    subjectCaption->setBuddy(comboBox1_);
+    auto* classCaption = new QLabel(QStringLiteral("Klasse"));
+    classCaption->setBuddy(comboBox2_);
     auto* choices = new QHBoxLayout;
-    choices->addWidget(new QLabel(QStringLiteral("Fach")));
+    choices->addWidget(subjectCaption);
     choices->addWidget(comboBox1_);
     choices->addSpacing(16);
-    choices->addWidget(new QLabel(QStringLiteral("Klasse")));
+    choices->addWidget(classCaption);
     choices->addWidget(comboBox2_);
     choices->addStretch();
 
@@ -75,6 +80,9 @@ TNotenStatForm::TNotenStatForm(ProgramState& state, Prompter& prompter, QWidget*
         auto* label = new QLabel(QString::fromUtf8(kRowLabels[i]));
         edits_[static_cast<std::size_t>(i)] = field(QStringLiteral("Edit%1").arg(i + 1), 70);
         edits_[static_cast<std::size_t>(i + 10)] = field(QStringLiteral("Edit%1").arg(i + 11), 80);
+        // Each number is spoken with its row and column.
+        edits_[static_cast<std::size_t>(i)]->setAccessibleName(label->text() + QStringLiteral(" Anzahl"));
+        edits_[static_cast<std::size_t>(i + 10)]->setAccessibleName(label->text() + QStringLiteral(" %-Anteil"));
         grid->addWidget(label, i + 1, 0);
         grid->addWidget(edits_[static_cast<std::size_t>(i)], i + 1, 1);
         grid->addWidget(edits_[static_cast<std::size_t>(i + 10)], i + 1, 2);
@@ -87,6 +95,8 @@ TNotenStatForm::TNotenStatForm(ProgramState& state, Prompter& prompter, QWidget*
     grid->addWidget(editSum_, 11, 1);
     grid->addWidget(new QLabel(QStringLiteral("Durchschnitt")), 12, 0);
     grid->addWidget(editSchnitt_, 12, 1);
+    editSum_->setAccessibleName(QStringLiteral("Summe"));
+    editSchnitt_->setAccessibleName(QStringLiteral("Durchschnitt"));
     grid->setRowStretch(13, 1);
 
     chart_ = new StatisticsChartView;
