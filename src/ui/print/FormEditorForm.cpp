@@ -72,23 +72,55 @@ protected:
         for (const SlotOutline& o : editor_.outlines_)
             if (o.slot == editor_.selected_)
                 order.push_back(&o);
-        for (const SlotOutline* o : order) {
+        std::vector<QRect> rects;
+        for (const SlotOutline* o : order)
+            rects.push_back(*editor_.outlineRect(o->slot));
+        // Labels go where they cover neither another label nor another
+        // outline (one that holds this one, as a table holds its columns,
+        // does not count); the selected slot chooses first.
+        std::vector<QRect> tags(order.size());
+        std::vector<QRect> placed;
+        for (std::size_t n = order.size(); n-- > 0;) {
+            const QRect r = rects[n];
+            const int w = fm.horizontalAdvance(labelOf(*order[n])) + 4, h = fm.height();
+            const QRect candidates[] = {QRect(r.left(), r.top() - h, w, h), QRect(r.left(), r.bottom() + 1, w, h),
+                                        QRect(r.left() - w - 2, r.top(), w, h), QRect(r.right() + 2, r.top(), w, h),
+                                        QRect(r.right() - w, r.top() - h, w, h)};
+            auto free = [&](const QRect& tag, bool outlinesToo) {
+                if (!rect().contains(tag))
+                    return false;
+                for (const QRect& other : placed)
+                    if (other.intersects(tag))
+                        return false;
+                if (outlinesToo)
+                    for (std::size_t k = 0; k < rects.size(); ++k)
+                        if (k != n && !rects[k].contains(r) && rects[k].intersects(tag))
+                            return false;
+                return true;
+            };
+            QRect chosen = candidates[0];
+            bool found = false;
+            for (const bool outlinesToo : {true, false}) {
+                for (const QRect& c : candidates)
+                    if (!found && free(c, outlinesToo)) {
+                        chosen = c;
+                        found = true;
+                    }
+            }
+            tags[n] = chosen;
+            placed.push_back(chosen);
+        }
+        for (std::size_t n = 0; n < order.size(); ++n) {
+            const SlotOutline* o = order[n];
             const bool sel = o->slot == editor_.selected_;
-            const QRect r = *editor_.outlineRect(o->slot);
             const QColor c = sel ? QColor(220, 0, 0) : editor_.model_.slot(o->slot).Visible == 1 ? QColor(0, 90, 200)
                                                                                                 : QColor(140, 140, 140);
             p.setPen(QPen(c, sel ? 2 : 1));
             p.setBrush(Qt::NoBrush);
-            p.drawRect(r);
-            const QString label =
-                QString::number(o->slot) + QLatin1Char(' ') + qs(SlotInfoOf(o->slot, editor_.model_.family()).name);
-            const int w = fm.horizontalAdvance(label) + 4;
-            QRect tag(r.left(), r.top() - fm.height(), w, fm.height());
-            if (tag.top() < 0)
-                tag.moveTop(r.bottom() + 1);
-            p.fillRect(tag, sel ? QColor(255, 235, 235, 230) : QColor(255, 255, 255, 190));
+            p.drawRect(rects[n]);
+            p.fillRect(tags[n], sel ? QColor(255, 235, 235, 235) : QColor(255, 255, 255, 210));
             p.setPen(c);
-            p.drawText(tag, Qt::AlignCenter, label);
+            p.drawText(tags[n], Qt::AlignCenter, labelOf(*o));
         }
         // Where the selected slot's position is, also when it draws nothing here.
         if (editor_.selected_ >= 0 && editor_.model_.slot(editor_.selected_).Page == editor_.page_) {
@@ -115,6 +147,11 @@ protected:
     void keyPressEvent(QKeyEvent* e) override { editor_.keyPressEvent(e); }
 
 private:
+    QString labelOf(const SlotOutline& o) const
+    {
+        return QString::number(o.slot) + QLatin1Char(' ') + qs(SlotInfoOf(o.slot, editor_.model_.family()).name);
+    }
+
     TFormEditorForm& editor_;
 };
 
