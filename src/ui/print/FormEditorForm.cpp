@@ -40,7 +40,6 @@ public:
         setAccessibleName(QStringLiteral("Seite mit den Feldern des Formulars"));
         setFixedSize(static_cast<int>(kA4W * kFormViewScale) + 1, static_cast<int>(kA4H * kFormViewScale) + 1);
         setFocusPolicy(Qt::StrongFocus);
-        setMouseTracking(false);
     }
 
 protected:
