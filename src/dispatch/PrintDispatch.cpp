@@ -85,6 +85,25 @@ bool PrintDispatcher::loadForms(const PlannedDocument& doc, DispatchResult& resu
     return all;
 }
 
+PreviewSink::PageForm PrintDispatcher::pageForm(const PlannedSheet& sheet)
+{
+    PreviewSink::PageForm form;
+    for (const PlannedDraw& draw : sheet.draws) {
+        if (!LayoutOf(draw.annexCode) || draw.form.fileName.empty())
+            continue;
+        form.info = draw.form;
+        form.reload = [this, info = draw.form] {
+            LoadedForm loaded = LoadCertificateForm(info, env_.folders, env_.options, prompter_);
+            if (!loaded.loaded)
+                return false;
+            forms_[info.fileName] = std::move(loaded);
+            return true;
+        };
+        break;
+    }
+    return form;
+}
+
 void PrintDispatcher::drawSheet(Canvas& canvas, const PrintPlan& plan, const PlannedSheet& sheet,
                                 std::vector<CutText>* cuts)
 {
@@ -180,7 +199,8 @@ DispatchResult PrintDispatcher::run(const PrintPlan& plan, TDruckAuftrag& job)
                 if (!preview_ || doc.sheets.empty())
                     continue;
                 const PlannedSheet& sheet = doc.sheets.front();
-                preview_->showPage(job, [this, &plan, &sheet](Canvas& canvas) { drawSheet(canvas, plan, sheet, nullptr); });
+                preview_->showPage(job, pageForm(sheet),
+                                   [this, &plan, &sheet](Canvas& canvas) { drawSheet(canvas, plan, sheet, nullptr); });
                 ++result.previews;
             } else if (!print(plan, doc, result)) {
                 return result;

@@ -21,8 +21,16 @@ namespace ruvek {
 class PreviewSink {
 public:
     using PageDrawer = std::function<void(Canvas&)>;
+    // The form control file the page is drawn on, so that the preview can
+    // open it for adjusting: its name, and a call that reads it anew (true
+    // when it could be read), after which drawPage draws the page with the
+    // file as it is now. No name and no call for a page without a form file.
+    struct PageForm {
+        FormFileInfo info;
+        std::function<bool()> reload;
+    };
     virtual ~PreviewSink() = default;
-    virtual void showPage(const TDruckAuftrag& job, const PageDrawer& drawPage) = 0;
+    virtual void showPage(const TDruckAuftrag& job, const PageForm& form, const PageDrawer& drawPage) = 0;
 };
 
 // What the installation contributes to every page.
@@ -69,6 +77,8 @@ public:
 
 private:
     bool loadForms(const PlannedDocument& doc, DispatchResult& result);
+    // The form file of the sheet's first page drawn on one.
+    PreviewSink::PageForm pageForm(const PlannedSheet& sheet);
     void drawSheet(Canvas& canvas, const PrintPlan& plan, const PlannedSheet& sheet, std::vector<CutText>* cuts);
     bool print(const PrintPlan& plan, const PlannedDocument& doc, DispatchResult& result);
 

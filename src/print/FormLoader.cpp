@@ -63,7 +63,30 @@ bool writeFormFileReporting(const std::filesystem::path& folder, const std::stri
     return false;
 }
 
+// Where a form file is read from, and whether that is the folder searched
+// first (the second is the fallback that FstKopien copies from).
+struct FoundFormFile {
+    std::optional<std::filesystem::path> file;
+    bool inFirstFolder = false;
+};
+
+FoundFormFile findFormFile(const std::string& fileName, const FormFolders& folders, const TDrkEinstRec& options)
+{
+    if (fileName.empty())
+        return {};
+    const bool copies = options.FstKopien == 1;
+    if (auto file = findFileIgnoringCase(copies ? folders.data : folders.program, fileName))
+        return {std::move(file), true};
+    return {findFileIgnoringCase(copies ? folders.program : folders.data, fileName), false};
+}
+
 } // namespace
+
+std::optional<std::filesystem::path> FindFormFile(const std::string& fileName, const FormFolders& folders,
+                                                  const TDrkEinstRec& options)
+{
+    return findFormFile(fileName, folders, options).file;
+}
 
 bool LoadFormFile(TFstTable& table, const std::string& fileName, std::string& title, const FormFolders& folders,
                   const TDrkEinstRec& options, Prompter& prompter)
@@ -76,10 +99,9 @@ bool LoadFormFile(TFstTable& table, const std::string& fileName, std::string& ti
     }
 
     const bool copies = options.FstKopien == 1;
-    const auto& first = copies ? folders.data : folders.program;
-    const auto& second = copies ? folders.program : folders.data;
-
-    if (const auto file = findFileIgnoringCase(first, fileName)) {
+    const FoundFormFile found = findFormFile(fileName, folders, options);
+    const auto& file = found.file;
+    if (file && found.inFirstFolder) {
         const ReadOutcome r = readFormFile(*file, table, prompter);
         if (!r.ok) {
             title = kNoFormTitle;
@@ -91,7 +113,7 @@ bool LoadFormFile(TFstTable& table, const std::string& fileName, std::string& ti
         return true;
     }
 
-    if (const auto file = findFileIgnoringCase(second, fileName)) {
+    if (file) {
         const ReadOutcome r = readFormFile(*file, table, prompter);
         if (!r.ok) {
             title = kNoFormTitle;

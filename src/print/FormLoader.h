@@ -11,6 +11,7 @@
 #include "settings/DrkEinst.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace ruvek {
@@ -30,6 +31,12 @@ struct FormFolders {
 // (the new-file question was declined, or the file is unreadable or has a
 // line without the number it needs; the user is told which file and line).
 // Returns true when the table holds a form to draw (title is not ":::").
+// The file LoadFormFile reads for `fileName`: with the print option
+// FstKopien the school's copy in the data folder before the program folder's
+// file, without it the other way round. Empty when neither folder has it.
+std::optional<std::filesystem::path> FindFormFile(const std::string& fileName, const FormFolders& folders,
+                                                  const TDrkEinstRec& options);
+
 bool LoadFormFile(TFstTable& table, const std::string& fileName, std::string& title, const FormFolders& folders,
                   const TDrkEinstRec& options, Prompter& prompter);
 

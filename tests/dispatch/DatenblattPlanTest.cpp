@@ -22,7 +22,7 @@ namespace {
 struct OnePagePreview : PreviewSink {
     std::string caption;
     std::vector<std::string> texts;
-    void showPage(const TDruckAuftrag& shown, const PageDrawer& drawPage) override
+    void showPage(const TDruckAuftrag& shown, const PageForm&, const PageDrawer& drawPage) override
     {
         RecordingCanvas canvas;
         canvas.setMetricMapping();

@@ -5,12 +5,15 @@
 
 #include "dispatch/PrintDispatch.h"
 #include "dispatch/SingleDocumentDevice.h"
+#include "print/FormModel.h"
 #include "print/RecordingDevice.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 
 using namespace ruvek;
 using ruvek::test::kShippedForms;
@@ -30,12 +33,18 @@ struct RecordingPreview : PreviewSink {
         std::vector<std::string> texts;
     };
     std::vector<Page> pages;
-    void showPage(const TDruckAuftrag& job, const PageDrawer& drawPage) override
+    std::vector<std::string> formFiles;
+    // Run while a page is shown (the form file can be read anew only then).
+    std::function<void(const PageForm&, const PageDrawer&)> whileShown;
+    void showPage(const TDruckAuftrag& job, const PageForm& form, const PageDrawer& drawPage) override
     {
         RecordingCanvas canvas;
         canvas.setMetricMapping();
         drawPage(canvas);
         pages.push_back({job.Titel, job.Seite, canvas.texts()});
+        formFiles.push_back(form.info.fileName);
+        if (whileShown)
+            whileShown(form, drawPage);
     }
 };
 
@@ -109,6 +118,43 @@ TEST_F(Dispatch, PreviewShowsEachPageWithItsCaption)
     EXPECT_EQ(preview.pages[1].seite, 2);
     EXPECT_FALSE(preview.pages[0].texts.empty());
     EXPECT_EQ(device.beginCalls(), 0);
+}
+
+TEST_F(Dispatch, PreviewNamesItsFormFileAndDrawsItAgainAfterAChange)
+{
+    const TDrkEinstRec options = printOptions(0, 0);
+    auto nameX = [](const PreviewSink::PageDrawer& draw) {
+        RecordingCanvas canvas;
+        canvas.setMetricMapping();
+        draw(canvas);
+        for (const CanvasOp& op : canvas.ops(CanvasOpKind::TextOut))
+            if (op.text == "Anna Muster")
+                return op.x1;
+        return -1;
+    };
+    int before = -1, after = -1;
+    bool reloaded = false;
+    preview.whileShown = [&](const PreviewSink::PageForm& form, const PreviewSink::PageDrawer& draw) {
+        if (preview.pages.size() != 1 || !form.reload)
+            return;
+        before = nameX(draw);
+        // The form file is changed on disk while the page is shown.
+        std::string error;
+        std::optional<FormModel> model = FormModel::open(forms / form.info.fileName, &error);
+        ASSERT_TRUE(model) << error;
+        ASSERT_EQ(model->moveSlot(16, 100, 0), "");
+        ASSERT_EQ(model->save(), "");
+        reloaded = form.reload();
+        after = nameX(draw);
+    };
+    run(PlanCertificate(student("Muster", 3), 0, true, {options, false}), options);
+    ASSERT_EQ(preview.formFiles.size(), 2u);
+    EXPECT_EQ(preview.formFiles[0], AnlageFormFile(3, options, prompter).fileName);
+    EXPECT_EQ(preview.formFiles[1], preview.formFiles[0]);
+    EXPECT_TRUE(reloaded);
+    ASSERT_GE(before, 0);
+    EXPECT_EQ(after, before + 100) << "the page drawn with the file as changed";
+    EXPECT_TRUE(prompter.messages().empty());
 }
 
 TEST_F(Dispatch, ReceiptPreviewShowsTheReceipt)
@@ -316,7 +362,7 @@ TEST_F(Dispatch, UndeterminableExaminationSubjectsAreToldOncePerJobNotWhileDrawi
     // The fixture's school is a Grundschule: the examination's foreign
     // language cannot be determined. The preview repaints its page twice.
     struct RepaintingPreview : PreviewSink {
-        void showPage(const TDruckAuftrag&, const PageDrawer& drawPage) override
+        void showPage(const TDruckAuftrag&, const PageForm&, const PageDrawer& drawPage) override
         {
             for (int i = 0; i < 2; ++i) {
                 RecordingCanvas canvas;

@@ -8,11 +8,13 @@
 #include "ui/mainwindow/ActionRegistry.h"
 #include "ui/mainwindow/ApplicationForms.h"
 #include "ui/mainwindow/MainForm.h"
+#include "ui/print/FormEditorForm.h"
 #include "ui/print/InfoDlg.h"
 #include "ui/print/PreViewForm.h"
 #include "ui/print/PreviewZoom.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollArea>
@@ -424,6 +426,79 @@ TEST(PrintCommand, CertificateSeriesAsksOnce)
                   std::vector<test::Shown>{test::Shown::question("Sollen jetzt die Zeugnisse für 3 Schüler gedruckt werden?")});
         EXPECT_EQ(prompter.dialogs.size(), 1u);
         EXPECT_TRUE(fs::exists(pdf));
+    }
+    std::error_code ec;
+    fs::remove_all(program, ec);
+}
+
+// From the preview the form editor opens on the form file of the page shown,
+// for the student shown; what is saved there shows in the preview at once.
+TEST(PrintCommand, PreviewOpensTheFormEditorOfItsPage)
+{
+    const fs::path program = fs::temp_directory_path() / ("ruvek-preview-form-" + std::to_string(std::random_device{}()));
+    fs::create_directories(program / "Daten");
+    fs::copy_file(kShippedForms / "Anl003.FST", program / "Anl003.FST");
+    {
+        test::ScriptedPrompter prompter;
+        TMainForm main(MainFormSetup{program, &prompter});
+        createApplicationForms(main);
+        main.show();
+        QTest::qWait(10);
+        TZgnRec& rec = main.klasse().records.at(0);
+        rec.Status = 1;
+        rec.Name = "Muster";
+        rec.Vorname = "Anna";
+        rec.Anlage = 3;
+        prompter.clearLog();
+        auto nameX = [](const std::vector<CanvasOp>& ops) {
+            for (const CanvasOp& op : ops)
+                if (op.kind == CanvasOpKind::TextOut && op.text == "Anna Muster")
+                    return op.x1;
+            return -1;
+        };
+        int previews = 0, before = -1, after = -1;
+        bool buttonShown = false;
+        std::string editedFile, editedTitle;
+        int editedPage = 0;
+        // Each modal window as it comes: the first preview page opens the
+        // editor, which moves the name 10 mm right and saves; every preview
+        // page is closed afterwards.
+        QTimer driver;
+        driver.setInterval(10);
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            auto* preview = qobject_cast<TPreViewForm*>(QApplication::activeModalWidget());
+            if (!preview)
+                return;
+            if (++previews == 1) {
+                auto* button = preview->findChild<QPushButton*>(QStringLiteral("FormularBearbeiten"));
+                ASSERT_NE(button, nullptr);
+                buttonShown = button->isVisible();
+                before = nameX(preview->recordedPage());
+                QTimer::singleShot(0, [&] {
+                    auto* editor = qobject_cast<TFormEditorForm*>(QApplication::activeModalWidget());
+                    ASSERT_NE(editor, nullptr);
+                    editedFile = editor->model().file().filename().string();
+                    editedPage = editor->page();
+                    editor->selectSlot(16);
+                    editor->moveSelected(100, 0);
+                    editor->save();
+                    editor->accept();
+                });
+                button->click();
+                after = nameX(preview->recordedPage());
+            }
+            preview->accept();
+        });
+        driver.start();
+        main.actions().action("Seitenansichtzeigen1")->trigger();
+        driver.stop();
+        EXPECT_EQ(previews, 2) << "both pages were shown";
+        EXPECT_TRUE(buttonShown);
+        EXPECT_EQ(editedFile, "Anl003.FST");
+        EXPECT_EQ(editedPage, 1);
+        ASSERT_GE(before, 0);
+        EXPECT_EQ(after, before + 100) << "the preview shows the form as saved";
+        EXPECT_TRUE(prompter.messages().empty());
     }
     std::error_code ec;
     fs::remove_all(program, ec);

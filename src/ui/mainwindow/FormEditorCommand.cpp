@@ -1,6 +1,7 @@
 // "Hilfsmittel" -> "Formular-Steuerdatei bearbeiten ...": the form file is
 // chosen (the folder the print searches first), its pages are drawn by the
-// real layout with the current student's data.
+// real layout with the current student's data. The preview window opens the
+// editor on the form file of the page it shows.
 #include "dispatch/PrintDispatch.h"
 #include "print/FormModel.h"
 #include "settings/ProgEinst.h"
@@ -20,18 +21,23 @@ void TMainForm::FormularSteuerdateibearbeiten1Click()
     const auto file = prompter_->chooseOpenFile(request);
     if (!file)
         return;
+    const TZgnRec rec = state.klasse.records.empty() ? TZgnRec{} : state.klasse.currentRecord();
+    openFormEditor(*file, rec, AnnexCodeOfFormFile(file->filename().string()), 1);
+}
+
+void TMainForm::openFormEditor(const std::filesystem::path& file, const TZgnRec& record, int annexCode, int page)
+{
     std::string error;
-    std::optional<FormModel> model = FormModel::open(*file, &error);
+    std::optional<FormModel> model = FormModel::open(file, &error);
     if (!model) {
         prompter_->error(error);
         return;
     }
-    const int code = AnnexCodeOfFormFile(file->filename().string());
-    TZgnRec rec = state.klasse.records.empty() ? TZgnRec{} : state.klasse.currentRecord();
-    rec.Anlage = static_cast<decltype(rec.Anlage)>(code);
+    TZgnRec rec = record;
+    rec.Anlage = static_cast<decltype(rec.Anlage)>(annexCode);
     const std::string title = model->title();
-    const std::string name = file->filename().string();
-    auto draw = [this, rec, code, title, name](Canvas& canvas, const TFstTable& table, int page) {
+    const std::string name = file.filename().string();
+    auto draw = [this, rec, annexCode, title, name](Canvas& canvas, const TFstTable& table, int shownPage) {
         const ProgramState& s = state_;
         const DispatchEnvironment env{s.settings.druck, s.katalog, s.schoolType(), SchulnameText(s.settings.prog),
                                       {s.settings.programFolder, s.settings.dataFolder},
@@ -42,10 +48,12 @@ void TMainForm::FormularSteuerdateibearbeiten1Click()
         form.table = table;
         form.loaded = true;
         canvas.setMetricMapping();
-        DrawPlannedPage(canvas, env, &form, rec, code, page, 0);
+        DrawPlannedPage(canvas, env, &form, rec, annexCode, shownPage, 0);
     };
+    const ProgramState& state = state_;
     TFormEditorForm editor(std::move(*model), draw, state.settings.druck.RandLinks, state.settings.druck.RandOben,
                            state.settings.programFolder, *prompter_, this);
+    editor.setPage(page == 2 ? 2 : 1);
     editor.exec();
 }
 

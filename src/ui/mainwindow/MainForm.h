@@ -88,6 +88,9 @@ public:
     void estblattausdrucken1Click();
     void Kalibrierblattdrucken1Click();
     void FormularSteuerdateibearbeiten1Click();
+    // The form editor on `file`, its page `page` drawn for this record as
+    // the form of `annexCode` (also from the preview window).
+    void openFormEditor(const std::filesystem::path& file, const TZgnRec& rec, int annexCode, int page);
     // "Diese Funktion ist in dieser Programmversion noch nicht eingebaut!":
     // the two data-sheet commands, and every command whose feature comes later.
     void notYetBuilt();

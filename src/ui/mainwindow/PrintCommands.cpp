@@ -3,6 +3,7 @@
 #include "dispatch/DatenblattPlan.h"
 #include "dispatch/PrintDispatch.h"
 #include "dispatch/SingleDocumentDevice.h"
+#include "print/FormLoader.h"
 #include "qtdraw/PdfDevice.h"
 #include "qtdraw/PrinterDevice.h"
 #include "settings/ProgEinst.h"
@@ -43,13 +44,33 @@ public:
         a.setHandler(Command::DatasheetSeries, [this] { run(PlanDatenblattSeries(records(), start())); });
     }
 
-    void showPage(const TDruckAuftrag& job, const PageDrawer& drawPage) override
+    void showPage(const TDruckAuftrag& job, const PageForm& form, const PageDrawer& drawPage) override
     {
         TPreViewForm& preview = previewForm();
+        std::function<void()> editForm;
+        if (form.reload)
+            editForm = [this, &preview, job, form] { editPreviewedForm(preview, job, form); };
+        preview.setFormEditor(std::move(editForm));
         preview.showPageModal(job, drawPage);
+        preview.setFormEditor({});
     }
 
 private:
+    // The form editor on the file the page shown is drawn on, for the
+    // student shown; afterwards the page is drawn with the file as it is.
+    void editPreviewedForm(TPreViewForm& preview, const TDruckAuftrag& job, const PageForm& form)
+    {
+        const Settings& s = main_.state().settings;
+        const auto file = FindFormFile(form.info.fileName, {s.programFolder, s.dataFolder}, s.druck);
+        if (!file) {
+            main_.prompter().error("Die Formular-Datei " + form.info.fileName + " wurde nicht gefunden.");
+            return;
+        }
+        main_.openFormEditor(*file, job.Daten, job.DruckAnlage, job.Seite == 2 ? 2 : 1);
+        if (form.reload())
+            preview.redrawPage();
+    }
+
     std::span<const TZgnRec> records() const
     {
         const auto& list = main_.klasse().records;

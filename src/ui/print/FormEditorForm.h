@@ -1,28 +1,41 @@
 #pragma once
 // "Formular-Steuerdatei bearbeiten": the page of a form drawn by its real
-// layout with the current student's data; every slot of the page as a
-// numbered marker that can be selected by click or from the list and moved
-// with the arrow keys (0.1 mm, with Shift 1 mm); a side panel with X, Y,
-// alignment, font, page and visibility; undo/redo, "Speichern" (atomic,
-// keeping the replaced version) and "Auslieferungszustand". A scan of the
-// blank pre-printed sheet can lie under the page at true scale, with its
-// opacity and shift; it is never printed.
+// layout with the current student's data; every slot that places something
+// on the page shows as an outline of what it draws (measured from the
+// drawing, with its number and German name). A slot is selected by click or
+// from the list and moved by dragging it (0.1 mm steps at the view's scale,
+// one undo step per drag) or with the arrow keys (0.1 mm, with Shift 1 mm);
+// a side panel edits X, Y, alignment, font, page and visibility; undo/redo,
+// "Speichern" (atomic, keeping the replaced version) and
+// "Auslieferungszustand". A scan of the blank pre-printed sheet can lie
+// under the page at true scale, with its opacity and its offset (set in the
+// panel or dragged with Ctrl held); it is never printed.
 #include "common/Prompter.h"
 #include "print/Canvas.h"
 #include "print/FormModel.h"
+#include "print/SlotOutlines.h"
 
 #include <QDialog>
 #include <QImage>
+#include <QRect>
 
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QSlider;
 class QSpinBox;
+
+namespace ruvek {
+class MeasuringRecorder;
+}
 
 namespace ruvek::ui {
 
@@ -57,18 +70,35 @@ public:
     bool loadScan(const std::filesystem::path& file, double dpi = 0);
     void setScanOpacity(int percent);
     void setScanOffset(int dx, int dy); // 0.1 mm
-    // The slot whose marker lies at a point of the page view, -1 for none.
+    int scanOffsetX() const { return scanDx_; }
+    int scanOffsetY() const { return scanDy_; }
+    // The slot whose outline lies at a point of the page view (the smallest
+    // one there), -1 for none.
     int slotAt(QPoint viewPoint) const;
+    // Where a slot's position lies in the page view.
     QPoint viewPointOf(int slot) const;
+    // The outlines of the page shown, and one slot's in view pixels.
+    const std::vector<SlotOutline>& outlines() const { return outlines_; }
+    std::optional<QRect> outlineRect(int slot) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     friend class FormPageView;
+    // Draws the page again and measures the outlines.
     void refresh();
+    // Draws the page again with a slot being dragged where it is now.
+    void renderPage();
     void showSlot();
     void fieldEdited();
+    // The slots as drawn: the model's, with the slot being dragged moved.
+    TFstTable shownTable() const;
+    QRect viewRect(const PaperBox& box) const;
+    // Mouse input of the page view.
+    void pressAt(QPoint at, bool moveScan);
+    void dragTo(QPoint at);
+    void releaseAt(QPoint at);
 
     FormModel model_;
     DrawPage draw_;
@@ -85,6 +115,16 @@ private:
     int scanOpacity_ = 50;
     int scanDx_ = 0;
     int scanDy_ = 0;
+    std::unique_ptr<MeasuringRecorder> recorder_;
+    std::vector<SlotOutline> outlines_;
+    enum class Drag { None, Slot, Scan };
+    Drag drag_ = Drag::None;
+    QPoint dragStart_;
+    bool dragStarted_ = false;
+    int dragDx_ = 0; // the slot's or the scan's shift so far, 0.1 mm
+    int dragDy_ = 0;
+    int scanStartDx_ = 0;
+    int scanStartDy_ = 0;
 
     FormPageView* view_;
     QListWidget* list_;
@@ -98,6 +138,8 @@ private:
     QCheckBox* visible_;
     QComboBox* pageChoice_;
     QSlider* opacity_;
+    QDoubleSpinBox* scanX_;
+    QDoubleSpinBox* scanY_;
 };
 
 // Pixels per 0.1 mm of the page view (about 75 dpi).

@@ -1,6 +1,7 @@
 #include "ui/print/PreViewForm.h"
 
 #include "print/CanvasReplay.h"
+#include "qtdraw/MeasuringRecorder.h"
 #include "qtdraw/QtCanvas.h"
 #include "ui/print/PreviewViewportInput.h"
 #include "ui/print/PreviewZoom.h"
@@ -27,27 +28,6 @@ namespace {
 constexpr int kToolbarHeight = 40;
 // The grey border round a magnified sheet.
 constexpr int kZoomMargin = 10;
-
-// A recording canvas that measures text with the real fonts, so that text
-// wraps in the preview exactly as on paper.
-class MeasuringRecorder : public RecordingCanvas {
-public:
-    explicit MeasuringRecorder(const DeviceCaps& caps)
-        : RecordingCanvas(caps), image_(1, 1, QImage::Format_RGB32), painter_(&image_), measure_(painter_, caps)
-    {
-    }
-    int textWidth(std::string_view utf8) override
-    {
-        measure_.setFont(font());
-        measure_.setCharacterExtra(characterExtra());
-        return measure_.textWidth(utf8);
-    }
-
-private:
-    QImage image_;
-    QPainter painter_;
-    QtCanvas measure_;
-};
 
 // The child area that covers the sheet: white, the recorded page replayed
 // on it with its origin at the printable area's corner, the printable area
@@ -139,6 +119,16 @@ TPreViewForm::TPreViewForm(Printer printer, QWidget* parent) : QDialog(parent), 
         else
             close_ = button;
     }
+    editForm_ = new QPushButton(QStringLiteral("Formular-Steuerdatei bearbeiten …"), toolbar_);
+    editForm_->setObjectName(QStringLiteral("FormularBearbeiten"));
+    editForm_->setAutoDefault(false);
+    editForm_->setToolTip(QStringLiteral("Die Positionen auf dem Formular dieser Seite anpassen"));
+    editForm_->hide();
+    row->insertWidget(row->count() - 1, editForm_);
+    connect(editForm_, &QPushButton::clicked, this, [this] {
+        if (openFormEditor_)
+            openFormEditor_();
+    });
     row->addStretch(1);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -208,6 +198,12 @@ void TPreViewForm::addZoomControls(QHBoxLayout& row)
         connect(action, &QAction::triggered, this, z.slot);
         addAction(action);
     }
+}
+
+void TPreViewForm::setFormEditor(std::function<void()> open)
+{
+    openFormEditor_ = std::move(open);
+    editForm_->setVisible(static_cast<bool>(openFormEditor_));
 }
 
 void TPreViewForm::preparePage(const TDruckAuftrag& job, PageDrawer draw)

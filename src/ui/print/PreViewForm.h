@@ -47,6 +47,9 @@ public:
     TPreViewForm(Printer printer, QWidget* parent = nullptr);
 
     void setCommands(Commands commands) { commands_ = std::move(commands); }
+    // "Formular-Steuerdatei bearbeiten …" for the page shown: the button is
+    // shown while there is a form file to open (empty: none).
+    void setFormEditor(std::function<void()> open);
 
     // Draws the page of `job` once and shows it; exec() then runs it modally.
     void preparePage(const TDruckAuftrag& job, PageDrawer draw);
@@ -106,6 +109,8 @@ private:
     QFrame* shape1_ = nullptr;
     QWidget* area_ = nullptr;
     QPushButton* close_ = nullptr;
+    QPushButton* editForm_ = nullptr;
+    std::function<void()> openFormEditor_;
 };
 
 } // namespace ruvek::ui
