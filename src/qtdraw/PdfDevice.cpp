@@ -4,7 +4,7 @@
 #include "qtdraw/DeviceCapsQt.h"
 #include "qtdraw/QtCanvas.h"
 
-#include <QBuffer>
+#include <QIODevice>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -13,6 +13,30 @@
 #include <system_error>
 
 namespace ruvek {
+
+// What the PDF writer writes goes into a safe file writer's temporary file.
+class SafeFileDevice : public QIODevice {
+public:
+    explicit SafeFileDevice(const std::filesystem::path& target) : writer_(target) {}
+    bool start() { return writer_.open() && QIODevice::open(QIODevice::WriteOnly); }
+    bool commit()
+    {
+        QIODevice::close();
+        return writer_.commit();
+    }
+    std::string errorText() const { return writer_.errorText(); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        const ConstBytes bytes(reinterpret_cast<const std::uint8_t*>(data), static_cast<std::size_t>(size));
+        return writer_.write(bytes) ? size : -1;
+    }
+
+private:
+    SafeFileWriter writer_;
+};
 
 QPageLayout a4Layout()
 {
@@ -39,7 +63,7 @@ void PdfDevice::discard()
         painter_->end();
     painter_.reset();
     writer_.reset();
-    buffer_.reset();
+    output_.reset(); // removes the temporary file
 }
 
 DeviceResult PdfDevice::beginDocument()
@@ -50,9 +74,13 @@ DeviceResult PdfDevice::beginDocument()
     const auto folder = file_.has_parent_path() ? file_.parent_path() : std::filesystem::path(".");
     if (file_.empty() || !std::filesystem::is_directory(folder, ec))
         return DeviceResult::failure("Der Ordner für die PDF-Datei existiert nicht: " + folder.string());
-    buffer_ = std::make_unique<QBuffer>();
-    buffer_->open(QIODevice::WriteOnly);
-    writer_ = std::make_unique<QPdfWriter>(buffer_.get());
+    output_ = std::make_unique<SafeFileDevice>(file_);
+    if (!output_->start()) {
+        const std::string why = output_->errorText();
+        output_.reset();
+        return DeviceResult::failure(notWrittenText(why));
+    }
+    writer_ = std::make_unique<QPdfWriter>(output_.get());
     writer_->setResolution(dpi_);
     writer_->setPageLayout(layout_);
     writer_->setTitle(QString::fromStdString(title_));
@@ -83,17 +111,19 @@ DeviceResult PdfDevice::endDocument()
     canvas_.reset();
     painter_->end();
     painter_.reset();
-    writer_.reset(); // flushes the PDF into the buffer
-    const QByteArray data = buffer_->data();
-    buffer_.reset();
-    std::string why;
-    if (!writeFileSafely(file_,
-                         ConstBytes(reinterpret_cast<const std::uint8_t*>(data.constData()),
-                                    static_cast<std::size_t>(data.size())),
-                         &why))
-        return DeviceResult::failure("Die PDF-Datei konnte nicht geschrieben werden: " + file_.string() +
-                                     (why.empty() ? std::string() : "\n(" + why + ")"));
+    writer_.reset(); // writes the end of the PDF
+    const bool written = output_->commit();
+    const std::string why = output_->errorText();
+    output_.reset();
+    if (!written)
+        return DeviceResult::failure(notWrittenText(why));
     return DeviceResult::success();
+}
+
+std::string PdfDevice::notWrittenText(const std::string& why) const
+{
+    return "Die PDF-Datei konnte nicht geschrieben werden: " + file_.string() +
+           (why.empty() ? std::string() : "\n(" + why + ")");
 }
 
 Canvas& PdfDevice::canvas()
