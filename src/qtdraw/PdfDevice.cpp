@@ -10,6 +10,9 @@
 
 #include <cstdint>
 #include <stdexcept>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <system_error>
 
 namespace ruvek {
@@ -37,6 +40,26 @@ protected:
 private:
     SafeFileWriter writer_;
 };
+
+namespace {
+// The PDF writer compresses every page through buffers of a few hundred
+// kilobytes that it takes and gives back page by page. With the C library's
+// start values each give-back shrinks the heap and the next page grows it
+// again: tens of thousands of system calls and page faults for a series.
+// The limits are raised once to what the library reaches by itself after
+// freeing one large block.
+void keepHeapForPageBuffers()
+{
+#if defined(__GLIBC__)
+    static const bool once = [] {
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
+        mallopt(M_TRIM_THRESHOLD, 64 << 20);
+        return true;
+    }();
+    (void)once;
+#endif
+}
+} // namespace
 
 QPageLayout a4Layout()
 {
@@ -74,6 +97,7 @@ DeviceResult PdfDevice::beginDocument()
     const auto folder = file_.has_parent_path() ? file_.parent_path() : std::filesystem::path(".");
     if (file_.empty() || !std::filesystem::is_directory(folder, ec))
         return DeviceResult::failure("Der Ordner für die PDF-Datei existiert nicht: " + folder.string());
+    keepHeapForPageBuffers();
     output_ = std::make_unique<SafeFileDevice>(file_);
     if (!output_->start()) {
         const std::string why = output_->errorText();
