@@ -42,12 +42,12 @@ private:
 };
 
 namespace {
-// The PDF writer compresses every page through buffers of a few hundred
-// kilobytes that it takes and gives back page by page. With the C library's
-// start values each give-back shrinks the heap and the next page grows it
-// again: tens of thousands of system calls and page faults for a series.
-// The limits are raised once to what the library reaches by itself after
-// freeing one large block.
+// The PDF writer compresses every page through a 16 MB buffer that it takes
+// and frees again page by page. With the C library's start values that
+// buffer is mapped and unmapped, or the heap shrunk and grown, for every
+// page: tens of thousands of system calls and page faults for a series. The
+// limits are set once to the values the library itself moves to after a
+// large block was freed, so the buffer stays in the heap and is reused.
 void keepHeapForPageBuffers()
 {
 #if defined(__GLIBC__)
