@@ -28,14 +28,14 @@ clean() {
 best_resave="" best_dd=""
 for run in 1 2 3; do
   clean
-  read -r t kb < <(elapsed "$BIN/ruvek-cli" resave "$WORK/big.RVK" "$WORK/out.RVK")
-  echo "ruvek-cli resave (run $run): $t s, $((kb / 1024)) MB peak"
-  [ -z "$best_resave" ] || [ "$(echo "$t < $best_resave" | bc -l)" = 1 ] && best_resave=$t
-  clean
   read -r t _ < <(elapsed bash -c "dd if='$WORK/big.RVK' of='$WORK/copy1' bs=1M conv=fsync status=none &&
                                     dd if='$WORK/big.RVK' of='$WORK/copy2' bs=1M conv=fsync status=none")
   echo "2 × dd conv=fsync (run $run): $t s"
   [ -z "$best_dd" ] || [ "$(echo "$t < $best_dd" | bc -l)" = 1 ] && best_dd=$t
+  clean
+  read -r t kb < <(elapsed "$BIN/ruvek-cli" resave "$WORK/big.RVK" "$WORK/out.RVK")
+  echo "ruvek-cli resave (run $run): $t s, $((kb / 1024)) MB peak"
+  [ -z "$best_resave" ] || [ "$(echo "$t < $best_resave" | bc -l)" = 1 ] && best_resave=$t
 done
 cmp "$WORK/big.RVK" "$WORK/big.\$KL"
 cmp "$WORK/big.RVK" "$WORK/out.RVK"

@@ -204,6 +204,8 @@ bool writeClassFile(const std::filesystem::path& path, const TDateiKopf& header,
                     std::string* error, FileStamp* written)
 {
     SafeFileWriter writer(path);
+    if (written)
+        writer.stampContent();
     const bool ok = writer.open() && writeClassRecords(writer, header, records) && writer.commit();
     if (!ok && error)
         *error = writer.errorText();

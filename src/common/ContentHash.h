@@ -18,9 +18,12 @@ public:
     std::uintmax_t size() const { return size_; }
 
 private:
-    void mix(std::uint64_t word);
-    std::uint64_t h_ = 0x6a09e667f3bcc908ull;
-    std::array<std::uint8_t, 8> tail_{}; // bytes not yet making a whole word
+    static constexpr std::size_t kBlock = 32; // four words, one for each lane
+    void mixBlock(const std::uint8_t* block);
+    // Four independent lanes, so that the processor works on four words at once.
+    std::array<std::uint64_t, 4> lanes_{0x6a09e667f3bcc908ull, 0xbb67ae8584caa73bull, 0x3c6ef372fe94f82bull,
+                                        0xa54ff53a5f1d36f1ull};
+    std::array<std::uint8_t, kBlock> tail_{}; // bytes not yet making a whole block
     std::size_t tailSize_ = 0;
     std::uintmax_t size_ = 0;
 };

@@ -214,7 +214,8 @@ bool SafeFileWriter::write(ConstBytes data)
 {
     if (m_fd < 0 || m_failed)
         return false;
-    m_content.add(data);
+    if (m_stamping)
+        m_content.add(data);
     if (m_buffer.size() + data.size() > kBufferSize && !flushBuffer())
         return false;
     if (data.size() >= kBufferSize) {

@@ -32,7 +32,9 @@ public:
     bool write(ConstBytes data);
     // Flushes, syncs and renames over the target. False leaves the target as it was.
     bool commit();
-    // The stamp of everything written (after a commit: of the file).
+    // Asks for the stamp of everything written (call before writing);
+    // writtenStamp() then gives it (after a commit: the stamp of the file).
+    void stampContent() { m_stamping = true; }
     FileStamp writtenStamp() const { return stampOfContent(m_content); }
     // The reason of the last failure in German words (for messages).
     const std::string& errorText() const { return m_error; }
@@ -51,6 +53,7 @@ private:
     bool m_failed = false;
     std::vector<std::uint8_t> m_buffer;
     ContentHasher m_content;
+    bool m_stamping = false;
     std::string m_error;
     bool m_writeProtected = false;
 };
