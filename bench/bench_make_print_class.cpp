@@ -1,25 +1,33 @@
-// Writes a class of 30 active students with two-page primary-school
-// certificates (annex 3) and filled texts, for the printing benchmark.
-//   bench_make_print_class OUT.RVK
+// Writes a class of active students (30 unless a count is given) with
+// two-page primary-school certificates (annex 3) and filled texts, for the
+// printing and memory benchmarks.
+//   bench_make_print_class OUT.RVK [COUNT]
 #include "classfile/ClassFile.h"
 #include "common/Cp1252.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 using namespace ruvek;
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: bench_make_print_class OUT.RVK\n");
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: bench_make_print_class OUT.RVK [COUNT]\n");
+        return 2;
+    }
+    const long count = argc == 3 ? std::strtol(argv[2], nullptr, 10) : 30;
+    if (count < 1 || count > static_cast<long>(kMaxRecords)) {
+        std::fprintf(stderr, "COUNT must lie between 1 and 65535.\n");
         return 2;
     }
     const char* subjects[9][2] = {{"Deutsch", "2"}, {"Sachunterricht", "1"}, {"Mathematik", "3"},
                                   {"evangelische Religion", "2"}, {"Kunst und Gestaltung", "1"}, {"Musik", "2"},
                                   {"Sport", "1"}, {"???", "-"}, {"Englisch", "2"}};
     TDB2 records;
-    for (int i = 0; i < 30; ++i) {
+    records.reserve(static_cast<std::size_t>(count));
+    for (long i = 0; i < count; ++i) {
         TZgnRec r;
         r.Status = 1;
         r.Name = utf8ToCp1252("Schüler" + std::to_string(i + 1));

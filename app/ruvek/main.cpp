@@ -11,10 +11,13 @@
 #include "ui/mainwindow/ShutdownSignals.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
+
+#include <cstdio>
 
 namespace {
 
@@ -31,6 +34,8 @@ std::filesystem::path programFolderOverride()
 
 int main(int argc, char** argv)
 {
+    QElapsedTimer startTimes;
+    startTimes.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ruvek"));
     // Ties the windows to the installed desktop entry (name and icon).
@@ -55,11 +60,27 @@ int main(int argc, char** argv)
     if (args.size() > 1)
         mainForm.startupFile = ruvek::ui::toPath(args.at(1));
     mainForm.show();   // FormShow runs now, with every setting loaded
+    const qint64 shownAt = startTimes.elapsed();
 
     // The class file argument opens when the message loop runs, so that any
     // question or message about it stands over the visible main window.
     if (!mainForm.startupFile.empty())
         QTimer::singleShot(0, &mainForm, [&mainForm] { mainForm.openStartupFile(); });
+
+    // For speed measurements: RUVEK_STARTZEITEN=1 prints when the window was
+    // shown and when the program was ready for input after it (the class
+    // named at start opened and shown), then ends the program.
+    if (qEnvironmentVariableIsSet("RUVEK_STARTZEITEN"))
+        QTimer::singleShot(0, &mainForm, [&startTimes, shownAt] {
+            QTimer::singleShot(0, [&startTimes, shownAt] {
+                QCoreApplication::processEvents();
+                const qint64 readyAt = startTimes.elapsed();
+                std::fprintf(stderr, "Fenster gezeigt nach %lld ms, bereit nach %lld ms, danach beschäftigt %lld ms\n",
+                             static_cast<long long>(shownAt), static_cast<long long>(readyAt),
+                             static_cast<long long>(readyAt - shownAt));
+                QCoreApplication::exit(0);
+            });
+        });
 
     // Logout, shutdown, kill: keep unsaved work as a recovery file, release
     // the lock, and end without questions.

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <sys/mman.h>
 #include <sys/stat.h>
 
 namespace ruvek {
@@ -55,6 +56,23 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // extra memory small.
 constexpr std::size_t kRecordsPerBlock = 128;
 
+// Room for `count` records. A large list is asked to lie in huge pages:
+// 20,000 records fill 120 MB, which in 4 KB pages cost 30,000 page faults
+// while they are first written.
+void reserveRecords(TDB2& records, std::size_t count)
+{
+    records.reserve(count);
+#ifdef MADV_HUGEPAGE
+    constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
+    const auto begin = reinterpret_cast<std::uintptr_t>(records.data());
+    const std::uintptr_t end = begin + records.capacity() * sizeof(TZgnRec);
+    const std::uintptr_t from = (begin + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t to = end & ~(kHugePage - 1);
+    if (to > from)
+        ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE); // only advice: failure is harmless
+#endif
+}
+
 // Reads a class file from an open stream. `size` is the stream's length when
 // it is known (a regular file, bytes in memory), so a damaged header is
 // refused before any record is read.
@@ -62,6 +80,8 @@ ReadError readClassStream(std::FILE* file, std::optional<std::uintmax_t> size, C
 {
     std::array<std::uint8_t, TDateiKopf::Size> headerBytes{};
     const std::size_t got = std::fread(headerBytes.data(), 1, headerBytes.size(), file);
+    ContentHasher content;
+    content.add(ConstBytes(headerBytes.data(), got));
     const auto header = fromBytes<TDateiKopf>(headerBytes);
     if (!hasClassFileMagic(header))
         return ReadError::WrongFormat;
@@ -90,7 +110,11 @@ ReadError readClassStream(std::FILE* file, std::optional<std::uintmax_t> size, C
     // The file holds the last list entry first. A regular file's records go
     // straight to their place; from a pipe they are collected in file order
     // and turned round at the end.
-    TDB2 records(regular ? count : 0);
+    TDB2 records;
+    if (regular) {
+        reserveRecords(records, count);
+        records.resize(count);
+    }
     std::size_t position = count;
     const auto store = [&](ConstBytes image) {
         TZgnRec& r = regular ? records[--position] : records.emplace_back();
@@ -105,14 +129,20 @@ ReadError readClassStream(std::FILE* file, std::optional<std::uintmax_t> size, C
         const std::size_t n = std::min(remaining, kRecordsPerBlock);
         if (std::fread(block.data(), recordSize, n, file) != n)
             return ReadError::Truncated;
+        content.add(ConstBytes(block.data(), n * recordSize));
         for (std::size_t k = 0; k < n; ++k)
             store(ConstBytes(block.data() + k * recordSize, recordSize));
         remaining -= n;
     }
     if (!regular)
         std::reverse(records.begin(), records.end());
+    // Whatever follows the records belongs to the file's stamp, too.
+    std::size_t rest;
+    while ((rest = std::fread(block.data(), 1, block.size(), file)) > 0)
+        content.add(ConstBytes(block.data(), rest));
     out.header = header;
     out.records = std::move(records);
+    out.stamp = stampOfContent(content);
     return ReadError::None;
 }
 } // namespace
@@ -171,12 +201,16 @@ std::vector<std::uint8_t> classFileBytes(const TDateiKopf& header, const TDB2& r
 }
 
 bool writeClassFile(const std::filesystem::path& path, const TDateiKopf& header, const TDB2& records,
-                    std::string* error)
+                    std::string* error, FileStamp* written)
 {
     SafeFileWriter writer(path);
+    if (written)
+        writer.stampContent();
     const bool ok = writer.open() && writeClassRecords(writer, header, records) && writer.commit();
     if (!ok && error)
         *error = writer.errorText();
+    if (ok && written)
+        *written = writer.writtenStamp();
     return ok;
 }
 

@@ -4,6 +4,7 @@
 // (4144-byte records) are converted while they are read; files are always
 // written as version 2.
 #include "classfile/ZgnRec.h"
+#include "common/ContentHash.h"
 #include "common/SafeFile.h"
 
 #include <cstdint>
@@ -19,10 +20,12 @@ using TDB2 = std::vector<TZgnRec>;
 inline constexpr std::size_t kV1RecordSize = 4144;
 inline constexpr std::size_t kMaxRecords = 65535;
 
-// A class file as read: header and records in list order.
+// A class file as read: header and records in list order, and the stamp of
+// all the bytes read (the whole file), for the changed-on-disk check.
 struct ClassFileContent {
     TDateiKopf header;
     TDB2 records;
+    FileStamp stamp;
 };
 
 enum class ReadError {
@@ -55,8 +58,9 @@ bool writeClassRecords(SafeFileWriter& writer, const TDateiKopf& header, const T
 std::vector<std::uint8_t> classFileBytes(const TDateiKopf& header, const TDB2& records);
 
 // Writes a complete class file safely: the previous file survives any failure.
+// `written` receives the stamp of the new file's content.
 bool writeClassFile(const std::filesystem::path& path, const TDateiKopf& header, const TDB2& records,
-                    std::string* error = nullptr);
+                    std::string* error = nullptr, FileStamp* written = nullptr);
 
 // The header a new class file gets: zero bytes, the magic, Version and
 // LeseVersion 2, Anzahl = count.

@@ -5,6 +5,8 @@
 #include "common/SafeFile.h"
 
 #include <chrono>
+#include <cstdio>
+#include <memory>
 
 namespace ruvek {
 namespace {
@@ -94,19 +96,20 @@ std::string changedOnDiskRefusedText(const std::string& name)
 
 FileStamp stampOf(const fs::path& file)
 {
-    FileStamp s;
-    std::vector<std::uint8_t> bytes;
     std::error_code ec;
-    if (!fs::is_regular_file(file, ec) || !readWholeFile(file, bytes))
-        return s;
-    s.exists = true;
-    s.size = bytes.size();
-    // FNV-1a: a change of content, not only of size or time, is noticed.
-    std::uint64_t h = 1469598103934665603ull;
-    for (std::uint8_t b : bytes)
-        h = (h ^ b) * 1099511628211ull;
-    s.hash = h;
-    return s;
+    if (!fs::is_regular_file(file, ec))
+        return {};
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(file.c_str(), "rb"), &std::fclose);
+    if (!in)
+        return {};
+    ContentHasher content;
+    std::vector<std::uint8_t> block(1 << 20);
+    std::size_t got;
+    while ((got = std::fread(block.data(), 1, block.size(), in.get())) > 0)
+        content.add(ConstBytes(block.data(), got));
+    if (std::ferror(in.get()))
+        return {};
+    return stampOfContent(content);
 }
 
 ClassFileGuard::~ClassFileGuard() { closeClass(); }
@@ -203,7 +206,7 @@ FileAccess ClassFileGuard::accessForSaveAs(const fs::path& classFile, Prompter& 
     return access(classFile, prompter, false);
 }
 
-void ClassFileGuard::adoptOpened(const fs::path& classFile, FileAccess access)
+void ClassFileGuard::adoptOpened(const fs::path& classFile, FileAccess access, std::optional<FileStamp> read)
 {
     const bool sameClass = lock_ && samePath(lock_->classFile(), classFile);
     // The class left behind: its unsaved changes were given up.
@@ -214,7 +217,7 @@ void ClassFileGuard::adoptOpened(const fs::path& classFile, FileAccess access)
         readOnly_ = access.readOnly;
     }
     stampedFile_ = classFile;
-    stamp_ = options.locking ? stampOf(classFile) : FileStamp{};
+    stamp_ = !options.locking ? FileStamp{} : read ? *read : stampOf(classFile);
 }
 
 void ClassFileGuard::beginSaveAs(const fs::path& classFile, FileAccess access)
@@ -276,7 +279,7 @@ SaveCheck ClassFileGuard::beforeSave(const fs::path& classFile, Prompter& prompt
     return SaveCheck::Proceed;
 }
 
-void ClassFileGuard::afterSave(const fs::path& classFile)
+void ClassFileGuard::afterSave(const fs::path& classFile, std::optional<FileStamp> written)
 {
     if (pendingSaveAs_ && samePath(pendingSaveAsFile_, classFile)) {
         const bool sameClass = lock_ && samePath(lock_->classFile(), classFile);
@@ -294,7 +297,7 @@ void ClassFileGuard::afterSave(const fs::path& classFile)
         fs::remove(recoveryPathFor(classFile), ec);
     }
     stampedFile_ = classFile;
-    stamp_ = options.locking ? stampOf(classFile) : FileStamp{};
+    stamp_ = !options.locking ? FileStamp{} : written ? *written : stampOf(classFile);
 }
 
 void ClassFileGuard::closeClass()

@@ -7,6 +7,7 @@
 // nothing, so tools and tests that do not ask for it see plain files.
 #include "classfile/ClassFile.h"
 #include "classfile/ClassLock.h"
+#include "common/ContentHash.h"
 #include "common/Prompter.h"
 
 #include <cstdint>
@@ -29,13 +30,7 @@ struct SafetyOptions {
     bool unattended = false;
 };
 
-// What a file holds, to tell later whether someone else changed it.
-struct FileStamp {
-    bool exists = false;
-    std::uintmax_t size = 0;
-    std::uint64_t hash = 0;
-    bool operator==(const FileStamp&) const = default;
-};
+// The stamp of what the file holds now (not there: exists is false).
 FileStamp stampOf(const std::filesystem::path& file);
 
 // How a class file may be used after its lock was looked at.
@@ -64,8 +59,10 @@ public:
     // file that is in use elsewhere offers read-only; a stale lock may be
     // taken over.
     FileAccess accessForOpen(const std::filesystem::path& classFile, Prompter& prompter);
-    // The file was read and is now the open class.
-    void adoptOpened(const std::filesystem::path& classFile, FileAccess access);
+    // The file was read and is now the open class. `read`: the stamp of the
+    // bytes read (else the file is read again for it).
+    void adoptOpened(const std::filesystem::path& classFile, FileAccess access,
+                     std::optional<FileStamp> read = std::nullopt);
 
     // Save As chose `classFile`: a file open for editing elsewhere is not
     // overwritten; a stale lock may be taken over.
@@ -78,8 +75,9 @@ public:
     // Right before a class file is written: read-only, lock lost, changed or
     // removed on disk (each asks), then the replaced version is kept.
     SaveCheck beforeSave(const std::filesystem::path& classFile, Prompter& prompter);
-    // The class file was written.
-    void afterSave(const std::filesystem::path& classFile);
+    // The class file was written; `written`: the stamp of the bytes written
+    // (else the file is read again for it).
+    void afterSave(const std::filesystem::path& classFile, std::optional<FileStamp> written = std::nullopt);
 
     // The class is left (New, another class opened, program end): the lock
     // is released and the recovery file of unsaved changes removed.

@@ -67,11 +67,13 @@ ClassFileView g_noView;
 
 std::uint64_t fingerprintOf(const TDB2& records)
 {
-    std::uint64_t h = 1469598103934665603ull ^ records.size();
-    for (const TZgnRec& r : records)
-        for (std::uint8_t b : toBytes(r))
-            h = (h ^ b) * 1099511628211ull;
-    return h;
+    ContentHasher content;
+    std::array<std::uint8_t, TZgnRec::Size> image{};
+    for (const TZgnRec& r : records) {
+        encodeRecord(r, image);
+        content.add(image);
+    }
+    return content.value();
 }
 } // namespace
 
@@ -238,6 +240,7 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
         prompter.error(readErrorText(error));
         return false;   // a lock just taken is released with `access`
     }
+    const FileStamp readStamp = content.stamp;
 
     // Take the file over.
     const std::filesystem::path previousFolder = dataFolder;
@@ -253,7 +256,7 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     if (writesBackupCopy && !isSameFile(backup, path) && !writeClassFile(backup, header, records))
         prompter.error("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!");
 
-    guard.adoptOpened(folder / name, std::move(access));
+    guard.adoptOpened(folder / name, std::move(access), readStamp);
     undo.clear();
 
     current = firstRecordIndex(ui().showsDeletedRecords());
@@ -351,13 +354,14 @@ bool OpenClass::fileSave(Prompter& prompter)
     // The new content goes to a temporary file that replaces the old one
     // only when it is complete: a failed save leaves the file as it was.
     std::string reason;
-    if (!writeClassFile(filePath(), header, records, &reason)) {
+    FileStamp written;
+    if (!writeClassFile(filePath(), header, records, &reason, &written)) {
         prompter.error(" Fehler beim Speichern von: \n" + folderText(dataFolder) + fileName +
                        (reason.empty() ? std::string() : "\n(" + reason + ")"));
         fileName = previousName;
         return false;
     }
-    guard.afterSave(filePath());
+    guard.afterSave(filePath(), written);
     markSaved();
     ui().showStatus("Gespeichert: " + fileName + " (" + std::to_string(count()) + " Schüler)");
     // A save of the backup copy that was killed left its temporary file.

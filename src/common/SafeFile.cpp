@@ -188,6 +188,7 @@ bool SafeFileWriter::open()
     if (::stat(m_target.c_str(), &st) == 0)
         ::fchmod(m_fd, st.st_mode & 07777);
     m_buffer.reserve(kBufferSize);
+    m_content = ContentHasher();
     return true;
 }
 
@@ -213,6 +214,8 @@ bool SafeFileWriter::write(ConstBytes data)
 {
     if (m_fd < 0 || m_failed)
         return false;
+    if (m_stamping)
+        m_content.add(data);
     if (m_buffer.size() + data.size() > kBufferSize && !flushBuffer())
         return false;
     if (data.size() >= kBufferSize) {

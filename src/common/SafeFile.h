@@ -12,6 +12,7 @@
 // opening a writer removes unlocked leftovers of the target's temporary-file
 // pattern, which a killed save leaves behind.
 #include "common/ByteFields.h"
+#include "common/ContentHash.h"
 
 #include <filesystem>
 #include <string>
@@ -31,6 +32,10 @@ public:
     bool write(ConstBytes data);
     // Flushes, syncs and renames over the target. False leaves the target as it was.
     bool commit();
+    // Asks for the stamp of everything written (call before writing);
+    // writtenStamp() then gives it (after a commit: the stamp of the file).
+    void stampContent() { m_stamping = true; }
+    FileStamp writtenStamp() const { return stampOfContent(m_content); }
     // The reason of the last failure in German words (for messages).
     const std::string& errorText() const { return m_error; }
     // The target exists but nobody may write it (no write permission bit, or
@@ -47,6 +52,8 @@ private:
     int m_fd = -1;
     bool m_failed = false;
     std::vector<std::uint8_t> m_buffer;
+    ContentHasher m_content;
+    bool m_stamping = false;
     std::string m_error;
     bool m_writeProtected = false;
 };

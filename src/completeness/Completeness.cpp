@@ -116,16 +116,22 @@ public:
 
     std::vector<Finding> run()
     {
-        const PrintPlan plan = PlanCertificateSeries(records_, 0, PlanSettings{inst_.settings.druck, false});
-        for (const PlannedSkip& skip : plan.skipped)
-            if (skip.reason == SkipReason::NoCertificate) {
-                const TZgnRec& rec = records_[skip.listIndex];
-                add(skip.listIndex, rec, {page::Kopf, name(ControlId::Edit7),
-                                          "Kein gültiges Zeugnisformular (Anlage 0): Kopfdaten prüfen"});
-                addAll(skip.listIndex, rec, CheckHeadAndFoot(rec));
-            }
-        for (const PlannedJob& job : plan.jobs)
-            checkJob(plan, job);
+        // The certificate series student by student: the plan of one
+        // student at a time, whatever the size of the class.
+        const PlanSettings settings{inst_.settings.druck, false};
+        PrintPlan walk;
+        for (const std::size_t i : SeriesStudents(records_, 0, walk)) {
+            const PrintPlan plan = PlanSeriesCertificate(records_, i, settings);
+            for (const PlannedSkip& skip : plan.skipped)
+                if (skip.reason == SkipReason::NoCertificate) {
+                    const TZgnRec& rec = records_[skip.listIndex];
+                    add(skip.listIndex, rec, {page::Kopf, name(ControlId::Edit7),
+                                              "Kein gültiges Zeugnisformular (Anlage 0): Kopfdaten prüfen"});
+                    addAll(skip.listIndex, rec, CheckHeadAndFoot(rec));
+                }
+            for (const PlannedJob& job : plan.jobs)
+                checkJob(plan, job);
+        }
         std::stable_sort(out_.begin(), out_.end(),
                          [](const Finding& a, const Finding& b) { return a.listIndex < b.listIndex; });
         return out_;

@@ -29,7 +29,7 @@ PlannedSheet sheetOf(std::size_t copy)
 PrintPlan PlanDatenblatt(const TZgnRec& rec, long listIndex, bool preview)
 {
     PrintPlan plan;
-    plan.copies.push_back({listIndex, rec});
+    plan.copyOf(rec, listIndex);
     const std::string name = StudentName(rec);
     PlannedJob job = sheetJob(0, preview ? kZielVorschau : kZielSeitenweise);
     PlannedDocument doc;
@@ -54,8 +54,7 @@ PrintPlan PlanDatenblattSeries(std::span<const TZgnRec> records, std::size_t sta
     // Every student the certificate series takes gets a sheet, also one
     // without a valid certificate: the sheet is how it is found.
     for (const std::size_t i : SeriesStudents(records, start, plan)) {
-        plan.copies.push_back({static_cast<long>(i), records[i]});
-        doc.sheets.push_back(sheetOf(plan.copies.size() - 1));
+        doc.sheets.push_back(sheetOf(plan.referTo(records[i], static_cast<long>(i))));
     }
     NoteDeletedInSeries(plan, records, start);
     if (!doc.sheets.empty()) {

@@ -20,7 +20,8 @@ PrintPlan PlanDatenblatt(const TZgnRec& rec, long listIndex, bool preview);
 // the certificates: deleted records and those not to be printed in series
 // are passed over, the first record without a name ends the series. A
 // record without a valid certificate still gets its sheet: the sheet is how
-// such a record is found. One question first, then one document.
+// such a record is found. One question first, then one document. The plan
+// refers to `records` (see PlanCertificateSeries).
 PrintPlan PlanDatenblattSeries(std::span<const TZgnRec> records, std::size_t start);
 
 } // namespace ruvek

@@ -154,7 +154,7 @@ bool PrintDispatcher::print(const PrintPlan& plan, const PlannedDocument& doc, D
     for (const PlannedSheet& sheet : doc.sheets)
         for (const PlannedDraw& draw : sheet.draws) {
             const long index = plan.copies.at(draw.copy).listIndex;
-            if (std::find(result.students.begin(), result.students.end(), index) == result.students.end())
+            if (printed_.insert(index).second)
                 result.students.push_back(index);
         }
     return true;
@@ -164,6 +164,7 @@ DispatchResult PrintDispatcher::run(const PrintPlan& plan, TDruckAuftrag& job)
 {
     DispatchResult result;
     forms_.clear();
+    printed_.clear();
     if (plan.seriesQuestion && !prompter_.askYesNo(*plan.seriesQuestion))
         return result;
     for (const PlannedJob& planned : plan.jobs) {

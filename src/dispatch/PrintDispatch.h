@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <map>
+#include <unordered_set>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,7 @@ private:
     PreviewSink* preview_;
     std::function<void(std::size_t, std::size_t)> progress_;
     std::map<std::string, LoadedForm> forms_;  // by file name, loaded once per run
+    std::unordered_set<long> printed_;         // the list positions in the result's students
 };
 
 // One page of one record: its layout after the shared page preamble, or the

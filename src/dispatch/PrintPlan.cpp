@@ -56,13 +56,13 @@ class PlanBuilder {
 public:
     explicit PlanBuilder(const PlanSettings& settings) : s_(settings) {}
 
-    std::size_t addCopy(const TZgnRec& rec, long listIndex)
-    {
-        plan_.copies.push_back({listIndex, rec});
-        return plan_.copies.size() - 1;
-    }
+    // A plan of one record keeps its own copy; a series refers to the class.
+    std::size_t addCopy(const TZgnRec& rec, long listIndex) { return plan_.copyOf(rec, listIndex); }
+    std::size_t addReference(const TZgnRec& rec, long listIndex) { return plan_.referTo(rec, listIndex); }
     const TZgnRec& rec(std::size_t copy) const { return plan_.record(copy); }
     PrintPlan& plan() { return plan_; }
+    // The plan is handed over, not copied.
+    PrintPlan take() { return std::move(plan_); }
 
     // The dispatcher: questions, pages and captions of a certificate (or of
     // the receipt from its preview) by the decision table.
@@ -242,6 +242,20 @@ void NoteDeletedInSeries(PrintPlan& plan, std::span<const TZgnRec> records, std:
                      [](const PlannedSkip& a, const PlannedSkip& b) { return a.listIndex < b.listIndex; });
 }
 
+std::size_t PrintPlan::referTo(const TZgnRec& rec, long listIndex)
+{
+    copies.push_back({listIndex, &rec, nullptr});
+    return copies.size() - 1;
+}
+
+std::size_t PrintPlan::copyOf(const TZgnRec& rec, long listIndex)
+{
+    auto own = std::make_shared<const TZgnRec>(rec);
+    const TZgnRec* held = own.get();
+    copies.push_back({listIndex, held, std::move(own)});
+    return copies.size() - 1;
+}
+
 std::size_t PrintPlan::documentCount() const
 {
     std::size_t n = 0;
@@ -269,10 +283,10 @@ PrintPlan PlanCertificate(const TZgnRec& rec, long listIndex, bool preview, cons
         job.copy = copy;
         job.notes.push_back({MessageKind::Error, kMsgNoCertificate});
         b.plan().jobs.push_back(std::move(job));
-        return b.plan();
+        return b.take();
     }
     b.dispatch(copy, code, preview ? kZielVorschau : certificateTarget(settings), true);
-    return b.plan();
+    return b.take();
 }
 
 void AskOnceForSeries(PrintPlan& plan)
@@ -296,23 +310,38 @@ std::string SeriesQuestion(std::size_t certificates)
                                    " Schüler gedruckt werden?";
 }
 
+namespace {
+// One student of the certificate series: the job, or the skip.
+void planSeriesStudent(PlanBuilder& b, std::span<const TZgnRec> records, std::size_t i, const PlanSettings& settings)
+{
+    const TZgnRec& rec = records[i];
+    const int code = JobAnnexCode(rec);
+    if (code == 0) {
+        b.plan().skipped.push_back({i, SkipReason::NoCertificate});
+        return;
+    }
+    b.dispatch(b.addReference(rec, static_cast<long>(i)), code, certificateTarget(settings), true);
+}
+} // namespace
+
+PrintPlan PlanSeriesCertificate(std::span<const TZgnRec> records, std::size_t listIndex,
+                                const PlanSettings& settings)
+{
+    PlanBuilder b(settings);
+    planSeriesStudent(b, records, listIndex, settings);
+    return b.take();
+}
+
 PrintPlan PlanCertificateSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings)
 {
     PlanBuilder b(settings);
     PrintPlan& plan = b.plan();
-    for (const std::size_t i : SeriesStudents(records, start, plan)) {
-        const TZgnRec& rec = records[i];
-        const int code = JobAnnexCode(rec);
-        if (code == 0) {
-            plan.skipped.push_back({i, SkipReason::NoCertificate});
-            continue;
-        }
-        b.dispatch(b.addCopy(rec, static_cast<long>(i)), code, certificateTarget(settings), true);
-    }
+    for (const std::size_t i : SeriesStudents(records, start, plan))
+        planSeriesStudent(b, records, i, settings);
     NoteDeletedInSeries(plan, records, start);
     if (settings.options.SerieSeitenweise != 1)
         AskOnceForSeries(plan);
-    return plan;
+    return b.take();
 }
 
 PrintPlan PlanReceipt(const TZgnRec& rec, long listIndex, bool preview, const PlanSettings& settings)
@@ -323,17 +352,17 @@ PrintPlan PlanReceipt(const TZgnRec& rec, long listIndex, bool preview, const Pl
         b.dispatch(copy, kAnlageEmpfangsbekenntnis, kZielVorschau, true);
     else
         b.receiptJob(copy);
-    return b.plan();
+    return b.take();
 }
 
 PrintPlan PlanReceiptSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings)
 {
     PlanBuilder b(settings);
     for (const std::size_t i : followingStudents(records, start))
-        b.receiptJob(b.addCopy(records[i], static_cast<long>(i)));
+        b.receiptJob(b.addReference(records[i], static_cast<long>(i)));
     b.plan().stoppedAt = seriesStop(records, start);
     NoteDeletedInSeries(b.plan(), records, start);
-    return b.plan();
+    return b.take();
 }
 
 PrintPlan PlanReport(const TZgnRec& rec, long listIndex, const PlanSettings& settings)
@@ -352,7 +381,7 @@ PrintPlan PlanReport(const TZgnRec& rec, long listIndex, const PlanSettings& set
     doc.sheets.push_back({{PlannedDraw{copy, kAnlageLernentwicklungsbericht, 1, 0, kReportForm}}});
     job.documents.push_back(std::move(doc));
     b.plan().jobs.push_back(std::move(job));
-    return b.plan();
+    return b.take();
 }
 
 PrintPlan PlanReportSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings)
@@ -366,7 +395,7 @@ PrintPlan PlanReportSeries(std::span<const TZgnRec> records, std::size_t start, 
     int serien = 0;
     std::optional<std::size_t> first;
     for (const std::size_t i : followingStudents(records, start)) {
-        const std::size_t copy = b.addCopy(records[i], static_cast<long>(i));
+        const std::size_t copy = b.addReference(records[i], static_cast<long>(i));
         if (!first)
             first = copy;
         serien = serien == 1 ? (settings.options.Zensurenkonferenz == 1 ? 1 : 2) : 1;
@@ -389,7 +418,7 @@ PrintPlan PlanReportSeries(std::span<const TZgnRec> records, std::size_t start, 
     }
     b.plan().stoppedAt = seriesStop(records, start);
     NoteDeletedInSeries(b.plan(), records, start);
-    return b.plan();
+    return b.take();
 }
 
 PrintPlan PlanPreviewPage(const TDruckAuftrag& job, const PlanSettings& settings)
@@ -406,14 +435,14 @@ PrintPlan PlanPreviewPage(const TDruckAuftrag& job, const PlanSettings& settings
         doc.sheets.front().draws.resize(1);
         b.plan().jobs.back().documents.resize(1);
     }
-    return b.plan();
+    return b.take();
 }
 
 PrintPlan PlanPreviewCertificate(const TDruckAuftrag& job, const PlanSettings& settings)
 {
     PlanBuilder b(settings);
     b.dispatch(b.addCopy(job.Daten, -1), job.DruckAnlage, certificateTarget(settings), false);
-    return b.plan();
+    return b.take();
 }
 
 } // namespace ruvek

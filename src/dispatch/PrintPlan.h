@@ -17,6 +17,7 @@
 #include "settings/ProgEinst.h"
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -25,10 +26,15 @@
 namespace ruvek {
 
 // A record in the list position `listIndex` (-1: a copy that is not in the
-// list, as the page of a preview).
+// list, as the page of a preview). A series plan refers to the class's own
+// records (a class of thousands is not copied again); a plan of a single
+// record keeps its own copy, so it stays what it was when planned, also when
+// the record it came from is overwritten while the plan runs (the print job
+// of a preview).
 struct PlannedRecord {
     long listIndex = -1;
-    TZgnRec record{};
+    const TZgnRec* record = nullptr;
+    std::shared_ptr<const TZgnRec> own; // holds `record` when the plan copied it
 };
 
 // One call of a layout routine: page `page` of record copy `copy`, moved
@@ -92,7 +98,12 @@ struct PrintPlan {
     std::optional<std::size_t> stoppedAt;    // list position of the record that ended the series
     std::optional<std::string> seriesQuestion; // asked once before everything; No prints nothing
 
-    const TZgnRec& record(std::size_t copy) const { return copies.at(copy).record; }
+    const TZgnRec& record(std::size_t copy) const { return *copies.at(copy).record; }
+    // A record of the class the plan is made from, referred to: it must stay
+    // in place and unchanged until the plan has been carried out.
+    std::size_t referTo(const TZgnRec& rec, long listIndex);
+    // A record the plan keeps a copy of.
+    std::size_t copyOf(const TZgnRec& rec, long listIndex);
     // Everything printed, for summaries and tests.
     std::size_t documentCount() const;
     std::size_t sheetCount() const;
@@ -126,11 +137,22 @@ std::vector<std::size_t> SeriesStudents(std::span<const TZgnRec> records, std::s
 // and puts all skipped records into list order.
 void NoteDeletedInSeries(PrintPlan& plan, std::span<const TZgnRec> records, std::size_t start);
 
+// The series plans below refer to `records` instead of copying them: the
+// records must stay in place and unchanged until the plan has been carried
+// out.
+//
 // Certificates of the records from `start` on, with the series' skip and stop
 // rules. The series asks once, naming the number of certificates; the
 // question per student and the page questions only when the print options
 // ask for them (SerieSeitenweise).
 PrintPlan PlanCertificateSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings);
+// The part of the certificate series that is about the record at
+// `listIndex` (one the series takes, see SeriesStudents): its certificate
+// job, or its skip for want of a valid certificate. A check that walks the
+// series student by student plans with this, so it never holds the plan of
+// a whole school at once.
+PrintPlan PlanSeriesCertificate(std::span<const TZgnRec> records, std::size_t listIndex,
+                                const PlanSettings& settings);
 // The one question of a series: drops the questions per student and page
 // and asks instead whether the certificates (counted) are to be printed.
 void AskOnceForSeries(PrintPlan& plan);

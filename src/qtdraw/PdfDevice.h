@@ -3,9 +3,10 @@
 // without margins, so that the canvas origin is the paper's top-left corner
 // and the physical offsets are 0.
 //
-// The PDF is built in memory and written to the file only when the document
-// is closed, through the safe file writer: a failed write leaves an older
-// file of that name as it was.
+// The PDF goes straight into the safe file writer's temporary file while it
+// is drawn (a series of thousands of pages is never held in memory) and
+// replaces the file only when the document is closed: a failed write leaves
+// an older file of that name as it was.
 #include "print/Canvas.h"
 
 #include <QPageLayout>
@@ -14,13 +15,13 @@
 #include <memory>
 #include <string>
 
-class QBuffer;
 class QPainter;
 class QPdfWriter;
 
 namespace ruvek {
 
 class QtCanvas;
+class SafeFileDevice;
 
 class PdfDevice : public PrintDevice {
 public:
@@ -32,7 +33,8 @@ public:
     ~PdfDevice() override; // an open document is discarded
 
     void setTitle(const std::string& utf8) override { title_ = utf8; }
-    // Fails when the file's folder does not exist.
+    // Fails when the file's folder does not exist or nothing can be written
+    // there.
     DeviceResult beginDocument() override;
     DeviceResult newPage() override;
     // Finishes the PDF and writes the file; fails when it cannot be written
@@ -46,13 +48,14 @@ public:
 
 private:
     void discard();
+    std::string notWrittenText(const std::string& why) const;
 
     std::filesystem::path file_;
     int dpi_;
     QPageLayout layout_;
     DeviceCaps caps_;
     std::string title_;
-    std::unique_ptr<QBuffer> buffer_;
+    std::unique_ptr<SafeFileDevice> output_;
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<QtCanvas> canvas_;

@@ -8,6 +8,8 @@
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -182,4 +184,39 @@ TEST_F(ClassLockTest, FileChangedOrRemovedOnDiskIsNoticedBeforeSave)
     ASSERT_TRUE(first.fileSave(prompter));
     EXPECT_EQ(prompter.last(), Shown::question(askSaveRemovedText("7a.RVK"), MessageKind::Warning));
     EXPECT_TRUE(fs::exists(file));
+}
+
+// The stamp taken from the bytes read at opening and from the bytes written
+// at saving is the stamp of the whole file: bytes behind the last record
+// count too, so a change there is noticed as well.
+TEST_F(ClassLockTest, StampsOfBytesReadAndWrittenAreThoseOfTheFile)
+{
+    ClassFileContent content;
+    ASSERT_EQ(readClassFile(file, content), ReadError::None);
+    EXPECT_EQ(content.stamp, stampOf(file));
+
+    FileStamp written;
+    ASSERT_TRUE(writeClassFile(file, content.header, content.records, nullptr, &written));
+    EXPECT_EQ(written, stampOf(file));
+
+    {
+        std::ofstream tail(file, std::ios::binary | std::ios::app);
+        tail << "Rest";
+    }
+    ClassFileContent withTail;
+    ASSERT_EQ(readClassFile(file, withTail), ReadError::None);
+    EXPECT_EQ(withTail.stamp, stampOf(file));
+    EXPECT_NE(withTail.stamp, written);
+
+    // Opened with the tail, then the tail changes on disk: Save asks.
+    ASSERT_TRUE(first.openFile(file, prompter));
+    {
+        std::fstream f(file, std::ios::binary | std::ios::in | std::ios::out);
+        f.seekp(-1, std::ios::end);
+        f << 'X';
+    }
+    first.records[0].Name = "Annette";
+    prompter.answers = {false};
+    EXPECT_FALSE(first.fileSave(prompter));
+    EXPECT_EQ(prompter.last(), Shown::question(askOverwriteChangedText("7a.RVK", true), MessageKind::Warning));
 }

@@ -205,3 +205,38 @@ TEST_F(GradeEntryGuiTest, StudentImportAsksFirstAndKeepsTheFileOrder)
 }
 
 } // namespace
+
+namespace {
+
+// The class grade table is laid out only while it is on screen: steps
+// through the editor on the other page leave it as it was, and showing the
+// page fills it from the records as they are then.
+TEST_F(GradeEntryGuiTest, GradeTableFilledWhenItsPageIsShown)
+{
+    auto* pages = form_->findChild<QTabWidget*>("PageControl1");
+    auto* grid = form_->findChild<EntryGrid*>("StringGrid1");
+    ASSERT_TRUE(pages && grid);
+    pages->setCurrentIndex(0);
+    ASSERT_FALSE(grid->isVisible());
+
+    ruvek::OpenClass& k = form_->klasse();
+    k.records.push_back(k.records[2]);
+    k.records[3].Name = "Dorn";
+    k.records[3].SchlNr = 4;
+    k.current = 3;
+    form_->showCurrentRecord();
+    EXPECT_NE(grid->rowCount(), 4) << "not laid out while hidden";
+
+    pages->setCurrentIndex(1);
+    ASSERT_TRUE(grid->isVisible());
+    ASSERT_EQ(grid->rowCount(), 4);
+    EXPECT_EQ(grid->item(3, 0)->text(), QStringLiteral("Dorn"));
+    EXPECT_EQ(grid->currentRow(), 3);
+
+    // On screen, a step shows at once.
+    k.records[1].Name = "Brand";
+    form_->showCurrentRecord();
+    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("Brand"));
+}
+
+} // namespace

@@ -4,6 +4,7 @@
 #include "ui/QtPrompter.h"
 #include "ui/exchange/EntryGrid.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QSignalBlocker>
 
@@ -47,6 +48,14 @@ GradeTableView::GradeTableView(ClassFileView& view, ProgramState& state, EntryGr
     });
     connect(&grid_, &QTableWidget::cellChanged, this, &GradeTableView::cellEdited);
     connect(&grid_, &QTableWidget::currentCellChanged, this, &GradeTableView::currentCellChanged);
+    grid_.installEventFilter(this);
+}
+
+bool GradeTableView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &grid_ && event->type() == QEvent::Show && stale_ && !busy_)
+        fill();
+    return QObject::eventFilter(watched, event);
 }
 
 void GradeTableView::recordShown()
@@ -55,8 +64,10 @@ void GradeTableView::recordShown()
         return;
     if (!pending_.empty())
         writeBack();   // shows again, which refills
-    else
+    else if (grid_.isVisible())
         fill();
+    else
+        stale_ = true; // filled when the table is shown
 }
 
 void GradeTableView::writeBack()
@@ -81,6 +92,7 @@ void GradeTableView::writeBack()
 
 void GradeTableView::fill()
 {
+    stale_ = false;
     const OpenClass& oc = state_.klasse;
     const int column = grid_.currentColumn();
     const int slot = column >= kFixed && column - kFixed < static_cast<int>(model_.columns.size())

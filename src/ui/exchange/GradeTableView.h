@@ -1,7 +1,9 @@
 #pragma once
 // The class grade table on the main window's page "Schüler-Tabelle"
 // (StringGrid1): filled from the records whenever the current record is
-// shown, grades typed in place, and the typed cells written into the records
+// shown while the table is on screen, else when it comes on screen again
+// (a class of thousands is not laid out on every step through the editor
+// and at opening), grades typed in place, and the typed cells written into the records
 // when another student's row is chosen, the page is left, or the class is
 // stored. Choosing a row makes its student the current record.
 #include "exchange/GradeTable.h"
@@ -34,6 +36,9 @@ public:
 
     const std::vector<PendingGrade>& pending() const { return pending_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void fill();
     void paintRows();
@@ -46,6 +51,7 @@ private:
     GradeTableModel model_;
     std::vector<PendingGrade> pending_;
     bool busy_ = false;
+    bool stale_ = true;   // the records changed while the table was not shown
 };
 
 } // namespace ruvek::ui::exchange

@@ -1,0 +1,60 @@
+#include "common/ContentHash.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace ruvek {
+
+namespace {
+// Each step is a bijection of the lane (xor with the word, multiplication by
+// an odd number, xor with its own upper half), so any one changed word
+// changes the result.
+inline std::uint64_t mix(std::uint64_t lane, std::uint64_t word)
+{
+    lane = (lane ^ word) * 0x9e3779b97f4a7c15ull;
+    return lane ^ (lane >> 32);
+}
+} // namespace
+
+void ContentHasher::mixBlock(const std::uint8_t* block)
+{
+    for (std::size_t j = 0; j < lanes_.size(); ++j) {
+        std::uint64_t word;
+        std::memcpy(&word, block + 8 * j, sizeof word);
+        lanes_[j] = mix(lanes_[j], word);
+    }
+}
+
+void ContentHasher::add(ConstBytes bytes)
+{
+    size_ += bytes.size();
+    std::size_t i = 0;
+    if (tailSize_ > 0) {
+        const std::size_t n = std::min(kBlock - tailSize_, bytes.size());
+        std::memcpy(tail_.data() + tailSize_, bytes.data(), n);
+        tailSize_ += n;
+        i = n;
+        if (tailSize_ < kBlock)
+            return;
+        mixBlock(tail_.data());
+        tailSize_ = 0;
+    }
+    for (; i + kBlock <= bytes.size(); i += kBlock)
+        mixBlock(bytes.data() + i);
+    std::memcpy(tail_.data(), bytes.data() + i, bytes.size() - i);
+    tailSize_ = bytes.size() - i;
+}
+
+std::uint64_t ContentHasher::value() const
+{
+    std::array<std::uint8_t, kBlock> last{};
+    std::memcpy(last.data(), tail_.data(), tailSize_);
+    ContentHasher end = *this;
+    end.mixBlock(last.data());
+    std::uint64_t h = static_cast<std::uint64_t>(size_);
+    for (const std::uint64_t lane : end.lanes_)
+        h = mix(h, lane);
+    return h;
+}
+
+} // namespace ruvek
