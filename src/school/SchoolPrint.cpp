@@ -50,11 +50,12 @@ SchoolPrintPlan PlanForClasses(SchoolPrintKind kind, const std::vector<ClassForP
     for (const ClassForPrint& c : classes) {
         PrintPlan series = seriesOf(kind, c.records, settings);
         const std::size_t offset = plan.copies.size();
-        for (PlannedRecord& copy : series.copies) {
+        for (const PlannedRecord& copy : series.copies) {
             // Positions run through all classes, so no two students of
-            // different classes share one.
-            copy.listIndex = static_cast<long>(plan.copies.size());
-            plan.copies.push_back(std::move(copy));
+            // different classes share one. The joined plan keeps its own
+            // copies: the classes were read only for planning, and a preview
+            // of it may outlive them.
+            plan.copyOf(*copy.record, static_cast<long>(plan.copies.size()));
         }
         joined.firstJobs.push_back(plan.jobs.size());
         bool first = true;

@@ -34,7 +34,8 @@ struct SchoolPrintPlan {
 };
 
 // The series of every class joined into one plan. The plan's copies are
-// numbered through all classes in order. Unless nothing is printed the plan
+// numbered through all classes in order and are the plan's own, so the
+// plan stays valid when `classes` is gone. Unless nothing is printed the plan
 // asks the question of SchoolPrintQuestion first; questions per student or
 // page stay where the print options ask for them.
 SchoolPrintPlan PlanForClasses(SchoolPrintKind kind, const std::vector<ClassForPrint>& classes,

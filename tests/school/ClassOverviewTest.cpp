@@ -319,7 +319,9 @@ TEST_F(ClassOverviewTest, SeveralClassesPrintInOnePlanThatAsksOnce)
         for (std::size_t ci = 0; ci < classes.size(); ++ci)
             for (std::size_t k = firstCopy[ci]; k < firstCopy[ci + 1]; ++k) {
                 EXPECT_EQ(plan.copies[k].listIndex, static_cast<long>(k));
-                const TZgnRec& rec = plan.copies[k].record;
+                // The plan's own copy: it stays valid after the classes read for it are gone.
+                ASSERT_TRUE(plan.copies[k].own);
+                const TZgnRec& rec = plan.record(k);
                 EXPECT_TRUE(std::any_of(classes[ci].records.begin(), classes[ci].records.end(),
                                         [&](const TZgnRec& r) { return r.SchlNr == rec.SchlNr && r.Name == rec.Name; }));
             }

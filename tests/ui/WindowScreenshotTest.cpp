@@ -6,6 +6,7 @@
 // --gtest_filter='WindowScreenshots*'.
 #include "classfile/ClassFileGuard.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 #include "ui/completeness/VollstaendigkeitForm.h"
 #include "ui/mainwindow/ActionRegistry.h"
 #include "ui/mainwindow/ApplicationForms.h"
@@ -103,9 +104,9 @@ protected:
             GTEST_SKIP() << "Liberation fonts missing";
         if (const char* dir = std::getenv("RUVEK_SCREENSHOTS"))
             out_ = dir;
-        folder_ = fs::temp_directory_path() / "ruvek-window-screenshots";
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
+        // A folder of its own: the tests of this fixture run in parallel.
+        temp_ = std::make_unique<test::TempDir>("ruvek-window-screenshots");
+        folder_ = temp_->path();
         form_ = std::make_unique<ui::TMainForm>(ui::MainFormSetup{folder_, &prompter_});
         ui::createApplicationForms(*form_);
         form_->state().settings.prog.InfoHinweise = 0;
@@ -119,8 +120,7 @@ protected:
     void TearDown() override
     {
         form_.reset();
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
+        temp_.reset();
     }
 
     // Saves a picture when asked to.
@@ -180,6 +180,7 @@ protected:
 
     std::string out_; // the folder for the pictures; empty: none are saved
     test::ScriptedPrompter prompter_;
+    std::unique_ptr<test::TempDir> temp_;
     fs::path folder_;
     std::unique_ptr<ui::TMainForm> form_;
 };
