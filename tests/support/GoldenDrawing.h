@@ -17,6 +17,7 @@
 //
 // A recording reads back into operations and replays onto any canvas, which
 // is how the picture beside each recording is rendered.
+#include "print/CanvasReplay.h"
 #include "print/RecordingCanvas.h"
 
 #include <cstdint>
@@ -240,32 +241,12 @@ inline bool drawsTheSame(const CanvasOp& a, const CanvasOp& b)
     return !usesBrush(a) || a.brush == b.brush;
 }
 
-// Draws recorded operations on a canvas (pictures are left out: a recording
-// names the file, not its pixels).
+// Draws recorded operations on a canvas (a picture is named by its file
+// only, so it is left out where that file is not found).
 inline void replay(const RecordedPage& page, Canvas& canvas)
 {
     canvas.setMetricMapping();
-    for (const CanvasOp& op : page) {
-        canvas.setFont(op.font);
-        canvas.setTextAlign(op.align);
-        canvas.setCharacterExtra(op.characterExtra);
-        canvas.setPenWidth(op.penWidth);
-        canvas.setBrush(op.brush);
-        switch (op.kind) {
-        case CanvasOpKind::TextOut:
-            canvas.textOut(op.x1, op.y1, op.text);
-            break;
-        case CanvasOpKind::LineTo:
-            canvas.moveTo(op.x1, op.y1);
-            canvas.lineTo(op.x2, op.y2);
-            break;
-        case CanvasOpKind::Rectangle:
-            canvas.rectangle(op.x1, op.y1, op.x2, op.y2);
-            break;
-        default:
-            break;
-        }
-    }
+    ReplayOps(page, canvas);
 }
 
 // A short fingerprint of a text (FNV-1a, 64 bits, as 16 hex digits): the
