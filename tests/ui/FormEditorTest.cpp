@@ -335,3 +335,32 @@ TEST(FormEditor, ScanOffsetFromThePanelAndByDragging)
 }
 
 } // namespace
+
+namespace {
+// Closing with changes not saved asks: "Abbrechen" keeps the editor open,
+// "Verwerfen" closes it with the file as it was, "Speichern" saves first.
+TEST(FormEditorClose, UnsavedChangesAreAskedFor)
+{
+    for (const int choice : {2, 1, 0}) {
+        EditorBench bench("Anl017_1031.FST");
+        ui::TFormEditorForm& editor = *bench.editor;
+        const std::string shipped = bytesOf(bench.form);
+        editor.show();
+        editor.selectSlot(16);
+        editor.moveSelected(10, 0);
+        bench.prompter.choices.push_back(choice);
+        editor.reject();
+        EXPECT_EQ(editor.isVisible(), choice == 2) << choice;
+        EXPECT_EQ(bytesOf(bench.form) == shipped, choice != 0) << choice;
+        ASSERT_EQ(bench.prompter.questions().size(), 1u) << choice;
+        EXPECT_NE(bench.prompter.questions().front().text.find("noch nicht gespeichert"), std::string::npos);
+        EXPECT_TRUE(bench.prompter.messages().empty());
+    }
+    // Without changes it closes at once.
+    EditorBench bench("Anl017_1031.FST");
+    bench.editor->show();
+    bench.editor->reject();
+    EXPECT_FALSE(bench.editor->isVisible());
+    EXPECT_TRUE(bench.prompter.log().empty());
+}
+} // namespace

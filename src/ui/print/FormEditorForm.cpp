@@ -556,6 +556,18 @@ void TFormEditorForm::redo()
     refresh();
 }
 
+void TFormEditorForm::done(int result)
+{
+    if (model_.changed()) {
+        const int choice = prompter_.askChoice("Die Änderungen an " + model_.file().filename().string() +
+                                                   " sind noch nicht gespeichert.\nSollen sie gespeichert werden?",
+                                               {"Speichern", "Verwerfen", "Abbrechen"}, MessageKind::Warning);
+        if (choice == 0 ? !save() : choice != 1)
+            return; // not saved, or the editor stays open
+    }
+    QDialog::done(result);
+}
+
 bool TFormEditorForm::save()
 {
     if (const std::string e = model_.save(); !e.empty()) {

@@ -81,6 +81,9 @@ public:
     const std::vector<SlotOutline>& outlines() const { return outlines_; }
     std::optional<QRect> outlineRect(int slot) const;
 
+    // Closing with changes not saved asks first: save, discard, or stay.
+    void done(int result) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
