@@ -27,6 +27,9 @@ void ContentHasher::mixBlock(const std::uint8_t* block)
 
 void ContentHasher::add(ConstBytes bytes)
 {
+    // An empty span may have no data pointer at all, which memcpy must not see.
+    if (bytes.empty())
+        return;
     size_ += bytes.size();
     std::size_t i = 0;
     if (tailSize_ > 0) {

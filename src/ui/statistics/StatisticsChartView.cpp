@@ -11,11 +11,14 @@
 
 namespace ruvek::ui {
 
-StatisticsChartView::StatisticsChartView(QWidget* parent) : QChartView(parent)
+// The chart is given to the view from the start: a view made without one
+// makes a default chart of its own, which setChart() would hand back to the
+// caller instead of deleting.
+StatisticsChartView::StatisticsChartView(QWidget* parent) : QChartView(new QChart, parent)
 {
     setObjectName(QStringLiteral("Chartfx1"));
     setRenderHint(QPainter::Antialiasing);
-    auto* c = new QChart;
+    QChart* c = chart();
     // Qt's charts write numbers in the C locale unless told otherwise.
     c->setLocale(QLocale(QLocale::German, QLocale::Germany));
     c->setLocalizeNumbers(true);
@@ -48,7 +51,6 @@ StatisticsChartView::StatisticsChartView(QWidget* parent) : QChartView(parent)
     c->addAxis(axisRight_, Qt::AlignRight);
     series_->attachAxis(axisX_);
     series_->attachAxis(axisY_);
-    setChart(c);
 }
 
 void StatisticsChartView::setChartVisible(bool visible)
