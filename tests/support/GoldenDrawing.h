@@ -21,6 +21,7 @@
 #include "print/RecordingCanvas.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <sstream>
