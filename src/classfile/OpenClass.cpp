@@ -1,5 +1,6 @@
 #include "classfile/OpenClass.h"
 
+#include "classfile/ClassFolder.h"
 #include "classfile/StudentRecord.h"
 #include "common/FileLookup.h"
 
@@ -10,16 +11,6 @@
 namespace ruvek {
 namespace {
 constexpr std::string_view kExtension = ".RVK";
-
-bool endsWithIgnoringCase(std::string_view name, std::string_view ending)
-{
-    if (name.size() < ending.size())
-        return false;
-    const std::string_view tail = name.substr(name.size() - ending.size());
-    return std::equal(tail.begin(), tail.end(), ending.begin(), [](char a, char b) {
-        return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
-    });
-}
 
 // A folder as shown in messages: with its trailing separator.
 std::string folderText(const std::filesystem::path& folder)
@@ -293,7 +284,7 @@ bool OpenClass::fileSave(Prompter& prompter)
     // "8c.rvk" is the class file "8c.RVK" of a system that ignores letter
     // case in names: Save writes the file that was opened, never a second
     // file "8c.RVK" beside it (which the next Open of 8c.rvk would not see).
-    const bool nameChanged = !endsWithIgnoringCase(fileName, kExtension);
+    const bool nameChanged = !hasClassFileExtension(fileName);
     if (nameChanged)
         fileName = withExtension(fileName, kExtension);
 
@@ -378,7 +369,7 @@ bool OpenClass::fileSaveAs(Prompter& prompter)
     ui().storeForm();
 
     const std::string nameBefore = fileName;
-    if (!endsWithIgnoringCase(fileName, kExtension))
+    if (!hasClassFileExtension(fileName))
         fileName = withExtension(fileName, kExtension);
 
     FileDialogRequest request;
@@ -410,7 +401,7 @@ bool OpenClass::fileSaveAs(Prompter& prompter)
     fileName = chosen->filename().string();
     // "neu.rvk" is a class file name already (letter case aside), not
     // "neu.rvk.RVK".
-    if (!endsWithIgnoringCase(fileName, kExtension))
+    if (!hasClassFileExtension(fileName))
         fileName += kExtension;
 
     // Check that the file can be made in the chosen folder. An existing file

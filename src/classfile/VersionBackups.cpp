@@ -2,21 +2,11 @@
 
 #include "classfile/StudentRecord.h"
 
-#include <algorithm>
 #include <fstream>
 
 namespace ruvek {
 namespace {
 namespace fs = std::filesystem;
-
-bool endsWithRvk(const std::string& name)
-{
-    if (name.size() < 4)
-        return false;
-    std::string ext = name.substr(name.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::toupper(c); });
-    return ext == ".RVK";
-}
 
 std::optional<std::uint16_t> headerCount(const fs::path& file)
 {
@@ -33,8 +23,7 @@ fs::path versionFolderFor(const fs::path& classFile) { return classFile.parent_p
 
 std::string classStemOf(const fs::path& classFile)
 {
-    const std::string name = classFile.filename().string();
-    return endsWithRvk(name) ? name.substr(0, name.size() - 4) : classFile.stem().string();
+    return classFile.stem().string();
 }
 
 std::string versionName(const std::string& classStem, const LocalStamp& stamp, int sequence)

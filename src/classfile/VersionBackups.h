@@ -25,7 +25,8 @@ inline constexpr std::size_t kKeptVersions = 10;
 
 // The folder of the kept versions of a class file.
 std::filesystem::path versionFolderFor(const std::filesystem::path& classFile);
-// The class name a version's name starts with: the file name without ".RVK".
+// The class name a version's name starts with: the file name without its
+// extension (".RVK" in any letter case).
 std::string classStemOf(const std::filesystem::path& classFile);
 // "7a 2026-12-10 14-03-22.RVK"; from the second version of one second on
 // "7a 2026-12-10 14-03-22 (2).RVK".
