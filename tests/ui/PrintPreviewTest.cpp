@@ -5,6 +5,7 @@
 #include "dispatch/PrintDispatch.h"
 #include "qtdraw/PrinterDevice.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 #include "ui/mainwindow/ActionRegistry.h"
 #include "ui/mainwindow/ApplicationForms.h"
 #include "ui/mainwindow/MainForm.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -24,7 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
+#include <memory>
 
 namespace fs = std::filesystem;
 using namespace ruvek;
@@ -34,6 +36,14 @@ namespace {
 
 const fs::path kShippedForms = fs::path(RUVEK_SOURCE_DIR) / "data";
 const PaperGeometry kA4{210, 297, 4, 4, 202, 289};
+
+// With RUVEK_SCREENSHOTS naming a folder, the test's pictures are kept there
+// for looking at.
+void keepScreenshot(const QImage& shot, const char* name)
+{
+    if (const char* dir = std::getenv("RUVEK_SCREENSHOTS"))
+        shot.save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name)));
+}
 
 // Dark pixels (text) of a screenshot inside `rect`.
 int darkPixels(const QImage& shot, const QRect& rect)
@@ -136,8 +146,7 @@ TEST_F(PreviewWindow, DrawsOnceAndReplaysOnEveryRepaint)
     // Dark pixels (text) inside the printable area of the screenshot.
     const QRect area = layoutPreviewPage(900, 1000, paperGeometryOf(printer.printer())).area;
     EXPECT_GT(darkPixels(shot, area), 200);
-    if (const char* keep = std::getenv("RUVEK_PREVIEW_SCREENSHOT"))
-        shot.save(QString::fromLocal8Bit(keep));
+    keepScreenshot(shot, "preview.png");
 
     // "Drucker einrichten" draws the page again for the (possibly changed) printer.
     bool setUp = false;
@@ -171,8 +180,7 @@ TEST_F(PreviewWindow, PrinterWithMarginsShowsThePageAtItsTrueSizeWithThePrintabl
     EXPECT_DOUBLE_EQ(l.unitX, k / 10);
     EXPECT_DOUBLE_EQ(l.unitY, k / 10);
     const QImage shot = preview.grab().toImage();
-    if (const char* keep = std::getenv("RUVEK_PREVIEW_MARGIN_SCREENSHOT"))
-        shot.save(QString::fromLocal8Bit(keep));
+    keepScreenshot(shot, "preview-margins.png");
     // The page frame's left and right edges, down the middle of the sheet.
     auto darkInColumn = [&](double mm) {
         const int x = l.sheet.left() + qRound(mm * k);
@@ -295,10 +303,8 @@ TEST_F(PreviewWindow, ZoomReplaysTheRecordedPageAtAnotherScaleAndScrolls)
     EXPECT_EQ(preview.grab().toImage(), fitShot);
     EXPECT_EQ(drawn, 1) << "zooming only replays the page recorded once";
 
-    if (const char* dir = std::getenv("RUVEK_PREVIEW_ZOOM_SCREENSHOTS")) {
-        fitShot.save(QDir(QString::fromLocal8Bit(dir)).filePath("preview-fit.png"));
-        zoomShot.save(QDir(QString::fromLocal8Bit(dir)).filePath("preview-200.png"));
-    }
+    keepScreenshot(fitShot, "preview-fit.png");
+    keepScreenshot(zoomShot, "preview-200.png");
 }
 
 TEST(InfoDialog, ClosesAfterItsTimeOrOnTheButton)
@@ -348,160 +354,142 @@ TEST(InfoDialog, ClosesAfterItsTimeOrOnTheButton)
     EXPECT_EQ(startedWith, -1);   // no clock runs without a duration
 }
 
-TEST(PrintCommand, CertificateGoesIntoOnePdfWithoutPrinter)
-{
-    ASSERT_FALSE(PrinterDevice::printerInstalled()) << "the test programs run without a printer";
-    const fs::path program = fs::temp_directory_path() / ("ruvek-print-" + std::to_string(std::random_device{}()));
-    fs::create_directories(program / "Daten");
-    for (const char* f : {"Anl001.FST", "Anl003.FST"})
-        fs::copy_file(kShippedForms / f, program / f);
+// A program folder of its own with the given form files, and the main
+// window on it whose first student is Anna Muster with annex 3.
+class PrintCommand : public ::testing::Test {
+protected:
+    test::TempDir program{"ruvek-print"};
+    test::ScriptedPrompter prompter;
+    std::unique_ptr<TMainForm> main;
+
+    void start(std::initializer_list<const char*> forms)
     {
-        test::ScriptedPrompter prompter;
-        TMainForm main(MainFormSetup{program, &prompter});
-        createApplicationForms(main);
-        main.show();
+        ASSERT_FALSE(PrinterDevice::printerInstalled()) << "the test programs run without a printer";
+        fs::create_directories(program / "Daten");
+        for (const char* f : forms)
+            fs::copy_file(kShippedForms / f, program / f);
+        main = std::make_unique<TMainForm>(MainFormSetup{program.path(), &prompter});
+        createApplicationForms(*main);
+        main->show();
         QTest::qWait(10);
-        TZgnRec& rec = main.klasse().records.at(0);
+        TZgnRec& rec = main->klasse().records.at(0);
         rec.Status = 1;
         rec.Name = "Muster";
         rec.Vorname = "Anna";
         rec.Anlage = 3;
         prompter.clearLog();
-        const fs::path pdf = program / "Zeugnis.pdf";
-        prompter.answers = {true, true, true}; // print? page 1? page 2?
-        prompter.files = {pdf};
-        main.actions().action("ausgewhlterZeugnistyp1")->trigger();
-        ASSERT_EQ(prompter.dialogs.size(), 1u) << "one file for both pages";
-        EXPECT_EQ(prompter.dialogs[0].proposedName, "Jahres-Zeugnis_ Anna Muster.pdf");
-        EXPECT_TRUE(fs::exists(pdf));
-        EXPECT_EQ(prompter.last(), test::Shown::information("Der Ausdruck wurde als PDF-Datei gespeichert:\n" + pdf.string()));
-
-        // The data sheets of the class go the same way into a file of their own.
-        prompter.clearLog();
-        const fs::path sheets = program / "Datenblaetter.pdf";
-        prompter.answers = {true}; // print the data sheets?
-        prompter.files = {sheets};
-        main.actions().action("SchlerDatenbltter1")->trigger();
-        ASSERT_EQ(prompter.dialogs.size(), 2u);
-        EXPECT_EQ(prompter.dialogs[1].proposedName, "Schüler-Datenblätter.pdf");
-        EXPECT_TRUE(fs::exists(sheets));
-        EXPECT_EQ(prompter.last(),
-                  test::Shown::information("Der Ausdruck wurde als PDF-Datei gespeichert:\n" + sheets.string()));
     }
-    std::error_code ec;
-    fs::remove_all(program, ec);
+    void TearDown() override { main.reset(); }
+};
+
+TEST_F(PrintCommand, CertificateGoesIntoOnePdfWithoutPrinter)
+{
+    start({"Anl001.FST", "Anl003.FST"});
+    const fs::path pdf = program / "Zeugnis.pdf";
+    prompter.answers = {true, true, true}; // print? page 1? page 2?
+    prompter.files = {pdf};
+    main->actions().action("ausgewhlterZeugnistyp1")->trigger();
+    ASSERT_EQ(prompter.dialogs.size(), 1u) << "one file for both pages";
+    EXPECT_EQ(prompter.dialogs[0].proposedName, "Jahres-Zeugnis_ Anna Muster.pdf");
+    EXPECT_TRUE(fs::exists(pdf));
+    EXPECT_EQ(prompter.last(), test::Shown::information("Der Ausdruck wurde als PDF-Datei gespeichert:\n" + pdf.string()));
+
+    // The data sheets of the class go the same way into a file of their own.
+    prompter.clearLog();
+    const fs::path sheets = program / "Datenblaetter.pdf";
+    prompter.answers = {true}; // print the data sheets?
+    prompter.files = {sheets};
+    main->actions().action("SchlerDatenbltter1")->trigger();
+    ASSERT_EQ(prompter.dialogs.size(), 2u);
+    EXPECT_EQ(prompter.dialogs[1].proposedName, "Schüler-Datenblätter.pdf");
+    EXPECT_TRUE(fs::exists(sheets));
+    EXPECT_EQ(prompter.last(),
+              test::Shown::information("Der Ausdruck wurde als PDF-Datei gespeichert:\n" + sheets.string()));
 }
 
 // The certificate series from the menu asks one question with the number of
 // certificates, not one per student and page (here three two-page
 // certificates used to ask nine questions); all go into the one file.
-TEST(PrintCommand, CertificateSeriesAsksOnce)
+TEST_F(PrintCommand, CertificateSeriesAsksOnce)
 {
-    ASSERT_FALSE(PrinterDevice::printerInstalled()) << "the test programs run without a printer";
-    const fs::path program = fs::temp_directory_path() / ("ruvek-series-" + std::to_string(std::random_device{}()));
-    fs::create_directories(program / "Daten");
-    fs::copy_file(kShippedForms / "Anl003.FST", program / "Anl003.FST");
-    {
-        test::ScriptedPrompter prompter;
-        TMainForm main(MainFormSetup{program, &prompter});
-        createApplicationForms(main);
-        main.show();
-        QTest::qWait(10);
-        TZgnRec rec = main.klasse().records.at(0);
-        rec.Status = 1;
-        rec.Vorname = "Anna";
-        rec.Anlage = 3;
-        main.klasse().records.clear();
-        for (const char* name : {"Albers", "Berg", "Cramer"}) {
-            rec.Name = name;
-            main.klasse().records.push_back(rec);
-        }
-        main.klasse().current = 0;
-        prompter.clearLog();
-        const fs::path pdf = program / "Zeugnisse.pdf";
-        prompter.answers = {true};
-        prompter.files = {pdf};
-        main.actions().action("ausgewhlteZeugnistypen1")->trigger();
-        EXPECT_EQ(prompter.questions(),
-                  std::vector<test::Shown>{test::Shown::question("Sollen jetzt die Zeugnisse für 3 Schüler gedruckt werden?")});
-        EXPECT_EQ(prompter.dialogs.size(), 1u);
-        EXPECT_TRUE(fs::exists(pdf));
+    start({"Anl003.FST"});
+    TZgnRec rec = main->klasse().records.at(0);
+    main->klasse().records.clear();
+    for (const char* name : {"Albers", "Berg", "Cramer"}) {
+        rec.Name = name;
+        main->klasse().records.push_back(rec);
     }
-    std::error_code ec;
-    fs::remove_all(program, ec);
+    main->klasse().current = 0;
+    const fs::path pdf = program / "Zeugnisse.pdf";
+    prompter.answers = {true};
+    prompter.files = {pdf};
+    main->actions().action("ausgewhlteZeugnistypen1")->trigger();
+    EXPECT_EQ(prompter.questions(),
+              std::vector<test::Shown>{test::Shown::question("Sollen jetzt die Zeugnisse für 3 Schüler gedruckt werden?")});
+    EXPECT_EQ(prompter.dialogs.size(), 1u);
+    EXPECT_TRUE(fs::exists(pdf));
 }
 
 // From the preview the form editor opens on the form file of the page shown,
 // for the student shown; what is saved there shows in the preview at once.
-TEST(PrintCommand, PreviewOpensTheFormEditorOfItsPage)
+TEST_F(PrintCommand, PreviewOpensTheFormEditorOfItsPage)
 {
-    const fs::path program = fs::temp_directory_path() / ("ruvek-preview-form-" + std::to_string(std::random_device{}()));
-    fs::create_directories(program / "Daten");
-    fs::copy_file(kShippedForms / "Anl003.FST", program / "Anl003.FST");
-    {
-        test::ScriptedPrompter prompter;
-        TMainForm main(MainFormSetup{program, &prompter});
-        createApplicationForms(main);
-        main.show();
-        QTest::qWait(10);
-        TZgnRec& rec = main.klasse().records.at(0);
-        rec.Status = 1;
-        rec.Name = "Muster";
-        rec.Vorname = "Anna";
-        rec.Anlage = 3;
-        prompter.clearLog();
-        auto nameX = [](const std::vector<CanvasOp>& ops) {
-            for (const CanvasOp& op : ops)
-                if (op.kind == CanvasOpKind::TextOut && op.text == "Anna Muster")
-                    return op.x1;
-            return -1;
-        };
-        int previews = 0, before = -1, after = -1;
-        bool buttonShown = false;
-        std::string editedFile, editedTitle;
-        int editedPage = 0;
-        // Each modal window as it comes: the first preview page opens the
-        // editor, which moves the name 10 mm right and saves; every preview
-        // page is closed afterwards.
-        QTimer driver;
-        driver.setInterval(10);
-        QObject::connect(&driver, &QTimer::timeout, [&] {
-            auto* preview = qobject_cast<TPreViewForm*>(QApplication::activeModalWidget());
-            if (!preview)
-                return;
-            if (++previews == 1) {
-                auto* button = preview->findChild<QPushButton*>(QStringLiteral("FormularBearbeiten"));
-                ASSERT_NE(button, nullptr);
-                buttonShown = button->isVisible();
-                before = nameX(preview->recordedPage());
-                QTimer::singleShot(0, [&] {
-                    auto* editor = qobject_cast<TFormEditorForm*>(QApplication::activeModalWidget());
-                    ASSERT_NE(editor, nullptr);
-                    editedFile = editor->model().file().filename().string();
-                    editedPage = editor->page();
-                    editor->selectSlot(16);
-                    editor->moveSelected(100, 0);
-                    editor->save();
-                    editor->accept();
-                });
-                button->click();
-                after = nameX(preview->recordedPage());
-            }
-            preview->accept();
-        });
-        driver.start();
-        main.actions().action("Seitenansichtzeigen1")->trigger();
-        driver.stop();
-        EXPECT_EQ(previews, 2) << "both pages were shown";
-        EXPECT_TRUE(buttonShown);
-        EXPECT_EQ(editedFile, "Anl003.FST");
-        EXPECT_EQ(editedPage, 1);
-        ASSERT_GE(before, 0);
-        EXPECT_EQ(after, before + 100) << "the preview shows the form as saved";
-        EXPECT_TRUE(prompter.messages().empty());
-    }
-    std::error_code ec;
-    fs::remove_all(program, ec);
+    start({"Anl003.FST"});
+    auto nameX = [](const std::vector<CanvasOp>& ops) {
+        for (const CanvasOp& op : ops)
+            if (op.kind == CanvasOpKind::TextOut && op.text == "Anna Muster")
+                return op.x1;
+        return -1;
+    };
+    int previews = 0, before = -1, after = -1;
+    bool buttonShown = false, buttonFits = false;
+    std::string editedFile;
+    int editedPage = 0;
+    // Each modal window as it comes: the first preview page opens the
+    // editor, which moves the name 10 mm right and saves; every preview
+    // page is closed afterwards.
+    QTimer driver;
+    driver.setInterval(10);
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        auto* preview = qobject_cast<TPreViewForm*>(QApplication::activeModalWidget());
+        if (!preview)
+            return;
+        if (++previews == 1) {
+            auto* button = preview->findChild<QPushButton*>(QStringLiteral("FormularBearbeiten"));
+            ASSERT_NE(button, nullptr);
+            buttonShown = button->isVisible();
+            // Even at the narrowest the window can be made, no caption is cut off.
+            preview->resize(preview->minimumWidth(), preview->height());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            buttonFits = button->width() >= button->sizeHint().width();
+            keepScreenshot(preview->grab().toImage(), "preview-form-editor-button.png");
+            before = nameX(preview->recordedPage());
+            QTimer::singleShot(0, [&] {
+                auto* editor = qobject_cast<TFormEditorForm*>(QApplication::activeModalWidget());
+                ASSERT_NE(editor, nullptr);
+                editedFile = editor->model().file().filename().string();
+                editedPage = editor->page();
+                editor->selectSlot(16);
+                editor->moveSelected(100, 0);
+                editor->save();
+                editor->accept();
+            });
+            button->click();
+            after = nameX(preview->recordedPage());
+        }
+        preview->accept();
+    });
+    driver.start();
+    main->actions().action("Seitenansichtzeigen1")->trigger();
+    driver.stop();
+    EXPECT_EQ(previews, 2) << "both pages were shown";
+    EXPECT_TRUE(buttonShown);
+    EXPECT_TRUE(buttonFits) << "the window is always wide enough for the whole caption";
+    EXPECT_EQ(editedFile, "Anl003.FST");
+    EXPECT_EQ(editedPage, 1);
+    ASSERT_GE(before, 0);
+    EXPECT_EQ(after, before + 100) << "the preview shows the form as saved";
+    EXPECT_TRUE(prompter.messages().empty());
 }
 
 } // namespace

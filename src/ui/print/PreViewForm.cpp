@@ -160,6 +160,7 @@ TPreViewForm::TPreViewForm(Printer printer, QWidget* parent) : QDialog(parent), 
     shape1_->setPalette(paper);
     area_ = new PreviewArea(*this, surface_);
     resize(900, 700);
+    fitToolbar();
 }
 
 void TPreViewForm::addZoomControls(QHBoxLayout& row)
@@ -204,6 +205,18 @@ void TPreViewForm::setFormEditor(std::function<void()> open)
 {
     openFormEditor_ = std::move(open);
     editForm_->setVisible(static_cast<bool>(openFormEditor_));
+    fitToolbar();
+}
+
+// The toolbar band is placed by hand, so its layout cannot hold the window
+// open; the window is kept at least as wide as the toolbar's buttons need,
+// so no caption is ever cut off.
+void TPreViewForm::fitToolbar()
+{
+    const int needed = toolbar_->layout()->minimumSize().width();
+    setMinimumWidth(needed);
+    if (width() < needed)
+        resize(needed, height());
 }
 
 void TPreViewForm::preparePage(const TDruckAuftrag& job, PageDrawer draw)

@@ -86,6 +86,7 @@ private:
     void layoutPage();
     // The zoom box at the end of the button row, and the zoom keys.
     void addZoomControls(QHBoxLayout& row);
+    void fitToolbar();
     // Zooms to `factor` (none: the whole page) keeping the point of the page
     // under `at` (viewport coordinates) in its place.
     void zoomAround(std::optional<double> factor, QPoint at);
