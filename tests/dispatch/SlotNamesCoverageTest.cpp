@@ -1,32 +1,22 @@
 // The slot-name table against the layouts: every slot any layout looks at
 // while it draws any shipped form (every annex code, every publisher
 // variant, both pages) has a name, and its use is not "frei".
-#include "DispatchFixtures.h"
+#include "ShippedCertificateForms.h"
 
 #include "dispatch/DecisionTable.h"
 #include "layouts/PageContext.h"
-#include "print/FormFile.h"
 #include "print/RecordingCanvas.h"
 #include "print/SlotNames.h"
 
 #include <gtest/gtest.h>
 
 #include <bitset>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 using namespace ruvek;
 using namespace ruvek::test;
-namespace fs = std::filesystem;
 
 namespace {
-
-std::string readAll(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The annex codes a shipped form file is printed for.
 std::vector<int> codesOfFile(const std::string& name)
@@ -37,26 +27,6 @@ std::vector<int> codesOfFile(const std::string& name)
     return {n};
 }
 
-TZgnRec richStudent(int annexCode)
-{
-    TZgnRec r = student("Sommer", annexCode);
-    r.Weiblich = 1;
-    r.GebDatum = "01.02.2012";
-    r.UePruefung = 1;
-    r.PrFach = "Bio";
-    r.Jahrgang = "9";
-    r.Praedikat = 2;
-    r.LEBText = "Ein Text.";
-    r.Vermerke = "Ein Vermerk.";
-    const char* names[] = {"Deutsch", "Englisch", "Mathematik", "evangelische Religion", "Physik",
-                           "Französisch", "Informatik", "Biologie", "Sport", "Kunst"};
-    for (int k = 1; k <= 25; ++k) {
-        r.slot(k).Fach = k <= 10 ? names[k - 1] : k <= 21 ? "Musik" : "???";
-        r.slot(k).Note = "2";
-    }
-    return r;
-}
-
 TEST(SlotNames, EverySlotALayoutReadsHasAName)
 {
     TDrkEinstRec options;
@@ -65,12 +35,7 @@ TEST(SlotNames, EverySlotALayoutReadsHasAName)
     std::set<std::string> missing;
     int forms = 0;
     std::bitset<kFstSlotCount> everRead;
-    for (const auto& entry : fs::directory_iterator(kShippedForms)) {
-        const std::string name = entry.path().filename().string();
-        if (entry.path().extension() != ".FST" || name.rfind("Anl", 0) != 0)
-            continue;
-        const FormFileParseResult parsed = ParseFormFile(readAll(entry.path()), TFstTable{});
-        ASSERT_FALSE(parsed.error.has_value()) << name;
+    for (const auto& [name, slots] : shippedCertificateForms()) {
         const SlotFamily family = SlotFamilyOfFile(name);
         for (const int code : codesOfFile(name)) {
             const CertificateKind* kind = PrintedKind(code);
@@ -82,7 +47,7 @@ TEST(SlotNames, EverySlotALayoutReadsHasAName)
                 for (int page = kind->firstPage; page <= kind->lastPage; ++page) {
                     RecordingCanvas canvas;
                     canvas.setMetricMapping();
-                    PageContext ctx(canvas, env, parsed.content.slots, page);
+                    PageContext ctx(canvas, env, slots, page);
                     kind->layout(ctx, richStudent(code), code);
                     for (std::size_t s = 0; s < kFstSlotCount; ++s) {
                         if (!ctx.slotsRead().test(s))

@@ -3,48 +3,20 @@
 // page shows belongs to the outline of at least one slot, so nothing drawn
 // is out of reach of the mouse; and a text placed at a slot is outlined by
 // that slot.
-#include "DispatchFixtures.h"
+#include "ShippedCertificateForms.h"
 
 #include "dispatch/DecisionTable.h"
 #include "dispatch/PrintDispatch.h"
-#include "print/FormFile.h"
 #include "print/SlotOutlines.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 using namespace ruvek;
 using namespace ruvek::test;
-namespace fs = std::filesystem;
 
 namespace {
-
-std::string readAll(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-TZgnRec someStudent(int annexCode)
-{
-    TZgnRec r = student("Sommer", annexCode);
-    r.Weiblich = 1;
-    r.GebDatum = "01.02.2012";
-    r.UePruefung = 1;
-    r.PrFach = "Bio";
-    r.Jahrgang = "9";
-    r.LEBText = "Ein Text.";
-    r.Vermerke = "Ein Vermerk.";
-    const char* names[] = {"Deutsch", "Englisch", "Mathematik", "Physik", "Sport", "Kunst"};
-    for (int k = 1; k <= 25; ++k) {
-        r.slot(k).Fach = k <= 6 ? names[k - 1] : "???";
-        r.slot(k).Note = "2";
-    }
-    return r;
-}
 
 TEST(SlotOutlinesCoverage, EveryTextOfEveryShippedFormIsInASlotsOutline)
 {
@@ -54,29 +26,23 @@ TEST(SlotOutlinesCoverage, EveryTextOfEveryShippedFormIsInASlotsOutline)
     const DispatchEnvironment env{options, katalog, SchoolType::RegionaleSchule, "Schule", {kShippedForms, kShippedForms}};
     std::vector<std::string> unreachable;
     int pages = 0, nameOutlined = 0;
-    for (const auto& entry : fs::directory_iterator(kShippedForms)) {
-        const std::string name = entry.path().filename().string();
-        if (entry.path().extension() != ".FST" || name.rfind("Anl", 0) != 0)
-            continue;
-        const FormFileParseResult parsed = ParseFormFile(readAll(entry.path()), TFstTable{});
-        ASSERT_FALSE(parsed.error.has_value()) << name;
+    for (const auto& [name, slots] : shippedCertificateForms()) {
         const int code = AnnexCodeOfFormFile(name);
         const CertificateKind* kind = PrintedKind(code);
         ASSERT_NE(kind, nullptr) << name;
-        const TZgnRec rec = someStudent(code);
+        const TZgnRec rec = richStudent(code);
         for (int page = kind->firstPage; page <= kind->lastPage; ++page) {
-            auto draw = [&](Canvas& canvas, const TFstTable& slots) {
+            auto draw = [&](Canvas& canvas, const TFstTable& shifted) {
                 LoadedForm form;
                 form.info = {name, "Formular"};
-                form.table = slots;
+                form.table = shifted;
                 form.loaded = true;
                 canvas.setMetricMapping();
                 DrawPlannedPage(canvas, env, &form, rec, code, page, 0);
             };
             RecordingCanvas canvas;
-            const auto outlines =
-                MeasureSlotOutlines(canvas, parsed.content.slots, SlotFamilyOfFile(name), draw);
-            draw(canvas, parsed.content.slots);
+            const auto outlines = MeasureSlotOutlines(canvas, slots, SlotFamilyOfFile(name), draw);
+            draw(canvas, slots);
             const std::vector<CanvasOp> texts = canvas.ops(CanvasOpKind::TextOut);
             ++pages;
             for (const CanvasOp& op : texts) {
@@ -90,7 +56,7 @@ TEST(SlotOutlinesCoverage, EveryTextOfEveryShippedFormIsInASlotsOutline)
             // The student's name is outlined by the name slot where the page shows it.
             const auto nameText = std::find_if(texts.begin(), texts.end(),
                                                [](const CanvasOp& op) { return op.text.find("Sommer") != std::string::npos; });
-            if (nameText != texts.end() && parsed.content.slots[16].drawnOn(page) &&
+            if (nameText != texts.end() && slots[16].drawnOn(page) &&
                 SlotFamilyOfFile(name) == SlotFamily::Certificate) {
                 const PaperBox box = DrawOpBoxes(canvas, *nameText).front();
                 const auto slot16 = std::find_if(outlines.begin(), outlines.end(),
