@@ -291,7 +291,8 @@ PrintPlan PlanCertificate(const TZgnRec& rec, long listIndex, bool preview, cons
 }
 
 namespace {
-// The questions per student and per page; returns the jobs with documents.
+// Drops the questions per student and per page; returns how many jobs
+// have documents.
 std::size_t dropStudentQuestions(PrintPlan& plan)
 {
     std::size_t certificates = 0;
