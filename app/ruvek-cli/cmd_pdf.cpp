@@ -24,13 +24,16 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
+#include <functional>
 #include <iostream>
+#include <iterator>
 #include <map>
+#include <optional>
 #include <span>
 #include <vector>
-#include <optional>
 
 namespace {
 
@@ -44,8 +47,6 @@ constexpr const char* kUsage =
     "  --datenblaetter             Schüler-Datenblätter (eine Seite je Schüler)\n"
     "  Mehrere Klassen: -o DATEI.pdf schreibt eine PDF-Datei für alle,\n"
     "  -o ORDNER/ eine PDF-Datei je Klasse (benannt wie die Klassendatei).\n";
-
-enum class What { Zeugnisse, Empfangsbekenntnisse, Lernentwicklungsberichte, Datenblaetter };
 
 std::optional<int> parsePositive(const std::string& text)
 {
@@ -81,7 +82,7 @@ const char* skipReasonText(ruvek::SkipReason reason)
 
 struct Options {
     std::optional<int> ab, nur;
-    What what = What::Zeugnisse;
+    ruvek::SeriesKind what = ruvek::SeriesKind::Certificates;
 };
 
 // What one class put into the output.
@@ -92,25 +93,51 @@ struct ClassOutcome {
     std::size_t students = 0, skipped = 0, cuts = 0;
 };
 
-ruvek::PrintPlan planFor(std::span<const ruvek::TZgnRec> records, std::size_t start, const Options& options,
+// The plan of the one student of --nur.
+ruvek::PrintPlan planOne(std::span<const ruvek::TZgnRec> records, std::size_t index, ruvek::SeriesKind what,
                          const ruvek::PlanSettings& settings)
 {
-    const long index = static_cast<long>(start);
-    const bool one = options.nur.has_value();
-    switch (options.what) {
-    case What::Zeugnisse:
-        return one ? ruvek::PlanCertificate(records[start], index, false, settings)
-                   : ruvek::PlanCertificateSeries(records, start, settings);
-    case What::Empfangsbekenntnisse:
-        return one ? ruvek::PlanReceipt(records[start], index, false, settings)
-                   : ruvek::PlanReceiptSeries(records, start, settings);
-    case What::Lernentwicklungsberichte:
-        return one ? ruvek::PlanReport(records[start], index, settings)
-                   : ruvek::PlanReportSeries(records, start, settings);
-    case What::Datenblaetter:
-        return one ? ruvek::PlanDatenblatt(records[start], index, false) : ruvek::PlanDatenblattSeries(records, start);
+    const ruvek::TZgnRec& rec = records[index];
+    const long listIndex = static_cast<long>(index);
+    switch (what) {
+    case ruvek::SeriesKind::Certificates: return ruvek::PlanCertificate(rec, listIndex, false, settings);
+    case ruvek::SeriesKind::Receipts: return ruvek::PlanReceipt(rec, listIndex, false, settings);
+    case ruvek::SeriesKind::Reports: return ruvek::PlanReport(rec, listIndex, settings);
+    case ruvek::SeriesKind::DataSheets: return ruvek::PlanDatenblatt(rec, listIndex, false);
     }
     return {};
+}
+
+// Hands the plan of what is printed to `take` part by part (the series one
+// student at a time, so that a class of thousands is never planned at
+// once) and returns the records passed over and where the series stopped.
+ruvek::PrintPlan planInParts(std::span<const ruvek::TZgnRec> records, std::size_t start, const Options& options,
+                             const ruvek::PlanSettings& settings, const std::function<bool(ruvek::PrintPlan&)>& take)
+{
+    if (!options.nur)
+        return ruvek::PlanSeriesInParts(options.what, records, start, settings, take);
+    ruvek::PrintPlan plan = planOne(records, start, options.what, settings);
+    ruvek::PrintPlan whole;
+    whole.skipped = std::move(plan.skipped);
+    whole.stoppedAt = plan.stoppedAt;
+    take(plan);
+    return whole;
+}
+
+// The results of the runs of one class, as one run of its whole plan would
+// have given them: each missing form file named once.
+void addRun(ruvek::DispatchResult& total, ruvek::DispatchResult&& run)
+{
+    total.documents += run.documents;
+    total.sheets += run.sheets;
+    total.previews += run.previews;
+    total.students.insert(total.students.end(), run.students.begin(), run.students.end());
+    std::move(run.cuts.begin(), run.cuts.end(), std::back_inserter(total.cuts));
+    for (std::string& form : run.missingForms)
+        if (std::find(total.missingForms.begin(), total.missingForms.end(), form) == total.missingForms.end())
+            total.missingForms.push_back(std::move(form));
+    total.failed = total.failed || run.failed;
+    total.cancelled = total.cancelled || run.cancelled;
 }
 
 // Prints one class into `device` (which may already hold other classes'
@@ -136,13 +163,18 @@ ClassOutcome printClass(const std::string& classFile, const Options& options, Cl
 
     const ruvek::Installation& inst = context.installation;
     const ruvek::PlanSettings settings{inst.settings.druck, false};
-    ruvek::PrintPlan plan =
-        planFor(std::span<const ruvek::TZgnRec>(content.records.data(), count), start, options, settings);
-    dropQuestions(plan);
+    const std::span<const ruvek::TZgnRec> records(content.records.data(), count);
+    // A first walk over the plan: the codes without a layout are told before
+    // anything is printed, and the jobs are counted for the progress.
     std::map<int, int> withoutLayout; // annex code -> students
-    for (const ruvek::PlannedJob& job : plan.jobs)
-        if (!job.documents.empty() && job.annexCode != ruvek::kAnlageDatenblatt && !ruvek::LayoutOf(job.annexCode))
-            ++withoutLayout[job.annexCode];
+    std::size_t jobs = 0;
+    planInParts(records, start, options, settings, [&](ruvek::PrintPlan& part) {
+        jobs += part.jobs.size();
+        for (const ruvek::PlannedJob& job : part.jobs)
+            if (!job.documents.empty() && job.annexCode != ruvek::kAnlageDatenblatt && !ruvek::LayoutOf(job.annexCode))
+                ++withoutLayout[job.annexCode];
+        return true;
+    });
     for (const auto& [code, students] : withoutLayout)
         std::cerr << "Für die Anlage " << code << " gibt es noch kein Zeugnis-Layout: " << students
                   << " Schüler erhalten nur eine Hinweisseite \"kein Ausdruck verfügbar\".\n";
@@ -153,14 +185,25 @@ ClassOutcome printClass(const std::string& classFile, const Options& options, Cl
                                          inst.settings.schule.SchulAnschrift.str()};
     prompter.defaultAnswer = false; // never create a missing form file
     ruvek::PrintDispatcher dispatcher(env, prompter, &device, nullptr);
+    // One dispatcher prints all parts: each form file is loaded (or asked
+    // for) once for the class.
+    dispatcher.keepBetweenRuns(true);
     const bool terminal = isatty(STDERR_FILENO) == 1;
-    if (terminal && plan.jobs.size() > 3)
-        dispatcher.setProgress([](std::size_t job, std::size_t jobs) {
-            std::cerr << "\rSchüler " << job + 1 << " von " << jobs << " ..." << std::flush;
+    const bool showProgress = terminal && jobs > 3;
+    std::size_t jobsDone = 0;
+    if (showProgress)
+        dispatcher.setProgress([&jobsDone, jobs](std::size_t job, std::size_t) {
+            std::cerr << "\rSchüler " << jobsDone + job + 1 << " von " << jobs << " ..." << std::flush;
         });
     ruvek::TDruckAuftrag job;
-    const ruvek::DispatchResult result = dispatcher.run(plan, job);
-    if (terminal && plan.jobs.size() > 3)
+    ruvek::DispatchResult result;
+    const ruvek::PrintPlan plan = planInParts(records, start, options, settings, [&](ruvek::PrintPlan& part) {
+        dropQuestions(part);
+        addRun(result, dispatcher.run(part, job));
+        jobsDone += part.jobs.size();
+        return !result.failed && !result.cancelled;
+    });
+    if (showProgress)
         std::cerr << "\r\033[K";
     if (result.failed)
         return {1};
@@ -226,11 +269,11 @@ int cmdPdf(const CliArgs& args, CliContext& context)
         } else if (a == "-o" && i + 1 < args.size()) {
             output = args[++i];
         } else if (a == "--empfangsbekenntnisse") {
-            options.what = What::Empfangsbekenntnisse;
+            options.what = ruvek::SeriesKind::Receipts;
         } else if (a == "--lernentwicklungsberichte") {
-            options.what = What::Lernentwicklungsberichte;
+            options.what = ruvek::SeriesKind::Reports;
         } else if (a == "--datenblaetter") {
-            options.what = What::Datenblaetter;
+            options.what = ruvek::SeriesKind::DataSheets;
         } else if (!a.starts_with("-")) {
             inputs.push_back(a);
         } else {

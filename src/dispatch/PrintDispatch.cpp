@@ -163,8 +163,10 @@ bool PrintDispatcher::print(const PrintPlan& plan, const PlannedDocument& doc, D
 DispatchResult PrintDispatcher::run(const PrintPlan& plan, TDruckAuftrag& job)
 {
     DispatchResult result;
-    forms_.clear();
-    printed_.clear();
+    if (!keepBetweenRuns_) {
+        forms_.clear();
+        printed_.clear();
+    }
     if (plan.seriesQuestion && !prompter_.askYesNo(*plan.seriesQuestion))
         return result;
     for (const PlannedJob& planned : plan.jobs) {

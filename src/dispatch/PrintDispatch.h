@@ -73,6 +73,13 @@ public:
     // page and caption of what is being printed while it runs.
     DispatchResult run(const PrintPlan& plan, TDruckAuftrag& job);
 
+    // For a command that prints in several runs (a series planned part by
+    // part): the form files loaded, or found missing after their one
+    // question, stay from run to run, and a student printed in an earlier
+    // run is not listed again. A missing form file is still named in the
+    // result of every run that needed it.
+    void keepBetweenRuns(bool keep) { keepBetweenRuns_ = keep; }
+
     // Told before each job of a plan: the job's number (from 0) and the count.
     void setProgress(std::function<void(std::size_t job, std::size_t jobs)> progress) { progress_ = std::move(progress); }
 
@@ -88,7 +95,8 @@ private:
     PrintDevice* printer_;
     PreviewSink* preview_;
     std::function<void(std::size_t, std::size_t)> progress_;
-    std::map<std::string, LoadedForm> forms_;  // by file name, loaded once per run
+    bool keepBetweenRuns_ = false;
+    std::map<std::string, LoadedForm> forms_;  // by file name, loaded once per run (or command)
     std::unordered_set<long> printed_;         // the list positions in the result's students
 };
 

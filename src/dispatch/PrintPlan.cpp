@@ -1,6 +1,7 @@
 #include "dispatch/PrintPlan.h"
 
 #include "classfile/RecordCollection.h"
+#include "dispatch/DatenblattPlan.h"
 #include "dispatch/DecisionTable.h"
 #include "forms/AnnexCatalogue.h"
 #include "grades/Annex.h"
@@ -289,7 +290,10 @@ PrintPlan PlanCertificate(const TZgnRec& rec, long listIndex, bool preview, cons
     return b.take();
 }
 
-void AskOnceForSeries(PrintPlan& plan)
+namespace {
+// Drops the questions per student and per page; returns how many jobs
+// have documents.
+std::size_t dropStudentQuestions(PrintPlan& plan)
 {
     std::size_t certificates = 0;
     for (PlannedJob& job : plan.jobs) {
@@ -299,7 +303,13 @@ void AskOnceForSeries(PrintPlan& plan)
         if (!job.documents.empty())
             ++certificates;
     }
-    if (certificates > 0)
+    return certificates;
+}
+} // namespace
+
+void AskOnceForSeries(PrintPlan& plan)
+{
+    if (const std::size_t certificates = dropStudentQuestions(plan); certificates > 0)
         plan.seriesQuestion = SeriesQuestion(certificates);
 }
 
@@ -365,6 +375,13 @@ PrintPlan PlanReceiptSeries(std::span<const TZgnRec> records, std::size_t start,
     return b.take();
 }
 
+PrintPlan PlanSeriesReceipt(std::span<const TZgnRec> records, std::size_t listIndex, const PlanSettings& settings)
+{
+    PlanBuilder b(settings);
+    b.receiptJob(b.addReference(records[listIndex], static_cast<long>(listIndex)));
+    return b.take();
+}
+
 PrintPlan PlanReport(const TZgnRec& rec, long listIndex, const PlanSettings& settings)
 {
     PlanBuilder b(settings);
@@ -419,6 +436,62 @@ PrintPlan PlanReportSeries(std::span<const TZgnRec> records, std::size_t start, 
     b.plan().stoppedAt = seriesStop(records, start);
     NoteDeletedInSeries(b.plan(), records, start);
     return b.take();
+}
+
+PrintPlan PlanSeries(SeriesKind kind, std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings)
+{
+    switch (kind) {
+    case SeriesKind::Certificates: return PlanCertificateSeries(records, start, settings);
+    case SeriesKind::Receipts: return PlanReceiptSeries(records, start, settings);
+    case SeriesKind::Reports: return PlanReportSeries(records, start, settings);
+    case SeriesKind::DataSheets: return PlanDatenblattSeries(records, start);
+    }
+    return {};
+}
+
+PrintPlan PlanSeriesInParts(SeriesKind kind, std::span<const TZgnRec> records, std::size_t start,
+                            const PlanSettings& settings, const std::function<bool(PrintPlan&)>& take)
+{
+    PrintPlan whole; // no jobs: the skips and the stop
+    switch (kind) {
+    case SeriesKind::Certificates:
+        for (const std::size_t i : SeriesStudents(records, start, whole)) {
+            PrintPlan part = PlanSeriesCertificate(records, i, settings);
+            whole.skipped.insert(whole.skipped.end(), part.skipped.begin(), part.skipped.end());
+            part.skipped.clear();
+            if (part.jobs.empty())
+                continue;
+            // The series asks once for all or per student and page, as
+            // PlanCertificateSeries does.
+            if (settings.options.SerieSeitenweise != 1)
+                dropStudentQuestions(part);
+            if (!take(part))
+                return whole;
+        }
+        NoteDeletedInSeries(whole, records, start);
+        return whole;
+    case SeriesKind::Receipts:
+        for (const std::size_t i : followingStudents(records, start)) {
+            PrintPlan part = PlanSeriesReceipt(records, i, settings);
+            if (!take(part))
+                return whole;
+        }
+        whole.stoppedAt = seriesStop(records, start);
+        NoteDeletedInSeries(whole, records, start);
+        return whole;
+    case SeriesKind::Reports:
+    case SeriesKind::DataSheets: {
+        PrintPlan part = PlanSeries(kind, records, start, settings);
+        whole.skipped = std::move(part.skipped);
+        whole.stoppedAt = part.stoppedAt;
+        part.skipped.clear();
+        part.stoppedAt.reset();
+        if (!part.jobs.empty())
+            take(part);
+        return whole;
+    }
+    }
+    return whole;
 }
 
 PrintPlan PlanPreviewPage(const TDruckAuftrag& job, const PlanSettings& settings)

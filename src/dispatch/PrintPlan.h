@@ -17,6 +17,7 @@
 #include "settings/ProgEinst.h"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -160,9 +161,32 @@ std::string SeriesQuestion(std::size_t certificates);
 // Receipt acknowledgement of one record (printer or preview).
 PrintPlan PlanReceipt(const TZgnRec& rec, long listIndex, bool preview, const PlanSettings& settings);
 PrintPlan PlanReceiptSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings);
+// The part of the receipt series that is about the record at `listIndex`
+// (one the series takes): its receipt job, referring to `records`.
+PrintPlan PlanSeriesReceipt(std::span<const TZgnRec> records, std::size_t listIndex, const PlanSettings& settings);
 // Learning-development report of one record, and the series for the grade conference.
 PrintPlan PlanReport(const TZgnRec& rec, long listIndex, const PlanSettings& settings);
 PrintPlan PlanReportSeries(std::span<const TZgnRec> records, std::size_t start, const PlanSettings& settings);
+
+// What a series prints for each student of a class.
+enum class SeriesKind { Certificates, Receipts, Reports, DataSheets };
+// The plan of the series of `kind` from `start` (PlanCertificateSeries,
+// PlanReceiptSeries, PlanReportSeries or PlanDatenblattSeries).
+PrintPlan PlanSeries(SeriesKind kind, std::span<const TZgnRec> records, std::size_t start,
+                     const PlanSettings& settings);
+// The same series handed out in parts, each as soon as it is planned, so
+// that printing a class of thousands never holds the plan of all of them:
+// the certificates and receipts one part per student (the student's job),
+// the reports and data sheets, whose one document holds the sheets of every
+// student, in one part. A part is a plan of its own (its copies counted from
+// 0) that refers to `records`; `take` may change or move it, and stops the
+// walk by returning false. Returns what belongs to the whole series: the
+// records passed over, in list order, and where the series stopped (all of
+// it only when the walk was not stopped). Taken together the parts' jobs
+// are those of PlanSeries; only the one question of a certificate series,
+// which counts the certificates first, is left out.
+PrintPlan PlanSeriesInParts(SeriesKind kind, std::span<const TZgnRec> records, std::size_t start,
+                            const PlanSettings& settings, const std::function<bool(PrintPlan&)>& take);
 
 // From the preview of `job`: "Seite drucken" (the page shown, no questions)
 // and "Zeugnis drucken" (the whole document with the page questions).

@@ -155,9 +155,15 @@ double QtCanvas::textWidthF(const QString& text) const
 // pieces its own way.
 void QtCanvas::drawText(const QString& text, double startX, double baselineY)
 {
-    auto& known = shaped_[FaceKey(font_.face, font_.cellHeight, font_.bold, font_.italic)];
-    auto it = known.find(text);
-    if (it == known.end()) {
+    const FaceKey face(font_.face, font_.cellHeight, font_.bold, font_.italic);
+    auto* known = &shaped_[face];
+    auto it = known->find(text);
+    if (it == known->end()) {
+        if (shapedCount_ >= kMaxKeptTexts) {
+            shaped_.clear();
+            shapedCount_ = 0;
+            known = &shaped_[face];
+        }
         QTextLayout layout(text, cellFont().font);
         const QTextLine line = layOutOneLine(layout);
         Shaped shaped;
@@ -167,7 +173,8 @@ void QtCanvas::drawText(const QString& text, double startX, double baselineY)
             if (runs.size() == 1)
                 shaped.run = runs.front();
         }
-        it = known.insert(text, shaped);
+        it = known->insert(text, shaped);
+        ++shapedCount_;
     }
     if (it->run.isEmpty()) {
         painter_.drawText(QPointF(startX, baselineY), text);
@@ -179,11 +186,17 @@ void QtCanvas::drawText(const QString& text, double startX, double baselineY)
 // Qt's advance of the text in the cell font, in 1/kTextSubunits of a unit.
 double QtCanvas::advance(const QString& text) const
 {
-    QHash<QString, double>& known = advances_[FaceKey(font_.face, font_.cellHeight, font_.bold, font_.italic)];
-    if (const auto it = known.constFind(text); it != known.cend())
-        return *it;
+    const FaceKey face(font_.face, font_.cellHeight, font_.bold, font_.italic);
+    if (const auto known = advances_.find(face); known != advances_.end())
+        if (const auto it = known->second.constFind(text); it != known->second.cend())
+            return *it;
     const double width = QFontMetricsF(cellFont().font).horizontalAdvance(text);
-    known.insert(text, width);
+    if (advanceCount_ >= kMaxKeptTexts) {
+        advances_.clear();
+        advanceCount_ = 0;
+    }
+    advances_[face].insert(text, width);
+    ++advanceCount_;
     return width;
 }
 

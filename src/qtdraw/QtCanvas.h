@@ -23,6 +23,7 @@
 #include <QPointF>
 #include <QString>
 
+#include <cstddef>
 #include <map>
 #include <tuple>
 
@@ -82,14 +83,21 @@ private:
     mutable bool cacheValid_ = false;
     // Shaping is the costly part of text output, and headings, captions and
     // grades recur on every page of a series: advances and glyphs of texts
-    // already shaped are kept per face, cell height and style.
+    // already shaped are kept per face, cell height and style. Names, dates
+    // and remarks differ from student to student, so each store starts
+    // afresh once it holds kMaxKeptTexts texts: a series of thousands of
+    // pages keeps a few hundred kilobytes, and the recurring texts are
+    // shaped again once per few hundred students.
+    static constexpr std::size_t kMaxKeptTexts = 1024;
     using FaceKey = std::tuple<std::string, int, bool, bool>;
     struct Shaped {
         double ascent = 0; // of the laid-out line, on Qt's 1/64 grid
         QGlyphRun run;     // empty: the text needs more than one font
     };
     mutable std::map<FaceKey, QHash<QString, double>> advances_;
+    mutable std::size_t advanceCount_ = 0;
     std::map<FaceKey, QHash<QString, Shaped>> shaped_;
+    std::size_t shapedCount_ = 0;
 };
 
 } // namespace ruvek

@@ -2,22 +2,10 @@
 
 #include <limits>
 #include <set>
-#include <span>
 
 namespace ruvek {
 
 namespace {
-
-PrintPlan seriesOf(SchoolPrintKind kind, const TDB2& records, const PlanSettings& settings)
-{
-    const std::span<const TZgnRec> list(records.data(), records.size());
-    switch (kind) {
-    case SchoolPrintKind::Certificates: return PlanCertificateSeries(list, 0, settings);
-    case SchoolPrintKind::Receipts: return PlanReceiptSeries(list, 0, settings);
-    case SchoolPrintKind::Reports: return PlanReportSeries(list, 0, settings);
-    }
-    return {};
-}
 
 const char* kindWords(SchoolPrintKind kind)
 {
@@ -25,6 +13,7 @@ const char* kindWords(SchoolPrintKind kind)
     case SchoolPrintKind::Certificates: return "die Zeugnisse";
     case SchoolPrintKind::Receipts: return "die Empfangsbekenntnisse";
     case SchoolPrintKind::Reports: return "die Lernentwicklungsberichte";
+    case SchoolPrintKind::DataSheets: return "die Schüler-Datenblätter";
     }
     return "";
 }
@@ -48,7 +37,7 @@ SchoolPrintPlan PlanForClasses(SchoolPrintKind kind, const std::vector<ClassForP
     plan.copies.reserve(copyCount);
     std::set<std::size_t> printed;
     for (const ClassForPrint& c : classes) {
-        PrintPlan series = seriesOf(kind, c.records, settings);
+        PrintPlan series = PlanSeries(kind, c.records, 0, settings);
         const std::size_t offset = plan.copies.size();
         for (const PlannedRecord& copy : series.copies) {
             // Positions run through all classes, so no two students of

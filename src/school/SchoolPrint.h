@@ -14,7 +14,9 @@
 
 namespace ruvek {
 
-enum class SchoolPrintKind { Certificates, Receipts, Reports };
+// The series the overview prints: certificates, receipts or reports (the
+// data sheets are printed from a class only).
+using SchoolPrintKind = SeriesKind;
 
 // The choice offered before printing, in the order of SchoolPrintKind; the
 // last button cancels.

@@ -208,6 +208,27 @@ TEST_F(PdfCommand, ExampleClassReceiptAndReports)
     }
 }
 
+// A missing form file is asked for (and answered No) once for the class,
+// not once per student, and named once; the other students are printed.
+TEST_F(PdfCommand, MissingFormFileIsAskedForOnce)
+{
+    fs::remove(dir / "Anl003.FST");
+    writeClassFile(dir / "Klasse.RVK", {{"Albers", 3}, {"Berg", 3}, {"Cramer", 1}, {"Dorn", 3}});
+    const fs::path out = dir / "Klasse.pdf";
+    const Output made = pdf("", out);
+    EXPECT_EQ(made.exitCode, 1) << made.text;
+    const auto count = [&made](const std::string& text) {
+        std::size_t n = 0;
+        for (auto at = made.text.find(text); at != std::string::npos; at = made.text.find(text, at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count("Anl003.FST"), 2u) << made.text; // the question and the report
+    EXPECT_EQ(count("Formular-Datei fehlt: Anl003.FST"), 1u) << made.text;
+    ASSERT_EQ(pages(out), 1);
+    EXPECT_EQ(pageNames(out, 1), std::vector<std::string>{"Cramer"});
+}
+
 TEST_F(PdfCommand, UnwritableTargetLeavesNoFile)
 {
     const fs::path out = dir / "fehlt" / "Klasse.pdf";

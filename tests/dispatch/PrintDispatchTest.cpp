@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <functional>
 #include <optional>
 
@@ -267,6 +268,63 @@ TEST_F(Dispatch, DeclinedFormFileOpensNoDocument)
     EXPECT_EQ(device.beginCalls(), 0);
     EXPECT_EQ(result.missingForms, std::vector<std::string>{"Anl003.FST"});
     std::filesystem::remove_all(empty);
+}
+
+// A series printed part by part with one dispatcher that keeps its form
+// files between runs: the missing form file is asked for once, not once per
+// student, and every run names it; a dispatcher that starts each run afresh
+// asks again.
+TEST_F(Dispatch, SeriesInPartsAsksForAMissingFormFileOnce)
+{
+    const auto empty = std::filesystem::temp_directory_path() / "ruvek-dispatch-noforms-parts";
+    std::filesystem::remove_all(empty);
+    std::filesystem::create_directories(empty);
+    forms = empty;
+    const TDrkEinstRec options = printOptions(0, 1);
+    const std::vector<TZgnRec> list = {student("Albers", 3), student("Berg", 3), student("Cramer", 3)};
+    const DispatchEnvironment env{options, katalog, SchoolType::Grundschule, "Grundschule", {forms, forms}};
+    for (const bool keep : {true, false}) {
+        prompter.clearLog();
+        prompter.answers = keep ? std::deque<bool>{false} : std::deque<bool>{false, false, false};
+        PrintDispatcher dispatcher(env, prompter, &device, nullptr);
+        dispatcher.keepBetweenRuns(keep);
+        int runs = 0;
+        PlanSeriesInParts(SeriesKind::Certificates, list, 0, {options, false}, [&](PrintPlan& part) {
+            EXPECT_EQ(dispatcher.run(part, job).missingForms, std::vector<std::string>{"Anl003.FST"});
+            return ++runs > 0;
+        });
+        EXPECT_EQ(runs, 3);
+        EXPECT_EQ(prompter.questions().size(), keep ? 1u : 3u);
+    }
+    EXPECT_EQ(device.beginCalls(), 0);
+    std::filesystem::remove_all(empty);
+}
+
+// Parts printed by one dispatcher give the documents of the whole plan.
+TEST_F(Dispatch, SeriesInPartsPrintsWhatTheWholePlanPrints)
+{
+    const TDrkEinstRec options = printOptions(0, 1);
+    const std::vector<TZgnRec> list = {student("Albers", 3), student("Berg", 1), student("Ohne", 0),
+                                       student("Cramer", 3)};
+    prompter.answers = {true}; // the series question
+    const DispatchResult whole = run(PlanCertificateSeries(list, 0, {options, false}), options);
+    const auto wholeTexts = device.recording().texts();
+    const auto wholeDocuments = device.documents().size();
+
+    RecordingDevice parts;
+    const DispatchEnvironment env{options, katalog, SchoolType::Grundschule, "Grundschule", {forms, forms}};
+    PrintDispatcher dispatcher(env, prompter, &parts, nullptr);
+    dispatcher.keepBetweenRuns(true);
+    std::vector<long> students;
+    PlanSeriesInParts(SeriesKind::Certificates, list, 0, {options, false}, [&](PrintPlan& part) {
+        const DispatchResult r = dispatcher.run(part, job);
+        students.insert(students.end(), r.students.begin(), r.students.end());
+        return true;
+    });
+    EXPECT_EQ(parts.recording().texts(), wholeTexts);
+    EXPECT_EQ(parts.documents().size(), wholeDocuments);
+    EXPECT_EQ(students, whole.students);
+    EXPECT_EQ(students, (std::vector<long>{0, 1, 3}));
 }
 
 TEST_F(Dispatch, DeviceFailureIsToldAndStopsTheCommand)

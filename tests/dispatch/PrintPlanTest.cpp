@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+#include <span>
+
 using namespace ruvek;
 using ruvek::test::printOptions;
 using ruvek::test::student;
@@ -288,4 +292,93 @@ TEST(PrintPlan, FromThePreview)
     copies.EmpfKopie = 1;
     EXPECT_EQ(PlanPreviewCertificate(job, {copies, false}).sheetCount(), 1u);
     EXPECT_EQ(PlanPreviewPage(job, {copies, false}).sheetCount(), 1u);
+}
+
+namespace {
+
+// A job as text, its records named by list position, so that jobs of
+// different plans compare.
+std::string jobText(const PrintPlan& plan, const PlannedJob& job)
+{
+    const auto at = [&plan](std::size_t copy) { return std::to_string(plan.copies.at(copy).listIndex); };
+    std::string t = at(job.copy) + " anlage " + std::to_string(job.annexCode) + " seiten " +
+                    std::to_string(job.vonSeite) + "-" + std::to_string(job.bisSeite) + " ziel " +
+                    std::to_string(job.ausgabeziel) + " confirm " + job.confirm.value_or("-");
+    for (const PlannedNote& note : job.notes)
+        t += " note " + note.text;
+    for (const PlannedDocument& doc : job.documents) {
+        t += " | " + doc.title + " / " + doc.caption + " / " + std::to_string(doc.page) + " / " +
+             doc.question.value_or("-") + " / " + doc.error.value_or("-");
+        for (const PlannedSheet& sheet : doc.sheets) {
+            t += " [";
+            for (const PlannedDraw& d : sheet.draws)
+                t += " " + at(d.copy) + ":" + std::to_string(d.annexCode) + ":" + std::to_string(d.page) + ":" +
+                     std::to_string(d.raiseTop) + ":" + d.form.fileName;
+            t += " ]";
+        }
+    }
+    return t;
+}
+
+} // namespace
+
+// Printed part by part, every kind of series prints the jobs of its whole
+// plan in the same order, refers to the class's records, and passes over
+// and stops at the same records, for any class, start and print options.
+TEST(PrintPlan, SeriesInPartsIsTheWholeSeries)
+{
+    const int codes[] = {0, 1, 2, 3, 4, 13, 15, 24, 25, 77};
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        std::mt19937 rng(seed);
+        const auto chance = [&rng](int percent) { return static_cast<int>(rng() % 100) < percent; };
+        std::vector<TZgnRec> list;
+        const std::size_t count = rng() % 25;
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string name = chance(8) ? (chance(50) ? "???" : "") : "S" + std::to_string(i);
+            list.push_back(student(name, codes[rng() % std::size(codes)], chance(12) ? 0 : 1, chance(12) ? 1 : 0));
+        }
+        TDrkEinstRec options = printOptions(chance(50), chance(50));
+        options.SerieSeitenweise = static_cast<std::int16_t>(chance(50));
+        options.EmpfKopie = static_cast<std::int16_t>(chance(50));
+        options.EmpfDruckart = static_cast<std::int16_t>(chance(50));
+        options.Zensurenkonferenz = static_cast<std::int16_t>(chance(50));
+        const std::size_t start = count == 0 ? 0 : rng() % count;
+        const std::span<const TZgnRec> records(list.data(), list.size());
+        for (const SeriesKind kind :
+             {SeriesKind::Certificates, SeriesKind::Receipts, SeriesKind::Reports, SeriesKind::DataSheets}) {
+            SCOPED_TRACE("seed " + std::to_string(seed) + " kind " + std::to_string(static_cast<int>(kind)));
+            const PrintPlan whole = PlanSeries(kind, records, start, {options, false});
+            std::vector<std::string> wholeJobs, partJobs;
+            for (const PlannedJob& job : whole.jobs)
+                wholeJobs.push_back(jobText(whole, job));
+            std::size_t seriesQuestions = 0;
+            const PrintPlan rest = PlanSeriesInParts(kind, records, start, {options, false}, [&](PrintPlan& part) {
+                EXPECT_TRUE(part.skipped.empty());
+                seriesQuestions += part.seriesQuestion.has_value();
+                for (const PlannedRecord& copy : part.copies)
+                    EXPECT_EQ(copy.record, &list.at(static_cast<std::size_t>(copy.listIndex))) << "not a copy";
+                for (const PlannedJob& job : part.jobs)
+                    partJobs.push_back(jobText(part, job));
+                return true;
+            });
+            EXPECT_EQ(partJobs, wholeJobs);
+            EXPECT_EQ(seriesQuestions, 0u);
+            EXPECT_EQ(rest.skipped, whole.skipped);
+            EXPECT_EQ(rest.stoppedAt, whole.stoppedAt);
+            EXPECT_TRUE(rest.jobs.empty());
+        }
+    }
+}
+
+// The walk ends where the caller says so.
+TEST(PrintPlan, SeriesInPartsStopsWhenTold)
+{
+    const std::vector<TZgnRec> list = {student("Albers", 3), student("Berg", 3), student("Cramer", 3)};
+    const TDrkEinstRec options = printOptions(0, 0);
+    std::vector<long> taken;
+    PlanSeriesInParts(SeriesKind::Receipts, list, 0, {options, false}, [&](PrintPlan& part) {
+        taken.push_back(part.copies.at(part.jobs.at(0).copy).listIndex);
+        return taken.size() < 2;
+    });
+    EXPECT_EQ(taken, (std::vector<long>{0, 1}));
 }

@@ -177,6 +177,33 @@ TEST(QtCanvas, TextWidthCountsTheSpacingOfEveryCharacter)
     EXPECT_EQ(c.textWidth(""), 0);
 }
 
+// The canvas keeps only a bounded number of shaped texts; a text shaped
+// again after thousands of others (a series' names) is measured and drawn
+// exactly as the first time.
+TEST(QtCanvas, TextShapedAgainAfterThousandsOfOthersIsTheSame)
+{
+    const std::string heading = "Zeugnis für Schüler";
+    const auto centred = [](Canvas& c) {
+        c.setFont(font("Arial"));
+        c.setTextAlign(TextAlign::Center);
+    };
+    int width = 0;
+    const QImage fresh = render(300, [&](Canvas& c) {
+        centred(c);
+        width = c.textWidth(heading);
+        c.textOut(400, -200, heading);
+    });
+    const QImage later = render(300, [&](Canvas& c) {
+        centred(c);
+        EXPECT_EQ(c.textWidth(heading), width);
+        for (int i = 0; i < 3000; ++i)
+            c.textOut(-5000, -200, "Schüler " + std::to_string(i)); // beside the sheet
+        EXPECT_EQ(c.textWidth(heading), width);
+        c.textOut(400, -200, heading);
+    });
+    EXPECT_EQ(later, fresh);
+}
+
 TEST(QtCanvas, EscapementTurnsTextCounterClockwiseAroundTheReferencePoint)
 {
     const double dpi = 300, ppu = pxPerUnit(dpi);
