@@ -86,7 +86,8 @@ enum class ControlKind {
 // rules show, store, hide or name them, so FormValues holds a value for
 // each (kControlCount). The page-only controls follow: buttons and the
 // phrase selector that the pages build and the window wires by name, whose
-// state the rules never read or set.
+// state the rules never read or set. `ruvek-cli form` lists the form's
+// controls in the order they stand here.
 #define RUVEK_EDITOR_CONTROLS(X)                                                                             \
     /* outside the pages: mirrors, counters, indicators, navigation (built by the main window) */            \
     X(Edit1, LineEdit, window().bind(text("Name", 30)))                                                      \

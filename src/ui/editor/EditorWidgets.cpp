@@ -39,6 +39,9 @@ W* named(W* w, const char* name, const QString& hint)
     return w;
 }
 
+// The list's texts are UTF-8.
+QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 // Width of `chars` average characters plus the frame.
 int widthFor(const QWidget* w, int chars)
 {
@@ -54,8 +57,8 @@ QWidget* makeControl(ruvek::editor::ControlId control)
     using ruvek::editor::ControlLook;
     const ruvek::editor::ControlRow& row = ruvek::editor::Row(control);
     const std::string name(ruvek::editor::controlName(control));
-    const QString hint = QString::fromStdString(row.hint);
-    const QString text = QString::fromStdString(row.text);
+    const QString hint = fromUtf8(row.hint);
+    const QString text = fromUtf8(row.text);
     const QStringList items = selectorItems(ruvek::editor::ItemsOf(row.items));
     switch (ruvek::editor::controlKind(control)) {
     case ControlKind::LineEdit: {
@@ -97,7 +100,7 @@ QLabel* captionFor(ruvek::editor::ControlId control, QWidget* field)
     }
     if (row.label.empty())
         throw std::logic_error("no label names the editor control " + std::string(ruvek::editor::controlName(control)));
-    return buddyLabel(nullptr, QString::fromStdString(row.label), field);
+    return buddyLabel(nullptr, fromUtf8(row.label), field);
 }
 
 QLineEdit* lineEdit(const char* name, const QString& hint, int widthChars)

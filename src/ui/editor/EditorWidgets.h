@@ -45,10 +45,13 @@ QWidget* makeControl(ruvek::editor::ControlId control);
 template <class W = QWidget>
 W* make(ruvek::editor::ControlId control)
 {
-    auto* w = dynamic_cast<W*>(makeControl(control));
-    if (!w)
+    QWidget* made = makeControl(control);
+    auto* w = dynamic_cast<W*>(made);
+    if (!w) {
+        delete made;
         throw std::logic_error("editor control of another class: " +
                                std::string(ruvek::editor::controlName(control)));
+    }
     return w;
 }
 
