@@ -74,11 +74,13 @@ std::string zeile(int k) { return " Zeile " + std::to_string(k); }
 
 RowSpec subjectLabelRow(int k)
 {
-    return faecher().text("???").teacher("Fach" + zeile(k)).bind(slot(k, "Fach", S::CaptionWithHint, T::None, 0, false));
+    return faecher().text("???").teacher("Fach" + zeile(k)).bind(
+        slot(k, "Fach", S::CaptionWithHint, T::None, 0, false));
 }
 RowSpec subjectGradeRow(int k)
 {
-    return faecher().labelledBy(labelF(k)).teacher("Note" + zeile(k)).bind(slot(k, "Note", S::Text, T::GradeEntry, 1, false));
+    return faecher().labelledBy(labelF(k)).teacher("Note" + zeile(k)).bind(
+        slot(k, "Note", S::Text, T::GradeEntry, 1, false));
 }
 RowSpec subjectAdditionRow(int k) { return faecher().bind(slot(k, "Zusatz", S::Text, T::Text, 2, false)); }
 RowSpec subjectLevelRow(int k)

@@ -122,7 +122,8 @@ TEST(EditorFieldBindings, SlotsFollowTheRecordFieldsSlotBySlot)
     }
     for (int k = 1; k <= 18; ++k)
         if (const auto selector = subjectSelector(k)) {
-            const auto label = std::find_if(rows.begin(), rows.end(), [&](const FieldBinding& b) { return b.control == labelF(k); });
+            const auto label =
+                std::find_if(rows.begin(), rows.end(), [&](const FieldBinding& b) { return b.control == labelF(k); });
             EXPECT_EQ((label + 1)->control, *selector);
         }
 }

@@ -93,7 +93,8 @@ TEST(EditorPagesFromList, EachPageBuildsItsControlsAsListed)
             // unnamed one with the row's caption.
             if (row.labelledBy || !row.label.empty()) {
                 const auto labels = page->findChildren<QLabel*>();
-                const auto label = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == w; });
+                const auto label =
+                    std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == w; });
                 ASSERT_NE(label, labels.end()) << "no label names it";
                 if (row.labelledBy) {
                     EXPECT_EQ((*label)->objectName().toStdString(), controlName(*row.labelledBy));

@@ -40,7 +40,10 @@ W* named(W* w, const char* name, const QString& hint)
 }
 
 // The list's texts are UTF-8.
-QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Width of `chars` average characters plus the frame.
 int widthFor(const QWidget* w, int chars)
@@ -62,7 +65,8 @@ QWidget* makeControl(ruvek::editor::ControlId control)
     const QStringList items = selectorItems(ruvek::editor::ItemsOf(row.items));
     switch (ruvek::editor::controlKind(control)) {
     case ControlKind::LineEdit: {
-        QLineEdit* e = row.look == ControlLook::Display ? displayEdit(name.c_str(), hint) : lineEdit(name.c_str(), hint);
+        QLineEdit* e =
+            row.look == ControlLook::Display ? displayEdit(name.c_str(), hint) : lineEdit(name.c_str(), hint);
         if (const int capacity = ruvek::editor::TextCapacity(control); capacity > 0)
             e->setMaxLength(capacity);
         return e;
