@@ -1,110 +1,75 @@
 #include "editor/FieldBindings.h"
 
+#include "classfile/ZgnRec.h"
+#include "editor/ControlRows.h"
+
 #include <algorithm>
+#include <cstddef>
 #include <vector>
 
 namespace ruvek::editor {
 namespace {
 
-using C = ControlId;
-using S = ShowRule;
-using T = StoreRule;
-
-constexpr FieldBinding rec(C c, std::string_view field, S show, T store, int capacity = 0)
+// The order in which the pages' record fields are stored: the mirrors
+// outside the pages before the page "Zeugnis-Kopf" (so Edit5/Edit6 win over
+// Edit1/Edit2), then the subject page, the foot, and the three texts with
+// the recommendation last.
+int storeRank(EditorPage page)
 {
-    return {c, field, 0, show, store, capacity, false};
-}
-constexpr FieldBinding shown(C c, std::string_view field, S show) { return rec(c, field, show, T::None); }
-constexpr FieldBinding text(C c, std::string_view field, int capacity) { return rec(c, field, S::Text, T::Text, capacity); }
-constexpr FieldBinding indexed(C c, std::string_view field) { return rec(c, field, S::Index, T::Index); }
-constexpr FieldBinding check(C c, std::string_view field) { return rec(c, field, S::Checked1, T::Check01); }
-
-// Personal, head and foot data and the texts, in store order.
-constexpr FieldBinding kRecordRows[] = {
-    // mirrors outside the pages; Edit1/Edit2 store before Edit5/Edit6
-    text(C::Edit1, "Name", 30),
-    text(C::Edit2, "Vorname", 30),
-    shown(C::Edit3, "Klasse", S::Text),
-    shown(C::Edit4, "KlLehrer", S::Text),
-    shown(C::Edit12, "", S::RecordNumber),
-    shown(C::Edit13, "", S::RecordCount),
-    shown(C::CheckBox2, "Status", S::DeletedState),
-    // page "Zeugnis-Kopf"
-    text(C::Edit5, "Name", 30),
-    text(C::Edit6, "Vorname", 30),
-    text(C::MaskEdit2, "GebDatum", 10),
-    check(C::CheckBox1, "Weiblich"),
-    shown(C::Edit11, "SchlNr", S::Decimal),
-    rec(C::ComboBox41, "ZgnTyp", S::IndexThenTypeChange, T::Index),
-    check(C::CheckBox6, "Halbjahr1"),
-    rec(C::Edit63, "SjBeginn", S::TextThenYearCheck, T::Text, 4),
-    shown(C::Edit64, "SjBeginn", S::SchoolYearEnd),
-    text(C::Edit65, "Klasse", 5),
-    text(C::Edit66, "KlLehrer", 5),
-    text(C::Edit67, "NeueSchule", 30),
-    text(C::Edit68, "Jahrgang", 2),
-    indexed(C::ComboBox42, "Klassenstufe"),
-    indexed(C::ComboBox44, "Praedikat"),
-    indexed(C::RadioGroup1, "AbschlArt"),
-    shown(C::ComboBox45, "Ebene", S::Index),
-    indexed(C::RadioGroup2, "Klassenart"),
-    shown(C::Edit7, "Anlage", S::AnnexDisplay),
-    // page "Fächer u. Bewertungen", outside the rows
-    indexed(C::ComboBox43, "Ebene"),
-    check(C::CheckBox5, "UePruefung"),
-    rec(C::ComboBox38, "PrFach", S::EntryByName, T::Text, 5),
-    shown(C::Edit75, "PrFach", S::ExamSubjectGrade),
-    check(C::CheckBox4, "Bestanden"),
-    shown(C::Edit8, "Anlage", S::AnnexDisplay),
-    shown(C::Edit9, "AnlageAlt", S::Decimal),
-    shown(C::Edit14, "AnlageFaecher", S::Decimal),
-    // page "(Wahlpfl. u.) Zeugnis-Fuß", outside the rows
-    check(C::CheckBox3, "NichtDrucken"),
-    text(C::Edit69, "ZgnOrt", 30),
-    text(C::MaskEdit4, "ZgnDatum", 20),
-    text(C::Edit72, "Fehltage", 5),
-    text(C::Edit74, "FehltageE", 5),
-    // pages "Text-Bereich" and "Vermerke"
-    rec(C::Memo2, "LEBText", S::MemoText, T::MemoText, 2000),
-    rec(C::Memo4, "FLInfo", S::MemoText, T::MemoText, 2000),
-    rec(C::Memo3, "Vermerke", S::MemoText, T::MemoText, 500),
-    indexed(C::RadioGroup4, "Empfehlung"),
-};
-
-FieldBinding slotRow(C c, int slot, std::string_view field, S show, T store, int capacity, bool onlyVisible)
-{
-    return {c, field, slot, show, store, capacity, onlyVisible};
+    switch (page) {
+    case EditorPage::Window: return 0;
+    case EditorPage::Kopf: return 1;
+    case EditorPage::Faecher: return 2;
+    case EditorPage::Fuss: return 3;
+    case EditorPage::Text: return 4;
+    case EditorPage::Vermerke: return 5;
+    }
+    return 6;
 }
 
-// Subject slots: rows 1..18, W1..W6 (slots 19..24), slot 25.
-void appendSlotRows(std::vector<FieldBinding>& rows)
+// The place of a slot field in the slot (Fach, Note, Zusatz, Niveau, ...).
+std::size_t slotFieldOffset(std::string_view field)
 {
-    for (int k = 1; k <= 18; ++k) {
-        rows.push_back(slotRow(labelF(k), k, "Fach", S::CaptionWithHint, T::None, 0, false));
-        if (const auto selector = subjectSelector(k))
-            rows.push_back(slotRow(*selector, k, "Fach", S::EntryByName, T::Text, 30, true));
-        rows.push_back(slotRow(editF(k), k, "Note", S::Text, T::GradeEntry, 1, false));
-        rows.push_back(slotRow(editFZ(k), k, "Zusatz", S::Text, T::Text, 2, false));
-        rows.push_back(slotRow(levelSelector(k), k, "Niveau", S::EntryByName, T::Text, 1, true));
-    }
-    for (int w = 1; w <= 6; ++w) {
-        const int k = 18 + w;
-        rows.push_back(slotRow(comboBoxW(w), k, "Fach", S::EntryByNameWithHint, T::Text, 30, true));
-        rows.push_back(slotRow(editW(w), k, "Note", S::Text, T::GradeEntry, 1, false));
-        rows.push_back(slotRow(editWZ(w), k, "Zusatz", S::Text, T::Text, 2, false));
-        rows.push_back(slotRow(levelSelector(k), k, "Niveau", S::EntryByName, T::Text, 1, true));
-    }
-    rows.push_back(slotRow(C::EditW, 25, "Note", S::Text, T::GradeEntry, 1, false));
-    rows.push_back(slotRow(C::EditWZ, 25, "Zusatz", S::Text, T::Text, 2, false));
+    std::size_t offset = 0;
+    TFachEintrag slot{};
+    visitFields(slot, [&](const char* name, std::size_t at, auto&) {
+        if (name != nullptr && field == name)
+            offset = at;
+    });
+    return offset;
+}
+
+// The bindings of the list's rows in store order: the record fields page by
+// page (in list order within a page), then the subject slots 1..25, each
+// slot's controls in the order of the slot's fields (the subject label
+// before the subject selector, as listed).
+std::vector<FieldBinding> storeOrder()
+{
+    std::vector<const ControlRow*> record;
+    std::vector<const ControlRow*> slots;
+    for (const ControlRow& row : ControlRows())
+        if (row.binding)
+            (row.binding->slot == 0 ? record : slots).push_back(&row);
+    std::stable_sort(record.begin(), record.end(), [](const ControlRow* a, const ControlRow* b) {
+        return storeRank(a->page) < storeRank(b->page);
+    });
+    std::stable_sort(slots.begin(), slots.end(), [](const ControlRow* a, const ControlRow* b) {
+        if (a->binding->slot != b->binding->slot)
+            return a->binding->slot < b->binding->slot;
+        return slotFieldOffset(a->binding->field) < slotFieldOffset(b->binding->field);
+    });
+    std::vector<FieldBinding> rows;
+    rows.reserve(record.size() + slots.size());
+    for (const auto* r : record)
+        rows.push_back(*r->binding);
+    for (const auto* r : slots)
+        rows.push_back(*r->binding);
+    return rows;
 }
 
 const std::vector<FieldBinding>& table()
 {
-    static const std::vector<FieldBinding> rows = [] {
-        std::vector<FieldBinding> r(std::begin(kRecordRows), std::end(kRecordRows));
-        appendSlotRows(r);
-        return r;
-    }();
+    static const std::vector<FieldBinding> rows = storeOrder();
     return rows;
 }
 
@@ -114,9 +79,8 @@ std::span<const FieldBinding> FieldBindings() { return table(); }
 
 const FieldBinding* FindBinding(ControlId control)
 {
-    const auto& rows = table();
-    const auto it = std::find_if(rows.begin(), rows.end(), [&](const FieldBinding& b) { return b.control == control; });
-    return it == rows.end() ? nullptr : &*it;
+    const auto& binding = Row(control).binding;
+    return binding ? &*binding : nullptr;
 }
 
 } // namespace ruvek::editor

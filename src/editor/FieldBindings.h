@@ -8,8 +8,10 @@
 // display, end of the school year, ...) have a show rule but no field or the
 // field they are computed from.
 //
-// The rows stand in store order: mirrors first (so Edit5/Edit6 win over
-// Edit1/Edit2), then personal and head data, the foot data, the three texts,
+// Each binding is part of its control's row in the list of the editor's
+// controls (editor/EditorControls.h); this table gathers them in store
+// order: mirrors first (so Edit5/Edit6 win over Edit1/Edit2), then personal
+// and head data, the subject page's and the foot data, the three texts,
 // then the subject rows 1..18, the elective rows W1..W6 and slot 25. Show
 // follows its own order (head controls first, then the annex-dependent
 // layout, then the rows); it picks the rows it needs from this table.

@@ -11,21 +11,21 @@ std::span<const HeadTakeOverButton> HeadTakeOverButtons()
 {
     static const std::array<HeadTakeOverButton, 12> buttons{{
         // page "Zeugnis-Kopf"
-        {"BitBtn2", H::Zeugnistyp, C::ComboBox41, {}, {}, {}},
-        {"BitBtn3", H::SchuljahrKlasse, {}, C::Edit63, C::Edit65, C::CheckBox6},
-        {"BitBtn17", H::Schuljahr, {}, C::Edit63, {}, C::CheckBox6},
-        {"BitBtn4", H::Klassenlehrer, {}, C::Edit66, {}, {}},
-        {"BitBtn8", H::Jahrgangsstufe, C::ComboBox42, {}, {}, {}},
-        {"BitBtn19", H::Abschlussart, C::RadioGroup1, {}, {}, {}},
-        {"BitBtn24", H::Anspruchsebene, C::ComboBox45, {}, {}, {}},
-        {"BitBtn28", H::Klassenart, C::RadioGroup2, {}, {}, {}},
+        {C::BitBtn2, H::Zeugnistyp, C::ComboBox41, {}, {}, {}},
+        {C::BitBtn3, H::SchuljahrKlasse, {}, C::Edit63, C::Edit65, C::CheckBox6},
+        {C::BitBtn17, H::Schuljahr, {}, C::Edit63, {}, C::CheckBox6},
+        {C::BitBtn4, H::Klassenlehrer, {}, C::Edit66, {}, {}},
+        {C::BitBtn8, H::Jahrgangsstufe, C::ComboBox42, {}, {}, {}},
+        {C::BitBtn19, H::Abschlussart, C::RadioGroup1, {}, {}, {}},
+        {C::BitBtn24, H::Anspruchsebene, C::ComboBox45, {}, {}, {}},
+        {C::BitBtn28, H::Klassenart, C::RadioGroup2, {}, {}, {}},
         // page "Fächer u. Bewertungen"
-        {"BitBtn20", H::Anspruchsebene, C::ComboBox43, {}, {}, {}},
-        {"BitBtn18", H::Pruefung, {}, {}, {}, C::CheckBox5},
+        {C::BitBtn20, H::Anspruchsebene, C::ComboBox43, {}, {}, {}},
+        {C::BitBtn18, H::Pruefung, {}, {}, {}, C::CheckBox5},
         // page "Vermerke"
-        {"BitBtn9", H::Empfehlung, C::RadioGroup4, {}, {}, {}},
+        {C::BitBtn9, H::Empfehlung, C::RadioGroup4, {}, {}, {}},
         // page "Zeugnis-Fuß"
-        {"BitBtn5", H::ZeugnisOrtDatum, {}, C::Edit69, C::MaskEdit4, {}},
+        {C::BitBtn5, H::ZeugnisOrtDatum, {}, C::Edit69, C::MaskEdit4, {}},
     }};
     return buttons;
 }

@@ -12,7 +12,7 @@
 namespace ruvek::editor {
 
 struct HeadTakeOverButton {
-    const char* name;  // objectName of the button
+    ControlId control; // the button
     HeadButton button;
     // The controls the value comes from; nullopt where the button has none.
     std::optional<ControlId> index;  // selector or radio group

@@ -49,7 +49,7 @@ bool isInputKind(ControlKind k)
 TEST(EditorControls, NamesAreUniqueAndFoundAgain)
 {
     std::set<std::string_view> seen;
-    for (std::size_t i = 0; i < kControlCount; ++i) {
+    for (std::size_t i = 0; i < kListedControlCount; ++i) {
         EXPECT_TRUE(seen.insert(kControlNames[i]).second) << kControlNames[i];
         EXPECT_EQ(findControl(kControlNames[i]), static_cast<ControlId>(i));
     }
@@ -105,6 +105,27 @@ TEST(EditorFieldBindings, PageNamesWinOverTheirMirrors)
     };
     EXPECT_LT(pos(ControlId::Edit1), pos(ControlId::Edit5));
     EXPECT_LT(pos(ControlId::Edit2), pos(ControlId::Edit6));
+}
+
+// The record fields come first; then the slots one by one, each slot's
+// controls in the order of its fields, the subject label before the selector.
+TEST(EditorFieldBindings, SlotsFollowTheRecordFieldsSlotBySlot)
+{
+    const auto rows = FieldBindings();
+    const auto firstSlot = std::find_if(rows.begin(), rows.end(), [](const FieldBinding& b) { return b.slot > 0; });
+    EXPECT_TRUE(std::all_of(firstSlot, rows.end(), [](const FieldBinding& b) { return b.slot > 0; }));
+    const std::map<std::string_view, int> fieldOrder = {{"Fach", 0}, {"Note", 1}, {"Zusatz", 2}, {"Niveau", 3}};
+    for (auto it = firstSlot; it + 1 < rows.end(); ++it) {
+        SCOPED_TRACE(std::string(controlName((it + 1)->control)));
+        const auto key = [&](const FieldBinding& b) { return std::pair(b.slot, fieldOrder.at(b.field)); };
+        EXPECT_LE(key(*it), key(*(it + 1)));
+    }
+    for (int k = 1; k <= 18; ++k)
+        if (const auto selector = subjectSelector(k)) {
+            const auto label =
+                std::find_if(rows.begin(), rows.end(), [&](const FieldBinding& b) { return b.control == labelF(k); });
+            EXPECT_EQ((label + 1)->control, *selector);
+        }
 }
 
 } // namespace

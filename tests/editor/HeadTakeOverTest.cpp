@@ -11,14 +11,12 @@ using namespace ruvek::editor;
 
 TEST(HeadTakeOver, EveryButtonReadsControlsOfTheRightKind)
 {
-    std::set<std::string> names;
+    std::set<ControlId> buttons;
     for (const HeadTakeOverButton& b : HeadTakeOverButtons()) {
-        SCOPED_TRACE(b.name);
-        EXPECT_TRUE(names.insert(b.name).second);
+        SCOPED_TRACE(std::string(controlName(b.control)));
+        EXPECT_TRUE(buttons.insert(b.control).second);
         EXPECT_TRUE(b.index || b.text || b.check);
-        if (const auto found = findControl(b.name)) {
-            EXPECT_EQ(controlKind(*found), ControlKind::Button);
-        }
+        EXPECT_EQ(controlKind(b.control), ControlKind::Button);
         if (b.index) {
             EXPECT_TRUE(controlKind(*b.index) == ControlKind::ComboBox ||
                         controlKind(*b.index) == ControlKind::RadioGroup);
@@ -32,7 +30,7 @@ TEST(HeadTakeOver, EveryButtonReadsControlsOfTheRightKind)
             EXPECT_EQ(controlKind(*b.check), ControlKind::CheckBox);
         }
     }
-    EXPECT_EQ(names.size(), 12U);
+    EXPECT_EQ(buttons.size(), 12U);
 }
 
 TEST(HeadTakeOver, TheValueIsWhatTheControlsShow)
@@ -44,12 +42,12 @@ TEST(HeadTakeOver, TheValueIsWhatTheControlsShow)
     form[ControlId::ComboBox41].index = 4;
     for (const HeadTakeOverButton& b : HeadTakeOverButtons()) {
         const HeadValue v = HeadValueOf(b, form);
-        if (std::string(b.name) == "BitBtn3") {
+        if (b.control == ControlId::BitBtn3) {
             EXPECT_EQ(v.text, "2026");
             EXPECT_EQ(v.text2, "8b");
             EXPECT_TRUE(v.checked);
         }
-        if (std::string(b.name) == "BitBtn2") {
+        if (b.control == ControlId::BitBtn2) {
             EXPECT_EQ(v.index, 4);
         }
     }

@@ -103,6 +103,8 @@ EditorBinder::EditorBinder(QWidget* root, Prompter& prompter, std::function<bool
         const int capacity = ruvek::editor::TextCapacity(id);
         switch (ruvek::editor::controlKind(id)) {
         case ControlKind::LineEdit:
+            // The pages' fields have it from makeControl already; the
+            // window's mirrors (Edit1, Edit2) get it here.
             if (capacity > 0)
                 static_cast<QLineEdit*>(w)->setMaxLength(capacity);
             guardLineEdit(static_cast<QLineEdit*>(w), prompter);

@@ -1,9 +1,10 @@
 #pragma once
 // The five pages of the record editor. Each page is built in code with Qt
-// layouts, one file per page; the controls carry the objectNames the
-// editor's rules know them by (editor/EditorControls.h). The pages hold no
-// behaviour: the binder moves values in and out, the main window connects
-// the buttons.
+// layouts, one file per page, from the rows of the editor's control list
+// (editor/EditorControls.h): every named widget of a page is a control of
+// the list, made by makeControl, and the page decides only where it sits.
+// The pages hold no behaviour: the binder moves values in and out, the main
+// window connects the buttons.
 class QTabWidget;
 class QWidget;
 

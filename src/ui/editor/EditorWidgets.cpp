@@ -1,5 +1,7 @@
 #include "ui/editor/EditorWidgets.h"
 
+#include "editor/ControlRows.h"
+#include "editor/TextLimits.h"
 #include "ui/Cp1252Text.h"
 
 #include <QCheckBox>
@@ -37,12 +39,73 @@ W* named(W* w, const char* name, const QString& hint)
     return w;
 }
 
+// The list's texts are UTF-8.
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // Width of `chars` average characters plus the frame.
 int widthFor(const QWidget* w, int chars)
 {
     return QFontMetrics(w->font()).averageCharWidth() * chars + 14;
 }
 } // namespace
+
+void setWidthChars(QWidget* w, int chars) { w->setFixedWidth(widthFor(w, chars)); }
+
+QWidget* makeControl(ruvek::editor::ControlId control)
+{
+    using ruvek::editor::ControlKind;
+    using ruvek::editor::ControlLook;
+    const ruvek::editor::ControlRow& row = ruvek::editor::Row(control);
+    const std::string name(ruvek::editor::controlName(control));
+    const QString hint = fromUtf8(row.hint);
+    const QString text = fromUtf8(row.text);
+    const QStringList items = selectorItems(ruvek::editor::ItemsOf(row.items));
+    switch (ruvek::editor::controlKind(control)) {
+    case ControlKind::LineEdit: {
+        QLineEdit* e =
+            row.look == ControlLook::Display ? displayEdit(name.c_str(), hint) : lineEdit(name.c_str(), hint);
+        if (const int capacity = ruvek::editor::TextCapacity(control); capacity > 0)
+            e->setMaxLength(capacity);
+        return e;
+    }
+    case ControlKind::MaskEdit: return maskEdit(name.c_str(), text, hint);
+    case ControlKind::ComboBox: return comboBox(name.c_str(), items, hint);
+    case ControlKind::CheckBox: return checkBox(name.c_str(), text, hint);
+    case ControlKind::RadioGroup: return radioGroup(name.c_str(), text, items);
+    case ControlKind::Memo: return memo(name.c_str(), hint);
+    case ControlKind::Label: return named(new QLabel(text), name.c_str(), hint);
+    case ControlKind::GroupBox: return named(new QGroupBox(text), name.c_str(), hint);
+    case ControlKind::Button:
+        switch (row.look) {
+        case ControlLook::Speed: return speedButton(name.c_str(), text, hint);
+        case ControlLook::TakeOver: {
+            QPushButton* b = button(name.c_str(), text, hint);
+            b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+            return b;
+        }
+        default: return button(name.c_str(), text, hint);
+        }
+    case ControlKind::ListBox:
+    case ControlKind::PageControl: break;
+    }
+    throw std::logic_error("no page builds the editor control " + name);
+}
+
+QLabel* captionFor(ruvek::editor::ControlId control, QWidget* field)
+{
+    const ruvek::editor::ControlRow& row = ruvek::editor::Row(control);
+    if (row.labelledBy) {
+        auto* l = make<QLabel>(*row.labelledBy);
+        l->setBuddy(field);
+        return l;
+    }
+    if (row.label.empty())
+        throw std::logic_error("no label names the editor control " + std::string(ruvek::editor::controlName(control)));
+    return buddyLabel(nullptr, fromUtf8(row.label), field);
+}
 
 QLineEdit* lineEdit(const char* name, const QString& hint, int widthChars)
 {
@@ -87,13 +150,6 @@ QPushButton* button(const char* name, const QString& caption, const QString& hin
 {
     auto* b = named(new QPushButton(caption), name, hint);
     b->setAutoDefault(false);
-    return b;
-}
-
-QPushButton* takeOverButton(const char* name, const QString& hint)
-{
-    auto* b = button(name, QStringLiteral("für ALLE"), hint);
-    b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return b;
 }
 

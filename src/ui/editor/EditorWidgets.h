@@ -2,11 +2,19 @@
 // Small factories for the controls of the editor pages. Every control gets
 // its objectName (the binder and the tests find it by that name) and its
 // hint, which shows as tooltip and in the status bar.
+//
+// The pages build the controls of the editor's list (editor/ControlRows.h)
+// with makeControl and their labels with captionFor: the row says what the
+// control is (name, kind, look, captions, hint, entries, capacity), the page
+// only where it sits, how wide it is and how it is aligned. The factories by
+// name below serve the main window's own controls.
+#include "editor/EditorControls.h"
 #include "ui/settings/RadioGroup.h"
 
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -27,6 +35,34 @@ namespace ruvek::ui::editor {
 // Tooltip and status-bar text of a control.
 void setHint(QWidget* w, const QString& hint);
 
+// The widget of a control of the list, of the class its kind and look stand
+// for, with its objectName, hint, caption or empty mask, entries and (line
+// edits) the capacity of its field as maximum length. A display field is 4
+// characters wide, a date field 11, until the page sets another width.
+QWidget* makeControl(ruvek::editor::ControlId control);
+
+// makeControl as the class the page works with (QLineEdit, QComboBox, ...).
+template <class W = QWidget>
+W* make(ruvek::editor::ControlId control)
+{
+    QWidget* made = makeControl(control);
+    auto* w = dynamic_cast<W*>(made);
+    if (!w) {
+        delete made;
+        throw std::logic_error("editor control of another class: " +
+                               std::string(ruvek::editor::controlName(control)));
+    }
+    return w;
+}
+
+// The label that names `field` (the control `control`'s widget) for keyboard
+// users and screen readers: the label control of its row, or an unnamed
+// label with its row's caption.
+QLabel* captionFor(ruvek::editor::ControlId control, QWidget* field);
+
+// Fixes the width of `w` to `chars` average characters plus the frame.
+void setWidthChars(QWidget* w, int chars);
+
 QLineEdit* lineEdit(const char* name, const QString& hint = {}, int widthChars = 0);
 // A read-only display field (annex, end of the school year, ...): no tab stop.
 QLineEdit* displayEdit(const char* name, const QString& hint = {}, int widthChars = 4);
@@ -35,9 +71,6 @@ QLineEdit* maskEdit(const char* name, const QString& maskText, const QString& hi
 QComboBox* comboBox(const char* name, const QStringList& items = {}, const QString& hint = {});
 QCheckBox* checkBox(const char* name, const QString& caption, const QString& hint = {});
 QPushButton* button(const char* name, const QString& caption, const QString& hint = {});
-// The small "für ALLE" button beside a head field (take-over to the
-// following students).
-QPushButton* takeOverButton(const char* name, const QString& hint);
 QToolButton* speedButton(const char* name, const QString& caption, const QString& hint);
 QPlainTextEdit* memo(const char* name, const QString& hint = {});
 RadioGroup* radioGroup(const char* name, const QString& caption, const QStringList& items, int columns = 1);
@@ -53,9 +86,6 @@ void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* field, QWidget
 // Tab order through `widgets` as listed (the visual order of a page); a
 // radio group contributes its buttons.
 void chainTabOrder(const std::vector<QWidget*>& widgets);
-
-// The items of the two level-of-demand selectors ComboBox45 and ComboBox43.
-QStringList ebeneItems();
 
 // The items of a selector as the editor's rules list them (Windows-1252).
 QStringList selectorItems(const std::vector<std::string>& cp1252Items);

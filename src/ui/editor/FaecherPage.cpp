@@ -15,42 +15,23 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace ruvek::ui::editor {
 
 namespace {
 
-QByteArray rowName(const char* prefix, int k, const char* suffix = "")
-{
-    return QByteArray(prefix) + QByteArray::number(k) + suffix;
-}
-
-// The rows whose subject is chosen in a selector ComboBoxF<k>.
-bool hasSubjectSelector(int k)
-{
-    for (int n : {2, 3, 4, 6, 8, 9, 10, 14, 15, 16, 17, 18})
-        if (n == k)
-            return true;
-    return false;
-}
+using C = ruvek::editor::ControlId;
+namespace rows = ruvek::editor;
 
 // The short tag in front of a row ("1. FS" before the first foreign language).
-const char* rowTagName(int k)
+std::optional<C> rowTag(int k)
 {
     switch (k) {
-    case 2: return "LabelFS1";
-    case 3: return "LabelFS2";
-    case 9: return "LabelFS";
-    default: return nullptr;
-    }
-}
-
-QString rowTagCaption(int k)
-{
-    switch (k) {
-    case 2: return QStringLiteral("1. FS");
-    case 3: return QStringLiteral("2. FS");
-    case 9: return QStringLiteral("FS");
-    default: return {};
+    case 2: return C::LabelFS1;
+    case 3: return C::LabelFS2;
+    case 9: return C::LabelFS;
+    default: return std::nullopt;
     }
 }
 
@@ -67,19 +48,21 @@ struct RowChains {
 // editor's rules name the row's controls by its subject (EditorBinder).
 void addSubjectRow(QGridLayout* grid, int r, int k, RowChains& chains)
 {
-    auto* grade = lineEdit(rowName("EditF", k).constData(), {}, 3);
+    auto* grade = make<QLineEdit>(rows::editF(k));
+    setWidthChars(grade, 3);
     grade->setAlignment(Qt::AlignCenter);
-    auto* addition = lineEdit(rowName("EditF", k, "Z").constData(), {}, 3);
+    auto* addition = make<QLineEdit>(rows::editFZ(k));
+    setWidthChars(addition, 3);
     addition->setAlignment(Qt::AlignCenter);
-    auto* level = comboBox(rowName("ComboBox", k).constData());
+    auto* level = make(rows::levelSelector(k));
 
-    if (const char* tag = rowTagName(k))
-        grid->addWidget(label(tag, rowTagCaption(k)), r, 0);
-    auto* subject = buddyLabel(rowName("LabelF", k).constData(), QStringLiteral("???"), grade);
+    if (const auto tag = rowTag(k))
+        grid->addWidget(make(*tag), r, 0);
+    auto* subject = captionFor(rows::editF(k), grade);
     grid->addWidget(subject, r, 1);
-    if (hasSubjectSelector(k)) {
+    if (const auto selectorId = rows::subjectSelector(k)) {
         // Label and selector share the cell; the annex decides which one shows.
-        auto* selector = comboBox(rowName("ComboBoxF", k).constData());
+        auto* selector = make(*selectorId);
         grid->addWidget(selector, r, 1);
         chains.selectors.push_back(selector);
     }
@@ -103,17 +86,17 @@ QWidget* buildFaecherPage()
     grid->setHorizontalSpacing(6);
     grid->setColumnMinimumWidth(1, 160);
     grid->setColumnStretch(1, 1);
-    grid->addWidget(label("Label61", QStringLiteral("(Prfgs.-fächer)")), 0, 0);
-    grid->addWidget(label("Label48", QStringLiteral("Fach")), 0, 1);
-    grid->addWidget(label("Label12", QStringLiteral("Bew.")), 0, 2, Qt::AlignHCenter);
-    grid->addWidget(label("LabelZus", QStringLiteral("Zusatz")), 0, 3, Qt::AlignHCenter);
-    grid->addWidget(label("Label50", QStringLiteral("Niveau")), 0, 4);
+    grid->addWidget(make(C::Label61), 0, 0);
+    grid->addWidget(make(C::Label48), 0, 1);
+    grid->addWidget(make(C::Label12), 0, 2, Qt::AlignHCenter);
+    grid->addWidget(make(C::LabelZus), 0, 3, Qt::AlignHCenter);
+    grid->addWidget(make(C::Label50), 0, 4);
     int r = 1;
     for (int k = 1; k <= 9; ++k)
         addSubjectRow(grid, r++, k, chains);
     // The second block of rows has its own caption line.
-    grid->addWidget(label("Label51", QStringLiteral("weitere Fächer")), r, 1);
-    grid->addWidget(label("Label53", QStringLiteral("Niveau")), r, 4);
+    grid->addWidget(make(C::Label51), r, 1);
+    grid->addWidget(make(C::Label53), r, 4);
     ++r;
     for (int k = 10; k <= 18; ++k)
         addSubjectRow(grid, r++, k, chains);
@@ -121,51 +104,48 @@ QWidget* buildFaecherPage()
         grid->itemAtPosition(0, c)->widget()->setStyleSheet(QStringLiteral("font-weight: bold;"));
 
     // --- right: level of demand, examination data, annex, commands
-    auto* comboBox43 = comboBox("ComboBox43", ebeneItems());
-    auto* bitBtn20 = takeOverButton("BitBtn20",
-                                    QStringLiteral("Zeugnisanspruchsebene auf ALLE nachfolgenden  Schüler übertragen"));
-    auto* groupBox7 = section("GroupBox7", QStringLiteral("Anspruchsebene"));
+    auto* comboBox43 = make(C::ComboBox43);
+    auto* bitBtn20 = make(C::BitBtn20);
+    auto* groupBox7 = make<QGroupBox>(C::GroupBox7);
     auto* eg = new QGridLayout(groupBox7);
-    eg->addWidget(buddyLabel("Label56", QStringLiteral("Zeugnis-&Anspruchsebene:"), comboBox43), 0, 0, 1, 2);
+    eg->addWidget(captionFor(C::ComboBox43, comboBox43), 0, 0, 1, 2);
     eg->addWidget(comboBox43, 1, 0);
     eg->addWidget(bitBtn20, 1, 1);
     eg->setColumnStretch(0, 1);
 
-    auto* checkBox5 = checkBox("CheckBox5", QStringLiteral("Teilnahme an Übergangsprüfung"));
-    auto* bitBtn18 =
-        takeOverButton("BitBtn18", QStringLiteral("die Prüfungsteilnahme für ALLE folgenden übernehmen"));
-    auto* comboBox38 = comboBox("ComboBox38");
-    auto* edit75 = displayEdit("Edit75", QStringLiteral("Bewertung im 4. Prüfungsfach"), 3);
-    auto* checkBox4 = checkBox("CheckBox4", QStringLiteral("bestanden"));
-    auto* groupBox6 = section("GroupBox6", QStringLiteral("Prüfungsdaten"));
+    auto* checkBox5 = make(C::CheckBox5);
+    auto* bitBtn18 = make(C::BitBtn18);
+    auto* comboBox38 = make(C::ComboBox38);
+    auto* edit75 = make(C::Edit75);
+    setWidthChars(edit75, 3);
+    auto* checkBox4 = make(C::CheckBox4);
+    auto* groupBox6 = make<QGroupBox>(C::GroupBox6);
     auto* pg = new QGridLayout(groupBox6);
     pg->addWidget(checkBox5, 0, 0, 1, 3);
     pg->addWidget(bitBtn18, 0, 3);
-    pg->addWidget(buddyLabel(nullptr, QStringLiteral("4. &Prüfungsfach:"), comboBox38), 1, 0);
+    pg->addWidget(captionFor(C::ComboBox38, comboBox38), 1, 0);
     pg->addWidget(comboBox38, 1, 1);
     pg->addWidget(edit75, 1, 2);
     pg->addWidget(checkBox4, 2, 0, 1, 3);
     pg->setColumnStretch(1, 1);
 
-    auto* edit8 = displayEdit("Edit8", QStringLiteral("aus den Zeugnisabgaben ermittelte Anlage des  Zeugniserlasses"));
-    auto* edit9 = displayEdit("Edit9", QStringLiteral("Anlage vor dem letzten Speichern"));
-    auto* edit14 = displayEdit("Edit14", QStringLiteral("Anlage, für die die Fächer eingerichtet sind"));
+    auto* edit8 = make(C::Edit8);
+    auto* edit9 = make(C::Edit9);
+    auto* edit14 = make(C::Edit14);
     auto* annex = section(nullptr, QStringLiteral("Anlage"));
     auto* ag = new QGridLayout(annex);
-    addRow(ag, 0, buddyLabel(nullptr, QStringLiteral("aktuell:"), edit8), edit8);
-    addRow(ag, 1, buddyLabel(nullptr, QStringLiteral("vorher:"), edit9), edit9);
-    addRow(ag, 2, buddyLabel(nullptr, QStringLiteral("Fächer lt. Anl.:"), edit14), edit14);
+    addRow(ag, 0, captionFor(C::Edit8, edit8), edit8);
+    addRow(ag, 1, captionFor(C::Edit9, edit9), edit9);
+    addRow(ag, 2, captionFor(C::Edit14, edit14), edit14);
     ag->setColumnStretch(2, 1);
 
-    auto* bitBtn7 = button("BitBtn7", QStringLiteral("Fächer-Kanon lt. Anl. neu setzen"));
-    auto* bitBtn22 = button("BitBtn22", QStringLiteral("ALLE Bewertungen (u. Zus.) löschen"));
-    auto* bitBtn1 = button("BitBtn1", QStringLiteral("mögl. Eintragungen"));
+    auto* bitBtn7 = make(C::BitBtn7);
+    auto* bitBtn22 = make(C::BitBtn22);
+    auto* bitBtn1 = make(C::BitBtn1);
 
-    auto* speedButton15 =
-        speedButton("SpeedButton15", QStringLiteral("vorlesen"), QStringLiteral("Fächer (, Anspruchsebene) und Bewertung vorlesen"));
-    auto* speedButton20 =
-        speedButton("SpeedButton20", QStringLiteral("anhalten"), QStringLiteral("das Vorlesen anhalten (pausieren)"));
-    auto* speedButton16 = speedButton("SpeedButton16", QStringLiteral("beenden"), QStringLiteral("das Vorlesen beenden"));
+    auto* speedButton15 = make(C::SpeedButton15);
+    auto* speedButton20 = make(C::SpeedButton20);
+    auto* speedButton16 = make(C::SpeedButton16);
     auto* readAloud = new QHBoxLayout;
     readAloud->addWidget(speedButton15);
     readAloud->addWidget(speedButton20);

@@ -18,9 +18,16 @@ namespace ruvek::ui::editor {
 
 namespace {
 
-QByteArray rowName(const char* prefix, int n, const char* suffix = "")
+using C = ruvek::editor::ControlId;
+namespace rows = ruvek::editor;
+
+// A grade or addition field of the elective rows: three characters, centred.
+QWidget* gradeField(C id)
 {
-    return QByteArray(prefix) + QByteArray::number(n) + suffix;
+    auto* e = make<QLineEdit>(id);
+    setWidthChars(e, 3);
+    e->setAlignment(Qt::AlignCenter);
+    return e;
 }
 
 // Elective w (1..6): subject selector, grade, addition, level selector side
@@ -30,13 +37,11 @@ QWidget* electiveCell(int w, std::vector<QWidget*>& tabOrder)
     auto* cell = new QWidget;
     auto* row = new QHBoxLayout(cell);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* subject = comboBox(rowName("ComboBoxW", w).constData());
+    auto* subject = make(rows::comboBoxW(w));
     subject->setMinimumWidth(140);
-    auto* grade = lineEdit(rowName("EditW", w).constData(), {}, 3);
-    grade->setAlignment(Qt::AlignCenter);
-    auto* addition = lineEdit(rowName("EditW", w, "Z").constData(), {}, 3);
-    addition->setAlignment(Qt::AlignCenter);
-    auto* level = comboBox(rowName("ComboBox", 18 + w).constData());
+    auto* grade = gradeField(rows::editW(w));
+    auto* addition = gradeField(rows::editWZ(w));
+    auto* level = make(rows::levelSelector(18 + w));
     row->addWidget(subject, 1);
     row->addWidget(grade);
     row->addWidget(addition);
@@ -60,34 +65,32 @@ QWidget* buildFussPage()
     eg->setVerticalSpacing(4);
     eg->setColumnStretch(1, 1);
     eg->setColumnStretch(2, 1);
-    eg->addWidget(label("Label33", QStringLiteral("1. Halbjahr")), 0, 1);
-    eg->addWidget(label("Label34", QStringLiteral("2. Halbjahr")), 0, 2);
+    eg->addWidget(make(C::Label33), 0, 1);
+    eg->addWidget(make(C::Label34), 0, 2);
     std::vector<QWidget*> firstColumn, secondColumn;
     for (int r = 1; r <= 3; ++r) {
         eg->addWidget(electiveCell(r, firstColumn), r, 1);
         eg->addWidget(electiveCell(r + 3, secondColumn), r, 2);
     }
-    eg->addWidget(label("Label35", QStringLiteral("1. HJ")), 1, 0);
-    eg->addWidget(label("Label36", QStringLiteral("2. HJ")), 2, 0);
+    eg->addWidget(make(C::Label35), 1, 0);
+    eg->addWidget(make(C::Label36), 2, 0);
     tabOrder.insert(tabOrder.end(), firstColumn.begin(), firstColumn.end());
     tabOrder.insert(tabOrder.end(), secondColumn.begin(), secondColumn.end());
 
-    auto* editW = lineEdit("EditW", {}, 3);
-    editW->setAlignment(Qt::AlignCenter);
-    auto* editWZ = lineEdit("EditWZ", {}, 3);
-    editWZ->setAlignment(Qt::AlignCenter);
+    auto* editW = gradeField(C::EditW);
+    auto* editWZ = gradeField(C::EditWZ);
     auto* overall = new QHBoxLayout;
-    overall->addWidget(label("Label13", QStringLiteral("Wahlpflichtunterricht insgesamt:")));
+    overall->addWidget(make(C::Label13));
     overall->addSpacing(12);
-    overall->addWidget(buddyLabel("Label14", QStringLiteral("Be&wertung"), editW));
+    overall->addWidget(captionFor(C::EditW, editW));
     overall->addWidget(editW);
-    overall->addWidget(buddyLabel("LabelWZus", QStringLiteral("Zus."), editWZ));
+    overall->addWidget(captionFor(C::EditWZ, editWZ));
     overall->addWidget(editWZ);
     overall->addStretch(1);
     eg->addLayout(overall, 4, 0, 1, 3);
 
-    auto* bitBtn23 = button("BitBtn23", QStringLiteral("ALLE Bewertungen (u. Zus.) löschen"));
-    auto* bitBtn21 = button("BitBtn21", QStringLiteral("mögl. Eintragungen"));
+    auto* bitBtn23 = make(C::BitBtn23);
+    auto* bitBtn21 = make(C::BitBtn21);
     auto* gradeButtons = new QHBoxLayout;
     gradeButtons->setSpacing(6);
     gradeButtons->addStretch(1);
@@ -97,29 +100,30 @@ QWidget* buildFussPage()
     tabOrder.insert(tabOrder.end(), {editW, editWZ, bitBtn21, bitBtn23});
 
     // --- the certificate foot
-    auto* checkBox3 = checkBox("CheckBox3", QStringLiteral("dieses Zeugnis (u. d. Empf.-bek.) nicht drucken"));
-    auto* edit69 = lineEdit("Edit69");
-    auto* maskEdit4 = maskEdit("MaskEdit4", QStringLiteral("  .  .20  "));
-    auto* bitBtn5 =
-        takeOverButton("BitBtn5", QStringLiteral("Zeugnisort und -datum für ALLE folgenden Schüler übernehmen"));
+    auto* checkBox3 = make(C::CheckBox3);
+    auto* edit69 = make(C::Edit69);
+    auto* maskEdit4 = make(C::MaskEdit4);
+    auto* bitBtn5 = make(C::BitBtn5);
     auto* foot = section(nullptr, QStringLiteral("Zeugnis-Fuß"));
     auto* fg = new QGridLayout(foot);
-    fg->addWidget(buddyLabel(nullptr, QStringLiteral("Zeugnis&ort:"), edit69), 0, 0);
+    fg->addWidget(captionFor(C::Edit69, edit69), 0, 0);
     fg->addWidget(edit69, 0, 1);
-    fg->addWidget(buddyLabel(nullptr, QStringLiteral("&Zeugnisdatum:"), maskEdit4), 0, 2);
+    fg->addWidget(captionFor(C::MaskEdit4, maskEdit4), 0, 2);
     fg->addWidget(maskEdit4, 0, 3);
     fg->addWidget(bitBtn5, 0, 4);
     fg->addWidget(checkBox3, 1, 0, 1, 5);
     fg->setColumnStretch(1, 1);
 
-    auto* edit72 = lineEdit("Edit72", {}, 5);
-    auto* edit74 = lineEdit("Edit74", {}, 5);
-    auto* groupBox8 = section("GroupBox8", QStringLiteral("Fehlzeiten"));
+    auto* edit72 = make(C::Edit72);
+    setWidthChars(edit72, 5);
+    auto* edit74 = make(C::Edit74);
+    setWidthChars(edit74, 5);
+    auto* groupBox8 = make<QGroupBox>(C::GroupBox8);
     auto* ag = new QHBoxLayout(groupBox8);
-    ag->addWidget(buddyLabel(nullptr, QStringLiteral("&Fehltage:"), edit72));
+    ag->addWidget(captionFor(C::Edit72, edit72));
     ag->addWidget(edit72);
     ag->addSpacing(16);
-    ag->addWidget(buddyLabel(nullptr, QStringLiteral("davon entsch&uldigt:"), edit74));
+    ag->addWidget(captionFor(C::Edit74, edit74));
     ag->addWidget(edit74);
     ag->addStretch(1);
     tabOrder.insert(tabOrder.end(), {edit69, maskEdit4, bitBtn5, checkBox3, edit72, edit74});

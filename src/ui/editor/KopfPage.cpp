@@ -3,8 +3,6 @@
 #include "ui/editor/EditorPages.h"
 #include "ui/editor/EditorWidgets.h"
 
-#include "editor/EditorForm.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,67 +15,61 @@
 
 namespace ruvek::ui::editor {
 
-namespace {
-
-const QString kEbeneHint = QStringLiteral("Zeugnisanspruchsebene auf ALLE nachfolgenden  Schüler übertragen");
-
-} // namespace
-
-// The level-of-demand items, shared with the selector on the subject page.
-QStringList ebeneItems() { return selectorItems(ruvek::editor::LevelOfDemandItems()); }
+using C = ruvek::editor::ControlId;
 
 QWidget* buildKopfPage()
 {
     auto* page = new TwoColumnPage;
 
     // --- left: the student and the certificate head
-    auto* edit5 = lineEdit("Edit5", QStringLiteral("Name des Schülers / der Schülerin "));
-    auto* edit6 = lineEdit("Edit6");
-    auto* maskEdit2 = maskEdit("MaskEdit2", QStringLiteral("  .  .19  "));
-    auto* checkBox1 = checkBox("CheckBox1", QStringLiteral("weiblich"));
-    auto* edit11 = lineEdit("Edit11", QStringLiteral("Schlüsselnummer aus Datenübernahme"), 11);
+    auto* edit5 = make(C::Edit5);
+    auto* edit6 = make(C::Edit6);
+    auto* maskEdit2 = make(C::MaskEdit2);
+    auto* checkBox1 = make(C::CheckBox1);
+    auto* edit11 = make(C::Edit11);
+    setWidthChars(edit11, 11);
 
     auto* student = section(nullptr, QStringLiteral("Schüler / Schülerin"));
     auto* sg = new QGridLayout(student);
-    addRow(sg, 0, buddyLabel(nullptr, QStringLiteral("&Name:"), edit5), edit5);
-    addRow(sg, 1, buddyLabel(nullptr, QStringLiteral("&Vorname:"), edit6), edit6);
+    addRow(sg, 0, captionFor(C::Edit5, edit5), edit5);
+    addRow(sg, 1, captionFor(C::Edit6, edit6), edit6);
     auto* birth = new QHBoxLayout;
     birth->addWidget(maskEdit2);
     birth->addSpacing(12);
     birth->addWidget(checkBox1);
     birth->addStretch(1);
-    sg->addWidget(buddyLabel(nullptr, QStringLiteral("&Geburtsdatum:"), maskEdit2), 2, 0);
+    sg->addWidget(captionFor(C::MaskEdit2, maskEdit2), 2, 0);
     sg->addLayout(birth, 2, 1);
-    sg->addWidget(buddyLabel(nullptr, QStringLiteral("Schlüsselnummer:"), edit11), 3, 0);
+    sg->addWidget(captionFor(C::Edit11, edit11), 3, 0);
     sg->addWidget(edit11, 3, 1, Qt::AlignLeft);
 
-    auto* comboBox41 = comboBox("ComboBox41", selectorItems(ruvek::editor::CertificateTypeItems()));
-    auto* bitBtn2 = takeOverButton("BitBtn2", QStringLiteral("Zeugnistyp für ALLE folgenden Schüler übernehmen"));
-    auto* comboBox42 = comboBox("ComboBox42", selectorItems(ruvek::editor::ClassLevelItems()));
+    auto* comboBox41 = make(C::ComboBox41);
+    auto* bitBtn2 = make(C::BitBtn2);
+    auto* comboBox42 = make<QComboBox>(C::ComboBox42);
     comboBox42->setMinimumContentsLength(3);
-    auto* bitBtn8 = takeOverButton(
-        "BitBtn8", QStringLiteral("Jahrgangsstufe zum Zeugnistyp für ALLE folgenden Schüler übernehmen"));
-    auto* edit63 = lineEdit("Edit63", QStringLiteral("Schuljahresbeginn 4-ziffrig"), 5);
-    auto* edit64 = displayEdit("Edit64", QStringLiteral("Ende des Schuljahres"), 5);
-    auto* checkBox6 = checkBox("CheckBox6", QStringLiteral("1. Halbjahr"));
-    auto* bitBtn17 =
-        takeOverButton("BitBtn17", QStringLiteral("Schuljahr für ALLE nachfolgenden Schüler übernehmen"));
-    auto* edit65 = lineEdit("Edit65", {}, 6);
-    auto* bitBtn3 = takeOverButton(
-        "BitBtn3", QStringLiteral("Schuljahr und Klasse für ALLE nachfolgenden Schüler übernehmen"));
-    auto* edit66 = lineEdit("Edit66", {}, 6);
-    auto* bitBtn4 =
-        takeOverButton("BitBtn4", QStringLiteral("Klassen-Lehrer für ALLE folgenden Schüler übernehmen"));
-    auto* edit7 = displayEdit("Edit7", QStringLiteral("aus den Zeugnisabgaben ermittelte Anlage des  Zeugniserlasses"));
+    auto* bitBtn8 = make(C::BitBtn8);
+    auto* edit63 = make(C::Edit63);
+    setWidthChars(edit63, 5);
+    auto* edit64 = make(C::Edit64);
+    setWidthChars(edit64, 5);
+    auto* checkBox6 = make(C::CheckBox6);
+    auto* bitBtn17 = make(C::BitBtn17);
+    auto* edit65 = make(C::Edit65);
+    setWidthChars(edit65, 6);
+    auto* bitBtn3 = make(C::BitBtn3);
+    auto* edit66 = make(C::Edit66);
+    setWidthChars(edit66, 6);
+    auto* bitBtn4 = make(C::BitBtn4);
+    auto* edit7 = make(C::Edit7);
 
     auto* head = section(nullptr, QStringLiteral("Zeugnisangaben"));
     auto* hg = new QGridLayout(head);
     hg->setColumnStretch(1, 1);
-    addRow(hg, 0, buddyLabel(nullptr, QStringLiteral("&Zeugnistyp:"), comboBox41), comboBox41, bitBtn2);
+    addRow(hg, 0, captionFor(C::ComboBox41, comboBox41), comboBox41, bitBtn2);
     auto* levelRow = new QHBoxLayout;
     levelRow->addWidget(comboBox42);
     levelRow->addStretch(1);
-    hg->addWidget(buddyLabel(nullptr, QStringLiteral("Klassenstu&fe des Zeugn.:"), comboBox42), 1, 0);
+    hg->addWidget(captionFor(C::ComboBox42, comboBox42), 1, 0);
     hg->addLayout(levelRow, 1, 1);
     hg->addWidget(bitBtn8, 1, 2);
     auto* yearRow = new QHBoxLayout;
@@ -87,24 +79,24 @@ QWidget* buildKopfPage()
     yearRow->addSpacing(12);
     yearRow->addWidget(checkBox6);
     yearRow->addStretch(1);
-    hg->addWidget(buddyLabel(nullptr, QStringLiteral("S&chuljahr:"), edit63), 2, 0);
+    hg->addWidget(captionFor(C::Edit63, edit63), 2, 0);
     hg->addLayout(yearRow, 2, 1);
     hg->addWidget(bitBtn17, 2, 2);
-    hg->addWidget(buddyLabel(nullptr, QStringLiteral("Kl&asse:"), edit65), 3, 0);
+    hg->addWidget(captionFor(C::Edit65, edit65), 3, 0);
     hg->addWidget(edit65, 3, 1, Qt::AlignLeft);
     hg->addWidget(bitBtn3, 3, 2);
-    hg->addWidget(buddyLabel(nullptr, QStringLiteral("Klassen&lehrer:"), edit66), 4, 0);
+    hg->addWidget(captionFor(C::Edit66, edit66), 4, 0);
     hg->addWidget(edit66, 4, 1, Qt::AlignLeft);
     hg->addWidget(bitBtn4, 4, 2);
     // The level of demand is head data like the rows above, with its
     // take-over button in the same column.
-    auto* comboBox45 = comboBox("ComboBox45", ebeneItems());
+    auto* comboBox45 = make<QComboBox>(C::ComboBox45);
     comboBox45->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto* bitBtn24 = takeOverButton("BitBtn24", kEbeneHint);
-    hg->addWidget(buddyLabel(nullptr, QStringLiteral("Anspr&uchsebene:"), comboBox45), 5, 0);
+    auto* bitBtn24 = make(C::BitBtn24);
+    hg->addWidget(captionFor(C::ComboBox45, comboBox45), 5, 0);
     hg->addWidget(comboBox45, 5, 1, Qt::AlignLeft);
     hg->addWidget(bitBtn24, 5, 2);
-    hg->addWidget(buddyLabel(nullptr, QStringLiteral("Anlage (Zeugniserlass):"), edit7), 6, 0);
+    hg->addWidget(captionFor(C::Edit7, edit7), 6, 0);
     hg->addWidget(edit7, 6, 1, Qt::AlignLeft);
 
     auto* left = new QVBoxLayout;
@@ -113,15 +105,12 @@ QWidget* buildKopfPage()
     left->addStretch(1);
 
     // --- right: qualification, transfer and leaving
-    auto* radioGroup1 =
-        radioGroup("RadioGroup1", QStringLiteral("Abschlussart"), selectorItems(ruvek::editor::QualificationItems()));
-    auto* bitBtn19 =
-        takeOverButton("BitBtn19", QStringLiteral("Abschlussart für ALLE folgenden Schüler übernehmen"));
-    auto* radioGroup2 =
-        radioGroup("RadioGroup2", QStringLiteral("Klassenart"), selectorItems(ruvek::editor::ClassKindItems()));
-    auto* bitBtn28 = takeOverButton("BitBtn28", QStringLiteral("Klassenart für ALLE folgenden Schüler übernehmen"));
-    auto* comboBox44 = comboBox("ComboBox44", selectorItems(ruvek::editor::PraedikatItems()));
-    auto* label71 = buddyLabel("Label71", QStringLiteral("&Prädikat"), comboBox44);
+    auto* radioGroup1 = make(C::RadioGroup1);
+    auto* bitBtn19 = make(C::BitBtn19);
+    auto* radioGroup2 = make(C::RadioGroup2);
+    auto* bitBtn28 = make(C::BitBtn28);
+    auto* comboBox44 = make(C::ComboBox44);
+    auto* label71 = captionFor(C::ComboBox44, comboBox44);
 
     // Each take-over button under its group: the column stays narrow enough
     // to stand beside the head data in the default window.
@@ -134,14 +123,15 @@ QWidget* buildKopfPage()
     predicate->addWidget(label71);
     predicate->addWidget(comboBox44, 1);
 
-    auto* edit67 = lineEdit("Edit67");
-    auto* groupBox3 = section("GroupBox3", QStringLiteral("für Übergangs-Zeugnis"));
+    auto* edit67 = make(C::Edit67);
+    auto* groupBox3 = make<QGroupBox>(C::GroupBox3);
     auto* tg = new QGridLayout(groupBox3);
-    addRow(tg, 0, buddyLabel(nullptr, QStringLiteral("&neue Schule:"), edit67), edit67);
+    addRow(tg, 0, captionFor(C::Edit67, edit67), edit67);
 
-    auto* edit68 = lineEdit("Edit68", {}, 3);
-    auto* label45 = buddyLabel("Label45", QStringLiteral("&Jahrgangsstufe "), edit68);
-    auto* label17 = label("Label17", QStringLiteral("... nach Erfüllung der Schulpflicht entlassen aus ..."));
+    auto* edit68 = make(C::Edit68);
+    setWidthChars(edit68, 3);
+    auto* label45 = captionFor(C::Edit68, edit68);
+    auto* label17 = make<QLabel>(C::Label17);
     label17->setWordWrap(true);
     auto* grade = new QHBoxLayout;
     grade->addWidget(label45);
@@ -157,10 +147,9 @@ QWidget* buildKopfPage()
     right->addStretch(1);
 
     // --- below: the warning after taking data over from the predecessor
-    auto* label64 = label("Label64", QStringLiteral("Achtung!!!"));
-    auto* label65 = label("Label65", QStringLiteral("lt. eingestellter Programm-Option werden auf verschieden "
-                                                    "Registerkarten einige Felder vom Vorgänger übernommen!"));
-    auto* label66 = label("Label66", QStringLiteral("Prüfen Sie unbedingt die Richtigkeit der Daten!"));
+    auto* label64 = make<QLabel>(C::Label64);
+    auto* label65 = make<QLabel>(C::Label65);
+    auto* label66 = make<QLabel>(C::Label66);
     for (QLabel* l : {label64, label65, label66}) {
         l->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
         l->setWordWrap(true);

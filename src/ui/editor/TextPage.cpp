@@ -13,25 +13,26 @@
 
 namespace ruvek::ui::editor {
 
+using C = ruvek::editor::ControlId;
+
 QWidget* buildTextPage()
 {
     auto* page = new QWidget;
 
-    auto* memo2 = memo("Memo2");
-    auto* label32 = buddyLabel("Label32", QStringLiteral("&Lernentwicklungsbericht (für Zeugnis und Zensurenkonferenz):"),
-                               memo2);
-    auto* bitBtn12 = button("BitBtn12", QStringLiteral("Kopieren"));
-    auto* bitBtn25 = button("BitBtn25", QStringLiteral("Ausschn."));
-    auto* bitBtn10 = button("BitBtn10", QStringLiteral("Einfügen"));
-    auto* bitBtn13 = button("BitBtn13", QStringLiteral("\"Lernentwicklungsbericht ...\" löschen"));
+    auto* memo2 = make(C::Memo2);
+    auto* label32 = captionFor(C::Memo2, memo2);
+    auto* bitBtn12 = make(C::BitBtn12);
+    auto* bitBtn25 = make(C::BitBtn25);
+    auto* bitBtn10 = make(C::BitBtn10);
+    auto* bitBtn13 = make(C::BitBtn13);
 
-    auto* memo4 = memo("Memo4");
-    auto* label4 = buddyLabel(nullptr, QStringLiteral("&Informationen der Fachlehrer (Inform. d. FL):"), memo4);
-    auto* bitBtn15 = button("BitBtn15", QStringLiteral("\"Inform. d. FL\" löschen"));
-    auto* bitBtn16 = button("BitBtn16", QStringLiteral("alle Texte löschen"));
+    auto* memo4 = make(C::Memo4);
+    auto* label4 = captionFor(C::Memo4, memo4);
+    auto* bitBtn15 = make(C::BitBtn15);
+    auto* bitBtn16 = make(C::BitBtn16);
 
     auto* reportButtons = new QHBoxLayout;
-    for (QPushButton* b : {bitBtn12, bitBtn25, bitBtn10})
+    for (QWidget* b : {bitBtn12, bitBtn25, bitBtn10})
         reportButtons->addWidget(b);
     reportButtons->addStretch(1);
     reportButtons->addWidget(bitBtn13);

@@ -1,9 +1,8 @@
 // Page "Vermerke": the remarks on the certificate with the list of standard
-// phrases, and the automatic school-career recommendation.
+// phrases (editor/RemarkPhrases.h), and the automatic school-career
+// recommendation.
 #include "ui/editor/EditorPages.h"
 #include "ui/editor/EditorWidgets.h"
-
-#include "editor/EditorForm.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,42 +14,19 @@
 
 namespace ruvek::ui::editor {
 
-namespace {
-
-// The phrase list as shown; "%%" stands for the student's first name.
-QStringList phrases()
-{
-    return {QString(),
-            QStringLiteral("versetzt"),
-            QStringLiteral("versetzt in Klasse %%"),
-            QStringLiteral("nicht versetzt"),
-            QStringLiteral("%% nahm am Betriebspraktikum teil."),
-            QStringLiteral("Am Betriebspraktikum nahm %% teil."),
-            QStringLiteral("Die Kl.konf. ... zur allgemeinen Hochschulreife führt."),
-            QStringLiteral("Die Kl.konf. ... zur Berufsreife und zur mittleren Reife führt."),
-            QString(),
-            QStringLiteral("Durch Konferenzbeschluss ... versetzt."),
-            QStringLiteral("%% hat einen dem ??abschluss gleichwertigen Abschluss erreicht."),
-            QStringLiteral("%% ist endgültig in die Jahrgangsstufe 7 versetzt worden."),
-            QStringLiteral("%% hat die Probezeit nicht erfolgreich bestanden und verlässt das Gymnasium."),
-            QStringLiteral("Das Aufsteigen erfolgt auf Grund der früheren Versetzungsentscheidung."),
-            QStringLiteral("Bei %% wurde eine Legasthenie förmlich anerkannt."),
-            QStringLiteral("Die Leistungsbeurteilung erfolgt aufgrund erhöhter Anforderungen.")};
-}
-
-} // namespace
+using C = ruvek::editor::ControlId;
 
 QWidget* buildVermerkePage()
 {
     auto* page = new QWidget;
 
-    auto* memo3 = memo("Memo3");
-    auto* memoLabel = buddyLabel(nullptr, QStringLiteral("&Vermerke:"), memo3);
-    auto* bitBtn27 = button("BitBtn27", QStringLiteral("Kopieren"));
-    auto* bitBtn26 = button("BitBtn26", QStringLiteral("Einfügen"));
-    auto* bitBtn14 = button("BitBtn14", QStringLiteral("\"Vermerke\" löschen"));
-    auto* comboBox39 = comboBox("ComboBox39", phrases(), QStringLiteral("Standard-Vermerk-Floskeln hinzufügen"));
-    auto* phraseLabel = buddyLabel(nullptr, QStringLiteral("Standard-&Floskel hinzufügen"), comboBox39);
+    auto* memo3 = make(C::Memo3);
+    auto* memoLabel = captionFor(C::Memo3, memo3);
+    auto* bitBtn27 = make(C::BitBtn27);
+    auto* bitBtn26 = make(C::BitBtn26);
+    auto* bitBtn14 = make(C::BitBtn14);
+    auto* comboBox39 = make(C::ComboBox39);
+    auto* phraseLabel = captionFor(C::ComboBox39, comboBox39);
 
     auto* memoButtons = new QHBoxLayout;
     memoButtons->addWidget(bitBtn27);
@@ -62,11 +38,9 @@ QWidget* buildVermerkePage()
     phraseRow->addWidget(phraseLabel);
     phraseRow->addWidget(comboBox39, 1);
 
-    auto* radioGroup4 = radioGroup("RadioGroup4", QStringLiteral("Schullaufbahnempfehlung"),
-                                   selectorItems(ruvek::editor::RecommendationItems()));
-    auto* bitBtn9 = takeOverButton(
-        "BitBtn9", QStringLiteral("automatische Schullaufbahnempfehlung für ALLE nachfolgenden Schüler übernehmen"));
-    auto* label63 = label("Label63", QStringLiteral(" "));
+    auto* radioGroup4 = make(C::RadioGroup4);
+    auto* bitBtn9 = make(C::BitBtn9);
+    auto* label63 = make<QLabel>(C::Label63);
     label63->setWordWrap(true);
 
     auto* recommendation = new QGridLayout;

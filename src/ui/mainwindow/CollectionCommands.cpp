@@ -199,14 +199,16 @@ void TMainForm::connectCollectionCommands()
 
     // The head-data buttons hand on what the controls show; they neither
     // store nor show, the form keeps its pending edits.
-    for (const editor::HeadTakeOverButton& b : editor::headTakeOverButtons())
-        connect(findChild<QAbstractButton*>(QString::fromLatin1(b.name)), &QAbstractButton::clicked, this, [this, &b] {
+    for (const editor::HeadTakeOverButton& b : editor::headTakeOverButtons()) {
+        const QString name = QString::fromLatin1(ruvek::editor::controlName(b.control));
+        connect(findChild<QAbstractButton*>(name), &QAbstractButton::clicked, this, [this, &b] {
             const ruvek::editor::HeadValue value = editor::headValue(b, binder_->readForm());
             undoable(takeOverCommandName(ruvek::editor::headButtonSubject(b.button)), [&] {
                 ruvek::editor::takeOverHead(state_.klasse, b.button, value, state_.katalog, *prompter_);
             });
             refreshIndicators();
         });
+    }
 
     // The phrases speak of the student as last stored.
     editor::connectTextAreas(this, *prompter_, [this](int entry) {
