@@ -56,15 +56,21 @@ bool hasElectiveListFile(const std::filesystem::path& folder)
 
 ClassFileView g_noView;
 
-std::uint64_t fingerprintOf(const TDB2& records)
+// Writes the backup copy of the class file just read. When the file is
+// exactly what writing the records gives, and still holds what was read,
+// it is copied (the file system may share or copy its blocks itself);
+// otherwise the records are written.
+bool writeBackupCopy(const std::filesystem::path& backup, const std::filesystem::path& read, bool rewritesIdentically,
+                     const std::optional<FileIdentity>& source, const TDateiKopf& header, const TDB2& records)
 {
-    ContentHasher content;
-    std::array<std::uint8_t, TZgnRec::Size> image{};
-    for (const TZgnRec& r : records) {
-        encodeRecord(r, image);
-        content.add(image);
+    if (rewritesIdentically && source) {
+        switch (copyFileSafely(read, backup, *source)) {
+        case CopyResult::Copied: return true;
+        case CopyResult::Failed: return false;
+        case CopyResult::SourceChanged: break;
+        }
     }
-    return content.value();
+    return writeClassFile(backup, header, records);
 }
 } // namespace
 
@@ -95,11 +101,14 @@ void OpenClass::adoptUnsaved(ClassFileContent content, const std::filesystem::pa
     ui().refreshIndicators();
 }
 
-void OpenClass::markSaved() { savedFingerprint_ = fingerprintOf(records); }
+void OpenClass::markSaved(std::optional<std::uint64_t> fingerprint)
+{
+    savedFingerprint_ = fingerprint ? *fingerprint : recordsFingerprint(records);
+}
 
 bool OpenClass::recordsAsSaved() const
 {
-    return savedFingerprint_ && *savedFingerprint_ == fingerprintOf(records) && header.LeseVersion == header.Version;
+    return savedFingerprint_ && *savedFingerprint_ == recordsFingerprint(records) && header.LeseVersion == header.Version;
 }
 
 bool OpenClass::hasUnsavedChanges()
@@ -232,6 +241,9 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
         return false;   // a lock just taken is released with `access`
     }
     const FileStamp readStamp = content.stamp;
+    const bool rewritesIdentically = content.rewritesIdentically;
+    const std::optional<FileIdentity> source = content.source;
+    const std::optional<std::uint64_t> fingerprint = content.fingerprint;
 
     // Take the file over.
     const std::filesystem::path previousFolder = dataFolder;
@@ -244,7 +256,8 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     // carries the backup extension (or whose backup name leads to it through
     // a link) keeps its bytes, which may be the only version-1 original.
     const auto backup = folder / withExtension(name, ".$KL");
-    if (writesBackupCopy && !isSameFile(backup, path) && !writeClassFile(backup, header, records))
+    if (writesBackupCopy && !isSameFile(backup, path) &&
+        !writeBackupCopy(backup, path, rewritesIdentically, source, header, records))
         prompter.error("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!");
 
     guard.adoptOpened(folder / name, std::move(access), readStamp);
@@ -255,7 +268,7 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     changed = false;
     // Saved is what the file holds: a repair of key numbers below is a
     // change that the next save writes.
-    markSaved();
+    markSaved(fingerprint);
 
     makeKeyNumbersUnique(records);
 
@@ -353,7 +366,7 @@ bool OpenClass::fileSave(Prompter& prompter)
         return false;
     }
     guard.afterSave(filePath(), written);
-    markSaved();
+    markSaved(fingerprintAfterWrite(header, records, written));
     ui().showStatus("Gespeichert: " + fileName + " (" + std::to_string(count()) + " Schüler)");
     // A save of the backup copy that was killed left its temporary file.
     removeLeftoverTemps(dataFolder / withExtension(fileName, ".$KL"));

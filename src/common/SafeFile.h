@@ -14,11 +14,30 @@
 #include "common/ByteFields.h"
 #include "common/ContentHash.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
+#include <sys/types.h>
+#include <sys/uio.h>
 #include <vector>
 
 namespace ruvek {
+
+// Which file, in which state: the same file written to in place since has
+// another change time, a file put in its place another inode.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uintmax_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of an open regular file; none for anything else.
+std::optional<FileIdentity> identityOf(int fd);
 
 class SafeFileWriter {
 public:
@@ -30,6 +49,16 @@ public:
     // Creates the temporary file; false when the folder is not writable.
     bool open();
     bool write(ConstBytes data);
+    // Writes the pieces one after another, straight from where they are
+    // (no copy into the writer's buffer; few system calls for many pieces).
+    bool writePieces(std::span<const ConstBytes> pieces);
+    // Copies `length` bytes of the open file `source` from its start: the
+    // file system shares or copies them itself where it can (a clone, a copy
+    // in the kernel), otherwise they are read and written here. Call on a
+    // writer with nothing written yet. False on failure; sourceChanged()
+    // tells when the source did not hold `length` bytes.
+    bool copyFrom(int source, std::uintmax_t length);
+    bool sourceChanged() const { return m_sourceChanged; }
     // Flushes, syncs and renames over the target. False leaves the target as it was.
     bool commit();
     // Asks for the stamp of everything written (call before writing);
@@ -46,6 +75,13 @@ private:
     bool flushBuffer();
     void discard();
     bool createLockedTemp();
+    bool fail(int errorNumber);
+    // Counts bytes handed to the file and starts writing them to disk in
+    // steps, so that the disk works while later bytes are still prepared and
+    // the final sync has less left to wait for.
+    void written(std::uintmax_t bytes);
+    bool copyByReading(int source, std::uintmax_t length);
+    bool writeAll(iovec* pieces, std::size_t count);
 
     std::filesystem::path m_target;
     std::filesystem::path m_temp;
@@ -56,7 +92,29 @@ private:
     bool m_stamping = false;
     std::string m_error;
     bool m_writeProtected = false;
+    bool m_sourceChanged = false;
+    std::uintmax_t m_written = 0;    // bytes handed to the file
+    std::uintmax_t m_writeback = 0;  // bytes whose writing to disk was started
 };
+
+// The system calls copyFrom asks the file system to copy with; tests put in
+// failing ones to take the other ways. Each returns -1 and sets errno on failure.
+struct KernelCopyCalls {
+    int (*clone)(int destination, int source);
+    ssize_t (*copyRange)(int source, off_t* sourceOffset, int destination, std::size_t length);
+};
+KernelCopyCalls& kernelCopyCalls();
+
+enum class CopyResult {
+    Copied,
+    Failed,        // the copy cannot be written (errorText says why); the target is as it was
+    SourceChanged, // the source is not (any more) the file `expected` describes; nothing was changed
+};
+
+// Replaces `target` safely by a copy of `source`, provided the source is
+// still exactly the file `expected` describes, before and after the copy.
+CopyResult copyFileSafely(const std::filesystem::path& source, const std::filesystem::path& target,
+                          const FileIdentity& expected, std::string* error = nullptr);
 
 // Writes data as the whole new content of path, safely. False on any failure.
 bool writeFileSafely(const std::filesystem::path& path, ConstBytes data, std::string* error = nullptr);
