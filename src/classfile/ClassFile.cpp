@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
@@ -258,6 +259,23 @@ ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out
     if (error == ReadError::None)
         out.source = identity;
     return error;
+}
+
+bool fileRewritesIdentically(const std::filesystem::path& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::array<std::uint8_t, TDateiKopf::Size> bytes{};
+    struct stat st {};
+    const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+                    ::pread(fd, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size());
+    ::close(fd);
+    if (!ok)
+        return false;
+    const auto header = fromBytes<TDateiKopf>(bytes);
+    return hasClassFileMagic(header) && header.Version == 2 && header.LeseVersion == 2 && header.Anzahl > 0 &&
+           static_cast<std::uintmax_t>(st.st_size) == TDateiKopf::Size + std::uintmax_t{header.Anzahl} * TZgnRec::Size;
 }
 
 ReadError readClassBytes(ConstBytes bytes, ClassFileContent& out)

@@ -65,6 +65,11 @@ std::string readErrorText(ReadError error);
 // is left as it was. The header comes back as stored (Version 1 or 2).
 ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out);
 
+// A look at header and size only, before the file is read: whether it
+// holds a version-2 class file with LeseVersion 2 and nothing after the
+// records (see ClassFileContent::rewritesIdentically).
+bool fileRewritesIdentically(const std::filesystem::path& path);
+
 // Reads a whole class file held in memory (a decrypted transfer file), with
 // the same checks and conversion as readClassFile.
 ReadError readClassBytes(ConstBytes bytes, ClassFileContent& out);

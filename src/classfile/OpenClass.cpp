@@ -56,22 +56,7 @@ bool hasElectiveListFile(const std::filesystem::path& folder)
 
 ClassFileView g_noView;
 
-// Writes the backup copy of the class file just read. When the file is
-// exactly what writing the records gives, and still holds what was read,
-// it is copied (the file system may share or copy its blocks itself);
-// otherwise the records are written.
-bool writeBackupCopy(const std::filesystem::path& backup, const std::filesystem::path& read, bool rewritesIdentically,
-                     const std::optional<FileIdentity>& source, const TDateiKopf& header, const TDB2& records)
-{
-    if (rewritesIdentically && source) {
-        switch (copyFileSafely(read, backup, *source)) {
-        case CopyResult::Copied: return true;
-        case CopyResult::Failed: return false;
-        case CopyResult::SourceChanged: break;
-        }
-    }
-    return writeClassFile(backup, header, records);
-}
+constexpr std::string_view kBackupFailed = "Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!";
 } // namespace
 
 void OpenClass::takeContent(ClassFileContent content)
@@ -234,9 +219,19 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
             return false;
     }
 
+    // The backup copy (below) of a file that its records write again byte
+    // for byte is made while the file is read, by the file system where it
+    // can; it is put in place only once the file has been read.
+    const auto backup = folder / withExtension(name, ".$KL");
+    const bool backupWanted = writesBackupCopy && !isSameFile(backup, path);
+    std::unique_ptr<BackgroundCopy> backupCopy;
+    if (backupWanted && fileRewritesIdentically(path))
+        backupCopy = std::make_unique<BackgroundCopy>(path, backup);
+
     ClassFileContent content;
     const ReadError error = readClassFile(path, content);
     if (error != ReadError::None) {
+        backupCopy.reset(); // the old backup stays as it is
         prompter.error(readErrorText(error));
         return false;   // a lock just taken is released with `access`
     }
@@ -255,10 +250,20 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     // It is never written over the file just opened: a file that itself
     // carries the backup extension (or whose backup name leads to it through
     // a link) keeps its bytes, which may be the only version-1 original.
-    const auto backup = folder / withExtension(name, ".$KL");
-    if (writesBackupCopy && !isSameFile(backup, path) &&
-        !writeBackupCopy(backup, path, rewritesIdentically, source, header, records))
-        prompter.error("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!");
+    // The copy made while reading counts when the file is exactly what
+    // writing the records gives and was copied in the state it was read in;
+    // otherwise the records are written.
+    if (backupWanted) {
+        CopyResult copied = CopyResult::SourceChanged;
+        if (backupCopy && rewritesIdentically && source)
+            copied = backupCopy->copied(*source);
+        const bool done = copied == CopyResult::Copied ? backupCopy->done()
+                          : copied == CopyResult::Failed ? false
+                                                         : writeClassFile(backup, header, records);
+        if (!done)
+            prompter.error(std::string(kBackupFailed));
+    }
+    backupCopy.reset();
 
     guard.adoptOpened(folder / name, std::move(access), readStamp);
     undo.clear();

@@ -54,7 +54,8 @@ std::string tempPrefixFor(const std::filesystem::path& target)
 
 std::string tempNameFor(const std::filesystem::path& target)
 {
-    static std::mt19937 gen{std::random_device{}()};
+    // One generator per thread: copies are written on threads of their own.
+    thread_local std::mt19937 gen{std::random_device{}()};
     return tempPrefixFor(target) + std::to_string(gen() % 1000000);
 }
 
@@ -202,6 +203,7 @@ bool SafeFileWriter::open()
     m_buffer.reserve(kBufferSize);
     m_content = ContentHasher();
     m_written = m_writeback = 0;
+    m_synced.reset();
     m_sourceChanged = false;
     return true;
 }
@@ -239,13 +241,23 @@ bool SafeFileWriter::write(ConstBytes data)
     return true;
 }
 
+bool SafeFileWriter::sync()
+{
+    if (m_fd < 0 || m_failed || !flushBuffer())
+        return false;
+    if (::fsync(m_fd) != 0)
+        return fail(errno);
+    m_synced = m_written;
+    return true;
+}
+
 bool SafeFileWriter::commit()
 {
     if (m_fd < 0 || m_failed || !flushBuffer())
         return false;
     // The file is renamed while it is still open and locked, so no cleaner
     // takes it for a leftover in between.
-    if (::fsync(m_fd) != 0 || ::rename(m_temp.c_str(), m_target.c_str()) != 0) {
+    if ((m_synced != m_written && ::fsync(m_fd) != 0) || ::rename(m_temp.c_str(), m_target.c_str()) != 0) {
         m_error = systemErrorText(errno);
         discard();
         return false;
@@ -434,31 +446,91 @@ std::optional<FileIdentity> identityOf(int fd)
                         static_cast<std::uintmax_t>(st.st_size), ns(st.st_mtim), ns(st.st_ctim)};
 }
 
-CopyResult copyFileSafely(const std::filesystem::path& source, const std::filesystem::path& target,
-                          const FileIdentity& expected, std::string* error)
+BackgroundCopy::BackgroundCopy(std::filesystem::path source, std::filesystem::path target)
+    : m_source(std::move(source)), m_writer(std::make_unique<SafeFileWriter>(std::move(target)))
 {
-    const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return CopyResult::SourceChanged;
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    if (identityOf(fd) != expected)
-        return CopyResult::SourceChanged;
-    SafeFileWriter writer(target);
-    if (writer.open() && writer.copyFrom(fd, expected.size)) {
-        // Written to while it was copied: the copy may mix two states.
-        if (identityOf(fd) != expected)
-            return CopyResult::SourceChanged;
-        if (writer.commit())
-            return CopyResult::Copied;
-    } else if (writer.sourceChanged()) {
-        return CopyResult::SourceChanged;
+    m_thread = std::thread([this] { run(); });
+}
+
+BackgroundCopy::~BackgroundCopy()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_accepted)
+            m_accepted = false;
     }
-    if (error)
-        *error = writer.errorText();
-    return CopyResult::Failed;
+    m_changed.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void BackgroundCopy::run()
+{
+    CopyResult result = CopyResult::Failed;
+    std::optional<FileIdentity> copied;
+    const int fd = ::open(m_source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        result = CopyResult::SourceChanged;
+    } else {
+        const std::optional<FileIdentity> before = identityOf(fd);
+        if (!before)
+            result = CopyResult::SourceChanged;
+        else if (!m_writer->open())
+            result = CopyResult::Failed;
+        else if (!m_writer->copyFrom(fd, before->size))
+            result = m_writer->sourceChanged() ? CopyResult::SourceChanged : CopyResult::Failed;
+        // Written to while it was copied: the copy may mix two states.
+        else if (identityOf(fd) != before)
+            result = CopyResult::SourceChanged;
+        else {
+            copied = before;
+            result = CopyResult::Copied;
+        }
+        ::close(fd);
+    }
+    std::unique_lock lock(m_mutex);
+    m_result = result;
+    m_copied = copied;
+    m_copyFinished = true;
+    m_changed.notify_all();
+    if (result != CopyResult::Copied)
+        return;
+    m_changed.wait(lock, [this] { return m_accepted.has_value(); });
+    if (!*m_accepted)
+        return;
+    lock.unlock();
+    // The caller goes on meanwhile: flushing to disk is the slow part.
+    const bool committed = m_writer->commit();
+    lock.lock();
+    m_committed = committed;
+}
+
+CopyResult BackgroundCopy::copied(const FileIdentity& expected, std::string* error)
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_copyFinished; });
+    CopyResult result = m_result;
+    if (result == CopyResult::Copied && m_copied != expected)
+        result = CopyResult::SourceChanged;
+    m_accepted = result == CopyResult::Copied;
+    lock.unlock();
+    m_changed.notify_all();
+    if (result != CopyResult::Copied) {
+        m_thread.join();
+        if (result == CopyResult::Failed && error)
+            *error = m_writer->errorText();
+        m_writer.reset(); // the copy is removed
+    }
+    return result;
+}
+
+bool BackgroundCopy::done(std::string* error)
+{
+    if (m_thread.joinable())
+        m_thread.join();
+    if (!m_committed && error && m_writer)
+        *error = m_writer->errorText();
+    return m_committed;
 }
 
 void SafeFileWriter::discard()

@@ -14,13 +14,17 @@
 #include "common/ByteFields.h"
 #include "common/ContentHash.h"
 
+#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
 #include <sys/types.h>
 #include <sys/uio.h>
+#include <thread>
 #include <vector>
 
 namespace ruvek {
@@ -61,6 +65,9 @@ public:
     bool sourceChanged() const { return m_sourceChanged; }
     // Flushes, syncs and renames over the target. False leaves the target as it was.
     bool commit();
+    // Flushes and syncs what was written so far (commit then only renames
+    // when nothing was written since).
+    bool sync();
     // Asks for the stamp of everything written (call before writing);
     // writtenStamp() then gives it (after a commit: the stamp of the file).
     void stampContent() { m_stamping = true; }
@@ -95,6 +102,7 @@ private:
     bool m_sourceChanged = false;
     std::uintmax_t m_written = 0;    // bytes handed to the file
     std::uintmax_t m_writeback = 0;  // bytes whose writing to disk was started
+    std::optional<std::uintmax_t> m_synced; // bytes on disk after sync()
 };
 
 // The system calls copyFrom asks the file system to copy with; tests put in
@@ -111,10 +119,40 @@ enum class CopyResult {
     SourceChanged, // the source is not (any more) the file `expected` describes; nothing was changed
 };
 
-// Replaces `target` safely by a copy of `source`, provided the source is
-// still exactly the file `expected` describes, before and after the copy.
-CopyResult copyFileSafely(const std::filesystem::path& source, const std::filesystem::path& target,
-                          const FileIdentity& expected, std::string* error = nullptr);
+// A safe copy of a file made on a thread of its own, while the caller reads
+// the same file. copied() waits until the bytes are copied and accepts the
+// copy only when the source was the file `expected` describes (what the
+// caller read) before and after it; the accepted copy is then flushed to
+// disk and put in place of `target` in the background, and done() waits
+// for that. A copy not accepted, or one whose flush or rename fails, leaves
+// the target as it was and no temporary file behind; so does destroying the
+// object before copied() (an accepted copy is finished first).
+class BackgroundCopy {
+public:
+    BackgroundCopy(std::filesystem::path source, std::filesystem::path target);
+    ~BackgroundCopy();
+    BackgroundCopy(const BackgroundCopy&) = delete;
+    BackgroundCopy& operator=(const BackgroundCopy&) = delete;
+
+    // Failed: `error` (when given) gets the reason in German words.
+    CopyResult copied(const FileIdentity& expected, std::string* error = nullptr);
+    // After copied() gave Copied: whether the copy is on disk and in place.
+    bool done(std::string* error = nullptr);
+
+private:
+    void run();
+
+    std::filesystem::path m_source;
+    std::unique_ptr<SafeFileWriter> m_writer;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_copyFinished = false;            // the thread has copied (or given up)
+    std::optional<bool> m_accepted;         // the caller's answer to the copy
+    CopyResult m_result = CopyResult::Failed;
+    std::optional<FileIdentity> m_copied;   // the source's identity throughout the copy
+    bool m_committed = false;
+    std::thread m_thread;
+};
 
 // Writes data as the whole new content of path, safely. False on any failure.
 bool writeFileSafely(const std::filesystem::path& path, ConstBytes data, std::string* error = nullptr);

@@ -1,7 +1,8 @@
-// Copying a file safely and writing many pieces at once: whichever way the
-// file system copies (a clone, a copy in the kernel, or read and write here
-// when it cannot), the target holds exactly the source afterwards; on any
-// failure the old target is untouched and no temporary file is left. The
+// Copying a file safely in the background and writing many pieces at once:
+// whichever way the file system copies (a clone, a copy in the kernel, or
+// read and write here when it cannot), the target holds exactly the source
+// afterwards; when the source is not what the caller read, or on any
+// failure, the old target is untouched and no temporary file is left. The
 // kernel's copy calls are replaced to take every way on any file system.
 #include "common/SafeFile.h"
 
@@ -35,6 +36,16 @@ FileIdentity identityOfPath(const std::filesystem::path& p)
     const auto id = identityOf(fd);
     ::close(fd);
     return id.value();
+}
+
+CopyResult copyFile(const std::filesystem::path& source, const std::filesystem::path& target,
+                    const FileIdentity& expected, std::string* error = nullptr)
+{
+    BackgroundCopy copy(source, target);
+    const CopyResult result = copy.copied(expected, error);
+    if (result == CopyResult::Copied && !copy.done(error))
+        return CopyResult::Failed;
+    return result;
 }
 
 // Puts in other copy calls for one test and puts the real ones back.
@@ -105,7 +116,7 @@ TEST(SafeFileCopy, EveryWayOfCopyingGivesTheSameFile)
             const std::string content = pattern(size);
             writeText(dir / "K.RVK", content);
             writeText(dir / "K.$KL", "alte Sicherung");
-            ASSERT_EQ(copyFileSafely(dir / "K.RVK", dir / "K.$KL", identityOfPath(dir / "K.RVK")), CopyResult::Copied);
+            ASSERT_EQ(copyFile(dir / "K.RVK", dir / "K.$KL", identityOfPath(dir / "K.RVK")), CopyResult::Copied);
             EXPECT_EQ(readText(dir / "K.$KL"), content);
             EXPECT_EQ(readText(dir / "K.RVK"), content);
             EXPECT_EQ(dir.names(), (std::set<std::string>{"K.RVK", "K.$KL"}));
@@ -121,7 +132,7 @@ TEST(SafeFileCopy, AFailedCopyLeavesTheOldTargetAndSaysWhy)
         writeText(dir / "K.RVK", pattern(20000));
         writeText(dir / "K.$KL", "alte Sicherung");
         std::string error;
-        EXPECT_EQ(copyFileSafely(dir / "K.RVK", dir / "K.$KL", identityOfPath(dir / "K.RVK"), &error),
+        EXPECT_EQ(copyFile(dir / "K.RVK", dir / "K.$KL", identityOfPath(dir / "K.RVK"), &error),
                   CopyResult::Failed);
         EXPECT_EQ(error, "Kein Speicherplatz");
         EXPECT_EQ(readText(dir / "K.$KL"), "alte Sicherung");
@@ -150,13 +161,25 @@ TEST(SafeFileCopy, ASourceThatIsNoLongerWhatWasReadIsNotCopied)
     for (const Change& c : changes) {
         SCOPED_TRACE(c.what);
         c.change();
-        EXPECT_EQ(copyFileSafely(dir / "K.RVK", dir / "K.$KL", read), CopyResult::SourceChanged);
+        EXPECT_EQ(copyFile(dir / "K.RVK", dir / "K.$KL", read), CopyResult::SourceChanged);
         EXPECT_EQ(readText(dir / "K.$KL"), "alte Sicherung");
     }
+    // Started but never accepted, a copy leaves nothing behind.
+    writeText(dir / "K.RVK", pattern(3 << 20));
+    { BackgroundCopy unfinished(dir / "K.RVK", dir / "K.$KL"); }
+    EXPECT_EQ(readText(dir / "K.$KL"), "alte Sicherung");
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"K.RVK", "K.$KL"}));
+    // Accepted, it is finished even when nobody waits for it.
+    {
+        BackgroundCopy accepted(dir / "K.RVK", dir / "K.$KL");
+        EXPECT_EQ(accepted.copied(identityOfPath(dir / "K.RVK")), CopyResult::Copied);
+    }
+    EXPECT_EQ(readText(dir / "K.$KL"), pattern(3 << 20));
+    writeText(dir / "K.$KL", "alte Sicherung");
     // A copy into a folder that cannot take it fails as a write does.
     writeText(dir / "K.RVK", "x");
     std::string error;
-    EXPECT_EQ(copyFileSafely(dir / "K.RVK", dir / "fehlt" / "K.$KL", identityOfPath(dir / "K.RVK"), &error),
+    EXPECT_EQ(copyFile(dir / "K.RVK", dir / "fehlt" / "K.$KL", identityOfPath(dir / "K.RVK"), &error),
               CopyResult::Failed);
     EXPECT_EQ(error, "Ordner oder Datei nicht vorhanden");
 }
