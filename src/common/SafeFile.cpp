@@ -203,7 +203,6 @@ bool SafeFileWriter::open()
     m_buffer.reserve(kBufferSize);
     m_content = ContentHasher();
     m_written = m_writeback = 0;
-    m_synced.reset();
     m_sourceChanged = false;
     return true;
 }
@@ -241,23 +240,13 @@ bool SafeFileWriter::write(ConstBytes data)
     return true;
 }
 
-bool SafeFileWriter::sync()
-{
-    if (m_fd < 0 || m_failed || !flushBuffer())
-        return false;
-    if (::fsync(m_fd) != 0)
-        return fail(errno);
-    m_synced = m_written;
-    return true;
-}
-
 bool SafeFileWriter::commit()
 {
     if (m_fd < 0 || m_failed || !flushBuffer())
         return false;
     // The file is renamed while it is still open and locked, so no cleaner
     // takes it for a leftover in between.
-    if ((m_synced != m_written && ::fsync(m_fd) != 0) || ::rename(m_temp.c_str(), m_target.c_str()) != 0) {
+    if (::fsync(m_fd) != 0 || ::rename(m_temp.c_str(), m_target.c_str()) != 0) {
         m_error = systemErrorText(errno);
         discard();
         return false;

@@ -65,9 +65,6 @@ public:
     bool sourceChanged() const { return m_sourceChanged; }
     // Flushes, syncs and renames over the target. False leaves the target as it was.
     bool commit();
-    // Flushes and syncs what was written so far (commit then only renames
-    // when nothing was written since).
-    bool sync();
     // Asks for the stamp of everything written (call before writing);
     // writtenStamp() then gives it (after a commit: the stamp of the file).
     void stampContent() { m_stamping = true; }
@@ -102,7 +99,6 @@ private:
     bool m_sourceChanged = false;
     std::uintmax_t m_written = 0;    // bytes handed to the file
     std::uintmax_t m_writeback = 0;  // bytes whose writing to disk was started
-    std::optional<std::uintmax_t> m_synced; // bytes on disk after sync()
 };
 
 // The system calls copyFrom asks the file system to copy with; tests put in
