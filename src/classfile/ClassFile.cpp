@@ -3,11 +3,15 @@
 #include "classfile/StudentRecord.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
 #include <optional>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
+#include <unistd.h>
 
 namespace ruvek {
 
@@ -71,12 +75,88 @@ void reserveRecords(TDB2& records, std::size_t count)
     if (to > from)
         ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE); // only advice: failure is harmless
 #endif
+#ifdef MADV_POPULATE_WRITE
+    // The records are all written at once next: their pages are made in one
+    // call rather than one page fault each (older systems refuse; harmless).
+    const auto pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto first = reinterpret_cast<std::uintptr_t>(records.data()) & ~(pageSize - 1);
+    const auto last = reinterpret_cast<std::uintptr_t>(records.data() + records.capacity());
+    if (last - first >= (std::uintptr_t{2} << 20))
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+#endif
+}
+
+// Reads exactly the bytes the pieces hold from `offset` on; false when the
+// file ends before or cannot be read.
+bool readPiecesAt(int fd, iovec* pieces, std::size_t count, off_t offset)
+{
+    while (count > 0) {
+        const ssize_t n = ::preadv(fd, pieces, static_cast<int>(count), offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        offset += n;
+        auto left = static_cast<std::size_t>(n);
+        while (count > 0 && left >= pieces->iov_len) {
+            left -= pieces->iov_len;
+            ++pieces;
+            --count;
+        }
+        if (count > 0) {
+            pieces->iov_base = static_cast<std::uint8_t*>(pieces->iov_base) + left;
+            pieces->iov_len -= left;
+        }
+    }
+    return true;
+}
+
+// Reads the records of a version-2 file straight into their places in the
+// list (the file holds the last one first; each record in memory is its
+// image, see storesImage) and adds their bytes to the stamp while they are
+// fresh in the cache. `records` has its final size.
+bool readImagesInPlace(int fd, TDB2& records, ContentHasher& content)
+{
+    const std::size_t count = records.size();
+    std::array<iovec, kRecordsPerBlock> pieces;
+    auto offset = static_cast<off_t>(TDateiKopf::Size);
+    for (std::size_t done = 0; done < count;) {
+        const std::size_t n = std::min(count - done, kRecordsPerBlock);
+        for (std::size_t k = 0; k < n; ++k)
+            pieces[k] = iovec{&records[count - 1 - done - k], TZgnRec::Size};
+        if (!readPiecesAt(fd, pieces.data(), n, offset))
+            return false;
+        for (std::size_t k = 0; k < n; ++k)
+            content.add(imageBytes(records[count - 1 - done - k]));
+        offset += static_cast<off_t>(n * TZgnRec::Size);
+        done += n;
+    }
+    return true;
+}
+
+// Adds whatever follows the records (from `offset` on) to the stamp;
+// returns whether there was anything.
+bool hashRestAt(int fd, off_t offset, ContentHasher& content)
+{
+    std::array<std::uint8_t, 64 * 1024> block;
+    bool any = false;
+    for (;;) {
+        const ssize_t n = ::pread(fd, block.data(), block.size(), offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return any;
+        content.add(ConstBytes(block.data(), static_cast<std::size_t>(n)));
+        offset += n;
+        any = true;
+    }
 }
 
 // Reads a class file from an open stream. `size` is the stream's length when
 // it is known (a regular file, bytes in memory), so a damaged header is
-// refused before any record is read.
-ReadError readClassStream(std::FILE* file, std::optional<std::uintmax_t> size, ClassFileContent& out)
+// refused before any record is read. `fd` is the descriptor of a regular
+// file (else -1): its version-2 records are read straight into the list.
+ReadError readClassStream(std::FILE* file, int fd, std::optional<std::uintmax_t> size, ClassFileContent& out)
 {
     std::array<std::uint8_t, TDateiKopf::Size> headerBytes{};
     const std::size_t got = std::fread(headerBytes.data(), 1, headerBytes.size(), file);
@@ -115,34 +195,49 @@ ReadError readClassStream(std::FILE* file, std::optional<std::uintmax_t> size, C
         reserveRecords(records, count);
         records.resize(count);
     }
-    std::size_t position = count;
-    const auto store = [&](ConstBytes image) {
-        TZgnRec& r = regular ? records[--position] : records.emplace_back();
-        if (recordSize == kV1RecordSize)
-            r = convertRecordV1(image);
-        else
-            decodeRecord(r, image);
-    };
-    std::vector<std::uint8_t> block(std::min(count, kRecordsPerBlock) * recordSize);
-    std::size_t remaining = count;
-    while (remaining > 0) {
-        const std::size_t n = std::min(remaining, kRecordsPerBlock);
-        if (std::fread(block.data(), recordSize, n, file) != n)
+    bool trailing = false;
+    if (regular && fd >= 0 && recordSize == TZgnRec::Size && storesImage<TZgnRec>()) {
+        if (!readImagesInPlace(fd, records, content))
             return ReadError::Truncated;
-        content.add(ConstBytes(block.data(), n * recordSize));
-        for (std::size_t k = 0; k < n; ++k)
-            store(ConstBytes(block.data() + k * recordSize, recordSize));
-        remaining -= n;
+        // Whatever follows the records belongs to the file's stamp, too.
+        trailing = hashRestAt(fd, static_cast<off_t>(TDateiKopf::Size + count * TZgnRec::Size), content);
+    } else {
+        std::size_t position = count;
+        const auto store = [&](ConstBytes image) {
+            TZgnRec& r = regular ? records[--position] : records.emplace_back();
+            if (recordSize == kV1RecordSize)
+                r = convertRecordV1(image);
+            else
+                decodeRecord(r, image);
+        };
+        std::vector<std::uint8_t> block(std::min(count, kRecordsPerBlock) * recordSize);
+        std::size_t remaining = count;
+        while (remaining > 0) {
+            const std::size_t n = std::min(remaining, kRecordsPerBlock);
+            if (std::fread(block.data(), recordSize, n, file) != n)
+                return ReadError::Truncated;
+            content.add(ConstBytes(block.data(), n * recordSize));
+            for (std::size_t k = 0; k < n; ++k)
+                store(ConstBytes(block.data() + k * recordSize, recordSize));
+            remaining -= n;
+        }
+        if (!regular)
+            std::reverse(records.begin(), records.end());
+        // Whatever follows the records belongs to the file's stamp, too.
+        std::size_t rest;
+        while ((rest = std::fread(block.data(), 1, block.size(), file)) > 0) {
+            content.add(ConstBytes(block.data(), rest));
+            trailing = true;
+        }
     }
-    if (!regular)
-        std::reverse(records.begin(), records.end());
-    // Whatever follows the records belongs to the file's stamp, too.
-    std::size_t rest;
-    while ((rest = std::fread(block.data(), 1, block.size(), file)) > 0)
-        content.add(ConstBytes(block.data(), rest));
     out.header = header;
     out.records = std::move(records);
     out.stamp = stampOfContent(content);
+    out.rewritesIdentically = header.Version == 2 && header.LeseVersion == 2 && !trailing;
+    out.fingerprint.reset();
+    if (out.rewritesIdentically && headerBytes == toBytes(newFileHeader(header.Anzahl)))
+        out.fingerprint = out.stamp.hash;
+    out.source.reset();
     return ReadError::None;
 }
 } // namespace
@@ -158,7 +253,29 @@ ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out
     std::optional<std::uintmax_t> size;
     if (S_ISREG(st.st_mode))
         size = static_cast<std::uintmax_t>(st.st_size);
-    return readClassStream(file.get(), size, out);
+    // Taken before reading: a file written to meanwhile has another identity.
+    const std::optional<FileIdentity> identity = identityOf(fileno(file.get()));
+    const ReadError error = readClassStream(file.get(), size ? fileno(file.get()) : -1, size, out);
+    if (error == ReadError::None)
+        out.source = identity;
+    return error;
+}
+
+bool fileRewritesIdentically(const std::filesystem::path& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::array<std::uint8_t, TDateiKopf::Size> bytes{};
+    struct stat st {};
+    const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+                    ::pread(fd, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size());
+    ::close(fd);
+    if (!ok)
+        return false;
+    const auto header = fromBytes<TDateiKopf>(bytes);
+    return hasClassFileMagic(header) && header.Version == 2 && header.LeseVersion == 2 && header.Anzahl > 0 &&
+           static_cast<std::uintmax_t>(st.st_size) == TDateiKopf::Size + std::uintmax_t{header.Anzahl} * TZgnRec::Size;
 }
 
 ReadError readClassBytes(ConstBytes bytes, ClassFileContent& out)
@@ -170,13 +287,26 @@ ReadError readClassBytes(ConstBytes bytes, ClassFileContent& out)
     FilePtr file(::fmemopen(const_cast<std::uint8_t*>(bytes.data()), bytes.size(), "rb"));
     if (!file)
         return ReadError::CannotOpen;
-    return readClassStream(file.get(), bytes.size(), out);
+    return readClassStream(file.get(), -1, bytes.size(), out);
 }
 
 bool writeClassRecords(SafeFileWriter& writer, const TDateiKopf& header, const TDB2& records)
 {
     if (!writer.write(toBytes(header)))
         return false;
+    if (storesImage<TZgnRec>()) {
+        // Straight from the list, last record first, many records per call.
+        std::array<ConstBytes, kRecordsPerBlock> pieces;
+        for (std::size_t done = 0; done < records.size();) {
+            const std::size_t n = std::min(records.size() - done, kRecordsPerBlock);
+            for (std::size_t k = 0; k < n; ++k)
+                pieces[k] = imageBytes(records[records.size() - 1 - done - k]);
+            if (!writer.writePieces(std::span(pieces.data(), n)))
+                return false;
+            done += n;
+        }
+        return true;
+    }
     std::array<std::uint8_t, TZgnRec::Size> image{};
     for (auto it = records.rbegin(); it != records.rend(); ++it) {
         encodeRecord(*it, image);
@@ -198,6 +328,30 @@ std::vector<std::uint8_t> classFileBytes(const TDateiKopf& header, const TDB2& r
         out.insert(out.end(), image.begin(), image.end());
     }
     return out;
+}
+
+std::uint64_t recordsFingerprint(const TDB2& records)
+{
+    ContentHasher content;
+    content.add(toBytes(newFileHeader(static_cast<std::uint16_t>(records.size()))));
+    std::array<std::uint8_t, TZgnRec::Size> image{};
+    for (auto it = records.rbegin(); it != records.rend(); ++it) {
+        if (storesImage<TZgnRec>()) {
+            content.add(imageBytes(*it));
+        } else {
+            encodeRecord(*it, image);
+            content.add(image);
+        }
+    }
+    return content.value();
+}
+
+std::uint64_t fingerprintAfterWrite(const TDateiKopf& header, const TDB2& records, const FileStamp& written)
+{
+    if (records.size() <= kMaxRecords &&
+        toBytes(header) == toBytes(newFileHeader(static_cast<std::uint16_t>(records.size()))))
+        return written.hash;
+    return recordsFingerprint(records);
 }
 
 bool writeClassFile(const std::filesystem::path& path, const TDateiKopf& header, const TDB2& records,

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,27 @@ struct ClassFileContent {
     TDateiKopf header;
     TDB2 records;
     FileStamp stamp;
+    // The file holds exactly what writing these records with this header as
+    // the open class keeps it (Version and LeseVersion 2) gives: a version-2
+    // file with LeseVersion 2 and nothing after the records. A copy of the
+    // file is then the class written anew.
+    bool rewritesIdentically = false;
+    // The file read (regular files only), to tell later that it still holds
+    // what was read.
+    std::optional<FileIdentity> source;
+    // recordsFingerprint(records), when the bytes read gave it already.
+    std::optional<std::uint64_t> fingerprint;
 };
+
+// The fingerprint of a record list, to tell whether it changed: the content
+// hash of the class file Save As writes for it (newFileHeader, then the
+// records, last first). A file read or written with exactly that content
+// has it as the hash of its stamp, without another pass over the records.
+std::uint64_t recordsFingerprint(const TDB2& records);
+// The fingerprint of `records` taken from the stamp of a class file just
+// written with `header` and these records, when the file is the one Save As
+// writes; else computed.
+std::uint64_t fingerprintAfterWrite(const TDateiKopf& header, const TDB2& records, const FileStamp& written);
 
 enum class ReadError {
     None,
@@ -43,6 +64,11 @@ std::string readErrorText(ReadError error);
 // Reads a whole class file, converting version-1 records. On failure `out`
 // is left as it was. The header comes back as stored (Version 1 or 2).
 ReadError readClassFile(const std::filesystem::path& path, ClassFileContent& out);
+
+// A look at header and size only, before the file is read: whether it
+// holds a version-2 class file with LeseVersion 2 and nothing after the
+// records (see ClassFileContent::rewritesIdentically).
+bool fileRewritesIdentically(const std::filesystem::path& path);
 
 // Reads a whole class file held in memory (a decrypted transfer file), with
 // the same checks and conversion as readClassFile.

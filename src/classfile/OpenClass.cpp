@@ -56,16 +56,7 @@ bool hasElectiveListFile(const std::filesystem::path& folder)
 
 ClassFileView g_noView;
 
-std::uint64_t fingerprintOf(const TDB2& records)
-{
-    ContentHasher content;
-    std::array<std::uint8_t, TZgnRec::Size> image{};
-    for (const TZgnRec& r : records) {
-        encodeRecord(r, image);
-        content.add(image);
-    }
-    return content.value();
-}
+constexpr std::string_view kBackupFailed = "Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!";
 } // namespace
 
 void OpenClass::takeContent(ClassFileContent content)
@@ -95,11 +86,14 @@ void OpenClass::adoptUnsaved(ClassFileContent content, const std::filesystem::pa
     ui().refreshIndicators();
 }
 
-void OpenClass::markSaved() { savedFingerprint_ = fingerprintOf(records); }
+void OpenClass::markSaved(std::optional<std::uint64_t> fingerprint)
+{
+    savedFingerprint_ = fingerprint ? *fingerprint : recordsFingerprint(records);
+}
 
 bool OpenClass::recordsAsSaved() const
 {
-    return savedFingerprint_ && *savedFingerprint_ == fingerprintOf(records) && header.LeseVersion == header.Version;
+    return savedFingerprint_ && *savedFingerprint_ == recordsFingerprint(records) && header.LeseVersion == header.Version;
 }
 
 bool OpenClass::hasUnsavedChanges()
@@ -225,13 +219,26 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
             return false;
     }
 
+    // The backup copy (below) of a file that its records write again byte
+    // for byte is made while the file is read, by the file system where it
+    // can; it is put in place only once the file has been read.
+    const auto backup = folder / withExtension(name, ".$KL");
+    const bool backupWanted = writesBackupCopy && !isSameFile(backup, path);
+    std::unique_ptr<BackgroundCopy> backupCopy;
+    if (backupWanted && fileRewritesIdentically(path))
+        backupCopy = std::make_unique<BackgroundCopy>(path, backup);
+
     ClassFileContent content;
     const ReadError error = readClassFile(path, content);
     if (error != ReadError::None) {
+        backupCopy.reset(); // the old backup stays as it is
         prompter.error(readErrorText(error));
         return false;   // a lock just taken is released with `access`
     }
     const FileStamp readStamp = content.stamp;
+    const bool rewritesIdentically = content.rewritesIdentically;
+    const std::optional<FileIdentity> source = content.source;
+    const std::optional<std::uint64_t> fingerprint = content.fingerprint;
 
     // Take the file over.
     const std::filesystem::path previousFolder = dataFolder;
@@ -243,9 +250,20 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     // It is never written over the file just opened: a file that itself
     // carries the backup extension (or whose backup name leads to it through
     // a link) keeps its bytes, which may be the only version-1 original.
-    const auto backup = folder / withExtension(name, ".$KL");
-    if (writesBackupCopy && !isSameFile(backup, path) && !writeClassFile(backup, header, records))
-        prompter.error("Beim Erstellen der Sicherungs-Datei ist ein Fehler aufgetreten!");
+    // The copy made while reading counts when the file is exactly what
+    // writing the records gives and was copied in the state it was read in;
+    // otherwise the records are written.
+    if (backupWanted) {
+        CopyResult copied = CopyResult::SourceChanged;
+        if (backupCopy && rewritesIdentically && source)
+            copied = backupCopy->copied(*source);
+        const bool done = copied == CopyResult::Copied ? backupCopy->done()
+                          : copied == CopyResult::Failed ? false
+                                                         : writeClassFile(backup, header, records);
+        if (!done)
+            prompter.error(std::string(kBackupFailed));
+    }
+    backupCopy.reset();
 
     guard.adoptOpened(folder / name, std::move(access), readStamp);
     undo.clear();
@@ -255,7 +273,7 @@ bool OpenClass::openFile(const std::filesystem::path& path, Prompter& prompter)
     changed = false;
     // Saved is what the file holds: a repair of key numbers below is a
     // change that the next save writes.
-    markSaved();
+    markSaved(fingerprint);
 
     makeKeyNumbersUnique(records);
 
@@ -353,7 +371,7 @@ bool OpenClass::fileSave(Prompter& prompter)
         return false;
     }
     guard.afterSave(filePath(), written);
-    markSaved();
+    markSaved(fingerprintAfterWrite(header, records, written));
     ui().showStatus("Gespeichert: " + fileName + " (" + std::to_string(count()) + " Schüler)");
     // A save of the backup copy that was killed left its temporary file.
     removeLeftoverTemps(dataFolder / withExtension(fileName, ".$KL"));

@@ -119,8 +119,9 @@ public:
     bool hasUnsavedChanges();
     // The records as they are now count as saved (after open, save, new);
     // forgetSavedState: nothing on disk is known to hold them (a restored
-    // recovery file).
-    void markSaved();
+    // recovery file). `fingerprint`: recordsFingerprint(records), when it is
+    // known already.
+    void markSaved(std::optional<std::uint64_t> fingerprint = std::nullopt);
     void forgetSavedState() { savedFingerprint_.reset(); }
 
     // Takes what was read from a class file as the open class's header and

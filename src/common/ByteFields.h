@@ -10,6 +10,7 @@
 // were read, so a record that is not edited is written back byte for byte.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -198,6 +199,64 @@ template <class Rec>
 void encodeRecord(const Rec& rec, Bytes image)
 {
     visitFields(rec, [&](const char*, std::size_t off, const auto& field) { detail::writeField(image, off, field); });
+}
+
+template <class Rec>
+bool storesImage();
+
+namespace detail {
+// Whether a field's bytes in memory are its image.
+template <class T>
+bool fieldStoresImage()
+{
+    if constexpr (std::is_integral_v<T>)
+        return true; // little endian is checked for the whole record
+    else if constexpr (IsByteField<T>::value)
+        return sizeof(T) == T::Size;
+    else if constexpr (IsArray<T>::value)
+        return sizeof(T) == fieldSize<T>() && fieldStoresImage<typename T::value_type>();
+    else
+        return storesImage<T>();
+}
+} // namespace detail
+
+// Whether a Rec object holds exactly its image: every field at its stated
+// offset, the fields following one another without a gap and filling the
+// whole object (sizeof(Rec) == Rec::Size), integers little endian. Then the
+// object's bytes are what encodeRecord writes, and copying an image into it
+// is what decodeRecord does, so whole lists of records can be read and
+// written without a copy. Worked out once per type from visitFields.
+template <class Rec>
+bool storesImage()
+{
+    if constexpr (std::endian::native != std::endian::little || !std::is_trivially_copyable_v<Rec> ||
+                  !std::is_standard_layout_v<Rec>) {
+        return false;
+    } else {
+        static const bool result = [] {
+            if (sizeof(Rec) != Rec::Size)
+                return false;
+            const Rec probe{};
+            const auto* base = reinterpret_cast<const unsigned char*>(&probe);
+            std::size_t next = 0;
+            bool ok = true;
+            visitFields(probe, [&](const char*, std::size_t off, const auto& field) {
+                using T = std::remove_cvref_t<decltype(field)>;
+                const auto at = static_cast<std::size_t>(reinterpret_cast<const unsigned char*>(&field) - base);
+                ok = ok && at == off && off == next && detail::fieldStoresImage<T>();
+                next = off + fieldSize<T>();
+            });
+            return ok && next == Rec::Size;
+        }();
+        return result;
+    }
+}
+
+// The bytes of a record in memory; its image when storesImage<Rec>().
+template <class Rec>
+std::span<const std::uint8_t, Rec::Size> imageBytes(const Rec& rec)
+{
+    return std::span<const std::uint8_t, Rec::Size>(reinterpret_cast<const std::uint8_t*>(&rec), Rec::Size);
 }
 
 template <class Rec>

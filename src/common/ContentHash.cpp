@@ -42,8 +42,19 @@ void ContentHasher::add(ConstBytes bytes)
         mixBlock(tail_.data());
         tailSize_ = 0;
     }
-    for (; i + kBlock <= bytes.size(); i += kBlock)
-        mixBlock(bytes.data() + i);
+    // The lanes stay in registers while whole blocks go through: written
+    // back through `this` after every word, they would wait on memory.
+    std::uint64_t a = lanes_[0], b = lanes_[1], c = lanes_[2], d = lanes_[3];
+    const std::uint8_t* p = bytes.data();
+    for (; i + kBlock <= bytes.size(); i += kBlock) {
+        std::uint64_t w[4];
+        std::memcpy(w, p + i, sizeof w);
+        a = mix(a, w[0]);
+        b = mix(b, w[1]);
+        c = mix(c, w[2]);
+        d = mix(d, w[3]);
+    }
+    lanes_ = {a, b, c, d};
     std::memcpy(tail_.data(), bytes.data() + i, bytes.size() - i);
     tailSize_ = bytes.size() - i;
 }

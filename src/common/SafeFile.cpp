@@ -3,6 +3,7 @@
 #include "common/InputFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cerrno>
 #include <cstring>
@@ -10,12 +11,23 @@
 #include <fstream>
 #include <random>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
+#if __has_include(<linux/fs.h>)
+#include <linux/fs.h>
+#endif
 
 namespace ruvek {
 namespace {
 constexpr std::size_t kBufferSize = 1 << 20;
+// Written bytes are sent on to the disk in steps of this size.
+constexpr std::uintmax_t kWritebackStep = std::uintmax_t{8} << 20;
+// A copy in the kernel goes in steps of this size (each is then sent on to the disk).
+constexpr std::size_t kCopyStep = std::size_t{8} << 20;
+// At most this many pieces go to one writev (IOV_MAX of Linux).
+constexpr std::size_t kMaxPiecesPerCall = 1024;
 // Links are followed at most this far (the system's own limit is 40).
 constexpr int kMaxLinkHops = 40;
 
@@ -42,7 +54,8 @@ std::string tempPrefixFor(const std::filesystem::path& target)
 
 std::string tempNameFor(const std::filesystem::path& target)
 {
-    static std::mt19937 gen{std::random_device{}()};
+    // One generator per thread: copies are written on threads of their own.
+    thread_local std::mt19937 gen{std::random_device{}()};
     return tempPrefixFor(target) + std::to_string(gen() % 1000000);
 }
 
@@ -189,6 +202,8 @@ bool SafeFileWriter::open()
         ::fchmod(m_fd, st.st_mode & 07777);
     m_buffer.reserve(kBufferSize);
     m_content = ContentHasher();
+    m_written = m_writeback = 0;
+    m_sourceChanged = false;
     return true;
 }
 
@@ -200,10 +215,9 @@ bool SafeFileWriter::flushBuffer()
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            m_error = systemErrorText(errno);
-            m_failed = true;
-            return false;
+            return fail(errno);
         }
+        written(static_cast<std::uintmax_t>(n));
         done += static_cast<std::size_t>(n);
     }
     m_buffer.clear();
@@ -247,6 +261,265 @@ bool SafeFileWriter::commit()
         ::close(dirFd);
     }
     return true;
+}
+
+bool SafeFileWriter::fail(int errorNumber)
+{
+    m_error = systemErrorText(errorNumber);
+    m_failed = true;
+    return false;
+}
+
+void SafeFileWriter::written(std::uintmax_t bytes)
+{
+    m_written += bytes;
+#ifdef SYNC_FILE_RANGE_WRITE
+    if (m_written - m_writeback >= kWritebackStep) {
+        // Only a start: commit's fsync waits for the rest and reports errors.
+        ::sync_file_range(m_fd, static_cast<off_t>(m_writeback), static_cast<off_t>(m_written - m_writeback),
+                          SYNC_FILE_RANGE_WRITE);
+        m_writeback = m_written;
+    }
+#endif
+}
+
+bool SafeFileWriter::writeAll(iovec* pieces, std::size_t count)
+{
+    while (count > 0) {
+        const ssize_t n = ::writev(m_fd, pieces, static_cast<int>(count));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        if (n == 0)
+            return fail(EIO);
+        written(static_cast<std::uintmax_t>(n));
+        // Skip what was written, the first piece possibly in part.
+        auto left = static_cast<std::size_t>(n);
+        while (count > 0 && left >= pieces->iov_len) {
+            left -= pieces->iov_len;
+            ++pieces;
+            --count;
+        }
+        if (count > 0) {
+            pieces->iov_base = static_cast<std::uint8_t*>(pieces->iov_base) + left;
+            pieces->iov_len -= left;
+        }
+    }
+    return true;
+}
+
+bool SafeFileWriter::writePieces(std::span<const ConstBytes> pieces)
+{
+    if (m_fd < 0 || m_failed)
+        return false;
+    if (m_stamping)
+        for (const ConstBytes piece : pieces)
+            m_content.add(piece);
+    std::array<iovec, kMaxPiecesPerCall> calls;
+    std::size_t next = 0;
+    // What the buffer holds goes first, in the same call.
+    bool buffered = !m_buffer.empty();
+    while (buffered || next < pieces.size()) {
+        std::size_t count = 0;
+        if (buffered)
+            calls[count++] = iovec{m_buffer.data(), m_buffer.size()};
+        for (; count < calls.size() && next < pieces.size(); ++next)
+            if (!pieces[next].empty())
+                calls[count++] = iovec{const_cast<std::uint8_t*>(pieces[next].data()), pieces[next].size()};
+        if (!writeAll(calls.data(), count))
+            return false;
+        buffered = false;
+        m_buffer.clear();
+    }
+    return true;
+}
+
+KernelCopyCalls& kernelCopyCalls()
+{
+    static KernelCopyCalls calls{
+        [](int destination, int source) -> int {
+#ifdef FICLONE
+            return ::ioctl(destination, FICLONE, source);
+#else
+            (void)destination;
+            (void)source;
+            errno = EOPNOTSUPP;
+            return -1;
+#endif
+        },
+        [](int source, off_t* sourceOffset, int destination, std::size_t length) -> ssize_t {
+            return ::copy_file_range(source, sourceOffset, destination, nullptr, length, 0);
+        },
+    };
+    return calls;
+}
+
+bool SafeFileWriter::copyFrom(int source, std::uintmax_t length)
+{
+    m_sourceChanged = false;
+    if (m_fd < 0 || m_failed)
+        return false;
+    // Bytes that must go through the stamp, or behind bytes already written,
+    // are copied here.
+    if (m_stamping || m_written > 0 || !m_buffer.empty())
+        return copyByReading(source, length);
+
+    // A clone shares the blocks: nothing is copied at all.
+    if (kernelCopyCalls().clone(m_fd, source) == 0) {
+        struct stat st {};
+        if (::fstat(m_fd, &st) != 0)
+            return fail(errno);
+        if (static_cast<std::uintmax_t>(st.st_size) != length) {
+            m_sourceChanged = true;
+            return fail(EIO);
+        }
+        m_written = m_writeback = length;
+        return true;
+    }
+
+    off_t offset = 0;
+    while (static_cast<std::uintmax_t>(offset) < length) {
+        const auto step =
+            static_cast<std::size_t>(std::min<std::uintmax_t>(length - static_cast<std::uintmax_t>(offset), kCopyStep));
+        const ssize_t n = kernelCopyCalls().copyRange(source, &offset, m_fd, step);
+        if (n > 0) {
+            written(static_cast<std::uintmax_t>(n));
+            continue;
+        }
+        if (n == 0) {
+            m_sourceChanged = true;
+            return fail(EIO);
+        }
+        if (errno == EINTR)
+            continue;
+        // This file system (or this pair of files) cannot copy in the kernel.
+        const bool unsupported = errno == EXDEV || errno == EOPNOTSUPP || errno == ENOSYS || errno == EINVAL;
+        if (unsupported && offset == 0)
+            return copyByReading(source, length);
+        return fail(errno);
+    }
+    return true;
+}
+
+bool SafeFileWriter::copyByReading(int source, std::uintmax_t length)
+{
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(std::min<std::uintmax_t>(length, kBufferSize)));
+    for (std::uintmax_t at = 0; at < length;) {
+        const auto want = static_cast<std::size_t>(std::min<std::uintmax_t>(length - at, block.size()));
+        const ssize_t n = ::pread(source, block.data(), want, static_cast<off_t>(at));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        if (n == 0) {
+            m_sourceChanged = true;
+            return fail(EIO);
+        }
+        if (!write(ConstBytes(block.data(), static_cast<std::size_t>(n))))
+            return false;
+        at += static_cast<std::uintmax_t>(n);
+    }
+    return true;
+}
+
+std::optional<FileIdentity> identityOf(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    const auto ns = [](const timespec& t) { return std::int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec; };
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                        static_cast<std::uintmax_t>(st.st_size), ns(st.st_mtim), ns(st.st_ctim)};
+}
+
+BackgroundCopy::BackgroundCopy(std::filesystem::path source, std::filesystem::path target)
+    : m_source(std::move(source)), m_writer(std::make_unique<SafeFileWriter>(std::move(target)))
+{
+    m_thread = std::thread([this] { run(); });
+}
+
+BackgroundCopy::~BackgroundCopy()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_accepted)
+            m_accepted = false;
+    }
+    m_changed.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void BackgroundCopy::run()
+{
+    CopyResult result = CopyResult::Failed;
+    std::optional<FileIdentity> copied;
+    const int fd = ::open(m_source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        result = CopyResult::SourceChanged;
+    } else {
+        const std::optional<FileIdentity> before = identityOf(fd);
+        if (!before)
+            result = CopyResult::SourceChanged;
+        else if (!m_writer->open())
+            result = CopyResult::Failed;
+        else if (!m_writer->copyFrom(fd, before->size))
+            result = m_writer->sourceChanged() ? CopyResult::SourceChanged : CopyResult::Failed;
+        // Written to while it was copied: the copy may mix two states.
+        else if (identityOf(fd) != before)
+            result = CopyResult::SourceChanged;
+        else {
+            copied = before;
+            result = CopyResult::Copied;
+        }
+        ::close(fd);
+    }
+    std::unique_lock lock(m_mutex);
+    m_result = result;
+    m_copied = copied;
+    m_copyFinished = true;
+    m_changed.notify_all();
+    if (result != CopyResult::Copied)
+        return;
+    m_changed.wait(lock, [this] { return m_accepted.has_value(); });
+    if (!*m_accepted)
+        return;
+    lock.unlock();
+    // The caller goes on meanwhile: flushing to disk is the slow part.
+    const bool committed = m_writer->commit();
+    lock.lock();
+    m_committed = committed;
+}
+
+CopyResult BackgroundCopy::copied(const FileIdentity& expected, std::string* error)
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_copyFinished; });
+    CopyResult result = m_result;
+    if (result == CopyResult::Copied && m_copied != expected)
+        result = CopyResult::SourceChanged;
+    m_accepted = result == CopyResult::Copied;
+    lock.unlock();
+    m_changed.notify_all();
+    if (result != CopyResult::Copied) {
+        m_thread.join();
+        if (result == CopyResult::Failed && error)
+            *error = m_writer->errorText();
+        m_writer.reset(); // the copy is removed
+    }
+    return result;
+}
+
+bool BackgroundCopy::done(std::string* error)
+{
+    if (m_thread.joinable())
+        m_thread.join();
+    if (!m_committed && error && m_writer)
+        *error = m_writer->errorText();
+    return m_committed;
 }
 
 void SafeFileWriter::discard()
