@@ -1,6 +1,7 @@
 #include "classfile/ClassFile.h"
 
 #include "classfile/StudentRecord.h"
+#include "common/IoPieces.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -97,16 +98,7 @@ bool readPiecesAt(int fd, iovec* pieces, std::size_t count, off_t offset)
         if (n <= 0)
             return false;
         offset += n;
-        auto left = static_cast<std::size_t>(n);
-        while (count > 0 && left >= pieces->iov_len) {
-            left -= pieces->iov_len;
-            ++pieces;
-            --count;
-        }
-        if (count > 0) {
-            pieces->iov_base = static_cast<std::uint8_t*>(pieces->iov_base) + left;
-            pieces->iov_len -= left;
-        }
+        skipMovedBytes(pieces, count, static_cast<std::size_t>(n));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "common/SafeFile.h"
 
 #include "common/InputFile.h"
+#include "common/IoPieces.h"
 
 #include <algorithm>
 #include <array>
@@ -295,17 +296,7 @@ bool SafeFileWriter::writeAll(iovec* pieces, std::size_t count)
         if (n == 0)
             return fail(EIO);
         written(static_cast<std::uintmax_t>(n));
-        // Skip what was written, the first piece possibly in part.
-        auto left = static_cast<std::size_t>(n);
-        while (count > 0 && left >= pieces->iov_len) {
-            left -= pieces->iov_len;
-            ++pieces;
-            --count;
-        }
-        if (count > 0) {
-            pieces->iov_base = static_cast<std::uint8_t*>(pieces->iov_base) + left;
-            pieces->iov_len -= left;
-        }
+        skipMovedBytes(pieces, count, static_cast<std::size_t>(n));
     }
     return true;
 }
