@@ -17,40 +17,40 @@ using I = ItemList;
 
 // A row under construction; each setter returns the row, so that a row of
 // the list reads as one expression.
-struct RowSpec {
+struct RowDraft {
     ControlRow row;
 
-    RowSpec label(std::string caption) && { row.label = std::move(caption); return std::move(*this); }
-    RowSpec labelledBy(ControlId label) && { row.labelledBy = label; return std::move(*this); }
-    RowSpec text(std::string caption) && { row.text = std::move(caption); return std::move(*this); }
-    RowSpec hint(std::string h) && { row.hint = std::move(h); return std::move(*this); }
-    RowSpec teacher(std::string name) && { row.teacherName = std::move(name); return std::move(*this); }
-    RowSpec items(ItemList list) && { row.items = list; return std::move(*this); }
-    RowSpec display() && { row.look = ControlLook::Display; return std::move(*this); }
-    RowSpec speed() && { row.look = ControlLook::Speed; return std::move(*this); }
+    RowDraft label(std::string caption) && { row.label = std::move(caption); return std::move(*this); }
+    RowDraft labelledBy(ControlId label) && { row.labelledBy = label; return std::move(*this); }
+    RowDraft text(std::string caption) && { row.text = std::move(caption); return std::move(*this); }
+    RowDraft hint(std::string h) && { row.hint = std::move(h); return std::move(*this); }
+    RowDraft teacher(std::string name) && { row.teacherName = std::move(name); return std::move(*this); }
+    RowDraft items(ItemList list) && { row.items = list; return std::move(*this); }
+    RowDraft display() && { row.look = ControlLook::Display; return std::move(*this); }
+    RowDraft speed() && { row.look = ControlLook::Speed; return std::move(*this); }
     // The "für ALLE" button with its hint.
-    RowSpec takeOver(std::string h) &&
+    RowDraft takeOver(std::string h) &&
     {
         row.look = ControlLook::TakeOver;
         row.text = "für ALLE";
         row.hint = std::move(h);
         return std::move(*this);
     }
-    RowSpec bind(FieldBinding b) && { row.binding = b; return std::move(*this); }
+    RowDraft bind(FieldBinding b) && { row.binding = b; return std::move(*this); }
 };
 
-RowSpec on(EditorPage page)
+RowDraft on(EditorPage page)
 {
-    RowSpec r;
+    RowDraft r;
     r.row.page = page;
     return r;
 }
-RowSpec window() { return on(EditorPage::Window); }
-RowSpec kopf() { return on(EditorPage::Kopf); }
-RowSpec textPage() { return on(EditorPage::Text); }
-RowSpec vermerke() { return on(EditorPage::Vermerke); }
-RowSpec faecher() { return on(EditorPage::Faecher); }
-RowSpec fuss() { return on(EditorPage::Fuss); }
+RowDraft window() { return on(EditorPage::Window); }
+RowDraft kopf() { return on(EditorPage::Kopf); }
+RowDraft textPage() { return on(EditorPage::Text); }
+RowDraft vermerke() { return on(EditorPage::Vermerke); }
+RowDraft faecher() { return on(EditorPage::Faecher); }
+RowDraft fuss() { return on(EditorPage::Fuss); }
 
 // Bindings; the control is filled in from the row.
 constexpr FieldBinding rec(std::string_view field, S show, T store, int capacity = 0)
@@ -72,43 +72,43 @@ constexpr FieldBinding slot(int k, std::string_view field, S show, T store, int 
 
 std::string zeile(int k) { return " Zeile " + std::to_string(k); }
 
-RowSpec subjectLabelRow(int k)
+RowDraft subjectLabelRow(int k)
 {
     return faecher().text("???").teacher("Fach" + zeile(k)).bind(
         slot(k, "Fach", S::CaptionWithHint, T::None, 0, false));
 }
-RowSpec subjectGradeRow(int k)
+RowDraft subjectGradeRow(int k)
 {
     return faecher().labelledBy(labelF(k)).teacher("Note" + zeile(k)).bind(
         slot(k, "Note", S::Text, T::GradeEntry, 1, false));
 }
-RowSpec subjectAdditionRow(int k) { return faecher().bind(slot(k, "Zusatz", S::Text, T::Text, 2, false)); }
-RowSpec subjectLevelRow(int k)
+RowDraft subjectAdditionRow(int k) { return faecher().bind(slot(k, "Zusatz", S::Text, T::Text, 2, false)); }
+RowDraft subjectLevelRow(int k)
 {
     return faecher().teacher("Niveau" + zeile(k)).bind(slot(k, "Niveau", S::EntryByName, T::Text, 1, true));
 }
-RowSpec subjectSelectorRow(int k)
+RowDraft subjectSelectorRow(int k)
 {
     return faecher().teacher("Fach" + zeile(k)).bind(slot(k, "Fach", S::EntryByName, T::Text, 30, true));
 }
 
 // Elective rows w = 1..6 (slots 19..24) on the page "(Wahlpfl. u.) Zeugnis-Fuß".
-RowSpec electiveSubjectRow(int w)
+RowDraft electiveSubjectRow(int w)
 {
     return fuss().teacher("Wahlpflichtfach W" + std::to_string(w))
         .bind(slot(18 + w, "Fach", S::EntryByNameWithHint, T::Text, 30, true));
 }
-RowSpec electiveGradeRow(int w)
+RowDraft electiveGradeRow(int w)
 {
     return fuss().teacher("Note W" + std::to_string(w)).bind(slot(18 + w, "Note", S::Text, T::GradeEntry, 1, false));
 }
-RowSpec electiveAdditionRow(int w) { return fuss().bind(slot(18 + w, "Zusatz", S::Text, T::Text, 2, false)); }
+RowDraft electiveAdditionRow(int w) { return fuss().bind(slot(18 + w, "Zusatz", S::Text, T::Text, 2, false)); }
 // The level selector of slot k = 19..24.
-RowSpec electiveLevelRow(int k) { return fuss().bind(slot(k, "Niveau", S::EntryByName, T::Text, 1, true)); }
+RowDraft electiveLevelRow(int k) { return fuss().bind(slot(k, "Niveau", S::EntryByName, T::Text, 1, true)); }
 
-ControlRow finish(ControlId id, RowSpec spec)
+ControlRow finish(ControlId id, RowDraft draft)
 {
-    ControlRow row = std::move(spec.row);
+    ControlRow row = std::move(draft.row);
     row.id = id;
     if (row.binding)
         row.binding->control = id;
@@ -120,7 +120,7 @@ const std::vector<ControlRow>& table()
     static const std::vector<ControlRow> rows = [] {
         std::vector<ControlRow> r;
         r.reserve(kListedControlCount);
-#define RUVEK_CONTROL_ROW(name, kind, spec) r.push_back(finish(ControlId::name, spec));
+#define RUVEK_CONTROL_ROW(name, kind, draft) r.push_back(finish(ControlId::name, draft));
         RUVEK_EDITOR_CONTROLS(RUVEK_CONTROL_ROW)
         RUVEK_PAGE_ONLY_CONTROLS(RUVEK_CONTROL_ROW)
 #undef RUVEK_CONTROL_ROW

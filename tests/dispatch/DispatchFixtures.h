@@ -3,9 +3,9 @@
 #include "classfile/ZgnRec.h"
 #include "common/Cp1252.h"
 #include "settings/DrkEinst.h"
+#include "support/TempDir.h"
 
 #include <filesystem>
-#include <unistd.h>
 #include <string>
 
 namespace ruvek::test {
@@ -20,25 +20,14 @@ class ShippedFormsCopy {
 public:
     ShippedFormsCopy()
     {
-        static int counter = 0;
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("ruvek-forms-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::create_directories(folder_);
         for (const auto& entry : std::filesystem::directory_iterator(kShippedForms))
             if (entry.path().extension() == ".FST")
-                std::filesystem::copy_file(entry.path(), folder_ / entry.path().filename());
+                std::filesystem::copy_file(entry.path(), folder_.path() / entry.path().filename());
     }
-    ~ShippedFormsCopy()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
-    ShippedFormsCopy(const ShippedFormsCopy&) = delete;
-    ShippedFormsCopy& operator=(const ShippedFormsCopy&) = delete;
-    const std::filesystem::path& folder() const { return folder_; }
+    const std::filesystem::path& folder() const { return folder_.path(); }
 
 private:
-    std::filesystem::path folder_;
+    TempDir folder_{"ruvek-forms"};
 };
 
 inline TZgnRec student(const std::string& name, int annexCode, int status = 1, int nichtDrucken = 0)

@@ -22,6 +22,7 @@ using ruvek::test::ShippedFormsCopy;
 using ruvek::test::printOptions;
 using ruvek::test::ScriptedPrompter;
 using ruvek::test::Shown;
+using ruvek::test::TempDir;
 using ruvek::test::student;
 
 namespace {
@@ -258,16 +259,13 @@ TEST_F(Dispatch, ReportsForTheGradeConferenceTwoToASheet)
 
 TEST_F(Dispatch, DeclinedFormFileOpensNoDocument)
 {
-    const auto empty = std::filesystem::temp_directory_path() / "ruvek-dispatch-noforms";
-    std::filesystem::remove_all(empty);
-    std::filesystem::create_directories(empty);
-    forms = empty;
+    const TempDir empty("ruvek-dispatch-noforms");
+    forms = empty.path();
     const TDrkEinstRec options = printOptions(1, 1);
     prompter.answers = {true, false}; // print? yes; create the missing form file? no
     const DispatchResult result = run(PlanCertificate(student("Muster", 3), 0, false, {options, false}), options);
     EXPECT_EQ(device.beginCalls(), 0);
     EXPECT_EQ(result.missingForms, std::vector<std::string>{"Anl003.FST"});
-    std::filesystem::remove_all(empty);
 }
 
 // A series printed part by part with one dispatcher that keeps its form
@@ -276,10 +274,8 @@ TEST_F(Dispatch, DeclinedFormFileOpensNoDocument)
 // asks again.
 TEST_F(Dispatch, SeriesInPartsAsksForAMissingFormFileOnce)
 {
-    const auto empty = std::filesystem::temp_directory_path() / "ruvek-dispatch-noforms-parts";
-    std::filesystem::remove_all(empty);
-    std::filesystem::create_directories(empty);
-    forms = empty;
+    const TempDir empty("ruvek-dispatch-noforms-parts");
+    forms = empty.path();
     const TDrkEinstRec options = printOptions(0, 1);
     const std::vector<TZgnRec> list = {student("Albers", 3), student("Berg", 3), student("Cramer", 3)};
     const DispatchEnvironment env{options, katalog, SchoolType::Grundschule, "Grundschule", {forms, forms}};
@@ -297,7 +293,6 @@ TEST_F(Dispatch, SeriesInPartsAsksForAMissingFormFileOnce)
         EXPECT_EQ(prompter.questions().size(), keep ? 1u : 3u);
     }
     EXPECT_EQ(device.beginCalls(), 0);
-    std::filesystem::remove_all(empty);
 }
 
 // Parts printed by one dispatcher give the documents of the whole plan.

@@ -1,6 +1,8 @@
 // The record editor on an in-memory form: show/store round trips per control
 // kind, change detection, the navigation faults it mends, and the dependent
 // effects of a store (annex, slot layout, level conversion).
+#include "EditorFixture.h"
+
 #include "editor/MemoryView.h"
 #include "editor/RecordEditor.h"
 #include "editor/TextLimits.h"
@@ -47,29 +49,7 @@ TZgnRec yearRecord(const std::string& name)
     return r;
 }
 
-struct Fixture : ::testing::Test {
-    Installation installation;
-    ScriptedPrompter prompter;
-    OpenClass openClass{SchoolType::RegionaleSchule};
-    MemoryView view;
-    std::unique_ptr<RecordEditor> editor;
-
-    void start(std::vector<TZgnRec> records, int current = 0, bool showDeleted = true)
-    {
-        installation.settings.schule.Schultyp = toInt(SchoolType::RegionaleSchule);
-        installation.settings.prog.ZeigeGeloeschte = showDeleted ? 1 : 0;
-        WpflDefaults(installation.electives);
-        installation.wahlpflichtListe = BuildWahlpflichtListe(installation.electives);
-        openClass.records = std::move(records);
-        openClass.current = current;
-        openClass.changed = false;
-        editor = std::make_unique<RecordEditor>(openClass, installation, prompter, view);
-        editor->show();
-    }
-    TZgnRec& rec(int i) { return openClass.records[static_cast<std::size_t>(i)]; }
-};
-
-using RecordEditorTest = Fixture;
+using RecordEditorTest = ruvek::test::EditorFixture;
 
 // One edit per kind of control, and the field it must reach.
 struct RoundTrip {

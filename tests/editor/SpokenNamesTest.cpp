@@ -4,6 +4,8 @@
 // what it holds; a subject chosen in a selector renames its row, and the
 // names follow the form of the next record shown.
 #include "editor/SpokenNames.h"
+
+#include "EditorFixture.h"
 #include "common/Cp1252.h"
 #include "editor/EditorForm.h"
 #include "editor/MemoryView.h"
@@ -161,21 +163,8 @@ TEST(SpokenNames, RowsAreNamedBySubjectRoleOrPlace)
         EXPECT_EQ(cp1252ToUtf8(form[id].accessibleName.value_or("")), name) << controlName(id);
 }
 
-struct LiveFixture : ::testing::Test {
-    Installation installation;
-    ScriptedPrompter prompter;
-    OpenClass openClass {SchoolType::RegionaleSchule};
-    MemoryView view;
-    std::unique_ptr<RecordEditor> editor;
-
-    void start(std::vector<TZgnRec> records)
-    {
-        installation.settings.schule.Schultyp = toInt(SchoolType::RegionaleSchule);
-        installation.wahlpflichtListe = schoolElectives();
-        openClass.records = std::move(records);
-        editor = std::make_unique<RecordEditor>(openClass, installation, prompter, view);
-        editor->show();
-    }
+struct LiveFixture : ruvek::test::EditorFixture {
+    LiveFixture() { electiveList = schoolElectives(); }
     std::string name(ControlId id) const { return cp1252ToUtf8(view.form()[id].accessibleName.value_or("")); }
 };
 

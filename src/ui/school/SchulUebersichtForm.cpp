@@ -207,6 +207,15 @@ private:
     QCollator collator_{QLocale(QLocale::German, QLocale::Germany)};
 };
 
+// Gives a widget of the window its objectName (tests and the window's own
+// code find it by that) and the name a screen reader says.
+template <class W> W* named(W* widget, const char* objectName, const QString& spokenName)
+{
+    widget->setObjectName(QString::fromLatin1(objectName));
+    widget->setAccessibleName(spokenName);
+    return widget;
+}
+
 } // namespace
 
 TSchulUebersichtForm::TSchulUebersichtForm(SchoolOverviewHost host, QWidget* parent)
@@ -222,20 +231,15 @@ TSchulUebersichtForm::TSchulUebersichtForm(SchoolOverviewHost host, QWidget* par
 
     auto* folderRow = new QHBoxLayout;
     auto* folderLabel = new QLabel(QStringLiteral("&Ordner:"), this);
-    folderEdit_ = new QLineEdit(this);
-    folderEdit_->setObjectName(QStringLiteral("FolderEdit"));
+    folderEdit_ = named(new QLineEdit(this), "FolderEdit", QStringLiteral("Ordner der Klassendateien"));
     folderEdit_->setReadOnly(true);
-    folderEdit_->setAccessibleName(QStringLiteral("Ordner der Klassendateien"));
     folderLabel->setBuddy(folderEdit_);
-    folderButton_ = new QPushButton(QStringLiteral("Ordner &wählen …"), this);
-    folderButton_->setObjectName(QStringLiteral("FolderButton"));
-    folderButton_->setAccessibleName(QStringLiteral("Ordner wählen"));
-    subfolders_ = new QCheckBox(QStringLiteral("mit &Unterordnern"), this);
-    subfolders_->setObjectName(QStringLiteral("SubfoldersBox"));
-    subfolders_->setAccessibleName(QStringLiteral("Unterordner einbeziehen"));
-    reloadButton_ = new QPushButton(QStringLiteral("&Aktualisieren"), this);
-    reloadButton_->setObjectName(QStringLiteral("ReloadButton"));
-    reloadButton_->setAccessibleName(QStringLiteral("Aktualisieren"));
+    folderButton_ = named(new QPushButton(QStringLiteral("Ordner &wählen …"), this), "FolderButton",
+                          QStringLiteral("Ordner wählen"));
+    subfolders_ = named(new QCheckBox(QStringLiteral("mit &Unterordnern"), this), "SubfoldersBox",
+                        QStringLiteral("Unterordner einbeziehen"));
+    reloadButton_ =
+        named(new QPushButton(QStringLiteral("&Aktualisieren"), this), "ReloadButton", QStringLiteral("Aktualisieren"));
     folderRow->addWidget(folderLabel);
     folderRow->addWidget(folderEdit_, 1);
     folderRow->addWidget(folderButton_);
@@ -248,9 +252,7 @@ TSchulUebersichtForm::TSchulUebersichtForm(SchoolOverviewHost host, QWidget* par
     proxy_->setSourceModel(model_);
     proxy_->setSortRole(Qt::UserRole);
     proxy_->setDynamicSortFilter(true);
-    table_ = new QTableView(this);
-    table_->setObjectName(QStringLiteral("ClassTable"));
-    table_->setAccessibleName(QStringLiteral("Klassen des Ordners"));
+    table_ = named(new QTableView(this), "ClassTable", QStringLiteral("Klassen des Ordners"));
     table_->setModel(proxy_);
     table_->setSortingEnabled(true);
     table_->sortByColumn(FileCol, Qt::AscendingOrder);
@@ -264,35 +266,25 @@ TSchulUebersichtForm::TSchulUebersichtForm(SchoolOverviewHost host, QWidget* par
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     layout->addWidget(table_, 1);
 
-    progress_ = new QProgressBar(this);
-    progress_->setObjectName(QStringLiteral("ReadProgress"));
-    progress_->setAccessibleName(QStringLiteral("Fortschritt des Einlesens"));
+    progress_ = named(new QProgressBar(this), "ReadProgress", QStringLiteral("Fortschritt des Einlesens"));
     progress_->setFormat(QStringLiteral("%v von %m Klassendateien gelesen"));
     progress_->setRange(0, 1);
     progress_->setValue(0);
-    summary_ = new QLabel(this);
-    summary_->setObjectName(QStringLiteral("SummaryLabel"));
-    summary_->setAccessibleName(QStringLiteral("Zusammenfassung"));
+    summary_ = named(new QLabel(this), "SummaryLabel", QStringLiteral("Zusammenfassung"));
     layout->addWidget(progress_);
     layout->addWidget(summary_);
 
     auto* buttons = new QHBoxLayout;
-    checkButton_ = new QPushButton(QStringLiteral("&Prüfen"), this);
-    checkButton_->setObjectName(QStringLiteral("CheckButton"));
-    checkButton_->setAccessibleName(QStringLiteral("Prüfen"));
+    checkButton_ = named(new QPushButton(QStringLiteral("&Prüfen"), this), "CheckButton", QStringLiteral("Prüfen"));
     checkButton_->setToolTip(QStringLiteral("liest die ausgewählten Klassen (ohne Auswahl: alle) neu ein und prüft "
                                             "sie auf Vollständigkeit"));
-    printButton_ = new QPushButton(QStringLiteral("&Drucken …"), this);
-    printButton_->setObjectName(QStringLiteral("PrintButton"));
-    printButton_->setAccessibleName(QStringLiteral("Drucken"));
-    printButton_->setToolTip(
-        QStringLiteral("druckt Zeugnisse, Empfangsbekenntnisse oder Lernentwicklungsberichte der ausgewählten Klassen"));
-    previewFirst_ = new QCheckBox(QStringLiteral("erst &Seitenansicht zeigen"), this);
-    previewFirst_->setObjectName(QStringLiteral("PreviewFirstBox"));
-    previewFirst_->setAccessibleName(QStringLiteral("erst Seitenansicht zeigen"));
-    closeButton_ = new QPushButton(QStringLiteral("Schließen"), this);
-    closeButton_->setObjectName(QStringLiteral("CloseButton"));
-    closeButton_->setAccessibleName(QStringLiteral("Schließen"));
+    printButton_ = named(new QPushButton(QStringLiteral("&Drucken …"), this), "PrintButton", QStringLiteral("Drucken"));
+    printButton_->setToolTip(QStringLiteral(
+        "druckt Zeugnisse, Empfangsbekenntnisse oder Lernentwicklungsberichte der ausgewählten Klassen"));
+    previewFirst_ = named(new QCheckBox(QStringLiteral("erst &Seitenansicht zeigen"), this), "PreviewFirstBox",
+                          QStringLiteral("erst Seitenansicht zeigen"));
+    closeButton_ =
+        named(new QPushButton(QStringLiteral("Schließen"), this), "CloseButton", QStringLiteral("Schließen"));
     buttons->addWidget(checkButton_);
     buttons->addWidget(printButton_);
     buttons->addWidget(previewFirst_);
