@@ -1,5 +1,7 @@
 #include "ui/mainwindow/Commands.h"
 
+#include "ui/print/FormEditorCaption.h"
+
 namespace ruvek::ui {
 
 namespace {
@@ -106,7 +108,7 @@ const MenuRow kMenu[] = {
     {R::Item, "Testblatt ausdrucken ", "estblattausdrucken1", C::TestPage},
     {R::Item, "Kalibrierblatt drucken", "Kalibrierblattdrucken1", C::CalibrationSheet,
      "druckt Kreuze und Lineale, um die Ränder des Druckers einzustellen"},
-    {R::Item, "Formular-Steuerdatei bearbeiten …", "FormularSteuerdateibearbeiten1", C::FormEditor,
+    {R::Item, kFormEditorCommand, "FormularSteuerdateibearbeiten1", C::FormEditor,
      "Lage der Felder eines Zeugnisformulars an das Papier anpassen"},
     {R::Item, "vollständige Datensicherung ...", "vollstndigeDatensicherung1", C::DataBackup},
     {R::Item, "Sicherung wiederherstellen …", "BackupRestoreItem", C::BackupRestore},

@@ -6,6 +6,7 @@
 #include "print/FormModel.h"
 #include "settings/ProgEinst.h"
 #include "ui/mainwindow/MainForm.h"
+#include "ui/print/FormEditorCaption.h"
 #include "ui/print/FormEditorForm.h"
 
 namespace ruvek::ui {
@@ -16,7 +17,7 @@ void TMainForm::FormularSteuerdateibearbeiten1Click()
     const ProgramState& state = state_;
     const std::filesystem::path folder =
         state.settings.druck.FstKopien == 1 ? state.settings.dataFolder : state.settings.programFolder;
-    FileDialogRequest request{"Formular-Steuerdatei bearbeiten", folder,
+    FileDialogRequest request{kFormEditorName, folder,
                               "Formular-Steuerdateien (*.FST)|*.FST|alle Dateien (*.*)|*.*", ""};
     const auto file = prompter_->chooseOpenFile(request);
     if (!file)

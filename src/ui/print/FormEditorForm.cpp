@@ -3,6 +3,7 @@
 #include "print/PrintFonts.h"
 #include "qtdraw/MeasuringRecorder.h"
 #include "qtdraw/PageImage.h"
+#include "ui/print/FormEditorCaption.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -163,7 +164,7 @@ TFormEditorForm::TFormEditorForm(FormModel model, DrawPage draw, int originX, in
     caps.physicalOffsetX = caps.physicalOffsetY = 0;
     recorder_ = std::make_unique<MeasuringRecorder>(caps);
     setObjectName(QStringLiteral("FormEditorForm"));
-    setWindowTitle(QStringLiteral("Formular-Steuerdatei bearbeiten – ") + qs(model_.file().filename().string()));
+    setWindowTitle(QString::fromUtf8(kFormEditorName) + QStringLiteral(" – ") + qs(model_.file().filename().string()));
     auto* outer = new QHBoxLayout(this);
     view_ = new FormPageView(*this);
     outer->addWidget(view_, 0, Qt::AlignTop);

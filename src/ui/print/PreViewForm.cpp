@@ -3,6 +3,7 @@
 #include "print/CanvasReplay.h"
 #include "qtdraw/MeasuringRecorder.h"
 #include "qtdraw/QtCanvas.h"
+#include "ui/print/FormEditorCaption.h"
 #include "ui/print/PreviewViewportInput.h"
 #include "ui/print/PreviewZoom.h"
 
@@ -119,7 +120,7 @@ TPreViewForm::TPreViewForm(Printer printer, QWidget* parent) : QDialog(parent), 
         else
             close_ = button;
     }
-    editForm_ = new QPushButton(QStringLiteral("Formular-Steuerdatei bearbeiten …"), toolbar_);
+    editForm_ = new QPushButton(QString::fromUtf8(kFormEditorCommand), toolbar_);
     editForm_->setObjectName(QStringLiteral("FormularBearbeiten"));
     editForm_->setAutoDefault(false);
     editForm_->setToolTip(QStringLiteral("Die Positionen auf dem Formular dieser Seite anpassen"));
