@@ -1,6 +1,7 @@
 #include "ClassFileCommands.h"
 
 #include "classfile/ClassFolder.h"
+#include "common/SafeFile.h"
 #include "document/ClassDocument.h"
 
 #include <algorithm>
@@ -108,4 +109,17 @@ std::optional<std::vector<std::string>> classFilesOf(const std::vector<std::stri
         files.insert(files.end(), found.begin(), found.end());
     }
     return files;
+}
+
+bool makeOutputFolder(const std::filesystem::path& folder)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(folder, ec))
+        return true;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) {
+        std::cerr << "Fehler: Der Ordner " << folder << " kann nicht angelegt werden: " << ruvek::systemErrorText(ec.value()) << '\n';
+        return false;
+    }
+    return true;
 }

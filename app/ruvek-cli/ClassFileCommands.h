@@ -6,6 +6,7 @@
 
 #include "classfile/OpenClass.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,3 +53,8 @@ int saveWhenChanged(ruvek::OpenClass& openClass, CliContext& context);
 // sorted by name, subfolders not entered). nullopt, after the German
 // message, when a folder holds no class file or an argument does not exist.
 std::optional<std::vector<std::string>> classFilesOf(const std::vector<std::string>& arguments);
+
+// The output folder (-o) of a command that writes files for many classes:
+// made when it does not exist yet. False, after the German message, when it
+// cannot be made.
+bool makeOutputFolder(const std::filesystem::path& folder);

@@ -64,6 +64,8 @@ int cmdFdbExport(const CliArgs& args, CliContext& context)
     const auto classFiles = classFilesOf(files);
     if (!classFiles)
         return exitcode::kUnreadable;
+    if (!makeOutputFolder(*folder))
+        return exitcode::kRefused;
 
     const ruvek::TFachKatalog& kat = context.installation.katalog;
     if (halfYear == 0) {

@@ -311,13 +311,8 @@ int cmdPdf(const CliArgs& args, CliContext& context)
         return o.exitCode;
     }
 
-    if (intoFolder && !std::filesystem::is_directory(output, ec)) {
-        std::filesystem::create_directories(output, ec);
-        if (ec) {
-            std::cerr << "Fehler: Der Ordner " << output << " kann nicht angelegt werden: " << ec.message() << '\n';
-            return 1;
-        }
-    }
+    if (intoFolder && !makeOutputFolder(output))
+        return 1;
     const std::vector<std::filesystem::path> names =
         intoFolder ? pdfNamesIn(output, *classFiles) : std::vector<std::filesystem::path>{};
     ruvek::PdfDevice shared(output);

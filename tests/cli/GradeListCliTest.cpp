@@ -142,6 +142,16 @@ TEST_F(GradeListCli, ExportOfSeveralClassesInOneRun)
     fs::create_directories(dir / "out2");
     EXPECT_EQ(run("fdb-export " + q(dir / "fehlt.RVK") + " " + q(file) + " -o " + q(dir / "out2")).exitCode, 2);
     EXPECT_TRUE(fs::exists(dir / "out2" / "7a_Ma.FDB"));
+
+    // A folder that does not exist yet is made; one that cannot be made is
+    // named in German, and nothing is written.
+    EXPECT_EQ(run("fdb-export " + q(file) + " -o " + q(dir / "neu" / "listen") + " --fach Ma").exitCode, 0);
+    EXPECT_TRUE(fs::exists(dir / "neu" / "listen" / "7a_Ma.FDB"));
+    writeBytes(dir / "datei", {1});
+    const CliRun blocked = run("fdb-export " + q(file) + " -o " + q(dir / "datei" / "listen") + " --fach Ma");
+    EXPECT_EQ(blocked.exitCode, 1);
+    EXPECT_NE(blocked.out.find("kann nicht angelegt werden"), std::string::npos) << blocked.out;
+    EXPECT_FALSE(fs::exists(dir / "datei" / "listen"));
 }
 
 TEST_F(GradeListCli, ExportImportRoundTripAndAnEditedGrade)
